@@ -1,0 +1,101 @@
+// The layer itself: registry, making a look current, forwarders.
+#include <gtest/gtest.h>
+
+#include "pixel_helpers.h"
+#include "widgets/theme.h"
+
+namespace {
+
+struct LayerTest : testing::Test {
+    void SetUp() override
+    {
+        shutdown_theme();
+        clear_test_screen();
+    }
+    void TearDown() override { shutdown_theme(); }
+};
+
+TEST_F(LayerTest, ForwardersWithoutLookAnswerOkAndDrawNothing)
+{
+    init_theme(nullptr);
+    char text[16] = "abc";
+    DIALOG d = {theme_edit_proc, 10, 10, 100, 20, 0, 0, 0, 0, 10, 3, text, nullptr, nullptr};
+    const Rgb before = screen_pixel(10, 10);
+    EXPECT_EQ(theme_edit_proc(MSG_DRAW, &d, 0), D_O_K);
+    EXPECT_EQ(theme_push_proc(MSG_KEY, &d, 0), D_O_K);
+    EXPECT_EQ(theme_box_proc(MSG_DRAW, &d, 0), D_O_K);
+    EXPECT_TRUE(rect_is(0, 0, 200, 60, before));
+}
+
+TEST_F(LayerTest, ForwarderWithEmptySlotAnswersOk)
+{
+    Theme empty = {"Empty", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                   nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                   nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+    init_theme(&empty);
+    DIALOG d = {theme_button_proc, 10, 10, 100, 20, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
+    EXPECT_EQ(theme_button_proc(MSG_DRAW, &d, 0), D_O_K);
+    EXPECT_TRUE(rect_is(0, 0, 200, 60, rgb16(255, 0, 255)));
+}
+
+TEST_F(LayerTest, FindThemeIsExactAndRegistersOnce)
+{
+    EXPECT_EQ(find_theme("GTK"), theme_gtk);
+    EXPECT_EQ(find_theme("gtk"), nullptr);
+    EXPECT_EQ(find_theme("Allegro"), theme_allegro);
+    EXPECT_EQ(find_theme("Nonesuch"), nullptr);
+    EXPECT_EQ(find_theme(nullptr), nullptr);
+    const int count = ThemeRegistryCount;
+    find_theme("GTK");
+    EXPECT_EQ(ThemeRegistryCount, count);
+    EXPECT_GE(count, 2);
+    EXPECT_LE(count, 7);
+    EXPECT_EQ(ThemeRegistry[0], theme_gtk);
+    EXPECT_EQ(ThemeRegistry[count - 1], theme_allegro);
+}
+
+TEST_F(LayerTest, InitThenShutdownRestoresGuiColours)
+{
+    gui_fg_color = 11;
+    gui_bg_color = 22;
+    gui_mg_color = 33;
+    init_theme(theme_gtk);
+    EXPECT_EQ(current_theme, theme_gtk);
+    EXPECT_EQ(theme_bg_color, makecol(214, 214, 214));
+    EXPECT_EQ(theme_fg_color, makecol(0, 0, 0));
+    EXPECT_EQ(theme_mg_color, makecol(149, 149, 149));
+    EXPECT_EQ(gui_bg_color, 22);  // the application copies them itself
+    gui_fg_color = gui_bg_color = gui_mg_color = 99;
+    shutdown_theme();
+    EXPECT_EQ(current_theme, nullptr);
+    EXPECT_EQ(gui_fg_color, 11);
+    EXPECT_EQ(gui_bg_color, 22);
+    EXPECT_EQ(gui_mg_color, 33);
+    EXPECT_EQ(theme_bg_color, makecol(214, 214, 214));  // published colours stay
+}
+
+TEST_F(LayerTest, StockLookPublishesGuiColoursAndClearsMenuHooks)
+{
+    init_theme(theme_gtk);
+    EXPECT_NE(gui_menu_draw_menu, nullptr);
+    shutdown_theme();
+    EXPECT_EQ(gui_menu_draw_menu, nullptr);
+    gui_fg_color = 1;
+    gui_bg_color = 2;
+    gui_mg_color = 3;
+    init_theme(theme_allegro);
+    EXPECT_EQ(theme_fg_color, 1);
+    EXPECT_EQ(theme_bg_color, 2);
+    EXPECT_EQ(theme_mg_color, 3);
+    EXPECT_EQ(gui_menu_draw_menu, nullptr);
+    EXPECT_EQ(gui_menu_draw_menu_item, nullptr);
+}
+
+TEST_F(LayerTest, ShutdownWithoutLookDoesNothing)
+{
+    gui_fg_color = 5;
+    shutdown_theme();
+    EXPECT_EQ(gui_fg_color, 5);
+}
+
+}  // namespace

@@ -1,0 +1,42 @@
+// The registry of built-in looks, in search order. Built on the first
+// lookup so that a program that never asks for a look by name pays nothing.
+#include "widgets/theme.h"
+
+Theme *ThemeRegistry[THEME_REGISTRY_CAPACITY];
+int ThemeRegistryCount = 0;
+
+static bool registry_filled = false;
+
+void register_builtin_themes(void)
+{
+    if (registry_filled) return;
+    registry_filled = true;
+
+    // clang-format off
+    Theme *const builtin[] = {
+        theme_gtk,
+        // theme_photon,    "Photon"   (its module adds this entry)
+        // theme_win95,     "Win95"    (its module adds this entry)
+        // theme_ase,       "ASE"      (its module adds this entry)
+        // theme_beos,      "BeOS"     (its module adds this entry)
+        // theme_nextstep,  "NeXTStep" (its module adds this entry)
+        theme_allegro,
+    };
+    // clang-format on
+
+    for (Theme *theme : builtin) {
+        if (ThemeRegistryCount >= THEME_REGISTRY_CAPACITY) break;
+        ThemeRegistry[ThemeRegistryCount++] = theme;
+    }
+}
+
+Theme *find_theme(const char *name)
+{
+    register_builtin_themes();
+    if (!name) return nullptr;
+    for (int i = 0; i < ThemeRegistryCount; ++i) {
+        Theme *theme = ThemeRegistry[i];
+        if (theme && theme->name && ustrcmp(theme->name, name) == 0) return theme;
+    }
+    return nullptr;
+}

@@ -1,0 +1,35 @@
+// The label procedures every drawn look shares: the text in the look's own
+// colours (not the row's), so labels match the look's face.
+#include "widgets/theme.h"
+
+// Draws dp at (x, y) in the current look's fg on its bg; returns 0.
+static int draw_themed_text(DIALOG *d, int x, int centre)
+{
+    if (!current_theme || !d->dp) return D_O_K;
+    int fg = current_theme->fg_color ? *current_theme->fg_color : 0;
+    int bg = current_theme->bg_color ? *current_theme->bg_color : 0;
+    gui_textout_ex(screen, static_cast<const char *>(d->dp), x, d->y, fg, bg, centre);
+    return D_O_K;
+}
+
+// d: dp the text; fg/bg ignored in favour of the look's colours.
+int themed_text_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_text_proc(msg, d, c);
+    return draw_themed_text(d, d->x, 0);
+}
+
+// d: dp the text, centred on x + w/2.
+int themed_ctext_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_ctext_proc(msg, d, c);
+    return draw_themed_text(d, d->x + d->w / 2, -1);
+}
+
+// d: dp the text, its right end at x + w.
+int themed_rtext_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_rtext_proc(msg, d, c);
+    if (!d->dp) return D_O_K;
+    return draw_themed_text(d, d->x + d->w - gui_strlen(static_cast<const char *>(d->dp)), 0);
+}
