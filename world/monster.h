@@ -1,0 +1,37 @@
+// A monster closing in on the player, one cell at a time, alternating the
+// axis and acting only at every second step. It blocks but does not bite.
+#pragma once
+
+#include <cstdint>
+
+#include "world/tile.h"
+
+class Monster : public Tile {
+ public:
+  Monster();
+
+  int getX() const { return x; }
+  int getY() const { return y; }
+  void setX(int v) { x = v; }
+  void setY(int v) { y = v; }
+  void setDirection(int v) { direction = v; }
+
+  // Draws the monster at its own cell and animates it.
+  virtual void drawSelf();
+  // One call of the chase rule.
+  virtual void step();
+
+  int frame;
+  int frameDelay;
+  std::uint8_t moveAlongX;  // the next acting call tries X (1) or Y (0)
+  std::uint8_t resting;     // the next call only clears this flag
+  int x;
+  int y;
+  int variety;     // 0 or 1: which block of monster images
+  int frameCount;
+  int direction;   // 1 up, 2 left, 3 down, 4 right (after its last step)
+};
+
+// With one chance in 80, a new monster arrives on a random walkable cell of
+// the current level.
+void spawnMonster();

@@ -1,0 +1,84 @@
+#include "world/player.h"
+
+#include <allegro.h>
+
+#include <algorithm>
+
+#include "world/animation.h"
+#include "world/bottle.h"
+#include "world/game_state.h"
+#include "world/level.h"
+#include "world/monster.h"
+#include "world/sprite_sheet.h"
+#include "world/stairs_rule.h"
+
+// clang-format off
+// Facing codes; the sheet row of the walking images is direction - 1.
+constexpr int FACING_UP    = 1;
+constexpr int FACING_RIGHT = 2;
+constexpr int FACING_DOWN  = 3;
+constexpr int FACING_LEFT  = 4;
+// The standing image.
+constexpr int STILL_COLUMN = 2;
+constexpr int STILL_ROW    = 0;
+// clang-format on
+
+constexpr int BOTTLE_POINTS = 10;
+
+Player::Player() : direction(FACING_DOWN), frame(0), frameCount(4), frameDelay(0) {}
+
+void Player::drawAt(int x, int y) {
+  drawSheetCell(frame, direction - 1, x, y, size);
+  advanceActorAnimation(frame, frameCount, frameDelay);
+}
+
+void Player::drawStill(int x, int y) { drawSheetCell(STILL_COLUMN, STILL_ROW, x, y, size); }
+
+void Player::move(int delta, bool horizontal) {
+  const int oldDirection = direction;
+  int targetX = PlayerX;
+  int targetY = PlayerY;
+  if (horizontal) {
+    targetX += delta;
+    direction = delta > 0 ? FACING_RIGHT : FACING_LEFT;
+    frameCount = 2;
+  } else {
+    targetY += delta;
+    direction = delta > 0 ? FACING_DOWN : FACING_UP;
+    frameCount = 4;
+  }
+  // Turning restarts the walk cycle, even when the step is then refused.
+  if (direction != oldDirection) frame = 0;
+
+  const int changed = horizontal ? targetX : targetY;
+  const bool insideGrid = delta > 0 ? changed <= GRID_SIZE - 1 : changed >= 0;
+
+  bool monsterThere = false;
+  for (const Monster* monster : MonsterList) {
+    if (monster->getX() == targetX && monster->getY() == targetY) {
+      monsterThere = true;
+      break;
+    }
+  }
+  auto bottle = std::find_if(BottleList.begin(), BottleList.end(), [&](const Bottle* b) {
+    return b->getX() == targetX && b->getY() == targetY;
+  });
+
+  // The grid is only looked up once the target is known to be inside it.
+  if (!insideGrid || TileGrid[targetX][targetY]->walkable != 1 || monsterThere) return;
+
+  PlayerX = targetX;
+  PlayerY = targetY;
+  if (bottle != BottleList.end()) {
+    Score += BOTTLE_POINTS;
+    BottleList.erase(bottle);
+  }
+}
+
+void playerTurn() {
+  if (key[KEY_RIGHT]) ThePlayer->move(1, true);
+  if (key[KEY_LEFT]) ThePlayer->move(-1, true);
+  if (key[KEY_UP]) ThePlayer->move(-1, false);
+  if (key[KEY_DOWN]) ThePlayer->move(1, false);
+  changeLevel();
+}

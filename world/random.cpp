@@ -1,0 +1,5 @@
+#include "world/random.h"
+
+#include <cstdlib>
+
+int randomUpTo(int n) { return std::rand() % n + 1; }
