@@ -1,0 +1,150 @@
+#include "high_score_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+const char* const SCORE_FILE_NAME = "High.txt";
+
+namespace {
+
+bool warningShown = false;
+
+// The temporary file is made beside "High.txt" so that the rename stays
+// within one file system and is therefore atomic.
+const char TEMP_FILE_PATTERN[] = "High.txt.XXXXXX";
+
+std::string describe(const char* what, int error) {
+  return std::string(what) + ": " + std::strerror(error);
+}
+
+bool isPlainFile(std::FILE* file) {
+  struct stat info;
+  return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Copies everything after the first thirty lines of the old file, as it
+// is, to `out`. An old file that is missing or shorter has nothing to copy.
+bool copyTailAfterTable(std::FILE* out) {
+  std::FILE* old = std::fopen(SCORE_FILE_NAME, "r");
+  if (!old) return true;
+  bool ok = true;
+  if (isPlainFile(old)) {
+    std::size_t lines = 0;
+    int c;
+    while (lines < SCORE_TABLE_LINES && (c = std::getc(old)) != EOF) {
+      if (c == '\n') ++lines;
+    }
+    char buffer[8192];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, old)) > 0) {
+      if (std::fwrite(buffer, 1, got, out) != got) {
+        ok = false;
+        break;
+      }
+    }
+    if (std::ferror(old)) ok = false;
+  }
+  std::fclose(old);
+  return ok;
+}
+
+// The new file keeps the permissions of the one it replaces; a first file
+// gets the usual ones for a user's data file.
+void takeOverPermissions(int fd) {
+  struct stat info;
+  mode_t mode = 0644;
+  if (stat(SCORE_FILE_NAME, &info) == 0 && S_ISREG(info.st_mode)) mode = info.st_mode & 07777;
+  fchmod(fd, mode);
+}
+
+// Makes the rename itself durable: without this a power loss can bring the
+// old directory entry back, or neither.
+bool syncWorkingDirectory() {
+  int dir = open(".", O_RDONLY | O_DIRECTORY);
+  if (dir < 0) return false;
+  bool ok = fsync(dir) == 0 || errno == EINVAL;  // some file systems cannot sync a directory
+  close(dir);
+  return ok;
+}
+
+// Writes `table` and, if asked, the old file's tail to a temporary file,
+// syncs it and renames it over "High.txt". On failure the temporary file is
+// removed, the old file stays as it was, and the reason is reported.
+bool replaceScoreFile(const std::string& table, bool keepTail) {
+  char tempName[sizeof TEMP_FILE_PATTERN];
+  std::memcpy(tempName, TEMP_FILE_PATTERN, sizeof TEMP_FILE_PATTERN);
+  int fd = mkstemp(tempName);
+  if (fd < 0) {
+    reportScoresCannotBeSaved(describe("cannot be written", errno).c_str());
+    return false;
+  }
+  takeOverPermissions(fd);
+  std::FILE* out = fdopen(fd, "w");
+  if (!out) {
+    int error = errno;
+    close(fd);
+    unlink(tempName);
+    reportScoresCannotBeSaved(describe("cannot be written", error).c_str());
+    return false;
+  }
+  bool ok = std::fwrite(table.data(), 1, table.size(), out) == table.size();
+  if (ok && keepTail) ok = copyTailAfterTable(out);
+  if (ok) ok = std::fflush(out) == 0;
+  if (ok) ok = fsync(fileno(out)) == 0;
+  int error = errno;
+  if (std::fclose(out) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && std::rename(tempName, SCORE_FILE_NAME) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    unlink(tempName);
+    reportScoresCannotBeSaved(describe("cannot be replaced", error).c_str());
+    return false;
+  }
+  syncWorkingDirectory();
+  return true;
+}
+
+}  // namespace
+
+void reportScoresCannotBeSaved(const char* reason) {
+  if (warningShown) return;
+  warningShown = true;
+  std::fprintf(stderr, "GROG SLOOP: scores cannot be saved (\"%s\" %s)\n", SCORE_FILE_NAME, reason);
+}
+
+void resetScoreSaveWarning() { warningShown = false; }
+
+bool createDefaultScoreFile() { return replaceScoreFile(formatScoreTable(defaultScoreTable()), false); }
+
+ScoreTable readScoreTable() {
+  std::FILE* in = std::fopen(SCORE_FILE_NAME, "r");
+  // Only a file that is not there is made anew; one that is there but
+  // cannot be read is somebody's table and is left alone.
+  if (!in && errno == ENOENT && createDefaultScoreFile()) in = std::fopen(SCORE_FILE_NAME, "r");
+  if (!in) {
+    reportScoresCannotBeSaved(describe("cannot be opened", errno).c_str());
+    return defaultScoreTable();
+  }
+  if (!isPlainFile(in)) {
+    std::fclose(in);
+    reportScoresCannotBeSaved("is not a plain file");
+    return defaultScoreTable();
+  }
+  ScoreTable table = parseScoreTable(in);
+  std::fclose(in);
+  return table;
+}
+
+bool writeScoreTable(const ScoreTable& table) { return replaceScoreFile(formatScoreTable(table), true); }

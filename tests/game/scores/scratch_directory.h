@@ -1,0 +1,31 @@
+// A fresh directory made the working directory for the length of a test,
+// since "High.txt" is always named relative to it. Removed afterwards with
+// everything in it.
+#ifndef GROG_TESTS_SCRATCH_DIRECTORY_H
+#define GROG_TESTS_SCRATCH_DIRECTORY_H
+
+#include <string>
+#include <vector>
+
+class ScratchDirectory {
+ public:
+  ScratchDirectory();
+  ~ScratchDirectory();
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+  std::string previous_;
+};
+
+// Whole-file helpers for the checks.
+std::string readWholeFile(const char* name);
+void writeWholeFile(const char* name, const std::string& content);
+bool fileExists(const char* name);
+// Names of the entries of the working directory, "." and ".." left out.
+std::vector<std::string> directoryEntries();
+
+#endif
