@@ -1,0 +1,111 @@
+// The "ASE" edit field: a sunken gradient well whose editing logic runs on
+// a field 6 pixels narrower than the row, and whose caret is a reversed
+// character cell.
+#include "widgets/text_mode.h"
+#include "widgets/theme.h"
+#include "widgets/themes/ase.h"
+
+// Allegro's editing logic sees the row narrowed by this much; D_INTERNAL on
+// the row marks that the narrowing is in force.
+enum { ASE_EDIT_MARGIN = 6 };
+
+// The caret cell and the measuring walk back from the caret.
+static void edit_cell_text(const char *text, int p, char *cell, int size)
+{
+    (void)size;
+    int ch = ugetat(text, p);
+    if (!ch) ch = ' ';
+    cell[usetc(cell, ch)] = 0;
+    usetc(cell + ucwidth(ch), 0);
+}
+
+static void ase_edit_visible_range(const char *text, int *caret, int w, int *first, int *last)
+{
+    const int len = ustrlen(text);
+    if (*caret > len) *caret = len;
+    int sum = *caret == len ? text_length(font, " ") : 0;
+    int count = 0;
+    for (int p = *caret; p >= 0; p--) {
+        char cell[16];
+        int ch = ugetat(text, p);
+        cell[0] = 0;
+        if (ch) usetc(cell + usetc(cell, ch), 0);
+        sum += text_length(font, cell);
+        count++;
+        if (sum > w) {
+            *first = *caret - count + 2;
+            *last = *caret;
+            return;
+        }
+    }
+    *first = 0;
+    *last = len;
+}
+
+static void ase_edit_draw(DIALOG *d)
+{
+    edit_draw_unshift(d);
+    const bool narrowed = (d->flags & D_INTERNAL) != 0;
+    if (!narrowed)
+        d->w -= ASE_EDIT_MARGIN; // a draw from the dialog engine: measure narrowed too
+
+    const int text_colour = (d->flags & D_DISABLED) ? ase_mg_color : d->fg;
+    char *text = static_cast<char *>(d->dp);
+    int first, last;
+    ase_edit_visible_range(text, &d->d2, d->w, &first, &last);
+
+    d->w += ASE_EDIT_MARGIN;
+    const int x = d->x, y = d->y, w = d->w, h = d->h;
+    const int x2 = x + w - 1, y2 = y + h - 1;
+    ase_bevel_lines(x, y, x2, y2, makecol(0, 0, 0), makecol(255, 255, 255));
+    ase_bevel_lines(x + 1, y + 1, x + w - 2, y + h - 2, ase_grey(ASE_DIM_LEVEL), ase_grey(ASE_DOT_DIM_LEVEL));
+    ase_gradient(x + 2, y + 2, x + w - 3, y + h - 3,
+                 (d->flags & D_DISABLED) ? ASE_DIM_LEVEL : ASE_FOCUS_LEVEL, ASE_TOP_LEVEL);
+
+    const int ty = y + h / 2 - text_height(font) / 2;
+    int tx = 3;
+    for (int p = first; p <= last; p++) {
+        char cell[16];
+        edit_cell_text(text, p, cell, sizeof cell);
+        const int cw = text_length(font, cell);
+        if (tx + cw > w - 2)
+            break;
+        int old_mode;
+        if (p == d->d2 && (d->flags & D_GOTFOCUS)) {
+            // The caret: a solid block with the character reversed out.
+            old_mode = theme_text_mode(text_colour);
+            textout_ex(screen, font, cell, x + tx, ty, d->bg, _textmode);
+        } else {
+            old_mode = theme_text_mode(-1);
+            textout_ex(screen, font, cell, x + tx, ty, text_colour, _textmode);
+        }
+        theme_text_mode(old_mode);
+        tx += cw;
+    }
+
+    if (narrowed)
+        d->w -= ASE_EDIT_MARGIN;
+    edit_draw_reshift(d);
+}
+
+int ase_edit_proc(int msg, DIALOG *d, int c)
+{
+    if (msg == MSG_DRAW) {
+        ase_edit_draw(d);
+        return D_O_K;
+    }
+    if (msg == MSG_START) {
+        const int min_h = text_height(font) + 6;
+        if (d->h < min_h)
+            d->h = min_h;
+    }
+    // Only the narrowing bit is ours: whatever Allegro's logic does to the
+    // other flags stays, and the bit itself is put back as it was.
+    const int had_internal = d->flags & D_INTERNAL;
+    d->w -= ASE_EDIT_MARGIN;
+    d->flags |= D_INTERNAL;
+    const int result = shifted_edit_proc(msg, d, c);
+    d->flags = (d->flags & ~D_INTERNAL) | had_internal;
+    d->w += ASE_EDIT_MARGIN;
+    return result;
+}
