@@ -1,0 +1,13 @@
+// Where a slider's thumb sits: value d2 of maximum d1 over `travel` pixels,
+// in Allegro's 16.16 fixed point with the half rounded up. Looks differ in
+// the travel (the slider's length less the thumb's) and in where they put
+// the thumb; the arithmetic is the same.
+//
+// A slider whose maximum is not positive has nowhere to go: its thumb sits
+// at the start (offset 0) instead of dividing by zero.
+#ifndef WIDGETS_SLIDER_THUMB_H
+#define WIDGETS_SLIDER_THUMB_H
+
+int slider_thumb_pos(int travel, int max, int value);
+
+#endif
