@@ -1,6 +1,7 @@
 // The "ASE" edit field: a sunken gradient well whose editing logic runs on
 // a field 6 pixels narrower than the row, and whose caret is a reversed
 // character cell.
+#include "widgets/edit_field.h"
 #include "widgets/text_mode.h"
 #include "widgets/theme.h"
 #include "widgets/themes/ase.h"
@@ -9,52 +10,28 @@
 // the row marks that the narrowing is in force.
 enum { ASE_EDIT_MARGIN = 6 };
 
-// The caret cell and the measuring walk back from the caret.
-static void edit_cell_text(const char *text, int p, char *cell, int size)
+// The character at p as a one-character string, a blank at the terminator.
+static void ase_edit_cell(const char *text, int p, char *cell)
 {
-    (void)size;
     int ch = ugetat(text, p);
-    if (!ch) ch = ' ';
-    cell[usetc(cell, ch)] = 0;
-    usetc(cell + ucwidth(ch), 0);
-}
-
-static void ase_edit_visible_range(const char *text, int *caret, int w, int *first, int *last)
-{
-    const int len = ustrlen(text);
-    if (*caret > len) *caret = len;
-    int sum = *caret == len ? text_length(font, " ") : 0;
-    int count = 0;
-    for (int p = *caret; p >= 0; p--) {
-        char cell[16];
-        int ch = ugetat(text, p);
-        cell[0] = 0;
-        if (ch) usetc(cell + usetc(cell, ch), 0);
-        sum += text_length(font, cell);
-        count++;
-        if (sum > w) {
-            *first = *caret - count + 2;
-            *last = *caret;
-            return;
-        }
-    }
-    *first = 0;
-    *last = len;
+    if (!ch)
+        ch = ' ';
+    usetc(cell + usetc(cell, ch), 0);
 }
 
 static void ase_edit_draw(DIALOG *d)
 {
     edit_draw_unshift(d);
+    // Allegro's logic may have left the row narrowed (D_INTERNAL): draw at
+    // full width. Measuring back from the caret on the narrowed field is
+    // the layer's walk on the full one, whose margin is those 6 pixels.
     const bool narrowed = (d->flags & D_INTERNAL) != 0;
-    if (!narrowed)
-        d->w -= ASE_EDIT_MARGIN; // a draw from the dialog engine: measure narrowed too
+    if (narrowed)
+        d->w += ASE_EDIT_MARGIN;
+    const EditSpan span = edit_visible_span(d);
 
     const int text_colour = (d->flags & D_DISABLED) ? ase_mg_color : d->fg;
-    char *text = static_cast<char *>(d->dp);
-    int first, last;
-    ase_edit_visible_range(text, &d->d2, d->w, &first, &last);
-
-    d->w += ASE_EDIT_MARGIN;
+    const char *text = d->dp ? static_cast<const char *>(d->dp) : "";
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int x2 = x + w - 1, y2 = y + h - 1;
     ase_bevel_lines(x, y, x2, y2, makecol(0, 0, 0), makecol(255, 255, 255));
@@ -64,9 +41,9 @@ static void ase_edit_draw(DIALOG *d)
 
     const int ty = y + h / 2 - text_height(font) / 2;
     int tx = 3;
-    for (int p = first; p <= last; p++) {
+    for (int p = span.first; p <= span.last; p++) {
         char cell[16];
-        edit_cell_text(text, p, cell, sizeof cell);
+        ase_edit_cell(text, p, cell);
         const int cw = text_length(font, cell);
         if (tx + cw > w - 2)
             break;
