@@ -18,7 +18,7 @@ void register_builtin_themes(void)
         // theme_photon,    "Photon"   (its module adds this entry)
         // theme_win95,     "Win95"    (its module adds this entry)
         theme_ase,
-        // theme_beos,      "BeOS"     (its module adds this entry)
+        theme_beos,
         // theme_nextstep,  "NeXTStep" (its module adds this entry)
         theme_allegro,
     };

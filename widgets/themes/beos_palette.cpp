@@ -71,6 +71,7 @@ const Single SINGLES[] = {
     { &BeosPalette::menu_face,        {216, 216, 216} },
     { &BeosPalette::menu_shadow,      {152, 152, 152} },
     { &BeosPalette::menu_selected,    {184, 184, 184} },
+    { &BeosPalette::menu_separator,   {184, 184, 184} },
     { &BeosPalette::tab_outline,      {152, 152, 152} },
     { &BeosPalette::frame_dark,       { 96,  96,  96} },
     { &BeosPalette::tab_light,        {255, 255,  80} },

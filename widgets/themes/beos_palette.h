@@ -45,6 +45,7 @@ struct BeosPalette {
     int menu_face;
     int menu_shadow;
     int menu_selected;
+    int menu_separator;  // upper line of a separator; the lower one is menu_light
 
     int tab_outline;
     int frame_dark;
