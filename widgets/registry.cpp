@@ -15,11 +15,11 @@ void register_builtin_themes(void)
     // clang-format off
     Theme *const builtin[] = {
         theme_gtk,
-        // theme_photon,    "Photon"   (its module adds this entry)
+        theme_photon,
         // theme_win95,     "Win95"    (its module adds this entry)
         theme_ase,
         theme_beos,
-        // theme_nextstep,  "NeXTStep" (its module adds this entry)
+        theme_nextstep,
         theme_allegro,
     };
     // clang-format on

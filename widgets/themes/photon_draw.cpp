@@ -1,6 +1,7 @@
 // The "Photon" look's drawing routines, from which every widget is built:
 // gradients, the etched frame, panels, labels, the scroll handle, the list
 // frame, tick dots and the slider knob.
+#include "widgets/list_rows.h"
 #include "widgets/themes/photon.h"
 
 namespace {
@@ -113,13 +114,13 @@ void photon_list_frame(DIALOG *d, int total, int offset, int visible)
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int r = x + w - 1, b = y + h - 1;
     photon_frame(screen, x, y, w, h);
-    if (visible >= total || total <= 0)
+    if (!scroll_bar_needed(total, visible))
         return;
 
     rect(screen, r - 12, y + 1, r - 1, b - 1, photon_colour(PH_ETCH_DARK));
     rectfill(screen, r - 11, y + 2, r - 2, b - 2, photon_colour(PH_TROUGH));
-    const int position = offset <= 0 ? 0 : (offset * (h - 4) + total / 2) / total;
-    const int length = (total / 2 + visible * (h - 4)) / total;
+    const int position = scroll_thumb_offset(total, offset, h - 4);
+    const int length = scroll_thumb_length(total, visible, h - 4);
     photon_scroll_handle(screen, r - 11, y + 2, 10, h - 4, 1, position, length);
 }
 

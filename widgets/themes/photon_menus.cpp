@@ -75,13 +75,11 @@ void photon_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel
             rectfill(screen, x + 3, y + 1, r - 4, b - 3,
                      photon_colour(sel ? PH_FOCUS_BLUE : PH_MENU_FACE));
 
-        MenuText parts;
-        split_menu_text(text, &parts);
-        photon_text(screen, parts.before_tab, bar ? x + 9 : x + 4, y + 1, m->flags, FALSE);
-        if (parts.after_tab) {
-            photon_text(screen, parts.after_tab, x + w - gui_strlen(parts.after_tab) - 15, y + 1,
-                        m->flags, FALSE);
-        }
+        char label[MENU_TEXT_BUFFER];
+        const char *shortcut = menu_text_split(text, label, sizeof label);
+        photon_text(screen, label, bar ? x + 9 : x + 4, y + 1, m->flags, FALSE);
+        if (shortcut)
+            photon_text(screen, shortcut, x + w - gui_strlen(shortcut) - 15, y + 1, m->flags, FALSE);
         if (m->child && !bar && photon_arrow)
             draw_sprite(screen, photon_arrow, r - 11, y + (h - 9) / 2);
     } else {

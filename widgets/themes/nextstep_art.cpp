@@ -1,0 +1,148 @@
+// The "NeXTStep" look's four shades and its images: the radio buttons, the
+// scroll-knob dimple and the sub-menu arrows, painted at init from
+// character templates kept in the program.
+#include "widgets/char_art.h"
+#include "widgets/themes/nextstep.h"
+
+namespace {
+
+struct Rgb {
+    int r, g, b;
+};
+
+// clang-format off
+// Colour              red  green  blue
+const Rgb NEXTSTEP_RGB[NX_COLOUR_COUNT] = {
+    /* NX_WHITE    */ { 255,  255,  255 },
+    /* NX_GREY     */ { 189,  189,  189 },
+    /* NX_DARK     */ { 123,  123,  123 },
+    /* NX_BLACK    */ {   0,    0,    0 },
+    /* NX_DISABLED */ { 127,  127,  127 },
+};
+
+// How a template character is painted. Every pixel is painted: the blank
+// is the face grey, not a hole.
+const ArtKey TEMPLATE_KEY[] = {
+    { 'X',   0,   0,   0 },
+    { 'x', 123, 123, 123 },
+    { '.', 255, 255, 255 },
+    { ' ', 189, 189, 189 },
+    { 'a', 189, 189, 189 },
+};
+
+const char *const NX_RADIO_OFF[15] = {
+    "     xxxxx     ",
+    "   xxXXXXXxx   ",
+    "  xXX       x  ",
+    " xXx           ",
+    " xX            ",
+    "xX            .",
+    "xX            .",
+    "xX            .",
+    "xX            .",
+    "xX            .",
+    " xx          . ",
+    " x           . ",
+    "  x         .  ",
+    "    .     ..   ",
+    "     .....     ",
+};
+
+const char *const NX_RADIO_ON[15] = {
+    "     xxxxx     ",
+    "   xxXXXXXxx   ",
+    "  xXX     x x  ",
+    " xXx  ....     ",
+    " xX ........   ",
+    "xX  ........  .",
+    "xX .......... .",
+    "xX .......... .",
+    "xX .......... .",
+    "xX .......... .",
+    " xx ........ . ",
+    " x  ........ . ",
+    "  x   ....  .  ",
+    "    .     ..   ",
+    "     .....     ",
+};
+
+const char *const NX_DIMPLE[6] = {
+    " xXXX ",
+    "xXxxxx",
+    "Xxx   ",
+    "Xx  ..",
+    "Xx ...",
+    " x .. ",
+};
+
+const char *const NX_ARROW[7] = {
+    "Xx     ",
+    "X xx   ",
+    "X   xx ",
+    "X     .",
+    "X   .. ",
+    "X ..   ",
+    "X.     ",
+};
+
+const char *const NX_ARROW_SELECTED[7] = {
+    "Xx.....",
+    "X.xx...",
+    "X...xx.",
+    "X.....a",
+    "X...aa.",
+    "X.aa...",
+    "Xa.....",
+};
+// clang-format on
+
+int nextstep_palette[NX_COLOUR_COUNT];
+
+void destroy_and_clear(BITMAP *&bmp)
+{
+    if (bmp)
+        destroy_bitmap(bmp);
+    bmp = nullptr;
+}
+
+}  // namespace
+
+BITMAP *nextstep_radio_off = nullptr;
+BITMAP *nextstep_radio_on = nullptr;
+BITMAP *nextstep_dimple = nullptr;
+BITMAP *nextstep_arrow = nullptr;
+BITMAP *nextstep_arrow_selected = nullptr;
+
+int nextstep_colour(NextstepColour c)
+{
+    return nextstep_palette[c];
+}
+
+void nextstep_compute_colours(void)
+{
+    for (int i = 0; i < NX_COLOUR_COUNT; i++)
+        nextstep_palette[i] = makecol(NEXTSTEP_RGB[i].r, NEXTSTEP_RGB[i].g, NEXTSTEP_RGB[i].b);
+}
+
+BITMAP *nextstep_bitmap(const char *const *rows, int width, int height)
+{
+    return bitmap_from_art(rows, width, height, TEMPLATE_KEY);
+}
+
+void nextstep_build_bitmaps(void)
+{
+    nextstep_radio_off = nextstep_bitmap(NX_RADIO_OFF, 15, 15);
+    nextstep_radio_on = nextstep_bitmap(NX_RADIO_ON, 15, 15);
+    nextstep_dimple = nextstep_bitmap(NX_DIMPLE, 6, 6);
+    nextstep_arrow = nextstep_bitmap(NX_ARROW, 7, 7);
+    nextstep_arrow_selected = nextstep_bitmap(NX_ARROW_SELECTED, 7, 7);
+}
+
+void nextstep_destroy_bitmaps(void)
+{
+    destroy_and_clear(nextstep_radio_off);
+    destroy_and_clear(nextstep_radio_on);
+    destroy_and_clear(nextstep_dimple);
+    destroy_and_clear(nextstep_arrow);
+    destroy_and_clear(nextstep_arrow_selected);
+}
