@@ -6,6 +6,7 @@
 #include "widgets/push_button.h"
 #include "widgets/text_mode.h"
 #include "widgets/theme.h"
+#include "widgets/themes/centred_title.h"
 #include "widgets/themes/dotted_rect.h"
 
 int ase_fg_color;
@@ -162,16 +163,7 @@ int ase_window_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW)
         return D_O_K;
     ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
-    if (d->dp) {
-        const int old_mode = theme_text_mode(-1);
-        int cl, ct, cr, cb;
-        get_clip_rect(screen, &cl, &ct, &cr, &cb);
-        set_clip_rect(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1);
-        textout_centre_ex(screen, font, static_cast<const char *>(d->dp), d->x + d->w / 2, d->y + 4,
-                          makecol(0, 0, 0), _textmode);
-        set_clip_rect(screen, cl, ct, cr, cb);
-        theme_text_mode(old_mode);
-    }
+    draw_centred_title(d, d->y + 4, makecol(0, 0, 0));
     return D_O_K;
 }
 
