@@ -1,0 +1,45 @@
+#include "command_line.h"
+
+#include <cctype>
+#include <climits>
+#include <cstring>
+
+namespace {
+
+// Decimal digits only: strtoul would accept signs, spaces and hex prefixes.
+bool parseSeed(const char *text, unsigned int &seed)
+{
+    if (*text == '\0')
+        return false;
+    unsigned long long value = 0;
+    for (const char *p = text; *p; ++p) {
+        if (!std::isdigit(static_cast<unsigned char>(*p)))
+            return false;
+        value = value * 10 + static_cast<unsigned>(*p - '0');
+        if (value > UINT_MAX)
+            return false;
+    }
+    seed = static_cast<unsigned int>(value);
+    return true;
+}
+
+} // namespace
+
+bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
+{
+    LaunchOptions parsed;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--seed") != 0 || parsed.seedGiven || i + 1 >= argc)
+            return false;
+        if (!parseSeed(argv[++i], parsed.seed))
+            return false;
+        parsed.seedGiven = true;
+    }
+    options = parsed;
+    return true;
+}
+
+const char *usageLine()
+{
+    return "usage: grog-sloop [--seed N]   (N: a whole number from 0 to 4294967295)\n";
+}

@@ -1,0 +1,22 @@
+// What the player may put on the command line: nothing, or "--seed N" to
+// replay the same levels (the seed replaces the clock for srand).
+#ifndef GAME_COMMAND_LINE_H
+#define GAME_COMMAND_LINE_H
+
+struct LaunchOptions {
+    bool seedGiven = false;
+    unsigned int seed = 0;
+};
+
+// Reads argv[1..argc-1]. Returns false for anything it does not accept
+// (unknown words, a missing, negative, non-numeric or too large seed, a
+// second --seed); `options` is then left as it was.
+bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options);
+
+// The one line printed on standard error when the command line is refused.
+const char *usageLine();
+
+// Process exit status for a refused command line.
+constexpr int EXIT_USAGE = 2;
+
+#endif

@@ -1,0 +1,9 @@
+#include "key_wait.h"
+
+#include <allegro.h>
+
+void waitForKeyPress()
+{
+    while (!keypressed())
+        rest(1);
+}

@@ -1,0 +1,30 @@
+// The timed play loop of one game and the step it repeats.
+#ifndef GAME_PLAY_LOOP_H
+#define GAME_PLAY_LOOP_H
+
+enum class StepResult { Continue, Quit };
+
+// One play step, without any waiting for the timer: ESC or the close button
+// end the game (Quit); SPACE and F2 toggle the pause and the music; unless
+// paused the world moves on; then the frame is drawn and the trap rule
+// applied. Reads key[] and may run a whole nested game when the last life
+// is lost.
+StepResult playStep();
+
+// The world's part of an unpaused step: the player's turn (with the
+// stairs), spawning, every monster's step, the background animation.
+void advanceWorld();
+
+// Runs steps paced by TickCounter, one per observed tick change, sleeping
+// in 20 ms slices while it waits, until a step returns Quit.
+void playLoop();
+
+// Called at the top of every timed step, before the step itself, when set.
+// Lets a test or tool arrange the world as a game goes on; the game itself
+// leaves it empty.
+extern void (*PlayStepHook)();
+
+// The pause a SPACE or F2 press costs, so one press toggles only once.
+constexpr int TOGGLE_KEY_REST_MS = 200;
+
+#endif

@@ -1,0 +1,16 @@
+#include "screen_text.h"
+
+#include <allegro.h>
+
+#include "start_up.h"
+#include "world/game_state.h"
+
+void drawBanner(const char *text)
+{
+    textprintf_ex(WorldBitmap, font, BANNER_X, BANNER_Y, makecol(175, 175, 175), -1, "%s", text);
+}
+
+void showWorldBitmapScreen()
+{
+    blit(WorldBitmap, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+}
