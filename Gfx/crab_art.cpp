@@ -1,0 +1,3 @@
+#include "palette.h"
+#include "sheet_art.h"
+void paintCrab(BITMAP *) {}

@@ -1,0 +1,42 @@
+// The one colour key that all of the game's pictures are painted with, and
+// the helpers that paint character art with it. The palette is small on
+// purpose: one outline ink, two to four shades per material.
+#pragma once
+
+#include <allegro.h>
+
+#include <string>
+
+#include "widgets/char_art.h"
+
+// Edge of one sprite-sheet cell in pixels.
+constexpr int ART_CELL = 32;
+
+// The palette as a colour key, every colour snapped to what a 16-bit screen
+// shows (5 bits red and blue, 6 bits green), so the sheet looks the same
+// at 16 and 24 bits and no colour can fall onto the mask colour.
+const ArtKey *artPalette();
+int artPaletteSize();
+
+// Nearest 16-bit-exact value of an 8-bit red/blue or green component.
+int snapRedBlue(int v);
+int snapGreen(int v);
+
+// Paints `rows` (each `width` characters) at (x, y), optionally mirrored
+// left to right. A character outside the palette (a space) leaves the pixel
+// as it was, so pictures can be built up in layers.
+void paintArt(BITMAP *bmp, int x, int y, const char *const *rows, int width, int height,
+              bool mirrored = false);
+
+template <int N>
+void paintArt(BITMAP *bmp, int x, int y, const char *const (&rows)[N], bool mirrored = false)
+{
+    paintArt(bmp, x, y, rows, ART_CELL, N, mirrored);
+}
+
+// Top-left pixel of sheet cell (column, row).
+inline int cellX(int column) { return column * ART_CELL; }
+inline int cellY(int row) { return row * ART_CELL; }
+
+// Looks a palette character up; false when the palette lacks it.
+bool paletteColour(char ch, int *r, int *g, int *b);
