@@ -1,8 +1,8 @@
 // The stock look "Allegro": Allegro's own procedures behind the same record,
 // so a program can switch back to the library's look like to any other.
 #include "widgets/push_button.h"
-#include "widgets/text_mode.h"
 #include "widgets/theme.h"
+#include "widgets/window_title.h"
 
 // d: dp caption, dp3 callback int (*)(DIALOG *) run when pressed.
 int stock_push_proc(int msg, DIALOG *d, int c)
@@ -15,18 +15,7 @@ int stock_window_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return D_O_K;
     d_shadow_box_proc(MSG_DRAW, d, c);
-    if (d->dp) {
-        int old_mode = theme_text_mode(gui_bg_color);
-        int cx1, cy1, cx2, cy2;
-        get_clip_rect(screen, &cx1, &cy1, &cx2, &cy2);
-        int clipping = get_clip_state(screen);
-        set_clip_rect(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1);
-        textout_ex(screen, font, static_cast<const char *>(d->dp), d->x + 6, d->y + 6, gui_fg_color,
-                   _textmode);
-        set_clip_rect(screen, cx1, cy1, cx2, cy2);
-        set_clip_state(screen, clipping);
-        theme_text_mode(old_mode);
-    }
+    draw_window_title(d, gui_fg_color, gui_bg_color);
     return D_O_K;
 }
 
