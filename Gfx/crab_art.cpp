@@ -1,3 +1,216 @@
+// The crab: a round orange shell on eye stalks, pincers raised, three legs
+// a side. It scuttles sideways, so facing left or right it keeps its front
+// to the player and only looks that way; from behind the eyes are hidden.
+// The walk alternates leg poses (the shell bobs a pixel) and snaps the
+// pincers shut every other pair of frames.
 #include "palette.h"
 #include "sheet_art.h"
-void paintCrab(BITMAP *) {}
+
+namespace {
+
+// clang-format off
+const char *const CRAB_FRONT[] = {
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "          KKKK    KKKK          ",
+    "         KWWWWK  KWWWWK         ",
+    "         KWWKKK  KKKWWK         ",
+    "         KWWKKK  KKKWWK         ",
+    "          KKKK    KKKK          ",
+    "           KcK    KcK           ",
+    "         KKKcKKKKKKcKKK         ",
+    "       KKOOOOOOOoooooooKK       ",
+    "      KOOOOOoooooooooooocK      ",
+    "     KOOOooooooooooooooccK      ",
+    "     KOOooooooooooooooooocK     ",
+    "     KOooooooKooooKoooooocK     ",
+    "     KoooooooKKKKKKoooooocK     ",
+    "     KoooooooooooooooooocK      ",
+    "      KcooooooooooooooccK       ",
+    "       KKcccoooooocccKKK        ",
+    "         KKKKKKKKKKKKK          ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+};
+const char *const CRAB_BACK[] = {
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "         KKKKKKKKKKKKKK         ",
+    "       KKOOOOOOOoooooooKK       ",
+    "      KOOOOOoooOOooooooocK      ",
+    "     KOOOooooOOOOooOOoooccK     ",
+    "     KOOooOOoooooooOOOoooocK    ",
+    "     KOoooOOOoooOOooooooocK     ",
+    "     KoooooOOoooOOOoooooocK     ",
+    "     KooooooooooooooooooocK     ",
+    "      KcooooooooooooooccK       ",
+    "       KKcccoooooocccKKK        ",
+    "         KKKKKKKKKKKKK          ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+};
+const char *const CLAW_OPEN[] = {
+    "                                ",
+    "                                ",
+    "   KKK                          ",
+    "  KOOoK                         ",
+    "  KOooK KK                      ",
+    "  KoooKKOoK                     ",
+    "  KooocKooK                     ",
+    "   KoooccoK                     ",
+    "   KKooooooK                    ",
+    "     KKcoooK                    ",
+    "       KKcoK                    ",
+    "         KKcK                   ",
+    "          KcK                   ",
+    "           KK                   ",
+    "                                ",
+};
+const char *const CLAW_SHUT[] = {
+    "                                ",
+    "                                ",
+    "                                ",
+    "    KKKK                        ",
+    "   KOOooK                       ",
+    "  KOoooooK                      ",
+    "  KoooooooK                     ",
+    "  KooocccoK                     ",
+    "   KoooooooK                    ",
+    "    KKKcoooK                    ",
+    "       KKcoK                    ",
+    "         KKcK                   ",
+    "          KcK                   ",
+    "           KK                   ",
+    "                                ",
+};
+const char *const LEGS_OUT[] = {
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "  KK KK                         ",
+    " KoKKoK                         ",
+    "KocKocK KK                      ",
+    "KcKKcK KocK                     ",
+    " K  K  KcK                      ",
+    "        K                       ",
+};
+const char *const LEGS_IN[] = {
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "                                ",
+    "   KK KK                        ",
+    "  KoKKoK KK                     ",
+    "  KcK KcKKocK                   ",
+    "   KK  KK KcK                   ",
+    "           K                    ",
+};
+// Eyes turned toward the side the crab is heading (right when mirrored).
+const char *const EYES_LEFT[] = {
+    "          KKKK    KKKK          ",
+    "         KWWWWK  KWWWWK         ",
+    "         KKKWWK  KKKWWK         ",
+    "         KKKWWK  KKKWWK         ",
+};
+// clang-format on
+
+// Where the pieces sit in the cell.
+constexpr int CLAW_TOP = 2;
+constexpr int LEGS_TOP = 0;
+constexpr int EYES_TOP = 7;
+
+enum class Look { Front, Back, Left, Right };
+
+void paintCrabFrame(BITMAP *sheet, int column, int row, Look look, int frame)
+{
+    const int x = cellX(column);
+    const int bob = (frame % 2 == 1) ? 1 : 0;
+    const int y = cellY(row) + bob;
+    const bool legsIn = frame % 2 == 1;
+    const bool clawsShut = frame >= 2;
+
+    for (int side = 0; side < 2; ++side) {
+        if (legsIn)
+            paintArt(sheet, x, y + LEGS_TOP, LEGS_IN, side == 1);
+        else
+            paintArt(sheet, x, y + LEGS_TOP, LEGS_OUT, side == 1);
+    }
+    if (look == Look::Back)
+        paintArt(sheet, x, y, CRAB_BACK);
+    else
+        paintArt(sheet, x, y, CRAB_FRONT);
+    for (int side = 0; side < 2; ++side) {
+        if (clawsShut)
+            paintArt(sheet, x, y + CLAW_TOP, CLAW_SHUT, side == 1);
+        else
+            paintArt(sheet, x, y + CLAW_TOP, CLAW_OPEN, side == 1);
+    }
+    if (look == Look::Left || look == Look::Right)
+        paintArt(sheet, x, y + EYES_TOP, EYES_LEFT, look == Look::Right);
+}
+
+}  // namespace
+
+void paintCrab(BITMAP *sheet)
+{
+    // Rows 4 to 7: up, left, down, right.
+    const Look looks[4] = {Look::Back, Look::Left, Look::Front, Look::Right};
+    for (int facing = 0; facing < 4; ++facing)
+        for (int frame = 0; frame < 4; ++frame) paintCrabFrame(sheet, frame, 4 + facing, looks[facing], frame);
+}
