@@ -377,3 +377,25 @@ TEST_F(NextstepTest, MissingImagesAreSkippedNotDereferenced)
 }
 
 }  // namespace
+
+namespace {
+
+// Allegro's own menu code calls the hooks: the bar is a raised bevel and its
+// item a raised bevel of its own.
+TEST_F(NextstepTest, MenuBarDrawnByAllegroIsBevelled)
+{
+    char file[] = "File", quit[] = "Quit\tCtrl+Q";
+    MENU file_menu[] = {{quit, nullptr, nullptr, 0, nullptr}, {nullptr, nullptr, nullptr, 0, nullptr}};
+    MENU bar[] = {{file, nullptr, file_menu, 0, nullptr}, {nullptr, nullptr, nullptr, 0, nullptr}};
+    DIALOG d = row(20, 20, 0, 0, 0, bar);
+    d.proc = theme_menu_proc;
+    theme_menu_proc(MSG_START, &d, 0);
+    theme_menu_proc(MSG_DRAW, &d, 0);
+    ASSERT_GT(d.w, 0);
+    EXPECT_EQ(screen_pixel(20, 20), WHITE);
+    EXPECT_EQ(screen_pixel(20 + d.w - 1, 20 + d.h - 1), BLACK);
+    EXPECT_FALSE(find_colour(22, 22, 20 + d.w - 3, 20 + d.h - 3, BLACK).empty());  // "File"
+    theme_menu_proc(MSG_END, &d, 0);
+}
+
+}  // namespace

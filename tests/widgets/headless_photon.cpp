@@ -447,3 +447,26 @@ TEST_F(PhotonTest, MissingImagesAreSkippedNotDereferenced)
 }
 
 }  // namespace
+
+namespace {
+
+// Allegro's own menu code calls the hooks: the frame comes from the first
+// item after the menu is announced, so a real menu bar is framed.
+TEST_F(PhotonTest, MenuBarDrawnByAllegroIsFramedAndShaded)
+{
+    char file[] = "File", quit[] = "Quit\tCtrl+Q";
+    MENU file_menu[] = {{quit, nullptr, nullptr, 0, nullptr}, {nullptr, nullptr, nullptr, 0, nullptr}};
+    MENU bar[] = {{file, nullptr, file_menu, 0, nullptr}, {nullptr, nullptr, nullptr, 0, nullptr}};
+    DIALOG d = row(20, 20, 0, 0, 0, bar);
+    d.proc = theme_menu_proc;
+    theme_menu_proc(MSG_START, &d, 0);
+    theme_menu_proc(MSG_DRAW, &d, 0);
+    ASSERT_GT(d.w, 0);
+    EXPECT_EQ(screen_pixel(20, 20), ETCH_DARK);
+    EXPECT_EQ(screen_pixel(20 + d.w - 1, 20 + d.h - 1), ETCH_DARK);
+    EXPECT_EQ(screen_pixel(21, 21), WHITE);
+    EXPECT_FALSE(find_colour(21, 21, 20 + d.w - 2, 20 + d.h - 2, BLACK).empty());  // "File"
+    theme_menu_proc(MSG_END, &d, 0);
+}
+
+}  // namespace
