@@ -16,7 +16,7 @@ void register_builtin_themes(void)
     Theme *const builtin[] = {
         theme_gtk,
         theme_photon,
-        // theme_win95,     "Win95"    (its module adds this entry)
+        theme_win95,
         theme_ase,
         theme_beos,
         theme_nextstep,

@@ -20,7 +20,8 @@ int ase_grey(int level)
 
 static void ase_init(void)
 {
-    if (bitmap_color_depth(screen) == 8) {
+    const int depth = screen ? bitmap_color_depth(screen) : get_color_depth();
+    if (depth == 8) {
         // Palette components run from 0 to 63 in 8-bit mode.
         ase_fg_color = bestfit_color(_current_palette, 0, 0, 0);
         ase_bg_color = bestfit_color(_current_palette, 63, 63, 63);

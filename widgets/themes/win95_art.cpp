@@ -129,6 +129,9 @@ void w95_make_palette(void)
 
 void w95_build_bitmaps(void)
 {
+    // Set up again without a shutdown in between: drop the old images
+    // rather than lose them.
+    w95_free_bitmaps();
     // A failed create_bitmap leaves its image null; the drawing skips it.
     w95_radio_off = bitmap_from_art(RADIO_OFF, 12, 12, KEY);
     w95_radio_on = bitmap_from_art(RADIO_ON, 12, 12, KEY);
