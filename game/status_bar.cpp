@@ -37,10 +37,12 @@ void drawStatusBar()
 {
     const int bottlesLeft = static_cast<int>(BottleList.size());
 
+    // Without an image that covers the whole bar, the plain background shows
+    // where it does not reach, rather than the texts of earlier frames.
+    if (StatusImage == nullptr || StatusImage->w < STATUS_BAR_WIDTH || StatusImage->h < STATUS_BAR_HEIGHT)
+        clear_to_color(StatusBitmap, plainStatusBackground());
     if (StatusImage != nullptr)
         blit(StatusImage, StatusBitmap, 0, 0, 0, 0, STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT);
-    else
-        clear_to_color(StatusBitmap, plainStatusBackground());
 
     if (Paused) {
         textprintf_ex(StatusBitmap, font, PAUSE_X, PAUSE_Y, black(), -1, "PAUSE");
