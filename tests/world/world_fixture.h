@@ -10,16 +10,10 @@
 
 #include "world/world.h"
 
-// Colour of sheet cell (column, row) in the synthetic sheet.
 int sheetCellColour(int column, int row);
-
-// Colour of the pixel at the middle of grid cell (x, y) of the WorldBitmap.
+// Colour at the middle of grid cell (x, y) of the WorldBitmap.
 int worldCellColour(int x, int y);
 
-// Colour the WorldBitmap is cleared to before each test.
-int clearColour();
-
-// Fills grid cells x0..x1, y0..y1 (inclusive) with new objects of type T.
 template <typename T>
 void fillCells(int x0, int y0, int x1, int y1) {
   for (int x = x0; x <= x1; ++x) {
@@ -27,8 +21,16 @@ void fillCells(int x0, int y0, int x1, int y1) {
   }
 }
 
-// Every test starts on a grid of plain cells with the world's state reset,
-// and releases everything it made.
+struct Cell {
+  int x, y;
+};
+// The last cell of `kind` in column-major order, or (-1, -1).
+Cell findKind(int kind);
+Monster* monsterAt(int x, int y);
+Bottle* bottleAt(int x, int y);
+
+// Every test starts on a grid of plain cells, a new player, cleared keys
+// and a black WorldBitmap, and releases everything it made.
 class WorldTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -36,5 +38,5 @@ class WorldTest : public ::testing::Test {
 };
 
 // One character per cell (wall variants as digits, '.' floor, '=' bridge,
-// '<' and '>' stairs, 'b' bottle, '@' player); rows joined by newlines.
+// '<' and '>' stairs, 'b' bottle, '@' player), one line per row.
 std::string levelMap();
