@@ -88,10 +88,10 @@ const std::vector<ArtKey> &palette()
 
 }  // namespace
 
-// Allegro widens a 5-bit component back to 8 bits as i * 255 / 31 and a
-// 6-bit one as i * 255 / 63; these are the values that come back unchanged.
-int snapRedBlue(int v) { return (std::clamp(v, 0, 255) >> 3) * 255 / 31; }
-int snapGreen(int v) { return (std::clamp(v, 0, 255) >> 2) * 255 / 63; }
+// What a 16-bit screen keeps of a component: Allegro's own narrowing and
+// widening, so the values match whatever its tables round to.
+int snapRedBlue(int v) { return getr16(makecol16(std::clamp(v, 0, 255), 0, 0)); }
+int snapGreen(int v) { return getg16(makecol16(0, std::clamp(v, 0, 255), 0)); }
 
 const ArtKey *artPalette() { return palette().data(); }
 int artPaletteSize() { return static_cast<int>(palette().size()); }

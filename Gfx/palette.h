@@ -18,7 +18,8 @@ constexpr int ART_CELL = 32;
 const ArtKey *artPalette();
 int artPaletteSize();
 
-// Nearest 16-bit-exact value of an 8-bit red/blue or green component.
+// The value a 16-bit screen gives back for an 8-bit red/blue or green
+// component (the nearest one that survives the round trip).
 int snapRedBlue(int v);
 int snapGreen(int v);
 
