@@ -19,6 +19,13 @@ struct MenuItemStyle {
     int separator_dark;
     int separator_light;
     BITMAP *submenu_arrow;  // may be null: no arrow drawn
+
+    // Looks that place the separator or the arrow elsewhere say so here;
+    // the defaults are the placement described above.
+    int separator_left = 4;   // the lines run from x + separator_left ...
+    int separator_right = 4;  // ... to x + w - separator_right
+    int separator_row = 2;    // dark line at y + th/2 + separator_row, light one below
+    int arrow_lift = -1;      // -1: arrow centred in the item; else its top at y + h/2 - arrow_lift
 };
 
 void draw_menu_item_content(MENU *m, int x, int y, int w, int h, int bar, const MenuItemStyle &style);

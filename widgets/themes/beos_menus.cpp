@@ -2,7 +2,8 @@
 // its items one by one; the frame is drawn by the first item after each
 // announcement, so redrawing a single item (the highlight moving) leaves
 // the frame alone.
-#include "widgets/menu_text.h"
+#include "widgets/menu_item.h"
+#include "widgets/text_mode.h"
 #include "widgets/themes/beos.h"
 #include "widgets/themes/beos_palette.h"
 
@@ -34,27 +35,19 @@ void beos_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel)
     }
     rectfill(screen, x, y, x + w - 1, y + h - 1, bg);
 
-    const int th = text_height(font);
-    if (m->text && ugetc(m->text) != 0) {
-        // "label\tshortcut": the label at the left, the shortcut 10 pixels
-        // in from the right edge.
-        char label[MENU_TEXT_BUFFER];
-        const char *shortcut = menu_text_split(m->text, label, sizeof label);
-        gui_textout_ex(screen, label, x + 8, y + 1, fg, bg, 0);
-        if (shortcut) gui_textout_ex(screen, shortcut, x + w - gui_strlen(shortcut) - 10, y + 1, fg, bg, 0);
-        if (m->child && !bar) {
-            BITMAP *arrow = beos_arrow_bitmaps[sel ? 1 : 0];
-            if (arrow) draw_sprite(screen, arrow, x + w - 12, y + h / 2 - 7);
-        }
-    } else {
-        // An empty text is a separator: an etched groove.
-        hline(screen, x, y + th / 2 - 1, x + w - 1, pal.menu_separator);
-        hline(screen, x, y + th / 2, x + w - 1, pal.menu_light);
-    }
-
-    // A ticked item.
-    if (m->flags & D_SELECTED) {
-        line(screen, x + 1, y + th / 2 + 1, x + 3, y + th + 1, fg);
-        line(screen, x + 3, y + th + 1, x + 6, y + 2, fg);
-    }
+    // Label, shortcut, arrow and tick as every look lays them out; this
+    // look's separator is a full-width groove just above the middle, and
+    // its 13-pixel arrow hangs from 7 pixels above the middle.
+    MenuItemStyle style;
+    style.text_colour = fg;
+    style.separator_dark = pal.menu_separator;
+    style.separator_light = pal.menu_light;
+    style.submenu_arrow = beos_arrow_bitmaps[sel ? 1 : 0];
+    style.separator_left = 0;
+    style.separator_right = 1;
+    style.separator_row = -1;
+    style.arrow_lift = 7;
+    const int old_mode = theme_text_mode(bg);
+    draw_menu_item_content(m, x, y, w, h, bar, style);
+    theme_text_mode(old_mode);
 }
