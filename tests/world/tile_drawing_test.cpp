@@ -66,6 +66,17 @@ TEST_F(TileDrawing, MonsterRowFollowsDirectionAndVariety) {
   }
 }
 
+TEST_F(TileDrawing, PlayerRowFollowsFacingAndTheStillImageIsFixed) {
+  for (int direction = 1; direction <= 4; ++direction) {
+    ThePlayer->direction = direction;
+    ThePlayer->frame = direction - 1;
+    ThePlayer->drawAt(2, 2);
+    EXPECT_EQ(worldCellColour(2, 2), sheetCellColour(direction - 1, direction - 1));
+  }
+  ThePlayer->drawStill(3, 2);
+  EXPECT_EQ(worldCellColour(3, 2), sheetCellColour(2, 0));
+}
+
 TEST_F(TileDrawing, MissingSheetIsReportedAtEachConstructionAndDrawingDoesNothing) {
   BITMAP* sheet = SpriteSheet;
   char home[] = "/tmp/world-no-art-XXXXXX";
