@@ -254,12 +254,15 @@ const char *const BARNACLES[] = {
     "   bWbB",
     "    bB ",
 };
-const char *const RING[] = {
+const char *const TORCH[] = {
+    "   gg   ",
+    "  gRRg  ",
+    " gRWWRg ",
+    " gRWWRg ",
+    "  gRRg  ",
+    "  KmmK  ",
     "  KiiK  ",
-    "  KKKK  ",
-    " KiiiiK ",
-    "KiK  KiK",
-    "KiK  KiK",
+    "  KmmK  ",
     " KiiiiK ",
     "  KKKK  ",
 };
@@ -278,7 +281,7 @@ const Decoration WALL_DECORATIONS[][2] = {
     /* 1 mossy    */ {{MOSS, 8, 5, 3, 2},      {MOSS, 8, 5, 18, 18}},
     /* 2 cracked  */ {{CRACK, 6, 6, 19, 1},    {CRACK, 6, 6, 4, 17}},
     /* 3 barnacle */ {{BARNACLES, 7, 5, 2, 9}, {BARNACLES, 7, 5, 20, 25}},
-    /* 4 ring     */ {{RING, 8, 7, 12, 8},     {MOSS, 8, 5, 20, 25}},
+    /* 4 torch    */ {{TORCH, 8, 10, 12, 9},     {MOSS, 8, 5, 20, 25}},
 };
 // clang-format on
 
