@@ -1,0 +1,24 @@
+#include "gallery_looks.h"
+
+static const char *const LOOK_NAMES[GALLERY_MAX_LOOKS] = {
+    "GTK", "Photon", "Win95", "ASE", "BeOS", "NeXTStep", "Allegro",
+};
+
+GalleryLooks registered_looks(void)
+{
+    GalleryLooks result{};
+    for (const char *name : LOOK_NAMES) {
+        Theme *theme = find_theme(name);
+        if (theme) result.looks[result.count++] = theme;
+    }
+    return result;
+}
+
+void gallery_use_look(Theme *theme)
+{
+    shutdown_theme();
+    init_theme(theme);
+    gui_fg_color = theme_fg_color;
+    gui_bg_color = theme_bg_color;
+    gui_mg_color = theme_mg_color;
+}

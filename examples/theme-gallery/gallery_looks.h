@@ -1,0 +1,24 @@
+// The looks the gallery can show: the seven registry names in registry
+// order, keeping only those this build registers, so a new look appears in
+// the gallery as soon as it is registered.
+#ifndef GALLERY_LOOKS_H
+#define GALLERY_LOOKS_H
+
+#include "widgets/theme.h"
+
+enum { GALLERY_MAX_LOOKS = 7 };
+
+struct GalleryLooks {
+    Theme *looks[GALLERY_MAX_LOOKS];
+    int count;
+};
+
+// Every look of "GTK", "Photon", "Win95", "ASE", "BeOS", "NeXTStep",
+// "Allegro" that find_theme knows, in that order.
+GalleryLooks registered_looks(void);
+
+// Makes `theme` current (ending the one before) and hands its published
+// colours to Allegro's own dialogs, as an application does.
+void gallery_use_look(Theme *theme);
+
+#endif

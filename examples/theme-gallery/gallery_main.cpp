@@ -1,0 +1,103 @@
+// theme-gallery: every widget of the layer in one dialog, drawn in the
+// current look. F1-F7 pick a look, PgUp/PgDn cycle, the menu and the push
+// button switch too, ESC quits.
+//
+//   theme-gallery                  live, in a 640x480 window
+//   theme-gallery --screenshot DIR one image per registered look, then exit
+//                                  (no window; under xvfb-run every look
+//                                  is drawn, without a display the looks
+//                                  that need a timer are skipped)
+#include <allegro.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "gallery_dialog.h"
+#include "gallery_looks.h"
+#include "gallery_screenshots.h"
+
+static const int GALLERY_W = 640;
+static const int GALLERY_H = 480;
+
+static void usage(void)
+{
+    std::fprintf(stderr, "usage: theme-gallery [--screenshot DIR]\n");
+}
+
+// Allegro's own GUI colours start as 8-bit palette indices; in 16-bit colour
+// they must be real colours before the stock look publishes them.
+static void set_default_gui_colours(void)
+{
+    gui_fg_color = makecol(0, 0, 0);
+    gui_bg_color = makecol(255, 255, 255);
+    gui_mg_color = makecol(128, 128, 128);
+}
+
+static int run_screenshots(const char *dir)
+{
+    const bool display = std::getenv("DISPLAY") && allegro_init() == 0;
+    if (!display && install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+        std::fprintf(stderr, "cannot start Allegro\n");
+        return 1;
+    }
+    const bool have_timer = display && install_timer() == 0;
+    set_color_depth(16);
+    // With a display, a (hidden-away) window gives the stock procedures the
+    // screen size they clip to; the pictures are drawn off screen either way.
+    BITMAP *window_screen = nullptr;
+    if (display && set_gfx_mode(GFX_AUTODETECT_WINDOWED, GALLERY_W, GALLERY_H, 0, 0) == 0) window_screen = screen;
+    BITMAP *canvas = create_bitmap(GALLERY_W, GALLERY_H);
+    if (!canvas) {
+        std::fprintf(stderr, "out of memory\n");
+        return 1;
+    }
+    screen = canvas;
+    set_default_gui_colours();
+    const int written = write_gallery_screenshots(dir, have_timer);
+    screen = window_screen;
+    destroy_bitmap(canvas);
+    return written > 0 ? 0 : 1;
+}
+
+static int run_live(void)
+{
+    if (allegro_init() != 0) {
+        std::fprintf(stderr, "cannot start Allegro: %s\n", allegro_error);
+        return 1;
+    }
+    install_timer();
+    install_keyboard();
+    install_mouse();
+    set_color_depth(16);
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, GALLERY_W, GALLERY_H, 0, 0) != 0) {
+        set_gfx_mode(GFX_TEXT, 0, 0, 0, 0);
+        allegro_message("Cannot open a %dx%d window: %s\n", GALLERY_W, GALLERY_H, allegro_error);
+        return 1;
+    }
+    set_default_gui_colours();
+    const GalleryLooks looks = registered_looks();
+    if (looks.count == 0) {
+        allegro_message("No look is registered.\n");
+        return 1;
+    }
+    DIALOG *rows = gallery_dialog();
+    gallery_use_look(looks.looks[0]);
+    gallery_show_look_name(looks.looks[0]->name);
+    do_dialog(rows, gallery_edit_row());
+    shutdown_theme();
+    gallery_release();
+    return 0;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) return run_screenshots(argv[2]);
+    if (argc != 1) {
+        usage();
+        return 2;
+    }
+    return run_live();
+}
+END_OF_MAIN()
