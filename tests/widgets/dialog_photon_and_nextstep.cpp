@@ -88,16 +88,6 @@ TEST_P(LookDialog, TypingReachesTheEditFieldAndTheRowStaysPut)
     EXPECT_EQ(edit_shift_depth, 0);
 }
 
-TEST_P(LookDialog, LookCanBeSetUpAndTornDownRepeatedly)
-{
-    for (int i = 0; i < 40; ++i) {
-        shutdown_theme();
-        EXPECT_EQ(gui_menu_draw_menu, nullptr);
-        init_theme(*GetParam());
-        ASSERT_NE(gui_menu_draw_menu, nullptr);
-    }
-    EXPECT_EQ(current_theme, *GetParam());
-}
 
 INSTANTIATE_TEST_SUITE_P(PhotonAndNextstep, LookDialog, testing::Values(&theme_photon, &theme_nextstep),
                          [](const testing::TestParamInfo<Theme **> &info) {
