@@ -82,6 +82,7 @@ void paintRope(BITMAP *bmp, int y0)
 // A parchment scroll with rolled ends.
 void paintScroll(BITMAP *bmp, int x0, int y0, int x1, int y1, Grain &grain)
 {
+    rectfill(bmp, x0 + 3, y0 + 3, x1 + 3, y1 + 3, colourOf(bmp, 'd'));   // drop shadow on the wood
     rectfill(bmp, x0 + 2, y0 + 4, x1 - 2, y1 - 4, colourOf(bmp, 'K'));
     rectfill(bmp, x0 + 3, y0 + 5, x1 - 3, y1 - 5, colourOf(bmp, 'P'));
     hline(bmp, x0 + 3, y0 + 5, x1 - 3, colourOf(bmp, 'p'));
@@ -140,6 +141,7 @@ const char *const ANCHOR[] = {
 // A gold-framed parchment plaque.
 void paintPlaque(BITMAP *bmp, int x0, int y0, int x1, int y1)
 {
+    rectfill(bmp, x0 + 3, y0 + 3, x1 + 3, y1 + 3, colourOf(bmp, 'd'));
     rectfill(bmp, x0, y0, x1, y1, colourOf(bmp, 'K'));
     rectfill(bmp, x0 + 1, y0 + 1, x1 - 1, y1 - 1, colourOf(bmp, 'G'));
     rect(bmp, x0 + 1, y0 + 1, x1 - 2, y1 - 2, colourOf(bmp, 'g'));
