@@ -170,7 +170,9 @@ const char *const EYES_LEFT[] = {
 };
 // clang-format on
 
-// Where the pieces sit in the cell.
+// The whole crab sits this far down its cell, so it stands on the same
+// ground line as the pirate; then where the pieces sit.
+constexpr int DROP = 4;
 constexpr int CLAW_TOP = 2;
 constexpr int LEGS_TOP = 0;
 constexpr int EYES_TOP = 7;
@@ -181,7 +183,7 @@ void paintCrabFrame(BITMAP *sheet, int column, int row, Look look, int frame)
 {
     const int x = cellX(column);
     const int bob = (frame % 2 == 1) ? 1 : 0;
-    const int y = cellY(row) + bob;
+    const int y = cellY(row) + DROP + bob;
     const bool legsIn = frame % 2 == 1;
     const bool clawsShut = frame >= 2;
 
@@ -191,16 +193,18 @@ void paintCrabFrame(BITMAP *sheet, int column, int row, Look look, int frame)
         else
             paintArt(sheet, x, y + LEGS_TOP, LEGS_OUT, side == 1);
     }
-    if (look == Look::Back)
-        paintArt(sheet, x, y, CRAB_BACK);
-    else
-        paintArt(sheet, x, y, CRAB_FRONT);
+    // The pincers' arms tuck under the shell and the eye stalks stand in
+    // front of them.
     for (int side = 0; side < 2; ++side) {
         if (clawsShut)
             paintArt(sheet, x, y + CLAW_TOP, CLAW_SHUT, side == 1);
         else
             paintArt(sheet, x, y + CLAW_TOP, CLAW_OPEN, side == 1);
     }
+    if (look == Look::Back)
+        paintArt(sheet, x, y, CRAB_BACK);
+    else
+        paintArt(sheet, x, y, CRAB_FRONT);
     if (look == Look::Left || look == Look::Right)
         paintArt(sheet, x, y + EYES_TOP, EYES_LEFT, look == Look::Right);
 }

@@ -198,7 +198,7 @@ TEST_F(SpriteSheet, MonsterHorizontalRowsAreTheReverseOfThePlayers)
     // Ink in the left half of each eye minus ink in its right half.
     auto pupilBias = [&](int row) {
         int bias = 0;
-        for (int y = 8; y <= 10; ++y)
+        for (int y = 12; y <= 14; ++y)
             for (int eyeLeft : {9, 17})
                 for (int i = 0; i < 3; ++i)
                     bias += (px(0, row, eyeLeft + i, y) == ink) - (px(0, row, eyeLeft + 3 + i, y) == ink);
