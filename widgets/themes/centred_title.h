@@ -1,6 +1,7 @@
 // A window title centred over the row, in one colour on a transparent
-// background and clipped to the row, as the "Photon" and "NeXTStep" windows
-// show it. A row without a title (null dp) draws nothing.
+// background and clipped to the row, as several looks' windows show it
+// ("Photon", "NeXTStep", "ASE"). A row without a title (null dp) draws
+// nothing; screen's clipping is left as it was.
 #ifndef GROG_WIDGETS_THEMES_CENTRED_TITLE_H
 #define GROG_WIDGETS_THEMES_CENTRED_TITLE_H
 
