@@ -1,6 +1,6 @@
-// Shared set-up of the "BeOS" look's drawing tests: the look current on the
-// magenta-filled test screen, and short names for its colours as they read
-// back from a 16-bit bitmap.
+// Set-up shared by the "BeOS" look's drawing tests: the look current on the
+// magenta-filled test screen, and its colours as a 16-bit bitmap gives them
+// back.
 #ifndef TESTS_WIDGETS_HEADLESS_BEOS_FIXTURE_H
 #define TESTS_WIDGETS_HEADLESS_BEOS_FIXTURE_H
 
@@ -23,14 +23,11 @@ struct BeosTest : testing::Test {
     static DIALOG row(DIALOG_PROC proc, int x, int y, int w, int h, int flags = 0, int d1 = 0,
                       int d2 = 0, void *dp = nullptr, void *dp2 = nullptr)
     {
-        DIALOG d = {proc, x, y, w, h, 0, 0, 0, flags, d1, d2, dp, dp2, nullptr};
-        return d;
+        return DIALOG{proc, x, y, w, h, 0, 0, 0, flags, d1, d2, dp, dp2, nullptr};
     }
-
     int th = 8;
 };
 
-// The untouched test screen.
 inline Rgb untouched() { return rgb16(255, 0, 255); }
 inline Rgb grey(int level) { return rgb16(level, level, level); }
 inline Rgb black() { return rgb16(0, 0, 0); }

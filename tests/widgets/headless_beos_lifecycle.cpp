@@ -4,92 +4,56 @@
 
 namespace {
 
-bool all_images(bool present)
+int images_present()
 {
-    for (BITMAP *const *set : {beos_check_bitmaps, beos_radio_bitmaps})
-        for (int i = 0; i < 6; ++i)
-            if ((set[i] != nullptr) != present) return false;
-    for (BITMAP *const *set : {beos_knob_bitmaps, beos_arrow_bitmaps})
-        for (int i = 0; i < 2; ++i)
-            if ((set[i] != nullptr) != present) return false;
-    return true;
+    int n = 0;
+    for (int i = 0; i < 6; ++i) n += (beos_check_bitmaps[i] != nullptr) + (beos_radio_bitmaps[i] != nullptr);
+    for (int i = 0; i < 2; ++i) n += (beos_knob_bitmaps[i] != nullptr) + (beos_arrow_bitmaps[i] != nullptr);
+    return n;
 }
 
 using BeosLifecycle = BeosTest;
 
-TEST_F(BeosLifecycle, InitBuildsImagesAndHooksShutdownClearsThem)
+TEST_F(BeosLifecycle, InitAndShutdownAnyNumberOfTimes)
 {
-    EXPECT_TRUE(all_images(true));
-    EXPECT_EQ(gui_menu_draw_menu, beos_draw_menu);
-    shutdown_theme();
-    EXPECT_TRUE(all_images(false));
-    EXPECT_EQ(gui_menu_draw_menu, nullptr);
-    EXPECT_EQ(gui_menu_draw_menu_item, nullptr);
-}
-
-TEST_F(BeosLifecycle, RepeatedInitAndShutdownKeepsWorking)
-{
-    // The sanitizer build checks that nothing leaks across the rounds.
-    for (int round = 0; round < 25; ++round) {
+    // The sanitizer build checks that no round leaks.
+    for (int round = 0; round < 20; ++round) {
+        ASSERT_EQ(images_present(), 16);
+        ASSERT_EQ(gui_menu_draw_menu, beos_draw_menu);
         shutdown_theme();
+        ASSERT_EQ(images_present(), 0);
+        ASSERT_EQ(gui_menu_draw_menu, nullptr);
+        ASSERT_EQ(gui_menu_draw_menu_item, nullptr);
         init_theme(theme_beos);
-        ASSERT_TRUE(all_images(true)) << round;
     }
-    // Made current twice without a shutdown: the first images are freed.
-    init_theme(theme_beos);
-    EXPECT_TRUE(all_images(true));
-
-    DIALOG d = row(beos_check_proc, 10, 10, 100, 20, D_SELECTED);
-    beos_check_proc(MSG_DRAW, &d, 0);
-    EXPECT_EQ(screen_pixel(12 + 3, 10 + 10 - th / 2 - 2 + 3), focus_blue());
-}
-
-TEST_F(BeosLifecycle, WithoutATimerTheCaretStaysOn)
-{
-    // Headless Allegro has no timer to blink with.
+    init_theme(theme_beos);  // twice without a shutdown: the first images are freed
+    EXPECT_EQ(images_present(), 16);
+    // Headless Allegro has no timer to blink with: the caret stays on.
     ASSERT_EQ(timer_driver, nullptr);
     EXPECT_EQ(beos_blink, 1);
 }
 
-// Allegro cannot create bitmaps of an unknown colour depth, which stands in
-// for create_bitmap failing at init.
-struct FailedImages : BeosTest {
-    void SetUp() override
-    {
-        shutdown_theme();
-        set_color_depth(3);
-        init_theme(theme_beos);
-        set_color_depth(16);
-        clear_test_screen();
-        th = text_height(font);
-    }
-};
-
-TEST_F(FailedImages, EverythingElseIsStillDrawn)
+// Allegro cannot create bitmaps of an unknown colour depth: that stands in
+// for create_bitmap failing at init. Every colour is then 0 (black).
+TEST_F(BeosLifecycle, WithoutImagesEverythingElseIsStillDrawn)
 {
-    ASSERT_TRUE(all_images(false));
-    const Rgb ink = black();  // every colour was made at the failed depth: 0
+    shutdown_theme();
+    set_color_depth(3);
+    init_theme(theme_beos);
+    set_color_depth(16);
+    ASSERT_EQ(images_present(), 0);
 
-    DIALOG check = row(beos_check_proc, 10, 10, 100, 20, D_SELECTED | D_GOTFOCUS);
-    EXPECT_EQ(beos_check_proc(MSG_DRAW, &check, 0), D_O_K);
-    EXPECT_TRUE(rect_is(10, 10, 109, 29, ink));
-
-    DIALOG radio = row(beos_radio_proc, 10, 40, 100, 20, D_DISABLED);
-    EXPECT_EQ(beos_radio_proc(MSG_DRAW, &radio, 0), D_O_K);
-    EXPECT_TRUE(rect_is(10, 40, 109, 59, ink));
-
-    DIALOG slider = row(beos_slider_proc, 10, 70, 100, 20, D_GOTFOCUS, 10, 5);
-    EXPECT_EQ(beos_slider_proc(MSG_DRAW, &slider, 0), D_O_K);
-    EXPECT_EQ(screen_pixel(20, 79), ink);
-
-    beos_draw_menu(10, 100, 100, 30);
+    beos_draw_widget(screen, 10, 10, 100, 20, D_SELECTED | D_GOTFOCUS, BEOS_CHECK, nullptr);
+    beos_draw_widget(screen, 10, 40, 100, 20, D_DISABLED, BEOS_RADIO, nullptr);
+    const ScrollInfo knob = {10, 1, 5};
+    beos_draw_widget(screen, 10, 70, 100, 20, D_GOTFOCUS, BEOS_SLIDER, &knob);
+    EXPECT_TRUE(rect_is(10, 10, 109, 29, black()));
+    EXPECT_TRUE(rect_is(10, 40, 109, 59, black()));
+    EXPECT_EQ(screen_pixel(20, 79), black());
     MENU child[1] = {{nullptr, nullptr, nullptr, 0, nullptr}};
     MENU item = {const_cast<char *>("More"), nullptr, child, 0, nullptr};
     beos_draw_menu_item(&item, 12, 102, 96, 12, 0, 1);
-    EXPECT_EQ(screen_pixel(12, 102), ink);
-
-    shutdown_theme();
-    EXPECT_TRUE(all_images(false));
+    EXPECT_EQ(screen_pixel(12, 102), black());
 }
 
 }  // namespace
