@@ -1,5 +1,5 @@
-// The skeleton: a bare skull with ghost-lit eyes, ribs and bony limbs, so it
-// reads at once against the pirate's colours. Monster rows face up, left,
+// The skeleton: a skull with ghost-lit eyes under a black tricorn, ribs and
+// bony limbs, so it reads at once against the pirate's colours. Monster rows face up, left,
 // down, right; left is right mirrored.
 #include "figure.h"
 #include "palette.h"
@@ -129,6 +129,29 @@ const char *const BONES_SIDE_STRIDE[] = {
     "         KbbK       KbbbK       ",
     "         KKKK       KKKKK       ",
 };
+// A battered black tricorn, worn over the skull (the front one keeps a
+// little white skull badge).
+const char *const HAT_FRONT[] = {
+    "      KK     KKKKKK     KK      ",
+    "      KkKKKKKkkkkkkKKKKKkK      ",
+    "       KkkkkkkkkkkkkkkkkK       ",
+    "       KkkkkkkkWkkkkkkkkK       ",
+    "        KKKKKKKKKKKKKKKK        ",
+};
+const char *const HAT_BACK[] = {
+    "      KK     KKKKKK     KK      ",
+    "      KkKKKKKkkkkkkKKKKKkK      ",
+    "       KkkkkkkkkkkkkkkkkK       ",
+    "       KkkkkkkkkkkkkkkkkK       ",
+    "        KKKKKKKKKKKKKKKK        ",
+};
+const char *const HAT_SIDE[] = {
+    "        KK  KKKKKK              ",
+    "        KkKKkkkkkkKK            ",
+    "         KkkkkkkkkkkkKK         ",
+    "         KkkkkkkkkkkkkkK        ",
+    "         KKKKKKKKKKKKKKKK       ",
+};
 // clang-format on
 
 }  // namespace
@@ -144,4 +167,11 @@ void paintSkeleton(BITMAP *sheet)
     paintWalkRow(sheet, 9, side, true);
     paintWalkRow(sheet, 10, front, false);
     paintWalkRow(sheet, 11, side, false);
+
+    for (int frame = 0; frame < 4; ++frame) {
+        paintArt(sheet, cellX(frame), cellY(8), HAT_BACK);
+        paintArt(sheet, cellX(frame), cellY(9), HAT_SIDE, true);
+        paintArt(sheet, cellX(frame), cellY(10), HAT_FRONT);
+        paintArt(sheet, cellX(frame), cellY(11), HAT_SIDE);
+    }
 }
