@@ -1,6 +1,8 @@
 // The "Photon" look drawn on the memory screen and read back pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "headless_photon_nextstep.h"
 #include "widgets/theme.h"
 #include "widgets/themes/photon.h"
@@ -230,6 +232,20 @@ TEST_F(PhotonTest, DisabledPopupItemShowsNoSelectionButBarItemsAlwaysShade)
     EXPECT_TRUE(hline_is(16, 56, 40, WHITE));
     EXPECT_EQ(screen_pixel(56, 41), rgb16(197, 197, 197));
     EXPECT_EQ(screen_pixel(56, 50), rgb16(217, 217, 217));
+}
+
+TEST_F(PhotonTest, OverlongMenuLabelIsCutToItsBufferAndShortcutStillDrawn)
+{
+    std::string text(600, ' ');  // blanks draw nothing, so only the shortcut shows
+    text += "\tQ";
+    MENU item = {&text[0], nullptr, nullptr, 0, nullptr};
+    photon_draw_menu_item(&item, 10, 10, 300, 12, 0, 0);  // no overrun under ASan
+    EXPECT_EQ(text.size(), 602u);
+    const int qx = 10 + 300 - text_length(font, "Q") - 15;
+    const Box q = find_colour(12, 11, 309, 18, BLACK);
+    ASSERT_FALSE(q.empty());
+    EXPECT_GE(q.x1, qx);
+    EXPECT_LE(q.x2, qx + 7);
 }
 
 TEST_F(PhotonTest, MenuBarDrawnByAllegroIsFramedByItsFirstItem)
