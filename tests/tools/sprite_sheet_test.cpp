@@ -14,7 +14,7 @@ namespace {
 
 ::testing::Environment *const allegroEnv = ::testing::AddGlobalTestEnvironment(new AllegroEnvironment);
 
-class SpriteSheet : public ::testing::Test {
+class TileSheetArt : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { sheet = buildSpriteSheet(); }
     static void TearDownTestSuite()
@@ -63,9 +63,9 @@ protected:
 
     static BITMAP *sheet;
 };
-BITMAP *SpriteSheet::sheet = nullptr;
+BITMAP *TileSheetArt::sheet = nullptr;
 
-TEST_F(SpriteSheet, IsSixColumnsByTwelveRowsOfCells)
+TEST_F(TileSheetArt, IsSixColumnsByTwelveRowsOfCells)
 {
     EXPECT_EQ(sheet->w, 192);
     EXPECT_EQ(sheet->h, 384);
@@ -73,13 +73,13 @@ TEST_F(SpriteSheet, IsSixColumnsByTwelveRowsOfCells)
     EXPECT_EQ(bitmap_mask_color(sheet), makecol24(255, 0, 255));
 }
 
-TEST_F(SpriteSheet, CellsUnderEverythingAreOpaque)
+TEST_F(TileSheetArt, CellsUnderEverythingAreOpaque)
 {
     // Hatch, ladder, deck, both sea frames and the five walls hide the sea.
     for (int row = 0; row <= 9; ++row) EXPECT_EQ(maskCount(4, row), 0) << "column 4 row " << row;
 }
 
-TEST_F(SpriteSheet, ActorsBottlesAndBridgeLetTheSeaShow)
+TEST_F(TileSheetArt, ActorsBottlesAndBridgeLetTheSeaShow)
 {
     for (int row = 0; row < 12; ++row)
         for (int column = 0; column < 4; ++column) {
@@ -93,7 +93,7 @@ TEST_F(SpriteSheet, ActorsBottlesAndBridgeLetTheSeaShow)
     EXPECT_LT(bridge, 400);
 }
 
-TEST_F(SpriteSheet, EveryColourSurvivesSixteenBitsAndNeverTurnsIntoTheMask)
+TEST_F(TileSheetArt, EveryColourSurvivesSixteenBitsAndNeverTurnsIntoTheMask)
 {
     std::set<int> seen;
     for (int y = 0; y < sheet->h; ++y)
@@ -114,7 +114,7 @@ TEST_F(SpriteSheet, EveryColourSurvivesSixteenBitsAndNeverTurnsIntoTheMask)
     EXPECT_LE(seen.size(), static_cast<size_t>(artPaletteSize()));
 }
 
-TEST_F(SpriteSheet, WallVariantsShareTheirEdgesSoAnyOrderTiles)
+TEST_F(TileSheetArt, WallVariantsShareTheirEdgesSoAnyOrderTiles)
 {
     for (int variant = 1; variant < 5; ++variant)
         for (int i = 0; i < 32; ++i) {
@@ -127,7 +127,7 @@ TEST_F(SpriteSheet, WallVariantsShareTheirEdgesSoAnyOrderTiles)
         for (int b = a + 1; b < 5; ++b) EXPECT_GT(differingPixels(4, 5 + a, 4, 5 + b), 8) << a << " vs " << b;
 }
 
-TEST_F(SpriteSheet, SeaRollsGentlyAndWrapsAround)
+TEST_F(TileSheetArt, SeaRollsGentlyAndWrapsAround)
 {
     const int changed = differingPixels(4, 3, 4, 4);
     EXPECT_GT(changed, 40) << "the two sea frames must differ";
@@ -143,7 +143,7 @@ TEST_F(SpriteSheet, SeaRollsGentlyAndWrapsAround)
     EXPECT_EQ(a, b);
 }
 
-TEST_F(SpriteSheet, StairsUpAndDownArePlainlyDifferent)
+TEST_F(TileSheetArt, StairsUpAndDownArePlainlyDifferent)
 {
     EXPECT_GT(differingPixels(4, 0, 4, 1), 250);
     // The hatch down is a dark hole; the ladder up is lit.
@@ -159,13 +159,13 @@ TEST_F(SpriteSheet, StairsUpAndDownArePlainlyDifferent)
     EXPECT_LT(meanLight(0) + 30, meanLight(1));
 }
 
-TEST_F(SpriteSheet, BottleGlintsOnEveryFrame)
+TEST_F(TileSheetArt, BottleGlintsOnEveryFrame)
 {
     for (int a = 0; a < 5; ++a)
         for (int b = a + 1; b < 5; ++b) EXPECT_GT(differingPixels(5, a, 5, b), 2) << a << " vs " << b;
 }
 
-TEST_F(SpriteSheet, PlayerRowsFaceUpRightDownLeft)
+TEST_F(TileSheetArt, PlayerRowsFaceUpRightDownLeft)
 {
     // Left is the right-facing row in a mirror, frame by frame.
     for (int frame = 0; frame < 4; ++frame) EXPECT_EQ(differingPixels(frame, 3, frame, 1, true), 0) << frame;
@@ -178,14 +178,14 @@ TEST_F(SpriteSheet, PlayerRowsFaceUpRightDownLeft)
     EXPECT_GT(meanXOf(2, 2, skin, 5, 10), 0.0);
 }
 
-TEST_F(SpriteSheet, PlayerWalksInEveryFacing)
+TEST_F(TileSheetArt, PlayerWalksInEveryFacing)
 {
     for (int facing = 0; facing < 4; ++facing) EXPECT_GT(differingPixels(0, facing, 1, facing), 10) << facing;
     // Up and down cycle through four frames: steps on both feet.
     for (int facing : {0, 2}) EXPECT_GT(differingPixels(0, facing, 2, facing), 10) << facing;
 }
 
-TEST_F(SpriteSheet, MonsterHorizontalRowsAreTheReverseOfThePlayers)
+TEST_F(TileSheetArt, MonsterHorizontalRowsAreTheReverseOfThePlayers)
 {
     // Skeleton rows 8-11 face up, left, down, right: its eyes glow on the
     // side it faces.
@@ -208,7 +208,7 @@ TEST_F(SpriteSheet, MonsterHorizontalRowsAreTheReverseOfThePlayers)
     EXPECT_LT(pupilBias(7), 0) << "row 7 must look right";
 }
 
-TEST_F(SpriteSheet, MonsterVarietiesDifferAtAGlance)
+TEST_F(TileSheetArt, MonsterVarietiesDifferAtAGlance)
 {
     auto meanColour = [&](int row, int *r, int *g, int *b) {
         long sr = 0, sg = 0, sb = 0, n = 0;

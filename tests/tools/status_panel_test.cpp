@@ -14,14 +14,14 @@ namespace {
 
 int luminance(int c) { return (getr24(c) * 30 + getg24(c) * 59 + getb24(c) * 11) / 100; }
 
-class StatusPanel : public ::testing::Test {
+class StatusPanelArt : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_NE(panel = buildStatusPanel(), nullptr); }
     void TearDown() override { destroy_bitmap(panel); }
     BITMAP *panel = nullptr;
 };
 
-TEST_F(StatusPanel, FillsTheWholeBarWithNoTransparentHoles)
+TEST_F(StatusPanelArt, FillsTheWholeBarWithNoTransparentHoles)
 {
     EXPECT_EQ(panel->w, 800);
     EXPECT_EQ(panel->h, 100);
@@ -29,7 +29,7 @@ TEST_F(StatusPanel, FillsTheWholeBarWithNoTransparentHoles)
         for (int x = 0; x < 800; ++x) ASSERT_NE(getpixel(panel, x, y), bitmap_mask_color(panel)) << x << "," << y;
 }
 
-TEST_F(StatusPanel, TextAreasAreCalmAndLight)
+TEST_F(StatusPanelArt, TextAreasAreCalmAndLight)
 {
     // One pixel round each area too: letters must not touch a darker edge.
     for (const TextArea &a : STATUS_TEXT_AREAS) {
@@ -45,7 +45,7 @@ TEST_F(StatusPanel, TextAreasAreCalmAndLight)
     }
 }
 
-TEST_F(StatusPanel, TheTextAreasCoverWhereTheGameWrites)
+TEST_F(StatusPanelArt, TheTextAreasCoverWhereTheGameWrites)
 {
     // "Bottles left: 9999" ends at x 700 and "Score: 9999999" too; both fit.
     const int longest = text_length(font, "Bottles left: 9999");
@@ -55,7 +55,7 @@ TEST_F(StatusPanel, TheTextAreasCoverWhereTheGameWrites)
     EXPECT_TRUE(covered);
 }
 
-TEST_F(StatusPanel, TheRestIsDarkerWoodSoTheParchmentStandsOut)
+TEST_F(StatusPanelArt, TheRestIsDarkerWoodSoTheParchmentStandsOut)
 {
     long sum = 0;
     for (int x = 0; x < 800; ++x) sum += luminance(getpixel(panel, x, 15));
