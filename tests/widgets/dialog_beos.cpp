@@ -1,6 +1,7 @@
 // The "BeOS" look in running dialogs: its caret-blink timer, the focused
 // edit field redrawn at each blink, and typing.
 #include <chrono>
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -33,13 +34,21 @@ int counting_edit_proc(int msg, DIALOG *d, int c)
     return theme_edit_proc(msg, d, c);
 }
 
-int blink_changes_within(int ms)
+// Watches the blink flag for `ms` milliseconds; returns how often it
+// changed and, through `period`, the mean time between changes.
+int blink_changes_within(int ms, double *period = nullptr)
 {
     int changes = 0, last = beos_blink;
+    Clock::time_point first, latest;
     for (const Clock::time_point start = Clock::now(); ms_since(start) < ms;) {
-        rest(5);
-        if (beos_blink != last) ++changes, last = beos_blink;
+        rest(2);
+        if (beos_blink == last) continue;
+        last = beos_blink;
+        latest = Clock::now();
+        if (changes++ == 0) first = latest;
     }
+    if (period && changes > 1)
+        *period = std::chrono::duration<double, std::milli>(latest - first).count() / (changes - 1);
     return changes;
 }
 
@@ -55,7 +64,10 @@ struct BeosDialog : testing::Test {
 
 TEST_F(BeosDialog, TimerBlinksWhileCurrentAndIsRemovedAtShutdown)
 {
-    EXPECT_GE(blink_changes_within(1300), 2);
+    double period = 0;
+    EXPECT_GE(blink_changes_within(2600, &period), 4);
+    std::printf("caret blink period: %.1f ms\n", period);
+    EXPECT_NEAR(period, 500.0, 100.0);
     for (int round = 0; round < 5; ++round) {
         shutdown_theme();
         init_theme(theme_beos);
