@@ -98,6 +98,7 @@ TEST_F(BeosLook, ImagesMatchTheirTemplates)
         Rgb want;
     };
     BITMAP **c = beos_check_bitmaps, **r = beos_radio_bitmaps, **k = beos_knob_bitmaps, **a = beos_arrow_bitmaps;
+    // clang-format off
     const Probe probes[] = {
         {c[0], 11, 5, grey(216)},        {c[0], 12, 12, white()},
         {c[1], 9, 9, focus_blue()},      {c[1], 5, 3, white()},  // box shows between the strokes
@@ -117,6 +118,7 @@ TEST_F(BeosLook, ImagesMatchTheirTemplates)
         {a[0], 0, 6, MASK},              {a[1], 2, 3, grey(239)},
         {a[1], 3, 5, grey(184)},         {a[1], 12, 12, MASK},
     };
+    // clang-format on
     for (const Probe &p : probes) {
         ASSERT_NE(p.bmp, nullptr);
         EXPECT_EQ(p.bmp->w, 13);
