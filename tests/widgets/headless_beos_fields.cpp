@@ -1,4 +1,4 @@
-// The "BeOS" look's edit field, lists and text box: the layer's shared text
+// The "BeOS" look's edit field and lists: the layer's shared text
 // layout inside this look's frames and colours.
 #include <string>
 
