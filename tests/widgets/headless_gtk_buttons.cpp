@@ -85,27 +85,6 @@ TEST_F(GtkButton, LabelCentredAndGreyWhenDisabled)
     EXPECT_EQ(count_colour(91, 116, 187, 130, black), 0);
 }
 
-TEST_F(GtkButton, PressedLabelDoesNotMove)
-{
-    char label[] = "Go";
-    d.dp = label;
-    d.flags = D_SELECTED;
-    theme_button_proc(MSG_DRAW, &d, 0);
-    EXPECT_TRUE(text_drawn_at(label, 140 - text_length(font, label) / 2, 124 - text_height(font) / 2, black));
-}
-
-TEST_F(GtkButton, BoxesAnswerOkToEveryMessage)
-{
-    EXPECT_EQ(theme_box_proc(MSG_DRAW, &d, 0), D_O_K);
-    EXPECT_TRUE(rect_is(91, 116, 187, 130, face));
-    EXPECT_EQ(screen_pixel(90, 115), white);  // no frame
-    EXPECT_EQ(theme_box_proc(MSG_CLICK, &d, 0), D_O_K);
-    EXPECT_EQ(theme_shadow_box_proc(MSG_DRAW, &d, 0), D_O_K);
-    EXPECT_TRUE(hline_is(90, 189, 115, black));  // framed
-    EXPECT_TRUE(hline_is(91, 187, 116, white));
-    EXPECT_EQ(theme_shadow_box_proc(MSG_KEY, &d, 0), D_O_K);
-}
-
 struct GtkCheck : GtkTest {
     char label[8] = "Rum";
     DIALOG d = {theme_check_proc, 40, 60, 80, 20, 0, 0, 0, 0, 0, 0, label, nullptr, nullptr};
@@ -194,13 +173,6 @@ TEST_F(GtkTest, WindowTitleClippedToTheRow)
     EXPECT_EQ(screen->cl, 0);
     EXPECT_EQ(screen->cr, TEST_SCREEN_W);
     EXPECT_EQ(theme_window_proc(MSG_CLICK, &d, 0), D_O_K);
-}
-
-TEST_F(GtkTest, ClearFillsTheScreenWithTheFace)
-{
-    DIALOG d = {theme_clear_proc, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
-    theme_clear_proc(MSG_DRAW, &d, 0);
-    EXPECT_EQ(count_colour(0, 0, TEST_SCREEN_W - 1, TEST_SCREEN_H - 1, face), TEST_SCREEN_W * TEST_SCREEN_H);
 }
 
 TEST_F(GtkTest, SharedTextProceduresUseTheLooksColours)

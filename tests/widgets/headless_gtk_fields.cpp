@@ -115,23 +115,6 @@ TEST_F(GtkEdit, DrawFromInsideShiftedEditIsAtTheTruePosition)
     EXPECT_EQ(edit_shift_depth, 0);
 }
 
-TEST(EditShift, RowIsShiftedAgainWhenDrawingReturns)
-{
-    DIALOG d = {nullptr, 10, 20, 50, 8, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
-    edit_draw_unshift(&d);
-    EXPECT_EQ(d.x, 10);  // depth 0: the engine's own draws are left alone
-    ++edit_shift_depth;
-    d.x += 3;
-    d.y += 3;
-    edit_draw_unshift(&d);
-    EXPECT_EQ(d.x, 10);
-    EXPECT_EQ(d.y, 20);
-    edit_draw_reshift(&d);
-    EXPECT_EQ(d.x, 13);
-    EXPECT_EQ(d.y, 23);
-    --edit_shift_depth;
-}
-
 // A getter over a vector of item texts, as d_list_proc expects.
 std::vector<std::string> items;
 char *list_getter(int index, int *size)
@@ -221,15 +204,6 @@ TEST_F(GtkList, HundredItemsThumbLengthAndPosition)
     EXPECT_TRUE(text_drawn_at("Item 50", 60, 42, black));
 }
 
-TEST_F(GtkList, ThumbIsLitWhenFocused)
-{
-    fill(100);
-    d.h = 105;
-    d.flags = D_GOTFOCUS;
-    theme_list_proc(MSG_DRAW, &d, 0);
-    EXPECT_EQ(screen_pixel(50 + 120 - 8, 40 + 6), prelight);
-}
-
 TEST_F(GtkList, ThumbNeverRunsPastTheTrough)
 {
     fill(100);
@@ -240,13 +214,6 @@ TEST_F(GtkList, ThumbNeverRunsPastTheTrough)
     // one black row, and no thumb outline below it.
     EXPECT_TRUE(hline_is(50 + 120 - 11, 50 + 120 - 5, 40 + 101, black));
     EXPECT_EQ(count_colour(50 + 120 - 11, 40 + 102, 50 + 120 - 4, 40 + 104, black), 0);
-}
-
-TEST_F(GtkList, EmptyListWithoutGetterDrawsEmptyRows)
-{
-    d.dp = nullptr;
-    EXPECT_EQ(theme_list_proc(MSG_DRAW, &d, 0), D_O_K);
-    EXPECT_TRUE(rect_is(52, 42, 167, 121, white));
 }
 
 TEST_F(GtkTest, TextBoxThatFitsResetsFirstLine)
@@ -261,19 +228,6 @@ TEST_F(GtkTest, TextBoxThatFitsResetsFirstLine)
     d.d2 = 5;
     theme_textbox_proc(MSG_DRAW, &d, 0);
     EXPECT_EQ(d.d2, 0);
-}
-
-TEST_F(GtkTest, TextBoxThatOverflowsHasAScrollBar)
-{
-    std::string text;
-    for (int i = 0; i < 30; ++i) text += "line " + std::to_string(i) + "\n";
-    std::vector<char> buf(text.begin(), text.end());
-    buf.push_back(0);
-    DIALOG d = {theme_textbox_proc, 30, 30, 200, 60, 0, 0, 0, 0, 0, 2, buf.data(), nullptr, nullptr};
-    theme_textbox_proc(MSG_DRAW, &d, 0);
-    EXPECT_EQ(d.d2, 2);
-    EXPECT_GE(d.d1, 30);
-    EXPECT_GT(count_colour(30 + 200 - 13, 30, 30 + 200 - 2, 89, pressed), 0);
 }
 
 struct GtkSlider : GtkTest {

@@ -29,14 +29,6 @@ struct GtkMenu : GtkTest {
     void draw(MENU *m, int bar, int sel) { gui_menu_draw_menu_item(m, 100, 100, 160, th + 4, bar, sel); }
 };
 
-TEST_F(GtkMenu, BackgroundIsARaisedFramedBox)
-{
-    gui_menu_draw_menu(100, 100, 160, 60);
-    EXPECT_TRUE(hline_is(100, 259, 100, black));
-    EXPECT_TRUE(hline_is(101, 257, 101, white));
-    EXPECT_TRUE(rect_is(102, 102, 255, 155, face));
-}
-
 TEST_F(GtkMenu, TabSplitsLabelAndRightAlignedShortcut)
 {
     MENU m = {const_cast<char *>("Open\tCtrl+O"), do_nothing, nullptr, 0, nullptr};
@@ -83,15 +75,6 @@ TEST_F(GtkMenu, EmptyTextIsSeparatorWithoutArrow)
     EXPECT_EQ(count_colour(100, 100, 259, 100 + th + 3, black), 0);
 }
 
-TEST_F(GtkMenu, CheckedItemGetsATick)
-{
-    MENU m = {const_cast<char *>("Music"), do_nothing, nullptr, D_SELECTED, nullptr};
-    draw(&m, 0, 0);
-    EXPECT_EQ(screen_pixel(101, 100 + th / 2 + 1), black);
-    EXPECT_EQ(screen_pixel(103, 100 + th + 1), black);
-    EXPECT_EQ(screen_pixel(106, 102), black);
-}
-
 TEST_F(GtkMenu, OverlongLabelIsCutNotOverflowed)
 {
     std::string text(1000, 'M');
@@ -100,13 +83,6 @@ TEST_F(GtkMenu, OverlongLabelIsCutNotOverflowed)
     draw(&m, 0, 0);
     EXPECT_TRUE(text_drawn_at("MMMMMMMMMMMMMMM", 108, 101, black));
     EXPECT_TRUE(text_drawn_at("F1", 100 + 160 - text_length(font, "F1") - 10, 101, black));
-}
-
-TEST_F(GtkMenu, HooksClearedAtShutdown)
-{
-    shutdown_theme();
-    EXPECT_EQ(gui_menu_draw_menu, nullptr);
-    EXPECT_EQ(gui_menu_draw_menu_item, nullptr);
 }
 
 }  // namespace

@@ -91,11 +91,4 @@ TEST_F(LayerTest, StockLookPublishesGuiColoursAndClearsMenuHooks)
     EXPECT_EQ(gui_menu_draw_menu_item, nullptr);
 }
 
-TEST_F(LayerTest, ShutdownWithoutLookDoesNothing)
-{
-    gui_fg_color = 5;
-    shutdown_theme();
-    EXPECT_EQ(gui_fg_color, 5);
-}
-
 }  // namespace
