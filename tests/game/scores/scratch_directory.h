@@ -15,6 +15,8 @@ class ScratchDirectory {
   ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
   const std::string& path() const { return path_; }
+  // The working directory the test started in.
+  const std::string& previous() const { return previous_; }
 
  private:
   std::string path_;
