@@ -59,7 +59,11 @@ int startUp()
     install_mouse();
     install_timer();
 
-    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) != 0) {
+    // With the freepats patch set beside the program the software MIDI
+    // player is chosen even where no sound card gives it voices; the game
+    // then runs silent, as it does without the patch set, instead of not at all.
+    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) != 0 &&
+        install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0) {
         allegro_message("Error initialising sound system\n%s\n", allegro_error);
         return START_UP_SOUND_FAILED;
     }
