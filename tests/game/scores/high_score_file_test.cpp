@@ -55,13 +55,6 @@ TEST_F(ScoreFile, MissingFileIsCreatedWithTheDefaultEntries) {
   EXPECT_EQ(directoryEntries(), std::vector<std::string>{"High.txt"});
 }
 
-TEST_F(ScoreFile, CreatedFileHasTheUsualPermissions) {
-  createDefaultScoreFile();
-  struct stat info;
-  ASSERT_EQ(stat("High.txt", &info), 0);
-  EXPECT_EQ(info.st_mode & 0777, 0644u);
-}
-
 TEST_F(ScoreFile, WriteReplacesTheTableAndKeepsWhatFollowsIt) {
   const std::string tail = "an old line\nanother\nno newline at the end";
   writeWholeFile("High.txt", DEFAULT_FILE + tail);
@@ -85,11 +78,14 @@ TEST_F(ScoreFile, WriteWithTheFileGoneStillSavesTheTable) {
   EXPECT_EQ(readScoreTable()[0].name, std::string("Anne\n"));
 }
 
-TEST_F(ScoreFile, ReplacedFileKeepsItsPermissions) {
-  writeWholeFile("High.txt", DEFAULT_FILE);
+TEST_F(ScoreFile, FileGetsTheUsualPermissionsAndKeepsThem) {
+  struct stat info;
+  createDefaultScoreFile();
+  ASSERT_EQ(stat("High.txt", &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
+
   chmod("High.txt", 0600);
   ASSERT_TRUE(writeScoreTable(tableWithFirst("Anne", 999)));
-  struct stat info;
   ASSERT_EQ(stat("High.txt", &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0600u);
 }

@@ -82,12 +82,8 @@ TEST(ScoreFileReading, EntryCutOffByTheEndOfFileIsNotUsed) {
   expectWellFormed(table);
   EXPECT_STREQ(table[0].name, "Anne\n");
   expectDefaultEntry(table[1]);
-}
-
-TEST(ScoreFileReading, LastLineWithoutNewlineStillCounts) {
-  ScoreTable table = parse("Anne\n500\n3");
-  expectWellFormed(table);
-  EXPECT_STREQ(table[0].level, "3\n");
+  // A last line without its newline still counts, and gets one.
+  EXPECT_STREQ(parse("Anne\n500\n3")[0].level, "3\n");
 }
 
 TEST(ScoreFileReading, BlankLinesAreEmptyFieldsInTheirPlace) {
@@ -105,12 +101,6 @@ TEST(ScoreFileReading, LongLineIsCutAndDoesNotSpillIntoTheNextField) {
   EXPECT_EQ(std::string(table[0].name), std::string(38, 'x') + "\n");
   EXPECT_STREQ(table[0].score, "500\n");
   EXPECT_STREQ(table[1].name, "Mary\n");
-}
-
-TEST(ScoreFileReading, LineOfExactlyThirtyEightCharactersIsKeptWhole) {
-  std::string name(38, 'y');
-  ScoreTable table = parse(name + "\n1\n1\n");
-  EXPECT_EQ(std::string(table[0].name), name + "\n");
 }
 
 TEST(ScoreFileReading, CutNeverSplitsAUtf8Character) {
@@ -164,26 +154,12 @@ TEST(ScoreFileReading, HugeSingleLineGivesOneCutField) {
   EXPECT_STREQ(table[0].score, "7\n");
 }
 
-TEST(ScoreFieldValue, ReadsLikeAtoiWithinRange) {
-  EXPECT_EQ(scoreFieldValue("100\n"), 100);
-  EXPECT_EQ(scoreFieldValue("  -7\n"), -7);
-  EXPECT_EQ(scoreFieldValue("+12abc\n"), 12);
-  EXPECT_EQ(scoreFieldValue("\n"), 0);
-  EXPECT_EQ(scoreFieldValue("-\n"), 0);
-}
-
 TEST(ScoreFieldValue, OutOfRangeNumbersAreHeldAtTheLimits) {
   EXPECT_EQ(scoreFieldValue("2147483647\n"), INT_MAX);
   EXPECT_EQ(scoreFieldValue("2147483648\n"), INT_MAX);
   EXPECT_EQ(scoreFieldValue("99999999999999999999999999999999999\n"), INT_MAX);
   EXPECT_EQ(scoreFieldValue("-2147483648\n"), INT_MIN);
   EXPECT_EQ(scoreFieldValue("-99999999999999999999999999999999999\n"), INT_MIN);
-}
-
-TEST(ScoreFileReading, FormattedTableReadsBackTheSame) {
-  ScoreTable table = parse("Anne\r\n500\r\n3\r\n" + std::string(50, 'w') + "\n\n\n");
-  std::string text = formatScoreTable(table);
-  EXPECT_EQ(formatScoreTable(parse(text)), text);
 }
 
 // ---------------------------------------------------------------------------
@@ -196,14 +172,6 @@ TEST(ScoreField, NameIsCutAtThirtyEightBytesOnACharacterBoundary) {
   EXPECT_EQ(std::string(entry.name), std::string(36, 'n') + "\n");
   setScoreField(entry.name, std::string(100, 'k').c_str());
   EXPECT_EQ(std::string(entry.name), std::string(38, 'k') + "\n");
-}
-
-TEST(ScoreField, LineBreakInsideANameEndsIt) {
-  ScoreEntry entry;
-  setScoreField(entry.name, "Anne\nBonny");
-  EXPECT_STREQ(entry.name, "Anne\n");
-  setScoreField(entry.name, "Mary\rRead");
-  EXPECT_STREQ(entry.name, "Mary\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -257,19 +225,3 @@ TEST(ScoreInsertion, NegativeTableLetsAZeroScoreTakeFirstPlace) {
   EXPECT_STREQ(table[1].name, "Nobody\n");
 }
 
-TEST(ScoreInsertion, InsertedEntryLeavesExactlyTenEntriesInThirtyLines) {
-  ScoreTable table = defaultScoreTable();
-  ASSERT_TRUE(insertScore(table, 5000, std::string(80, 'L').c_str(), 7));
-  std::string text = formatScoreTable(table);
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 30);
-  expectWellFormed(parse(text));
-  EXPECT_EQ(std::string(parse(text)[0].name), std::string(38, 'L') + "\n");
-}
-
-TEST(ScoreInsertion, SameNameStoredTwiceGivesTheSameNameLine) {
-  ScoreTable table = defaultScoreTable();
-  ASSERT_TRUE(insertScore(table, 300, "Cappy Bilgewig", 1));
-  ASSERT_TRUE(insertScore(table, 200, "Cappy Bilgewig", 1));
-  EXPECT_STREQ(table[0].name, table[1].name);
-  EXPECT_STREQ(table[1].name, "Cappy Bilgewig\n");
-}
