@@ -24,33 +24,42 @@ std::string describe(const char* what, int error) {
   return std::string(what) + ": " + std::strerror(error);
 }
 
-bool isPlainFile(std::FILE* file) {
+// Opens "High.txt" for reading. Opening does not wait: a named pipe put
+// there would otherwise hang the game until something wrote into it.
+// Anything but a plain file is closed again and flagged in `notPlain`;
+// otherwise errno tells why opening failed.
+std::FILE* openForReading(bool& notPlain) {
+  notPlain = false;
+  int fd = open(SCORE_FILE_NAME, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
   struct stat info;
-  return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    notPlain = true;
+    return nullptr;
+  }
+  fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = fdopen(fd, "r");
+  if (!file) close(fd);
+  return file;
 }
 
 // Copies everything after the first thirty lines of the old file, as it
 // is, to `out`. An old file that is missing or shorter has nothing to copy.
 bool copyTailAfterTable(std::FILE* out) {
-  std::FILE* old = std::fopen(SCORE_FILE_NAME, "r");
+  bool notPlain;
+  std::FILE* old = openForReading(notPlain);
   if (!old) return true;
-  bool ok = true;
-  if (isPlainFile(old)) {
-    std::size_t lines = 0;
-    int c;
-    while (lines < SCORE_TABLE_LINES && (c = std::getc(old)) != EOF) {
-      if (c == '\n') ++lines;
-    }
-    char buffer[8192];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, old)) > 0) {
-      if (std::fwrite(buffer, 1, got, out) != got) {
-        ok = false;
-        break;
-      }
-    }
-    if (std::ferror(old)) ok = false;
+  std::size_t lines = 0;
+  int c;
+  while (lines < SCORE_TABLE_LINES && (c = std::getc(old)) != EOF) {
+    if (c == '\n') ++lines;
   }
+  bool ok = true;
+  char buffer[8192];
+  std::size_t got;
+  while (ok && (got = std::fread(buffer, 1, sizeof buffer, old)) > 0) ok = std::fwrite(buffer, 1, got, out) == got;
+  if (std::ferror(old)) ok = false;
   std::fclose(old);
   return ok;
 }
@@ -78,6 +87,13 @@ bool syncWorkingDirectory() {
 // syncs it and renames it over "High.txt". On failure the temporary file is
 // removed, the old file stays as it was, and the reason is reported.
 bool replaceScoreFile(const std::string& table, bool keepTail) {
+  // Whatever stands there that is not a plain file (a directory, a pipe)
+  // was put there on purpose and is not ours to replace.
+  struct stat existing;
+  if (stat(SCORE_FILE_NAME, &existing) == 0 && !S_ISREG(existing.st_mode)) {
+    reportScoresCannotBeSaved("is not a plain file");
+    return false;
+  }
   char tempName[sizeof TEMP_FILE_PATTERN];
   std::memcpy(tempName, TEMP_FILE_PATTERN, sizeof TEMP_FILE_PATTERN);
   int fd = mkstemp(tempName);
@@ -129,17 +145,13 @@ void resetScoreSaveWarning() { warningShown = false; }
 bool createDefaultScoreFile() { return replaceScoreFile(formatScoreTable(defaultScoreTable()), false); }
 
 ScoreTable readScoreTable() {
-  std::FILE* in = std::fopen(SCORE_FILE_NAME, "r");
+  bool notPlain;
+  std::FILE* in = openForReading(notPlain);
   // Only a file that is not there is made anew; one that is there but
   // cannot be read is somebody's table and is left alone.
-  if (!in && errno == ENOENT && createDefaultScoreFile()) in = std::fopen(SCORE_FILE_NAME, "r");
+  if (!in && !notPlain && errno == ENOENT && createDefaultScoreFile()) in = openForReading(notPlain);
   if (!in) {
-    reportScoresCannotBeSaved(describe("cannot be opened", errno).c_str());
-    return defaultScoreTable();
-  }
-  if (!isPlainFile(in)) {
-    std::fclose(in);
-    reportScoresCannotBeSaved("is not a plain file");
+    reportScoresCannotBeSaved(notPlain ? "is not a plain file" : describe("cannot be opened", errno).c_str());
     return defaultScoreTable();
   }
   ScoreTable table = parseScoreTable(in);

@@ -110,6 +110,23 @@ TEST_F(ScoreFile, DirectoryNamedLikeTheFileGivesDefaultsAndOneWarning) {
   EXPECT_EQ(directoryEntries(), std::vector<std::string>{"High.txt"});
 }
 
+TEST_F(ScoreFile, NamedPipeInItsPlaceNeitherHangsNorIsReplaced) {
+  ASSERT_EQ(mkfifo("High.txt", 0644), 0);
+  ScoreTable table;
+  bool written = true;
+  std::string errors = stderrOf([&] {
+    table = readScoreTable();
+    written = writeScoreTable(tableWithFirst("Anne", 999));
+  });
+  EXPECT_EQ(formatScoreTable(table), DEFAULT_FILE);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(lineCount(errors), 1);
+  struct stat info;
+  ASSERT_EQ(stat("High.txt", &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+  EXPECT_EQ(directoryEntries(), std::vector<std::string>{"High.txt"});
+}
+
 TEST_F(ScoreFile, WorkingDirectoryWhereNothingCanBeCreatedGivesDefaultsAndOneWarning) {
   // A removed working directory refuses new files even to root.
   ASSERT_EQ(rmdir(dir.path().c_str()), 0);
