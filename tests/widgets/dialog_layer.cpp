@@ -113,6 +113,36 @@ TEST_F(DialogTest, GtkPushButtonIsRedrawnRaisedAfterPress)
     EXPECT_EQ(screen_pixel(95, 118), rgb16(238, 234, 238));
 }
 
+TEST_F(DialogTest, StockPushButtonIsRedrawnAfterItsCallback)
+{
+    use_look("Allegro");
+    // The callback wipes the button; the stock push rule answers D_REDRAWME,
+    // so the dialog engine draws it again after the callback returns.
+    static auto wipe = [](DIALOG *d) -> int {
+        rectfill(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, makecol(255, 0, 255));
+        return D_O_K;
+    };
+    int (*cb)(DIALOG *) = wipe;
+    // ESC only once the dialog has idled a few times after the press, so
+    // the engine has had its chance to redraw.
+    static int idles;
+    idles = 0;
+    static auto esc_later = [](int msg, DIALOG *, int) -> int {
+        if (msg == MSG_IDLE && ++idles == 5) queue_esc();
+        return D_O_K;
+    };
+    DIALOG rows[] = {
+        {theme_push_proc, 90, 115, 100, 18, makecol(0, 0, 0), makecol(255, 255, 255), 0, 0, 0, 0,
+         const_cast<char *>("YARRR"), nullptr, reinterpret_cast<void *>(cb)},
+        {esc_later, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+        {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr},
+    };
+    queue_enter();
+    EXPECT_EQ(do_dialog(rows, 0), -1);
+    // (d_button_proc leaves its top-right and bottom-left corner pixels alone.)
+    EXPECT_EQ(count_colour(90, 115, 188, 131, rgb16(255, 0, 255)), 0);
+}
+
 TEST_F(DialogTest, ThemeSwitchInsideRunningDialogRestylesIt)
 {
     use_look("GTK");
