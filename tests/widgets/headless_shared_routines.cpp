@@ -6,6 +6,7 @@
 #include <string>
 
 #include "pixel_helpers.h"
+#include "widgets/char_art.h"
 #include "widgets/edit_field.h"
 #include "widgets/list_rows.h"
 #include "widgets/menu_text.h"
@@ -127,6 +128,36 @@ TEST_F(EditSpanTest, NullTextCountsAsEmpty)
     EXPECT_EQ(d.d2, 0);
     EXPECT_EQ(s.first, 0);
     EXPECT_EQ(s.last, 0);
+}
+
+TEST(CharArt, KeyColoursMaskAndUntouchedPixels)
+{
+    static const char *const ART[] = {
+        ".X ",
+        "?.",  // unknown character, and a row that ends early
+    };
+    static const ArtKey KEY[] = {{'.', 255, 255, 255}, {'X', 0, 0, 156}, {' ', ART_MASK, 0, 0}};
+    BITMAP *b = bitmap_from_art(ART, 3, 2, KEY);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(pixel_at(b, 0, 0), rgb16(255, 255, 255));
+    EXPECT_EQ(pixel_at(b, 1, 0), rgb16(0, 0, 156));
+    EXPECT_EQ(getpixel(b, 2, 0), bitmap_mask_color(b));
+    EXPECT_EQ(getpixel(b, 0, 1), bitmap_mask_color(b));  // left as created
+    EXPECT_EQ(getpixel(b, 2, 1), bitmap_mask_color(b));  // past the row's end
+
+    // Painting over a picture leaves what the key does not name alone.
+    clear_to_color(b, makecol(10, 200, 10));
+    paint_art(b, 0, 0, ART, 3, 2, KEY);
+    EXPECT_EQ(pixel_at(b, 0, 1), rgb16(10, 200, 10));
+    EXPECT_EQ(pixel_at(b, 1, 1), rgb16(255, 255, 255));
+    EXPECT_EQ(getpixel(b, 2, 0), bitmap_mask_color(b));
+
+    // Fixed-stride tables: row r, column c at r * stride + c.
+    static const char BLOCK[] = "X.\0.X\0";
+    paint_art_block(b, 1, 0, BLOCK, 3, 2, 2, KEY);
+    EXPECT_EQ(pixel_at(b, 1, 0), rgb16(0, 0, 156));
+    EXPECT_EQ(pixel_at(b, 2, 1), rgb16(0, 0, 156));
+    destroy_bitmap(b);
 }
 
 }  // namespace
