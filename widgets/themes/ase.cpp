@@ -4,10 +4,10 @@
 #include "widgets/themes/ase.h"
 
 #include "widgets/push_button.h"
-#include "widgets/text_mode.h"
 #include "widgets/theme.h"
 #include "widgets/themes/centred_title.h"
 #include "widgets/themes/dotted_rect.h"
+#include "widgets/themes/transparent_label.h"
 
 int ase_fg_color;
 int ase_bg_color;
@@ -92,14 +92,6 @@ void ase_box(int x1, int y1, int x2, int y2, int flags)
     }
 }
 
-// Draws a label with a transparent background, keeping the caller's mode.
-static void ase_label(const char *text, int x, int y, int colour, int centre)
-{
-    const int old_mode = theme_text_mode(-1);
-    gui_textout_ex(screen, text, x, y, colour, _textmode, centre);
-    theme_text_mode(old_mode);
-}
-
 static int ase_text_colour(int flags)
 {
     return (flags & D_DISABLED) ? ase_grey(ASE_DIM_LEVEL) : makecol(0, 0, 0);
@@ -121,8 +113,8 @@ int ase_button_proc(int msg, DIALOG *d, int c)
     if (d->dp) {
         // A pressed label sinks with the face, one pixel right and down.
         const int s = (d->flags & D_SELECTED) ? 1 : 0;
-        ase_label(static_cast<const char *>(d->dp), d->x + d->w / 2 + s,
-                  d->y + d->h / 2 - text_height(font) / 2 + s, ase_text_colour(d->flags), -1);
+        draw_transparent_label(static_cast<const char *>(d->dp), d->x + d->w / 2 + s,
+                               d->y + d->h / 2 - text_height(font) / 2 + s, ase_text_colour(d->flags), -1);
     }
     return D_O_K;
 }
@@ -138,8 +130,8 @@ static void ase_draw_check(const DIALOG *d)
     const int cy = d->y + d->h / 2;
     ase_box(d->x, cy - 6, d->x + 11, cy + 5, d->flags);
     if (d->dp)
-        ase_label(static_cast<const char *>(d->dp), d->x + 16, cy - text_height(font) / 2,
-                  ase_text_colour(d->flags), 0);
+        draw_transparent_label(static_cast<const char *>(d->dp), d->x + 16, cy - text_height(font) / 2,
+                               ase_text_colour(d->flags), 0);
 }
 
 int ase_check_proc(int msg, DIALOG *d, int c)

@@ -3,15 +3,8 @@
 #include "widgets/push_button.h"
 #include "widgets/text_mode.h"
 #include "widgets/theme.h"
+#include "widgets/themes/transparent_label.h"
 #include "widgets/themes/win95.h"
-
-// Draws a label with a transparent background, keeping the caller's mode.
-static void w95_label(const char *text, int x, int y, int colour, int centre)
-{
-    const int old_mode = theme_text_mode(-1);
-    gui_textout_ex(screen, text, x, y, colour, _textmode, centre);
-    theme_text_mode(old_mode);
-}
 
 static int w95_label_colour(int flags)
 {
@@ -69,8 +62,8 @@ int w95_button_proc(int msg, DIALOG *d, int c)
     }
     rectfill(screen, x + i + 2, y + i + 2, x2 - i - 2, y2 - i - 2, w95_face);
     if (d->dp)
-        w95_label(static_cast<const char *>(d->dp), x + d->w / 2 + s,
-                  y + d->h / 2 - text_height(font) / 2 + s, w95_label_colour(d->flags), -1);
+        draw_transparent_label(static_cast<const char *>(d->dp), x + d->w / 2 + s,
+                               y + d->h / 2 - text_height(font) / 2 + s, w95_label_colour(d->flags), -1);
     if (d->flags & D_GOTFOCUS)
         w95_dotted_rect(x + 4, y + 4, x + d->w - 5, y + d->h - 5);
     return D_O_K;
@@ -90,7 +83,7 @@ static void w95_check_label(const DIALOG *d)
     const char *text = static_cast<const char *>(d->dp);
     const int th = text_height(font);
     const int ty = d->y + d->h / 2 - th / 2;
-    w95_label(text, d->x + 18, ty, w95_label_colour(d->flags), 0);
+    draw_transparent_label(text, d->x + 18, ty, w95_label_colour(d->flags), 0);
     if (d->flags & D_GOTFOCUS)
         w95_dotted_rect(d->x + 16, ty - 2, d->x + 16 + text_length(font, text) + 3, ty + th + 1);
 }
