@@ -39,11 +39,11 @@ EditSpan edit_visible_span(DIALOG *d)
             break;
         }
     }
-    // Scroll whenever the walk back from the caret ran out of room. (Testing
-    // against w - 2 instead, as the walk's w - 4 once suggested, left a band
-    // of widths where the field drew from the first character and the caret
-    // ran off its right edge: with an 8-pixel font a 125-wide field never
-    // scrolled at all.)
+    // Scroll whenever the walk back from the caret ran out of room (passed
+    // w - 4). A looser test at w - 2 would leave a band of text widths for
+    // which the field draws from the first character and the caret runs off
+    // its right edge: with an 8-pixel font a 125-wide field, the game's name
+    // field, would never scroll at all.
     if (cut) return EditSpan{d->d2 - count + 2, d->d2};
     return EditSpan{0, len};
 }
