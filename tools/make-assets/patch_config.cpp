@@ -96,8 +96,9 @@ std::string allegroConfig()
 {
     return std::string(GENERATED_CONFIG_MARK) +
            " beside the game: DIGMID's instruments come from freepats\n"
-           "# through default.cfg in this directory. A relative path here is\n"
-           "# looked up beside the program, whatever the working directory.\n"
+           "# through default.cfg in this directory. A bare file name here is\n"
+           "# looked for beside the program whatever the working directory\n"
+           "# (a path with directories would be taken from the working one).\n"
            "[sound]\n"
            "patches = default.cfg\n";
 }
