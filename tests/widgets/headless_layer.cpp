@@ -91,4 +91,53 @@ TEST_F(LayerTest, StockLookPublishesGuiColoursAndClearsMenuHooks)
     EXPECT_EQ(gui_menu_draw_menu_item, nullptr);
 }
 
+int callback_result = 0;
+int callback_calls = 0;
+int push_callback(DIALOG *)
+{
+    ++callback_calls;
+    return callback_result;
+}
+
+TEST_F(LayerTest, PushRuleLetsTheCallbackDecide)
+{
+    for (Theme *look : {theme_allegro, theme_gtk}) {
+        init_theme(look);
+        DIALOG d = {theme_push_proc, 10, 10, 80, 20, 0, 0, 0, 0, 0, 0, const_cast<char *>("Go"), nullptr,
+                    reinterpret_cast<void *>(push_callback)};
+        callback_calls = 0;
+        callback_result = D_O_K;
+        int r = theme_push_proc(MSG_KEY, &d, 0);  // a pressed key "clicks" the button
+        EXPECT_TRUE(d.flags & D_EXIT);
+        EXPECT_EQ(callback_calls, 1);
+        EXPECT_FALSE(r & D_CLOSE) << look->name;
+        // The stock look asks the engine to redraw; GTK has already redrawn.
+        EXPECT_EQ((r & D_REDRAWME) != 0, look == theme_allegro) << look->name;
+
+        callback_result = D_CLOSE;
+        r = theme_push_proc(MSG_KEY, &d, 0);
+        EXPECT_TRUE(r & D_CLOSE) << look->name;
+
+        d.dp3 = nullptr;  // no callback: never closes
+        r = theme_push_proc(MSG_KEY, &d, 0);
+        EXPECT_FALSE(r & D_CLOSE) << look->name;
+        shutdown_theme();
+    }
+}
+
+TEST_F(LayerTest, StockWindowTitleIsClippedToTheRow)
+{
+    init_theme(theme_allegro);
+    gui_fg_color = makecol(0, 0, 0);
+    gui_bg_color = makecol(255, 255, 255);
+    char title[] = "A title far wider than its window";
+    DIALOG d = {theme_window_proc, 20, 20, 60, 30, makecol(0, 0, 0), makecol(255, 255, 255), 0, 0, 0, 0,
+                title, nullptr, nullptr};
+    EXPECT_EQ(theme_window_proc(MSG_DRAW, &d, 0), D_O_K);
+    EXPECT_GT(count_colour(26, 26, 78, 33, rgb16(0, 0, 0)), 0);
+    EXPECT_EQ(count_colour(82, 20, 300, 40, rgb16(0, 0, 0)), 0);  // nothing past the shadow
+    EXPECT_EQ(screen->cr, TEST_SCREEN_W);  // clipping as it was
+    EXPECT_EQ(theme_window_proc(MSG_CLICK, &d, 0), D_O_K);
+}
+
 }  // namespace
