@@ -35,7 +35,7 @@ hold() { xdotool keydown "$1"; sleep "${2:-0.2}"; xdotool keyup "$1"; }
 # with a message box, so a one-note piece stands in.
 cp -r "$data/Gfx" "$scratch/" 2>/dev/null
 cp -r "$data/Snd" "$scratch/" 2>/dev/null
-cp "$data"/allegro.cfg "$scratch/" 2>/dev/null
+cp "$data"/*.cfg "$scratch/" 2>/dev/null
 if [ ! -f "$scratch/Snd/main.mid" ]; then
   mkdir -p "$scratch/Snd"
   printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\14\0\220\74\100\140\200\74\100\0\377\57\0' >"$scratch/Snd/main.mid"

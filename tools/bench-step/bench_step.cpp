@@ -1,0 +1,156 @@
+// bench-step: what one play step costs, with 0, 50 and 500 monsters on the
+// level. A step here is the player's turn, spawning, every monster's step,
+// the frame drawn into memory bitmaps (camera window, actors, status bar)
+// and the trap test; the timer wait, the toggle keys and the 400 ms trap
+// hold are left out. The play timer allows 66.7 ms a step.
+//
+//   bench-step [STEPS]     (run from the build directory to use its art)
+//
+// Each step is timed on the thread's CPU clock, which a busy machine does
+// not inflate, and on the wall clock. The last three lines read
+// "monsters M median_us X", the median CPU time of a step.
+#include <allegro.h>
+#include <time.h>
+
+#include <algorithm>
+#include <utility>
+#include <chrono>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "play_loop.h"
+#include "render_frame.h"
+#include "trap_rule.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr double STEP_BUDGET_US = 1e6 / 15.0;
+
+BITMAP *loadOr(const char *path, int width, int height, int colour)
+{
+    if (BITMAP *image = load_bitmap(path, nullptr))
+        return image;
+    BITMAP *stand_in = create_bitmap(width, height);
+    clear_to_color(stand_in, colour);
+    return stand_in;
+}
+
+bool occupied(int x, int y)
+{
+    if (x == PlayerX && y == PlayerY)
+        return true;
+    for (const Monster *m : MonsterList)
+        if (m->getX() == x && m->getY() == y)
+            return true;
+    return false;
+}
+
+// Brings the level's monsters to `count` (or as many as its free walkable
+// cells hold), new ones on random free walkable cells.
+void keepMonsters(std::size_t count)
+{
+    if (MonsterList.size() > count)
+        MonsterList.resize(count);
+    if (MonsterList.size() == count)
+        return;
+    std::vector<std::pair<int, int>> free;
+    for (int x = 1; x < GRID_SIZE; ++x)
+        for (int y = 1; y < GRID_SIZE; ++y)
+            if (TileGrid[x][y]->walkable == 1 && !occupied(x, y))
+                free.emplace_back(x, y);
+    while (MonsterList.size() < count && !free.empty()) {
+        const std::size_t pick = static_cast<std::size_t>(std::rand()) % free.size();
+        Monster *m = new Monster();
+        m->setX(free[pick].first);
+        m->setY(free[pick].second);
+        MonsterList.push_back(m);
+        free[pick] = free.back();
+        free.pop_back();
+    }
+}
+
+double threadCpuMicroseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
+}
+
+struct Spread {
+    double median, p90, max;
+};
+
+Spread spreadOf(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values[values.size() * 9 / 10], values.back()};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int steps = argc > 1 ? std::max(11, std::atoi(argv[1])) : 1000;
+    install_allegro(SYSTEM_NONE, &errno, atexit);
+    set_color_depth(16);
+    screen = create_bitmap(800, 600);
+    WorldBitmap = create_bitmap(1600, 1600);
+    StatusBitmap = create_bitmap(800, 100);
+    SpriteSheet = loadOr("Gfx/Tile.bmp", 192, 384, makecol(90, 120, 60));
+    StatusImage = loadOr("Gfx/Status.bmp", 800, 100, makecol(200, 180, 140));
+
+    std::srand(1);
+    const int counts[] = {0, 50, 500};
+    std::vector<double> medians;
+    for (int monsters : counts) {
+        releaseWorldObjects();
+        ThePlayer = new Player();
+        Lives = 3;
+        generateLevel();
+        std::vector<double> cpuTimes, wallTimes;
+        int trapped = 0;
+        for (int i = 0; i < steps + 10; ++i) {
+            keepMonsters(monsters);
+            // The player paces left and right, as a player exploring would.
+            key[KEY_RIGHT] = (i / 8) % 2 == 0;
+            key[KEY_LEFT] = !key[KEY_RIGHT];
+
+            const auto wallStart = std::chrono::steady_clock::now();
+            const double cpuStart = threadCpuMicroseconds();
+            advanceWorld();
+            drawFrame();
+            const bool caught = playerIsTrapped();
+            const double cpuEnd = threadCpuMicroseconds();
+            const auto wallEnd = std::chrono::steady_clock::now();
+
+            if (caught) {
+                // The game would hold, take a life and clear the monsters.
+                ++trapped;
+                MonsterList.clear();
+                respawnBesideStairsUp();
+            }
+            if (i >= 10) {  // the first steps warm the caches
+                cpuTimes.push_back(cpuEnd - cpuStart);
+                wallTimes.push_back(std::chrono::duration<double, std::micro>(wallEnd - wallStart).count());
+            }
+        }
+        const Spread cpu = spreadOf(cpuTimes);
+        const Spread wall = spreadOf(wallTimes);
+        std::printf("%d monsters, %d steps, %d traps, %d level(s) reached: cpu median %.1f p90 %.1f max %.1f us; "
+                    "wall median %.1f p90 %.1f max %.1f us\n",
+                    monsters, steps, trapped, LevelIndex + 1, cpu.median, cpu.p90, cpu.max, wall.median, wall.p90,
+                    wall.max);
+        medians.push_back(cpu.median);
+    }
+    std::printf("budget of one step at 15 steps a second: %.0f us\n", STEP_BUDGET_US);
+    for (std::size_t i = 0; i < medians.size(); ++i)
+        std::printf("share of the budget with %d monsters: %.2f%%\n", counts[i], 100 * medians[i] / STEP_BUDGET_US);
+    for (std::size_t i = 0; i < medians.size(); ++i)
+        std::printf("monsters %d median_us %.1f\n", counts[i], medians[i]);
+    releaseWorldObjects();
+    return 0;
+}
+END_OF_MAIN()
