@@ -118,13 +118,6 @@ TEST_F(GtkCheck, CheckedIsSunkenAndFocusedRowIsLit)
     EXPECT_TRUE(rect_is(45, 67, 50, 72, prelight));
 }
 
-TEST_F(GtkCheck, DisabledLabelIsGrey)
-{
-    d.flags = D_DISABLED;
-    theme_check_proc(MSG_DRAW, &d, 0);
-    EXPECT_TRUE(text_drawn_at(label, 58, 66, shadow));
-}
-
 TEST_F(GtkCheck, RadioImagesFromCharacterArt)
 {
     d.proc = theme_radio_proc;
@@ -145,18 +138,6 @@ TEST_F(GtkCheck, RadioImagesFromCharacterArt)
     EXPECT_EQ(screen_pixel(46, 71), shadow_light);
     EXPECT_EQ(screen_pixel(48, 75), white);
     EXPECT_TRUE(text_drawn_at(label, 58, 66, black));
-}
-
-TEST_F(GtkTest, IconStretchesItsBitmapInsideTheButton)
-{
-    BITMAP *image = create_bitmap(4, 4);
-    clear_to_color(image, makecol(0, 200, 0));
-    DIALOG d = {theme_icon_proc, 10, 10, 24, 24, 0, 0, 0, 0, 0, 0, image, nullptr, nullptr};
-    theme_icon_proc(MSG_DRAW, &d, 0);
-    EXPECT_TRUE(rect_is(12, 12, 31, 31, rgb16(0, 200, 0)));
-    EXPECT_TRUE(hline_is(10, 32, 10, white));
-    EXPECT_TRUE(hline_is(10, 33, 33, black));
-    destroy_bitmap(image);
 }
 
 TEST_F(GtkTest, WindowTitleClippedToTheRow)

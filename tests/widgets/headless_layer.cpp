@@ -125,19 +125,4 @@ TEST_F(LayerTest, PushRuleLetsTheCallbackDecide)
     }
 }
 
-TEST_F(LayerTest, StockWindowTitleIsClippedToTheRow)
-{
-    init_theme(theme_allegro);
-    gui_fg_color = makecol(0, 0, 0);
-    gui_bg_color = makecol(255, 255, 255);
-    char title[] = "A title far wider than its window";
-    DIALOG d = {theme_window_proc, 20, 20, 60, 30, makecol(0, 0, 0), makecol(255, 255, 255), 0, 0, 0, 0,
-                title, nullptr, nullptr};
-    EXPECT_EQ(theme_window_proc(MSG_DRAW, &d, 0), D_O_K);
-    EXPECT_GT(count_colour(26, 26, 78, 33, rgb16(0, 0, 0)), 0);
-    EXPECT_EQ(count_colour(82, 20, 300, 40, rgb16(0, 0, 0)), 0);  // nothing past the shadow
-    EXPECT_EQ(screen->cr, TEST_SCREEN_W);  // clipping as it was
-    EXPECT_EQ(theme_window_proc(MSG_CLICK, &d, 0), D_O_K);
-}
-
 }  // namespace

@@ -101,25 +101,6 @@ TEST_F(EditSpanTest, CaretPastEndIsPulledBackAndStored)
     EXPECT_EQ(s.last, 4);
 }
 
-TEST_F(EditSpanTest, LongTextScrollsToKeepCaretInView)
-{
-    std::strcpy(text, "abcdefghijklmnopqrstuvwxyz0123456789");  // 36 x 8 px
-    const int len = 36;
-    d.w = 125;
-    d.d2 = len;
-    EditSpan s = edit_visible_span(&d);
-    // From the caret back: 8 (blank) + 2, the terminator 0, then 8 per
-    // character until > 121: 10 + 8*14 = 122 after 15 positions, which is
-    // not above w - 2 = 123 but must still scroll, or the caret is lost off
-    // the right edge of the game's own 125-wide name field.
-    EXPECT_EQ(s.last, len);
-    EXPECT_EQ(s.first, len - 15 + 2);
-
-    d.d2 = 0;
-    s = edit_visible_span(&d);
-    EXPECT_EQ(s.first, 0);
-}
-
 TEST_F(EditSpanTest, NullTextCountsAsEmpty)
 {
     d.dp = nullptr;
