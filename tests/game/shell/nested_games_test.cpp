@@ -27,7 +27,7 @@ struct Script {
     int stepsBetweenQuits = 0; // normal steps before each brief ESC
     int quits = 0;             // ESC presses made
     int stepsSinceQuit = 0;
-    int stepsAfterLastQuit = 0;
+    int stepsAfterLastQuit = 0;  // steps taken since the last ESC
     std::size_t mostWorldObjects = 0;
 };
 Script script;
@@ -126,20 +126,6 @@ TEST_F(NestedGames, CloseButtonEndsEveryLoop)
     newGame();
     EXPECT_EQ(script.quits, 0);
     EXPECT_EQ(CloseRequested, 1);
-}
-
-TEST_F(NestedGames, ReturningLoopContinuesOnTheInnerGamesLevel)
-{
-    script.trapsLeft = 3;
-    script.stepsBetweenQuits = 3;
-    newGame();
-    // The outer loop played on after the inner game ended, then quit.
-    EXPECT_EQ(script.quits, 2);
-    EXPECT_EQ(script.stepsAfterLastQuit, 0);
-    // The player stands on the inner game's level, on a walkable cell.
-    ASSERT_NE(TileGrid[PlayerX][PlayerY], nullptr);
-    EXPECT_EQ(TileGrid[PlayerX][PlayerY]->walkable, 1);
-    EXPECT_TRUE(MonsterList.empty() || MonsterList.size() < 5);
 }
 
 TEST_F(NestedGames, GameOverForgetsTheStoredLevels)
