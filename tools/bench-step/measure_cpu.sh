@@ -10,15 +10,13 @@ build=$(cd "${1:-build}" && pwd)
 seconds=10
 ticks=$(getconf CLK_TCK)
 
-for n in $(seq 141 200); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+display_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 game_pid=""
-trap '[ -n "$game_pid" ] && kill -9 $game_pid 2>/dev/null; kill $xvfb_pid 2>/dev/null; wait 2>/dev/null' EXIT
-export DISPLAY=":$n"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap '[ -n "$game_pid" ] && kill -9 $game_pid 2>/dev/null; kill $xvfb_pid 2>/dev/null; wait 2>/dev/null; rm -f "$display_file"' EXIT
+for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$display_file")"
 
 cd "$build"
 ./grog-sloop --seed 1 >/dev/null 2>&1 &

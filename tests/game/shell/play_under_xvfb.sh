@@ -50,16 +50,12 @@ else fail "no display: status $rc, stderr: $(head -c 300 err.txt)"; fi
 if [ $rc -eq 2 ] && grep -q "usage: grog-sloop \[--seed N\]" err.txt; then pass "bad argument: status 2 with usage"
 else fail "bad argument: status $rc, stderr: $(head -c 300 err.txt)"; fi
 
-# An X server of our own, on the first free display number.
-for n in $(seq 71 140); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 50); do xdpyinfo -display ":$n" >/dev/null 2>&1 && break; sleep 0.1; done
-  if xdpyinfo -display ":$n" >/dev/null 2>&1; then export DISPLAY=":$n"; break; fi
-  kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""
-done
-[ -n "$xvfb_pid" ] || { echo "FAILED: no X server could be started"; exit 1; }
+# An X server of our own; it picks a free display number and tells it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+[ -s "$scratch/display" ] || { echo "FAILED: no X server could be started"; exit 1; }
+export DISPLAY=":$(head -n1 "$scratch/display")"
 
 start_game() {
   "$game" --seed 7 >out.txt 2>err.txt &
