@@ -11,7 +11,7 @@ seconds=10
 ticks=$(getconf CLK_TCK)
 
 display_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
 game_pid=""
 trap '[ -n "$game_pid" ] && kill -9 $game_pid 2>/dev/null; kill $xvfb_pid 2>/dev/null; wait 2>/dev/null; rm -f "$display_file"' EXIT

@@ -50,8 +50,9 @@ else fail "no display: status $rc, stderr: $(head -c 300 err.txt)"; fi
 if [ $rc -eq 2 ] && grep -q "usage: grog-sloop \[--seed N\]" err.txt; then pass "bad argument: status 2 with usage"
 else fail "bad argument: status $rc, stderr: $(head -c 300 err.txt)"; fi
 
-# An X server of our own; it picks a free display number and tells it.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+# An X server of our own; it picks a free display number and tells it, and
+# does not reset between the two runs of the game (a reset drops new clients).
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 [ -s "$scratch/display" ] || { echo "FAILED: no X server could be started"; exit 1; }
@@ -64,9 +65,13 @@ start_game() {
   for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --name "grog-sloop" 2>/dev/null | head -n1)
     [ -n "$window" ] && break
+    kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.1
   done
-  [ -n "$window" ] || { echo "FAILED: no window appeared"; cat err.txt; exit 1; }
+  if [ -z "$window" ]; then
+    kill -0 "$game_pid" 2>/dev/null && state="still running" || { wait "$game_pid"; state="ended with status $?"; }
+    echo "FAILED: no window appeared; the game $state"; grep -v '^ALSA' err.txt; exit 1
+  fi
   sleep 1  # the title is drawn right after the window opens
 }
 
