@@ -134,5 +134,18 @@ wait_exit 2; rc=$?
 if [ $rc -eq 0 ]; then pass "close button ends the program with status 0"
 else fail "close button: status $rc"; fi
 
+# --- Third run: no art at all. The game says so and plays on, the status
+# bar's texts on a plain background.
+mkdir -p bare/Snd && cp Snd/main.mid bare/Snd/ && cd bare
+start_game
+hold Return 0.1
+sleep 1
+shoot
+expect_text "Lives: 3" 100 555 left 0 0 0 present "without art the status bar still shows Lives: 3"
+xdotool keydown Escape; wait_exit 2; rc=$?; xdotool keyup Escape 2>/dev/null
+if [ $rc -eq 0 ] && [ "$(head -n1 out.txt)" = "ERROR!" ] && grep -q "Spritesheet not loaded" out.txt; then
+  pass "without art: ERROR! and the missing sheet reported, status 0 at ESC"
+else fail "without art: status $rc, output begins: $(head -n2 out.txt | tr '\n' ' ')"; fi
+
 [ $failures -eq 0 ] || { echo "$failures check(s) failed"; grep -v ALSA err.txt | head -20; exit 1; }
 echo "all checks passed"
