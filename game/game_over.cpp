@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include "high_scores.h"
 #include "key_wait.h"
 #include "new_game.h"
 #include "screen_text.h"
@@ -18,9 +19,12 @@ void gameOver()
     // the world's owner and are released when the next game begins.
     LevelStore.clear();
 
-    // HIGH SCORES: the score is checked against the table here (asking for
-    // the player's name when it earns a place) and the table is drawn above
-    // the banner.
+    // Keys still buffered from play (an arrow, ESC held through the trap)
+    // must not act in the name dialog before the player has seen it.
+    clear_keybuf();
+    // The name is asked for when the score earns a place; the table is then
+    // drawn above the banner.
+    checkHighScore();
 
     // Keys typed during play or the 400 ms trap hold would otherwise
     // dismiss the banner before the player has seen it.

@@ -18,7 +18,7 @@ add_library(grog_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/trap_rule.cpp
 )
 target_include_directories(grog_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(grog_shell PUBLIC world PkgConfig::ALLEGRO)
+target_link_libraries(grog_shell PUBLIC world high_scores PkgConfig::ALLEGRO)
 target_compile_options(grog_shell PRIVATE ${GROG_WARNINGS})
 
 # The program sits in the build directory's root, beside the Gfx/ and Snd/

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "library_callbacks.h"
+#include "widgets/theme.h"
 #include "world/game_state.h"
 #include "world/sprite_sheet.h"
 
@@ -84,5 +85,6 @@ int startUp()
     }
 
     // The dialog look is made current here, once the graphics mode is set.
+    init_theme(theme_gtk);
     return 0;
 }

@@ -1,13 +1,13 @@
 #include "title_screen.h"
 
+#include "high_scores.h"
 #include "screen_text.h"
 
 void showTitleScreen()
 {
     drawBanner("GROG SLOOP");
 
-    // HIGH-SCORE TABLE: the ten best results go here, drawn into the
-    // WorldBitmap at x 100, y 20..200, above the title. Showing the table
-    // also copies the screen, which then replaces the call below.
-    showWorldBitmapScreen();
+    // The ten best results above the title; showing them also copies the
+    // WorldBitmap to the screen.
+    showScoreTable();
 }
