@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <random>
 #include <vector>
 #include <string>
@@ -192,7 +193,12 @@ TEST_F(ScoreFile, WriterKilledAtRandomMomentsLeavesOldOrNewWhole) {
     ASSERT_TRUE(whole) << "round " << round << ": " << content.size() << " bytes";
     (content == firstContent ? sawFirst : sawSecond)++;
   }
-  // The writers got far enough to change the file many times.
+  // The writers got far enough to change the file, and kills landed in
+  // the middle of writes: each of those leaves its temporary file behind.
   EXPECT_GT(sawSecond, 0);
   EXPECT_EQ(sawFirst + sawSecond, rounds);
+  std::size_t killedMidWrite = directoryEntries().size() - 1;
+  EXPECT_GT(killedMidWrite, 0u);
+  std::printf("%d kills: %zu in the middle of a write; old table %d times, new %d times\n", rounds, killedMidWrite,
+              sawFirst, sawSecond);
 }
