@@ -1,12 +1,14 @@
 #include "shell_fixture.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 
 #include "library_callbacks.h"
 #include "play_loop.h"
@@ -24,12 +26,27 @@ const unsigned char TINY_MIDI[] = {
 };
 // clang-format on
 
+void sleepMilliseconds(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
 class AllegroEnvironment : public ::testing::Environment {
   public:
     void SetUp() override
     {
-        ASSERT_EQ(install_allegro(SYSTEM_AUTODETECT, &errno, atexit), 0)
-            << "these tests need an X display (run them under xvfb-run)";
+        // An X server that is resetting, as Xvfb does when its last client
+        // leaves, refuses connections for a moment: try again before giving up.
+        int started = -1;
+        for (int attempt = 0; attempt < 50 && started != 0; ++attempt) {
+            if ((started = install_allegro(SYSTEM_AUTODETECT, &errno, atexit)) != 0)
+                sleepMilliseconds(100);
+        }
+        if (started != 0) {
+            // Not a skip: every test here needs the display.
+            std::fprintf(stderr, "these tests need an X display (run them under xvfb-run)\n");
+            std::exit(1);
+        }
         install_timer();
         install_keyboard();
         // The play loop's pace, as the game sets it.
