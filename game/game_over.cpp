@@ -26,8 +26,8 @@ void gameOver()
     // drawn above the banner.
     checkHighScore();
 
-    // Keys typed during play or the 400 ms trap hold would otherwise
-    // dismiss the banner before the player has seen it.
+    // Keys left over from play or typed into the name dialog would
+    // otherwise dismiss the banner before the player has seen it.
     clear_keybuf();
     waitForKeyPress();
     clear_keybuf();
