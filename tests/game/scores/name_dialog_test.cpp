@@ -6,6 +6,7 @@
 #include "name_dialog.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -77,18 +78,28 @@ class NameDialogTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (!std::getenv("DISPLAY")) return;
-    allegro_init();
-    install_timer();
-    install_keyboard();
-    set_color_depth(16);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 800, 600, 0, 0) != 0) return;
-    windowOpen = true;
+    // An X server that has just started may not take clients yet.
+    bool systemUp = false;
+    for (int attempt = 0; attempt < 10 && !windowOpen; ++attempt) {
+      if (attempt > 0) pauseBeforeRetry();
+      if (!systemUp && allegro_init() != 0) continue;
+      if (!systemUp) {
+        systemUp = true;
+        install_timer();
+        install_keyboard();
+        set_color_depth(16);
+      }
+      windowOpen = set_gfx_mode(GFX_AUTODETECT_WINDOWED, 800, 600, 0, 0) == 0;
+    }
     LOCK_FUNCTION(feedOneKey);
     LOCK_VARIABLE(nextKey);
   }
 
+  static void pauseBeforeRetry() { usleep(300000); }
+
   void SetUp() override {
-    if (!windowOpen) GTEST_SKIP() << "the dialog engine needs an X display";
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "the dialog engine needs an X display";
+    if (!windowOpen) FAIL() << "no 800x600 window on " << std::getenv("DISPLAY") << ": " << allegro_error;
     resetScoreSaveWarning();
     std::strcpy(PlayerName, "Cappy Bilgewig");
     WorldBitmap = create_bitmap(1600, 1600);
