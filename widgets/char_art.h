@@ -89,6 +89,14 @@ inline BITMAP *bitmap_from_art(const char *const *rows, int width, int height, c
     return bmp;
 }
 
+// Frees an image a look built at init and forgets it, so a second tear-down
+// (or a set-up that rebuilds its images) never frees it twice.
+inline void destroy_art_bitmap(BITMAP *&bmp)
+{
+    if (bmp) destroy_bitmap(bmp);
+    bmp = nullptr;
+}
+
 template <std::size_t N>
 inline BITMAP *bitmap_from_art(const char *const *rows, int width, int height, const ArtKey (&key)[N])
 {

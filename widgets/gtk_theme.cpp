@@ -96,14 +96,11 @@ static void gtk_init(void)
 
 static void gtk_shutdown(void)
 {
-    if (gtk_submenu_arrow) destroy_bitmap(gtk_submenu_arrow);
-    gtk_submenu_arrow = nullptr;
+    destroy_art_bitmap(gtk_submenu_arrow);
     gui_menu_draw_menu_item = nullptr;
     gui_menu_draw_menu = nullptr;
-    if (gtk_radio_sunken) destroy_bitmap(gtk_radio_sunken);
-    gtk_radio_sunken = nullptr;
-    if (gtk_radio_raised) destroy_bitmap(gtk_radio_raised);
-    gtk_radio_raised = nullptr;
+    destroy_art_bitmap(gtk_radio_sunken);
+    destroy_art_bitmap(gtk_radio_raised);
 }
 
 static Theme gtk_theme = {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "widgets/themes/beos.h"
+#include "widgets/char_art.h"
 
 // clang-format off
 // Check-box square.
@@ -296,7 +297,6 @@ void beos_build_bitmaps(void)
 void beos_destroy_bitmaps(void)
 {
     for (const Recipe &recipe : RECIPES) {
-        if (*recipe.slot) destroy_bitmap(*recipe.slot);
-        *recipe.slot = nullptr;
+        destroy_art_bitmap(*recipe.slot);
     }
 }

@@ -98,13 +98,6 @@ const char *const NX_ARROW_SELECTED[7] = {
 
 int nextstep_palette[NX_COLOUR_COUNT];
 
-void destroy_and_clear(BITMAP *&bmp)
-{
-    if (bmp)
-        destroy_bitmap(bmp);
-    bmp = nullptr;
-}
-
 }  // namespace
 
 BITMAP *nextstep_radio_off = nullptr;
@@ -140,9 +133,9 @@ void nextstep_build_bitmaps(void)
 
 void nextstep_destroy_bitmaps(void)
 {
-    destroy_and_clear(nextstep_radio_off);
-    destroy_and_clear(nextstep_radio_on);
-    destroy_and_clear(nextstep_dimple);
-    destroy_and_clear(nextstep_arrow);
-    destroy_and_clear(nextstep_arrow_selected);
+    destroy_art_bitmap(nextstep_radio_off);
+    destroy_art_bitmap(nextstep_radio_on);
+    destroy_art_bitmap(nextstep_dimple);
+    destroy_art_bitmap(nextstep_arrow);
+    destroy_art_bitmap(nextstep_arrow_selected);
 }

@@ -2,6 +2,8 @@
 // painted at init from grey-level tables kept in the program.
 #include "widgets/themes/photon.h"
 
+#include "widgets/char_art.h"
+
 #include <cstring>
 
 namespace {
@@ -53,13 +55,6 @@ const unsigned char ARROW_GREYS[ARROW_W * ARROW_H] = {
 };
 // clang-format on
 
-void destroy_and_clear(BITMAP *&bmp)
-{
-    if (bmp)
-        destroy_bitmap(bmp);
-    bmp = nullptr;
-}
-
 }  // namespace
 
 BITMAP *photon_radio_off = nullptr;
@@ -95,7 +90,7 @@ void photon_build_bitmaps(void)
 
 void photon_destroy_bitmaps(void)
 {
-    destroy_and_clear(photon_arrow);
-    destroy_and_clear(photon_radio_off);
-    destroy_and_clear(photon_radio_on);
+    destroy_art_bitmap(photon_arrow);
+    destroy_art_bitmap(photon_radio_off);
+    destroy_art_bitmap(photon_radio_on);
 }

@@ -140,18 +140,11 @@ void w95_build_bitmaps(void)
     w95_submenu_arrow = bitmap_from_art(SUBMENU_ARROW, 8, 7, KEY);
 }
 
-static void free_bitmap(BITMAP **bmp)
-{
-    if (*bmp)
-        destroy_bitmap(*bmp);
-    *bmp = nullptr;
-}
-
 void w95_free_bitmaps(void)
 {
-    free_bitmap(&w95_radio_off);
-    free_bitmap(&w95_radio_on);
-    free_bitmap(&w95_radio_pressed);
-    free_bitmap(&w95_check_mark);
-    free_bitmap(&w95_submenu_arrow);
+    destroy_art_bitmap(w95_radio_off);
+    destroy_art_bitmap(w95_radio_on);
+    destroy_art_bitmap(w95_radio_pressed);
+    destroy_art_bitmap(w95_check_mark);
+    destroy_art_bitmap(w95_submenu_arrow);
 }
