@@ -50,23 +50,12 @@ bool playerIsTrapped()
 
 void respawnBesideStairsUp()
 {
-    int stairsX = -1;
-    int stairsY = -1;
-    for (int x = 0; x < GRID_SIZE; ++x) {
-        for (int y = 0; y < GRID_SIZE; ++y) {
-            if (TileGrid[x][y]->kind == KIND_STAIRS_UP) {
-                stairsX = x;
-                stairsY = y;
-            }
-        }
-    }
     // Without stairs there is no "beside" to go to; placing the player by
     // its own cell could step off the grid.
-    if (stairsX < 0)
-        return;
-    PlayerX = stairsX;
-    PlayerY = stairsY;
-    placePlayerBeside(stairsX, stairsY);
+    int stairsX = 0;
+    int stairsY = 0;
+    if (findLastCellOfKind(KIND_STAIRS_UP, stairsX, stairsY))
+        placePlayerBeside(stairsX, stairsY);
 }
 
 void checkTrapped()

@@ -17,19 +17,26 @@ void placePlayerBeside(int x, int y) {
   }
 }
 
-// Finds the cell of `kind` in the current grid, the last one in column-major
-// order winning, and puts the player beside it.
-static void arriveBeside(int kind) {
-  int foundX = 0;
-  int foundY = 0;
-  for (int x = 0; x < GRID_SIZE; ++x) {
-    for (int y = 0; y < GRID_SIZE; ++y) {
-      if (TileGrid[x][y]->kind == kind) {
-        foundX = x;
-        foundY = y;
+bool findLastCellOfKind(int kind, int& x, int& y) {
+  bool found = false;
+  for (int column = 0; column < GRID_SIZE; ++column) {
+    for (int row = 0; row < GRID_SIZE; ++row) {
+      if (TileGrid[column][row]->kind == kind) {
+        x = column;
+        y = row;
+        found = true;
       }
     }
   }
+  return found;
+}
+
+// Puts the player beside the last cell of `kind`; a grid without one puts
+// the player beside cell (0, 0).
+static void arriveBeside(int kind) {
+  int foundX = 0;
+  int foundY = 0;
+  findLastCellOfKind(kind, foundX, foundY);
   placePlayerBeside(foundX, foundY);
 }
 
