@@ -16,14 +16,6 @@
 
 namespace {
 
-std::string repeat(const std::string& text, int times) {
-  std::string all;
-  for (int i = 0; i < times; ++i) all += text;
-  return all;
-}
-
-const std::string DEFAULT_FILE = repeat("Captain Bilgewig\n100\n10\n", 10);
-
 ScoreTable tableWithFirst(const char* name, int score) {
   ScoreTable table = defaultScoreTable();
   insertScore(table, score, name, 3);

@@ -7,15 +7,9 @@
 #include <cstring>
 #include <string>
 
+#include "scratch_directory.h"
+
 namespace {
-
-std::string repeat(const std::string& text, int times) {
-  std::string all;
-  for (int i = 0; i < times; ++i) all += text;
-  return all;
-}
-
-const std::string DEFAULT_FILE = repeat("Captain Bilgewig\n100\n10\n", 10);
 
 ScoreTable parse(const std::string& text) { return parseScoreTable(text.data(), text.size()); }
 

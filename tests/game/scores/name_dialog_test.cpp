@@ -21,14 +21,6 @@
 
 namespace {
 
-std::string repeat(const std::string& text, int times) {
-  std::string all;
-  for (int i = 0; i < times; ++i) all += text;
-  return all;
-}
-
-const std::string DEFAULT_FILE = repeat("Captain Bilgewig\n100\n10\n", 10);
-
 // A key for the feeder: a Unicode character and a scancode, as
 // simulate_ukeypress takes them.
 struct FedKey {

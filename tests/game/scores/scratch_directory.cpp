@@ -57,3 +57,11 @@ std::vector<std::string> directoryEntries() {
   closedir(dir);
   return names;
 }
+
+std::string repeat(const std::string& text, int times) {
+  std::string all;
+  for (int i = 0; i < times; ++i) all += text;
+  return all;
+}
+
+const std::string DEFAULT_FILE = repeat("Captain Bilgewig\n100\n10\n", 10);

@@ -30,4 +30,9 @@ bool fileExists(const char* name);
 // Names of the entries of the working directory, "." and ".." left out.
 std::vector<std::string> directoryEntries();
 
+// `text` written `times` times over.
+std::string repeat(const std::string& text, int times);
+// "High.txt" as it is first made: the default entry ten times.
+extern const std::string DEFAULT_FILE;
+
 #endif
