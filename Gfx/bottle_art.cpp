@@ -57,19 +57,20 @@ const char *const FLARE[] = {
 // clang-format on
 
 struct GlintSpot {
-    const char *const *rows;
-    int size;
+    ArtPart art;
     int x, y;
 };
 
 // Frame by frame: the glint slides down the glass, then flares by the neck.
+// clang-format off
 const GlintSpot GLINTS[5] = {
-    {GLINT, 3, 14, 7},
-    {GLINT, 3, 11, 11},
-    {GLINT, 3, 10, 21},
-    {FLARE, 5, 17, 3},
-    {nullptr, 0, 0, 0},
+    {part(GLINT), 14,  7},
+    {part(GLINT), 11, 11},
+    {part(GLINT), 10, 21},
+    {part(FLARE), 17,  3},
+    {{},           0,  0},   // no glint
 };
+// clang-format on
 
 }  // namespace
 
@@ -78,6 +79,6 @@ void paintBottles(BITMAP *sheet)
     for (int frame = 0; frame < 5; ++frame) {
         paintArt(sheet, cellX(5), cellY(frame), BOTTLE);
         const GlintSpot &g = GLINTS[frame];
-        if (g.rows) paintArt(sheet, cellX(5) + g.x, cellY(frame) + g.y, g.rows, g.size, g.size);
+        paintArt(sheet, cellX(5) + g.x, cellY(frame) + g.y, g.art);
     }
 }

@@ -179,32 +179,27 @@ constexpr int EYES_TOP = 7;
 
 enum class Look { Front, Back, Left, Right };
 
+// Legs and pincers come in pairs: the left one as drawn, the right one its
+// mirror image.
+void paintPair(BITMAP *sheet, int x, int y, ArtPart left)
+{
+    paintArt(sheet, x, y, left);
+    paintArt(sheet, x, y, left, true);
+}
+
 void paintCrabFrame(BITMAP *sheet, int column, int row, Look look, int frame)
 {
-    const int x = cellX(column);
-    const int bob = (frame % 2 == 1) ? 1 : 0;
-    const int y = cellY(row) + DROP + bob;
+    // Odd frames tuck the legs in, and the whole crab bobs a pixel lower.
     const bool legsIn = frame % 2 == 1;
     const bool clawsShut = frame >= 2;
+    const int x = cellX(column);
+    const int y = cellY(row) + DROP + (legsIn ? 1 : 0);
 
-    for (int side = 0; side < 2; ++side) {
-        if (legsIn)
-            paintArt(sheet, x, y + LEGS_TOP, LEGS_IN, side == 1);
-        else
-            paintArt(sheet, x, y + LEGS_TOP, LEGS_OUT, side == 1);
-    }
+    paintPair(sheet, x, y + LEGS_TOP, legsIn ? part(LEGS_IN) : part(LEGS_OUT));
     // The pincers' arms tuck under the shell and the eye stalks stand in
     // front of them.
-    for (int side = 0; side < 2; ++side) {
-        if (clawsShut)
-            paintArt(sheet, x, y + CLAW_TOP, CLAW_SHUT, side == 1);
-        else
-            paintArt(sheet, x, y + CLAW_TOP, CLAW_OPEN, side == 1);
-    }
-    if (look == Look::Back)
-        paintArt(sheet, x, y, CRAB_BACK);
-    else
-        paintArt(sheet, x, y, CRAB_FRONT);
+    paintPair(sheet, x, y + CLAW_TOP, clawsShut ? part(CLAW_SHUT) : part(CLAW_OPEN));
+    paintArt(sheet, x, y, look == Look::Back ? part(CRAB_BACK) : part(CRAB_FRONT));
     if (look == Look::Left || look == Look::Right)
         paintArt(sheet, x, y + EYES_TOP, EYES_LEFT, look == Look::Right);
 }

@@ -5,21 +5,12 @@
 
 #include <allegro.h>
 
-struct FigurePart {
-    const char *const *rows = nullptr;
-    int rowCount = 0;
-};
-
-template <int N>
-FigurePart part(const char *const (&rows)[N])
-{
-    return {rows, N};
-}
+#include "palette.h"
 
 struct FigurePose {
-    FigurePart head, torso, legs;
+    ArtPart head, torso, legs;
     bool otherFoot = false;   // legs mirrored: the other foot forward
-    FigurePart overTorso;     // drawn last over the torso (an arm in front)
+    ArtPart overTorso;        // drawn last over the torso (an arm in front)
 };
 
 // Rows of the cell where each part starts.
@@ -35,7 +26,7 @@ void paintFigure(BITMAP *sheet, int column, int row, const FigurePose &pose, boo
 struct WalkCycle {
     FigurePose frames[4];
 };
-WalkCycle walkCycle(FigurePart head, FigurePart torso, FigurePart stepLegs, FigurePart standLegs,
-                    bool mirrorSecondStep, FigurePart overTorso = {});
+WalkCycle walkCycle(ArtPart head, ArtPart torso, ArtPart stepLegs, ArtPart standLegs,
+                    bool mirrorSecondStep, ArtPart overTorso = {});
 
 void paintWalkRow(BITMAP *sheet, int row, const WalkCycle &walk, bool mirrored);

@@ -35,6 +35,27 @@ void paintArt(BITMAP *bmp, int x, int y, const char *const (&rows)[N], bool mirr
     paintArt(bmp, x, y, rows, ART_CELL, N, mirrored);
 }
 
+// A table remembered with its row count, so it can sit in a list of pieces
+// (a figure's parts, a wall's decorations, a bottle's glints). It is painted
+// one cell wide: a narrower table simply ends early, and a mirrored one
+// turns about the middle of the cell like the rest of the sheet.
+struct ArtPart {
+    const char *const *rows = nullptr;
+    int rowCount = 0;
+};
+
+template <int N>
+ArtPart part(const char *const (&rows)[N])
+{
+    return {rows, N};
+}
+
+// Paints `p` (nothing for an empty part) with its top-left corner at (x, y).
+inline void paintArt(BITMAP *bmp, int x, int y, const ArtPart &p, bool mirrored = false)
+{
+    if (p.rows) paintArt(bmp, x, y, p.rows, ART_CELL, p.rowCount, mirrored);
+}
+
 // Top-left pixel of sheet cell (column, row).
 inline int cellX(int column) { return column * ART_CELL; }
 inline int cellY(int row) { return row * ART_CELL; }

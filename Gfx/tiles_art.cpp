@@ -270,19 +270,18 @@ const char *const TORCH[] = {
 // clang-format on
 
 struct Decoration {
-    const char *const *rows;
-    int width, height;
+    ArtPart art;
     int x, y;   // inside the cell
 };
 
 // Which decorations each wall variant wears (variant 0 is plain stone).
 // clang-format off
 const Decoration WALL_DECORATIONS[][2] = {
-    /* 0 plain    */ {{nullptr, 0, 0, 0, 0},   {nullptr, 0, 0, 0, 0}},
-    /* 1 mossy    */ {{MOSS, 8, 5, 3, 2},      {MOSS, 8, 5, 18, 18}},
-    /* 2 cracked  */ {{CRACK, 6, 6, 19, 1},    {CRACK, 6, 6, 4, 17}},
-    /* 3 barnacle */ {{BARNACLES, 7, 5, 2, 9}, {BARNACLES, 7, 5, 20, 25}},
-    /* 4 torch    */ {{TORCH, 8, 10, 12, 9},     {MOSS, 8, 5, 20, 25}},
+    /* 0 plain    */ {{{}, 0, 0},                  {{}, 0, 0}},
+    /* 1 mossy    */ {{part(MOSS), 3, 2},          {part(MOSS), 18, 18}},
+    /* 2 cracked  */ {{part(CRACK), 19, 1},        {part(CRACK), 4, 17}},
+    /* 3 barnacle */ {{part(BARNACLES), 2, 9},     {part(BARNACLES), 20, 25}},
+    /* 4 torch    */ {{part(TORCH), 12, 9},        {part(MOSS), 20, 25}},
 };
 // clang-format on
 
@@ -314,8 +313,7 @@ void paintLevelTiles(BITMAP *sheet)
     for (int variant = 0; variant < 5; ++variant) {
         paintArt(sheet, cellX(4), cellY(5 + variant), WALL);
         for (const Decoration &d : WALL_DECORATIONS[variant])
-            if (d.rows)
-                paintArt(sheet, cellX(4) + d.x, cellY(5 + variant) + d.y, d.rows, d.width, d.height);
+            paintArt(sheet, cellX(4) + d.x, cellY(5 + variant) + d.y, d.art);
     }
     paintArt(sheet, cellX(5), cellY(6), BRIDGE);
 }

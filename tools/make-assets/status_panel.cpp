@@ -166,7 +166,7 @@ BITMAP *buildStatusPanel()
     paintScroll(bmp, 80, 22, 290, 77, grain);
     paintScroll(bmp, 510, 22, 720, 77, grain);
     paintPlaque(bmp, 348, 34, 452, 65);
-    paintArt(bmp, 22, 36, ANCHOR, ART_CELL, 27);
-    paintArt(bmp, STATUS_WIDTH - 22 - ART_CELL, 36, ANCHOR, ART_CELL, 27, true);
+    paintArt(bmp, 22, 36, ANCHOR);
+    paintArt(bmp, STATUS_WIDTH - 22 - ART_CELL, 36, ANCHOR, true);
     return bmp;
 }
