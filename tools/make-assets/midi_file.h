@@ -21,14 +21,10 @@ public:
     // at `endTick` so every track of a looping piece ends on the same beat.
     std::vector<uint8_t> encode(uint32_t endTick) const;
 
-    // The latest tick of any event.
-    uint32_t lastTick() const;
-
 private:
     struct Event {
         uint32_t tick;
         int order;   // at one tick: note-offs first, then set-up, then note-ons
-        int seq;     // keeps insertion order among equals
         std::vector<uint8_t> bytes;
     };
     void add(uint32_t tick, int order, std::vector<uint8_t> bytes);
