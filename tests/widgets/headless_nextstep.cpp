@@ -194,6 +194,8 @@ TEST_F(NextstepTest, ShutdownClearsHooksAndImagesAndLookCanReturn)
         EXPECT_EQ(nextstep_radio_off, nullptr);
         init_theme(theme_nextstep);
     }
+    init_theme(theme_nextstep);  // twice without a shutdown: the first images are freed
+    EXPECT_NE(nextstep_dimple, nullptr);
 }
 
 TEST_F(NextstepTest, MissingImagesAreSkippedNotDereferenced)

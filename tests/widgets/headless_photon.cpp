@@ -261,6 +261,8 @@ TEST_F(PhotonTest, ShutdownClearsHooksAndImagesAndLookCanReturn)
         EXPECT_EQ(photon_arrow, nullptr);
         init_theme(theme_photon);
     }
+    init_theme(theme_photon);  // twice without a shutdown: the first images are freed
+    EXPECT_NE(photon_radio_on, nullptr);
 }
 
 TEST_F(PhotonTest, MissingImagesAreSkippedNotDereferenced)

@@ -117,12 +117,6 @@ int beos_slider_proc(int msg, DIALOG *d, int c)
     return D_O_K;
 }
 
-// Menus look the way the hooks installed at init draw them.
-int beos_menu_proc(int msg, DIALOG *d, int c)
-{
-    return d_menu_proc(msg, d, c);
-}
-
 int beos_window_proc(int msg, DIALOG *d, int)
 {
     if (msg == MSG_DRAW) draw_row(d, BEOS_WINDOW, d->dp);
@@ -157,7 +151,7 @@ static Theme beos_theme = {
     beos_text_list_proc,
     beos_textbox_proc,
     beos_slider_proc,
-    beos_menu_proc,
+    d_menu_proc,  // Allegro's menus, drawn through the hooks set at init
     beos_window_proc,
     beos_clear_proc,
     themed_text_proc,

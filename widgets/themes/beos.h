@@ -113,7 +113,6 @@ int beos_list_proc(int msg, DIALOG *d, int c);
 int beos_text_list_proc(int msg, DIALOG *d, int c);
 int beos_textbox_proc(int msg, DIALOG *d, int c);
 int beos_slider_proc(int msg, DIALOG *d, int c);
-int beos_menu_proc(int msg, DIALOG *d, int c);
 int beos_window_proc(int msg, DIALOG *d, int c);
 int beos_clear_proc(int msg, DIALOG *d, int c);
 

@@ -1,14 +1,12 @@
 #include "widgets/themes/beos_palette.h"
 
-#include <allegro.h>
+#include "widgets/themes/look_colours.h"
 
 BeosPalette beos_colours;
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-};
+using Rgb = LookRgb;
 
 // An entry no kind reads; kept so every set is indexed the same way.
 constexpr Rgb UNUSED = {0, 0, 0};
@@ -83,23 +81,17 @@ const Single SINGLES[] = {
 };
 // clang-format on
 
-int colour_of(const Rgb &c)
-{
-    return makecol(c.r, c.g, c.b);
-}
-
 template <int ROWS, int COLS>
 void make_set(int (&out)[ROWS][COLS], const Rgb (&in)[ROWS][COLS])
 {
-    for (int s = 0; s < ROWS; ++s)
-        for (int i = 0; i < COLS; ++i) out[s][i] = colour_of(in[s][i]);
+    for (int s = 0; s < ROWS; ++s) look_colours(out[s], in[s]);
 }
 
 }  // namespace
 
 void beos_make_colours(void)
 {
-    for (const Single &single : SINGLES) beos_colours.*single.member = colour_of(single.rgb);
+    for (const Single &single : SINGLES) beos_colours.*single.member = look_colour(single.rgb);
 
     make_set(beos_colours.button, BUTTON_SETS);
     make_set(beos_colours.list, LIST_SETS);
@@ -112,6 +104,6 @@ void beos_make_colours(void)
     beos_colours.button_label[BEOS_SET_NORMAL] = beos_colours.fg;
     beos_colours.button_label[BEOS_SET_FOCUS] = beos_colours.fg;
     beos_colours.button_label[BEOS_SET_DISABLED] = beos_colours.mg;
-    beos_colours.button_label[BEOS_SET_PRESSED] = colour_of(WHITE_LABEL);
-    beos_colours.button_label[BEOS_SET_PRESSED_DISABLED] = colour_of(WHITE_LABEL);
+    beos_colours.button_label[BEOS_SET_PRESSED] = look_colour(WHITE_LABEL);
+    beos_colours.button_label[BEOS_SET_PRESSED_DISABLED] = look_colour(WHITE_LABEL);
 }

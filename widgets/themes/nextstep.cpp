@@ -29,7 +29,7 @@ Theme nextstep_record = {
     nextstep_text_list_proc,
     nextstep_textbox_proc,
     nextstep_slider_proc,
-    nextstep_menu_proc,
+    d_menu_proc,  // Allegro's menus, drawn through the hooks set at init
     nextstep_window_proc,
     nextstep_clear_proc,
     themed_text_proc,
@@ -57,10 +57,4 @@ void nextstep_shutdown(void)
     nextstep_destroy_bitmaps();
     gui_menu_draw_menu = nullptr;
     gui_menu_draw_menu_item = nullptr;
-}
-
-// Menus keep Allegro's behaviour; their look comes from the menu hooks.
-int nextstep_menu_proc(int msg, DIALOG *d, int c)
-{
-    return d_menu_proc(msg, d, c);
 }

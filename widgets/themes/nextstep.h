@@ -54,7 +54,6 @@ int nextstep_list_proc(int msg, DIALOG *d, int c);
 int nextstep_text_list_proc(int msg, DIALOG *d, int c);
 int nextstep_textbox_proc(int msg, DIALOG *d, int c);
 int nextstep_slider_proc(int msg, DIALOG *d, int c);
-int nextstep_menu_proc(int msg, DIALOG *d, int c);
 int nextstep_window_proc(int msg, DIALOG *d, int c);
 int nextstep_clear_proc(int msg, DIALOG *d, int c);
 

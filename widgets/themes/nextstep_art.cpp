@@ -2,17 +2,14 @@
 // scroll-knob dimple and the sub-menu arrows, painted at init from
 // character templates kept in the program.
 #include "widgets/char_art.h"
+#include "widgets/themes/look_colours.h"
 #include "widgets/themes/nextstep.h"
 
 namespace {
 
-struct Rgb {
-    int r, g, b;
-};
-
 // clang-format off
 // Colour              red  green  blue
-const Rgb NEXTSTEP_RGB[NX_COLOUR_COUNT] = {
+const LookRgb NEXTSTEP_RGB[NX_COLOUR_COUNT] = {
     /* NX_WHITE    */ { 255,  255,  255 },
     /* NX_GREY     */ { 189,  189,  189 },
     /* NX_DARK     */ { 123,  123,  123 },
@@ -113,8 +110,7 @@ int nextstep_colour(NextstepColour c)
 
 void nextstep_compute_colours(void)
 {
-    for (int i = 0; i < NX_COLOUR_COUNT; i++)
-        nextstep_palette[i] = makecol(NEXTSTEP_RGB[i].r, NEXTSTEP_RGB[i].g, NEXTSTEP_RGB[i].b);
+    look_colours(nextstep_palette, NEXTSTEP_RGB);
 }
 
 BITMAP *nextstep_bitmap(const char *const *rows, int width, int height)
@@ -124,6 +120,8 @@ BITMAP *nextstep_bitmap(const char *const *rows, int width, int height)
 
 void nextstep_build_bitmaps(void)
 {
+    // A second init without a shutdown must not leak the first set.
+    nextstep_destroy_bitmaps();
     nextstep_radio_off = nextstep_bitmap(NX_RADIO_OFF, 15, 15);
     nextstep_radio_on = nextstep_bitmap(NX_RADIO_ON, 15, 15);
     nextstep_dimple = nextstep_bitmap(NX_DIMPLE, 6, 6);

@@ -29,7 +29,7 @@ Theme photon_record = {
     photon_text_list_proc,
     photon_textbox_proc,
     photon_slider_proc,
-    photon_menu_proc,
+    d_menu_proc,  // Allegro's menus, drawn through the hooks set at init
     photon_window_proc,
     photon_clear_proc,
     themed_text_proc,
@@ -43,7 +43,6 @@ Theme *theme_photon = &photon_record;
 
 void photon_init(void)
 {
-    photon_fill_gradients();
     photon_compute_colours();
     photon_fg = photon_colour(PH_BLACK);
     photon_bg = photon_colour(PH_FACE);
@@ -58,10 +57,4 @@ void photon_shutdown(void)
     photon_destroy_bitmaps();
     gui_menu_draw_menu = nullptr;
     gui_menu_draw_menu_item = nullptr;
-}
-
-// Menus keep Allegro's behaviour; their look comes from the menu hooks.
-int photon_menu_proc(int msg, DIALOG *d, int c)
-{
-    return d_menu_proc(msg, d, c);
 }

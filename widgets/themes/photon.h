@@ -48,28 +48,23 @@ enum PhotonColour {
     PH_COLOUR_COUNT
 };
 
-struct PhotonRgb {
-    int r, g, b;
-};
-
-// The red, green, blue triple behind each PhotonColour, and its value in
-// the current colour depth (valid between init and shutdown).
-PhotonRgb photon_rgb(PhotonColour c);
+// Each PhotonColour's value in the current colour depth (valid between init
+// and shutdown).
 int photon_colour(PhotonColour c);
 void photon_compute_colours(void);
 
-// A colour ramp: start red, green, blue, then end red, green, blue.
+// A colour ramp: start red, green, blue, then end red, green, blue. Ramps
+// are turned into colours as they are drawn, so they are fixed data.
 struct Gradient {
     int start_r, start_g, start_b;
     int end_r, end_g, end_b;
 };
 
-extern Gradient photon_button_face;  // button faces
-extern Gradient photon_thumb;        // scroll thumb, open menu-bar item
-extern Gradient photon_bar;          // menu-bar background and items
-extern Gradient photon_knob_face;    // slider knob
-extern Gradient photon_title;        // window title bar
-void photon_fill_gradients(void);
+extern const Gradient photon_button_face;  // button faces
+extern const Gradient photon_thumb;        // scroll thumb, open menu-bar item
+extern const Gradient photon_bar;          // menu-bar background and items
+extern const Gradient photon_knob_face;    // slider knob
+extern const Gradient photon_title;        // window title bar
 
 // The look's images; any of them is null when it could not be created.
 extern BITMAP *photon_radio_off;  // 14 x 14
@@ -114,7 +109,6 @@ int photon_list_proc(int msg, DIALOG *d, int c);
 int photon_text_list_proc(int msg, DIALOG *d, int c);
 int photon_textbox_proc(int msg, DIALOG *d, int c);
 int photon_slider_proc(int msg, DIALOG *d, int c);
-int photon_menu_proc(int msg, DIALOG *d, int c);
 int photon_window_proc(int msg, DIALOG *d, int c);
 int photon_clear_proc(int msg, DIALOG *d, int c);
 

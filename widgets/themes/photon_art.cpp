@@ -78,6 +78,9 @@ BITMAP *bitmap_from_greys(const unsigned char *table, int width, int height)
 
 void photon_build_bitmaps(void)
 {
+    // A second init without a shutdown must not leak the first set.
+    photon_destroy_bitmaps();
+
     unsigned char radio_on[RADIO_SIZE * RADIO_SIZE];
     std::memcpy(radio_on, RADIO_OFF_GREYS, sizeof radio_on);
     std::memcpy(radio_on + RADIO_ON_FIRST_ROW * RADIO_SIZE, RADIO_ON_MIDDLE_GREYS,

@@ -3,11 +3,13 @@
 // screen's colour depth.
 #include "widgets/themes/photon.h"
 
+#include "widgets/themes/look_colours.h"
+
 namespace {
 
 // clang-format off
 // Colour            red  green  blue    where it shows
-const PhotonRgb PHOTON_RGB[PH_COLOUR_COUNT] = {
+const LookRgb PHOTON_RGB[PH_COLOUR_COUNT] = {
     /* PH_BLACK       */ {   0,    0,    0 },  // text, caret, scroll thumb ends
     /* PH_WHITE       */ { 255,  255,  255 },  // highlights, embossed labels
     /* PH_FACE        */ { 216,  216,  216 },  // background of the look
@@ -41,29 +43,20 @@ const PhotonRgb PHOTON_RGB[PH_COLOUR_COUNT] = {
     /* PH_TITLE_DARK  */ {  42,   89,  173 },  // title bar shadow
     /* PH_TICK        */ {  92,   92,   92 },  // menu tick
 };
-
-// Ramp         start red green blue    end red green blue
-const Gradient BUTTON_FACE = { 235, 235, 235,   195, 195, 195 };
-const Gradient THUMB       = { 195, 195, 195,   235, 235, 235 };
-const Gradient BAR         = { 197, 197, 197,   217, 217, 217 };
-const Gradient KNOB        = { 237, 237, 237,   197, 197, 197 };
-const Gradient TITLE       = { 102, 149, 233,    71, 118, 202 };
 // clang-format on
 
 int photon_palette[PH_COLOUR_COUNT];
 
 }  // namespace
 
-Gradient photon_button_face;
-Gradient photon_thumb;
-Gradient photon_bar;
-Gradient photon_knob_face;
-Gradient photon_title;
-
-PhotonRgb photon_rgb(PhotonColour c)
-{
-    return PHOTON_RGB[c];
-}
+// clang-format off
+// Ramp                        start red green blue    end red green blue
+const Gradient photon_button_face = { 235, 235, 235,   195, 195, 195 };
+const Gradient photon_thumb       = { 195, 195, 195,   235, 235, 235 };
+const Gradient photon_bar         = { 197, 197, 197,   217, 217, 217 };
+const Gradient photon_knob_face   = { 237, 237, 237,   197, 197, 197 };
+const Gradient photon_title       = { 102, 149, 233,    71, 118, 202 };
+// clang-format on
 
 int photon_colour(PhotonColour c)
 {
@@ -72,15 +65,5 @@ int photon_colour(PhotonColour c)
 
 void photon_compute_colours(void)
 {
-    for (int i = 0; i < PH_COLOUR_COUNT; i++)
-        photon_palette[i] = makecol(PHOTON_RGB[i].r, PHOTON_RGB[i].g, PHOTON_RGB[i].b);
-}
-
-void photon_fill_gradients(void)
-{
-    photon_button_face = BUTTON_FACE;
-    photon_thumb = THUMB;
-    photon_bar = BAR;
-    photon_knob_face = KNOB;
-    photon_title = TITLE;
+    look_colours(photon_palette, PHOTON_RGB);
 }
