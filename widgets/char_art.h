@@ -47,19 +47,24 @@ inline bool art_colour(BITMAP *bmp, char ch, const ArtKey *key, int key_count, i
     return false;
 }
 
+// Paints one row of art, at most `width` characters, starting at (x, y).
+inline void paint_art_row(BITMAP *bmp, int x, int y, const char *row, int width, const ArtKey *key,
+                          int key_count)
+{
+    for (int c = 0; c < width && row[c] != '\0'; ++c) {
+        int colour;
+        if (art_colour(bmp, row[c], key, key_count, &colour)) putpixel(bmp, x + c, y, colour);
+    }
+}
+
 // Paints art whose row r, column c is cells[r * stride + c] at (x, y) of
 // `bmp`. The block form serves tables stored as one run of fixed-size rows.
 inline void paint_art_block(BITMAP *bmp, int x, int y, const char *cells, int stride, int width,
                             int height, const ArtKey *key, int key_count)
 {
     if (!bmp || !cells) return;
-    for (int r = 0; r < height; ++r) {
-        const char *row = cells + static_cast<std::ptrdiff_t>(r) * stride;
-        for (int c = 0; c < width && row[c] != '\0'; ++c) {
-            int colour;
-            if (art_colour(bmp, row[c], key, key_count, &colour)) putpixel(bmp, x + c, y + r, colour);
-        }
-    }
+    for (int r = 0; r < height; ++r)
+        paint_art_row(bmp, x, y + r, cells + static_cast<std::ptrdiff_t>(r) * stride, width, key, key_count);
 }
 
 // Paints art given as one string per row at (x, y) of `bmp`.
@@ -67,14 +72,8 @@ inline void paint_art(BITMAP *bmp, int x, int y, const char *const *rows, int wi
                       const ArtKey *key, int key_count)
 {
     if (!bmp || !rows) return;
-    for (int r = 0; r < height; ++r) {
-        const char *row = rows[r];
-        if (!row) continue;
-        for (int c = 0; c < width && row[c] != '\0'; ++c) {
-            int colour;
-            if (art_colour(bmp, row[c], key, key_count, &colour)) putpixel(bmp, x + c, y + r, colour);
-        }
-    }
+    for (int r = 0; r < height; ++r)
+        if (rows[r]) paint_art_row(bmp, x, y + r, rows[r], width, key, key_count);
 }
 
 // A new width x height memory bitmap holding the art; pixels the art does

@@ -7,9 +7,7 @@ static const char *edit_text(const DIALOG *d)
     return d->dp ? static_cast<const char *>(d->dp) : "";
 }
 
-// The character at position p as a string (a blank for the terminator when
-// `blank_end`), in Allegro's current encoding. Returns its pixel width.
-static int edit_char_at(const char *s, int p, bool blank_end, char *buf)
+int edit_char_cell(const char *s, int p, bool blank_end, char *buf)
 {
     int ch = ugetat(s, p);
     if (ch == 0 && blank_end) ch = ' ';
@@ -32,7 +30,7 @@ EditSpan edit_visible_span(DIALOG *d)
     int count = 0;
     bool cut = false;
     for (int p = d->d2; p >= 0; --p) {
-        width += edit_char_at(s, p, false, buf);
+        width += edit_char_cell(s, p, false, buf);
         ++count;
         if (width > d->w - 4) {
             cut = true;
@@ -54,7 +52,7 @@ void edit_draw_chars(DIALOG *d, EditSpan span, const EditTextStyle &style)
     char buf[16];
     int tx = 4;
     for (int p = span.first; p <= span.last; ++p) {
-        const int cw = edit_char_at(s, p, true, buf);
+        const int cw = edit_char_cell(s, p, true, buf);
         const int old_mode = theme_text_mode(style.bg);
         textout_ex(screen, font, buf, d->x + tx, d->y + 4, style.fg, style.bg);
         theme_text_mode(old_mode);

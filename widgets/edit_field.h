@@ -24,6 +24,11 @@ struct EditSpan {
 // d2. A null dp counts as an empty text.
 EditSpan edit_visible_span(DIALOG *d);
 
+// The character at position p of `s` as a one-character string in buf (16
+// bytes), in Allegro's current encoding; the terminator becomes a blank
+// when `blank_end`. Returns its pixel width in `font`.
+int edit_char_cell(const char *s, int p, bool blank_end, char *buf);
+
 struct EditTextStyle {
     int fg;            // text colour
     int bg;            // cell background; -1 draws the text transparent

@@ -3,17 +3,15 @@
 // and leaves every other message to Allegro's stock procedure.
 #include "widgets/gtk_look.h"
 #include "widgets/push_button.h"
-#include "widgets/text_mode.h"
+#include "widgets/themes/transparent_label.h"
 #include "widgets/window_title.h"
 
-// A label drawn transparent over whatever the widget drew; grey when the row
-// is disabled.
+// The row's label over whatever the widget drew; grey when the row is
+// disabled.
 static void gtk_label(DIALOG *d, int x, int y, int centre)
 {
     const int colour = (d->flags & D_DISABLED) ? gtk_shadow : gtk_black;
-    const int old_mode = theme_text_mode(-1);
-    gui_textout_ex(screen, static_cast<const char *>(d->dp), x, y, colour, _textmode, centre);
-    theme_text_mode(old_mode);
+    draw_transparent_label(static_cast<const char *>(d->dp), x, y, colour, centre);
 }
 
 // d: nothing but the rectangle. A raised face.

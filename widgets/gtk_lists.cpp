@@ -2,6 +2,7 @@
 // bar that the lists and the text box share.
 #include "widgets/gtk_look.h"
 #include "widgets/list_rows.h"
+#include "widgets/list_well.h"
 
 static void gtk_row_colours(DIALOG *d, int item, int *fg, int *bg)
 {
@@ -41,14 +42,7 @@ int gtk_text_list_proc(int msg, DIALOG *d, int c)
 void gtk_list_frame(DIALOG *d, int total, int offset, int visible)
 {
     const int x = d->x, y = d->y, w = d->w, h = d->h;
-    hline(screen, x, y, x + w - 1, gtk_shadow);
-    vline(screen, x, y, y + h - 1, gtk_shadow);
-    hline(screen, x + 1, y + 1, x + w - 2, gtk_black);
-    vline(screen, x + 1, y + 1, y + h - 2, gtk_black);
-    hline(screen, x + 2, y + h - 2, x + w - 2, gtk_face);
-    vline(screen, x + w - 2, y + 2, y + h - 3, gtk_face);
-    hline(screen, x + 1, y + h - 1, x + w - 1, gtk_white);
-    vline(screen, x + w - 1, y + 1, y + h - 2, gtk_white);
+    draw_list_well(x, y, w, h, ListWellColours{gtk_shadow, gtk_black, gtk_face, gtk_white});
 
     if (!scroll_bar_needed(total, visible)) return;
     int kind = GTK_RAISED;

@@ -286,8 +286,7 @@ void gallery_draw_open_menu(void)
 
 void gallery_release(void)
 {
-    if (skull_icon) destroy_bitmap(skull_icon);
-    skull_icon = nullptr;
+    destroy_art_bitmap(skull_icon);
     for (int i = 0; rows[i].proc; ++i)
         if (rows[i].proc == theme_icon_proc) rows[i].dp = nullptr;
     built = false;

@@ -14,6 +14,13 @@ GalleryLooks registered_looks(void)
     return result;
 }
 
+void gallery_default_gui_colours(void)
+{
+    gui_fg_color = makecol(0, 0, 0);
+    gui_bg_color = makecol(255, 255, 255);
+    gui_mg_color = makecol(128, 128, 128);
+}
+
 void gallery_use_look(Theme *theme)
 {
     shutdown_theme();

@@ -17,6 +17,11 @@ struct GalleryLooks {
 // "Allegro" that find_theme knows, in that order.
 GalleryLooks registered_looks(void);
 
+// Allegro's own GUI colours start as 8-bit palette indices; in 16-bit colour
+// they must be real colours (black on white, grey) before the stock look
+// publishes them. Call after the colour depth is set.
+void gallery_default_gui_colours(void);
+
 // Makes `theme` current (ending the one before) and hands its published
 // colours to Allegro's own dialogs, as an application does.
 void gallery_use_look(Theme *theme);

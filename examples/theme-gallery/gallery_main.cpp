@@ -26,15 +26,6 @@ static void usage(void)
     std::fprintf(stderr, "usage: theme-gallery [--screenshot DIR]\n");
 }
 
-// Allegro's own GUI colours start as 8-bit palette indices; in 16-bit colour
-// they must be real colours before the stock look publishes them.
-static void set_default_gui_colours(void)
-{
-    gui_fg_color = makecol(0, 0, 0);
-    gui_bg_color = makecol(255, 255, 255);
-    gui_mg_color = makecol(128, 128, 128);
-}
-
 static int run_screenshots(const char *dir)
 {
     const bool display = std::getenv("DISPLAY") && allegro_init() == 0;
@@ -54,7 +45,7 @@ static int run_screenshots(const char *dir)
         return 1;
     }
     screen = canvas;
-    set_default_gui_colours();
+    gallery_default_gui_colours();
     const int written = write_gallery_screenshots(dir, have_timer);
     screen = window_screen;
     destroy_bitmap(canvas);
@@ -76,7 +67,7 @@ static int run_live(void)
         allegro_message("Cannot open a %dx%d window: %s\n", GALLERY_W, GALLERY_H, allegro_error);
         return 1;
     }
-    set_default_gui_colours();
+    gallery_default_gui_colours();
     const GalleryLooks looks = registered_looks();
     if (looks.count == 0) {
         allegro_message("No look is registered.\n");

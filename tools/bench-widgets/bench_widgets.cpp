@@ -63,9 +63,7 @@ int main(int argc, char **argv)
     BITMAP *canvas = create_bitmap(640, 480);
     if (!canvas) return 1;
     screen = canvas;
-    gui_fg_color = makecol(0, 0, 0);
-    gui_bg_color = makecol(255, 255, 255);
-    gui_mg_color = makecol(128, 128, 128);
+    gallery_default_gui_colours();
 
     Theme *gtk = find_theme("GTK");
     Theme *stock = find_theme("Allegro");

@@ -75,20 +75,14 @@ void ase_box(int x1, int y1, int x2, int y2, int flags)
     const int light = makecol(255, 255, 255);
     const int dark = ase_grey(ASE_DIM_LEVEL);
 
+    // Pressed turns bevel and fade upside down.
     rect(screen, x1, y1, x2, y2, outline);
-    if (pressed) {
-        ase_bevel_lines(x1 + 1, y1 + 1, x2 - 1, y2 - 1, dark, light);
-        ase_gradient(x1 + 2, y1 + 2, x2 - 2, y2 - 2, level, ASE_TOP_LEVEL);
-    } else {
-        ase_bevel_lines(x1 + 1, y1 + 1, x2 - 1, y2 - 1, light, dark);
-        ase_gradient(x1 + 2, y1 + 2, x2 - 2, y2 - 2, ASE_TOP_LEVEL, level);
-    }
+    ase_bevel_lines(x1 + 1, y1 + 1, x2 - 1, y2 - 1, pressed ? dark : light, pressed ? light : dark);
+    ase_gradient(x1 + 2, y1 + 2, x2 - 2, y2 - 2, pressed ? level : ASE_TOP_LEVEL, pressed ? ASE_TOP_LEVEL : level);
     if (focused) {
         // The dotted rectangle follows the face when it sinks.
-        if (pressed)
-            dotted_rect_outline(x1 + 3, y1 + 3, x2 - 2, y2 - 2, outline, dots);
-        else
-            dotted_rect_outline(x1 + 2, y1 + 2, x2 - 3, y2 - 3, outline, dots);
+        const int sink = pressed ? 1 : 0;
+        dotted_rect_outline(x1 + 2 + sink, y1 + 2 + sink, x2 - 3 + sink, y2 - 3 + sink, outline, dots);
     }
 }
 

@@ -10,15 +10,6 @@
 // the row marks that the narrowing is in force.
 enum { ASE_EDIT_MARGIN = 6 };
 
-// The character at p as a one-character string, a blank at the terminator.
-static void ase_edit_cell(const char *text, int p, char *cell)
-{
-    int ch = ugetat(text, p);
-    if (!ch)
-        ch = ' ';
-    usetc(cell + usetc(cell, ch), 0);
-}
-
 static void ase_edit_draw(DIALOG *d)
 {
     edit_draw_unshift(d);
@@ -43,8 +34,7 @@ static void ase_edit_draw(DIALOG *d)
     int tx = 3;
     for (int p = span.first; p <= span.last; p++) {
         char cell[16];
-        ase_edit_cell(text, p, cell);
-        const int cw = text_length(font, cell);
+        const int cw = edit_char_cell(text, p, true, cell);
         if (tx + cw > w - 2)
             break;
         int old_mode;

@@ -1,6 +1,6 @@
 // A widget's label drawn straight over the face the widget just painted
-// (no background box), as the "ASE" and "Win95" buttons, check boxes and
-// radio buttons show it. gui_textout_ex underlines '&' hot keys.
+// (no background box), as the "GTK", "ASE" and "Win95" buttons, check boxes
+// and radio buttons show it. gui_textout_ex underlines '&' hot keys.
 #ifndef WIDGETS_THEMES_TRANSPARENT_LABEL_H
 #define WIDGETS_THEMES_TRANSPARENT_LABEL_H
 

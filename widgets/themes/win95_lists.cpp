@@ -1,21 +1,14 @@
 // The "Win95" list, text list and text box: the layer's rows and text in a
 // sunken frame with a light trough and a raised thumb.
 #include "widgets/list_rows.h"
+#include "widgets/list_well.h"
 #include "widgets/text_box.h"
 #include "widgets/themes/win95.h"
 
 void w95_list_frame(DIALOG *d, int total, int offset, int visible)
 {
     const int x = d->x, y = d->y, w = d->w, h = d->h;
-    const int x2 = x + w - 1, y2 = y + h - 1;
-    hline(screen, x, y, x2, w95_grey149);
-    vline(screen, x, y, y2, w95_grey149);
-    hline(screen, x + 1, y + 1, x + w - 2, w95_black);
-    vline(screen, x + 1, y + 1, y + h - 2, w95_black);
-    hline(screen, x + 2, y + h - 2, x + w - 2, w95_face);
-    vline(screen, x + w - 2, y + 2, y + h - 3, w95_face);
-    hline(screen, x + 1, y2, x2, w95_white);
-    vline(screen, x2, y + 1, y + h - 2, w95_white);
+    draw_list_well(x, y, w, h, ListWellColours{w95_grey149, w95_black, w95_face, w95_white});
 
     if (!scroll_bar_needed(total, visible))
         return;
