@@ -79,7 +79,7 @@ BITMAP *renderPlayMockup(BITMAP *sheet, BITMAP *status, int frame)
     int bottle = 0;
     for (const Actor &a : ACTORS) {
         const bool isBottle = a.sheetColumn == 5;
-        const int column = isBottle ? 5 : (frame * 1 + a.column) % 4;
+        const int column = isBottle ? 5 : (frame + a.column) % 4;
         const int row = isBottle ? (bottle++ + frame * 2) % 5 : a.sheetRow;
         drawCell(sheet, world, column, row, a.column, a.row);
     }

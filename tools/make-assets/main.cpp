@@ -9,6 +9,16 @@
 
 #include "asset_files.h"
 
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr, "usage: make-assets OUTPUT_DIR [--freepats DIR] [--ignore-user-config]\n");
+    return 2;
+}
+
+}  // namespace
+
 int main(int argc, char **argv)
 {
     AssetOptions options;
@@ -19,15 +29,10 @@ int main(int argc, char **argv)
             options.respectUserConfig = false;
         else if (argv[i][0] != '-' && options.outputDir.empty())
             options.outputDir = argv[i];
-        else {
-            std::fprintf(stderr, "usage: make-assets OUTPUT_DIR [--freepats DIR] [--ignore-user-config]\n");
-            return 2;
-        }
+        else
+            return usage();
     }
-    if (options.outputDir.empty()) {
-        std::fprintf(stderr, "usage: make-assets OUTPUT_DIR [--freepats DIR] [--ignore-user-config]\n");
-        return 2;
-    }
+    if (options.outputDir.empty()) return usage();
     // No display is needed: memory bitmaps, makecol and save_bitmap work
     // with the "none" system driver.
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {

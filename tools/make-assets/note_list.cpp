@@ -75,12 +75,34 @@ struct Reader {
     }
 };
 
-void checkBar(int barStart, int position, int barLength, int barNumber, std::string &error)
-{
-    if (barLength > 0 && error.empty() && position - barStart != barLength)
-        error = "bar " + std::to_string(barNumber) + " holds " + std::to_string(position - barStart) +
-                " eighths, not " + std::to_string(barLength);
-}
+// Follows the bar lines of a note list or drum grid and checks that every
+// bar holds `length` eighths (any number when `length` is 0). Only the
+// first fault is kept in `error`.
+struct BarCheck {
+    int length;
+    int start = 0;    // position where the current bar began
+    int number = 1;
+
+    void barLine(int position, std::string &error)
+    {
+        check(position, error);
+        start = position;
+        ++number;
+    }
+    // Text after the last bar line must still fill a bar of its own.
+    void end(int position, std::string &error)
+    {
+        if (position != start) check(position, error);
+    }
+
+private:
+    void check(int position, std::string &error) const
+    {
+        if (length > 0 && error.empty() && position - start != length)
+            error = "bar " + std::to_string(number) + " holds " + std::to_string(position - start) +
+                    " eighths, not " + std::to_string(length);
+    }
+};
 
 }  // namespace
 
@@ -88,21 +110,24 @@ NoteList parseNoteList(const std::string &text, int barLength)
 {
     NoteList list;
     Reader r{text, 0, {}};
-    int position = 0, barStart = 0, bar = 1;
+    BarCheck bars{barLength};
+    int position = 0;
+    // Reads the length written after a note, rest or chord and places it.
+    auto place = [&](std::vector<int> pitches) {
+        const int len = r.length();
+        list.events.push_back({position, len, std::move(pitches)});
+        position += len;
+    };
     while (r.more() && r.error.empty()) {
         const char c = r.peek();
         if (std::isspace(static_cast<unsigned char>(c))) {
             ++r.i;
         } else if (c == '|') {
             ++r.i;
-            checkBar(barStart, position, barLength, bar, r.error);
-            barStart = position;
-            ++bar;
+            bars.barLine(position, r.error);
         } else if (c == 'z') {
             ++r.i;
-            const int len = r.length();
-            list.events.push_back({position, len, {}});
-            position += len;
+            place({});
         } else if (c == '[') {
             ++r.i;
             std::vector<int> chord;
@@ -116,18 +141,12 @@ NoteList parseNoteList(const std::string &text, int barLength)
             if (r.peek() != ']') r.fail("unclosed chord");
             ++r.i;
             if (chord.empty()) r.fail("empty chord");
-            const int len = r.length();
-            list.events.push_back({position, len, chord});
-            position += len;
+            place(std::move(chord));
         } else {
-            const int note = r.pitch();
-            const int len = r.length();
-            list.events.push_back({position, len, {note}});
-            position += len;
+            place({r.pitch()});
         }
     }
-    // Text after the last bar line must still fill a bar of its own.
-    if (r.error.empty() && position != barStart) checkBar(barStart, position, barLength, bar, r.error);
+    bars.end(position, r.error);
     list.length = position;
     list.error = r.error;
     if (!list.error.empty()) list.events.clear();
@@ -137,16 +156,13 @@ NoteList parseNoteList(const std::string &text, int barLength)
 DrumGrid parseDrumGrid(const std::string &text, int barLength)
 {
     DrumGrid grid;
-    int position = 0, barStart = 0, bar = 1;
+    BarCheck bars{barLength};
+    int position = 0;
     for (size_t i = 0; i < text.size() && grid.error.empty(); ++i) {
         const char c = text[i];
         switch (c) {
         case ' ': case '\t': case '\n': break;
-        case '|':
-            checkBar(barStart, position, barLength, bar, grid.error);
-            barStart = position;
-            ++bar;
-            break;
+        case '|': bars.barLine(position, grid.error); break;
         case 'X': grid.hits.push_back({position++, 2}); break;
         case 'x': grid.hits.push_back({position++, 1}); break;
         case 'o': grid.hits.push_back({position++, 0}); break;
@@ -154,7 +170,7 @@ DrumGrid parseDrumGrid(const std::string &text, int barLength)
         default: grid.error = std::string("unknown drum mark '") + c + "' at character " + std::to_string(i);
         }
     }
-    if (grid.error.empty() && position != barStart) checkBar(barStart, position, barLength, bar, grid.error);
+    bars.end(position, grid.error);
     grid.length = position;
     if (!grid.error.empty()) grid.hits.clear();
     return grid;
