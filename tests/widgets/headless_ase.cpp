@@ -10,13 +10,12 @@ namespace {
 Rgb grey(int level) { return rgb16(level, level, level); }
 const Rgb BLACK = rgb16(0, 0, 0), WHITE = rgb16(255, 255, 255), MAGENTA = rgb16(255, 0, 255);
 
+// Black on white: the edit field draws its caret cell in the row's colours.
 DIALOG row(int x, int y, int w, int h, int flags = 0, const char *text = nullptr)
 {
-    DIALOG d = {};
-    d.x = x, d.y = y, d.w = w, d.h = h, d.flags = flags;
+    DIALOG d = probe_row(x, y, w, h, flags, text);
     d.fg = makecol(0, 0, 0);
     d.bg = makecol(255, 255, 255);
-    d.dp = const_cast<char *>(text);
     return d;
 }
 

@@ -17,14 +17,6 @@ const Rgb WHITE = rgb16(255, 255, 255), LIGHT = rgb16(223, 223, 223), FACE = rgb
           SHADOW = rgb16(127, 127, 127), BLACK = rgb16(0, 0, 0), GREY165 = rgb16(165, 165, 165),
           GREY149 = rgb16(149, 149, 149), BLUE = rgb16(0, 0, 156);
 
-DIALOG row(int x, int y, int w, int h, int flags = 0, const char *text = nullptr)
-{
-    DIALOG d = {};
-    d.x = x, d.y = y, d.w = w, d.h = h, d.flags = flags;
-    d.dp = const_cast<char *>(text);
-    return d;
-}
-
 struct Win95Look : testing::Test {
     void SetUp() override { init_theme(theme_win95), clear_test_screen(); }
     void TearDown() override { mouse_b = 0, w95_blink = 0, shutdown_theme(); }
@@ -49,7 +41,7 @@ TEST_F(Win95Look, SettingUpAgainAndAgainLeavesNothingBehindAndTearDownClearsTheH
 
 TEST_F(Win95Look, FocusedButtonHasOutlineInsetBevelAndDots)
 {
-    DIALOG d = row(90, 115, 100, 18, D_GOTFOCUS);
+    DIALOG d = probe_row(90, 115, 100, 18, D_GOTFOCUS);
     theme_button_proc(MSG_DRAW, &d, 0);
     EXPECT_TRUE(hline_is(90, 189, 115, BLACK));
     EXPECT_TRUE(vline_is(90, 115, 132, BLACK));
@@ -63,7 +55,7 @@ TEST_F(Win95Look, FocusedButtonHasOutlineInsetBevelAndDots)
 
 TEST_F(Win95Look, PressedButtonShowsTwoPlainRectanglesAndMovesItsLabel)
 {
-    DIALOG idle = row(20, 20, 100, 18, 0, "Hoist"), pressed = row(20, 60, 100, 18, D_SELECTED, "Hoist");
+    DIALOG idle = probe_row(20, 20, 100, 18, 0, "Hoist"), pressed = probe_row(20, 60, 100, 18, D_SELECTED, "Hoist");
     theme_button_proc(MSG_DRAW, &idle, 0);
     theme_button_proc(MSG_DRAW, &pressed, 0);
     EXPECT_TRUE(hline_is(20, 119, 60, BLACK));
@@ -81,7 +73,7 @@ TEST_F(Win95Look, PressedButtonShowsTwoPlainRectanglesAndMovesItsLabel)
 TEST_F(Win95Look, CheckBoxIsGreyWhileHeldAndTickedWhenReleased)
 {
     mouse_b = 1;
-    DIALOG d = row(20, 300, 100, 20, D_SELECTED | D_GOTMOUSE, "Rum");
+    DIALOG d = probe_row(20, 300, 100, 20, D_SELECTED | D_GOTMOUSE, "Rum");
     EXPECT_EQ(theme_check_proc(MSG_LPRESS, &d, 0) & D_DIRTY, 0); // answer; the flag is set
     EXPECT_TRUE(d.flags & D_DIRTY);
     d.flags &= ~D_DIRTY;
@@ -96,7 +88,7 @@ TEST_F(Win95Look, CheckBoxIsGreyWhileHeldAndTickedWhenReleased)
 
 TEST_F(Win95Look, BoxTooSmallForAFacePaintsNothingOutsideItself)
 {
-    DIALOG tiny = row(100, 100, 3, 3);
+    DIALOG tiny = probe_row(100, 100, 3, 3);
     theme_box_proc(MSG_DRAW, &tiny, 0);
     EXPECT_EQ(count_colour(96, 96, 106, 106, FACE), 0);
 }
@@ -104,12 +96,12 @@ TEST_F(Win95Look, BoxTooSmallForAFacePaintsNothingOutsideItself)
 TEST_F(Win95Look, WindowDrawsItsTitleBarEvenWithoutATitle)
 {
     const int th = text_height(font);
-    DIALOG d = row(100, 100, 200, 100);
+    DIALOG d = probe_row(100, 100, 200, 100);
     EXPECT_EQ(theme_window_proc(MSG_DRAW, &d, 0), D_O_K);
     EXPECT_TRUE(rect_is(104, 104, 295, 100 + th + 9, BLUE));
     EXPECT_TRUE(hline_is(103, 295, 103, GREY149));
     EXPECT_TRUE(hline_is(103, 296, 100 + th + 10, LIGHT));
-    DIALOG titled = row(100, 250, 200, 100, 0, "Captain's Log");
+    DIALOG titled = probe_row(100, 250, 200, 100, 0, "Captain's Log");
     theme_window_proc(MSG_DRAW, &titled, 0);
     int left, top;
     ink_corner(104, 254, 295, 250 + th + 9, WHITE, &left, &top);
@@ -144,7 +136,7 @@ TEST_F(Win95Look, OverlongMenuLabelIsCutNotOverrun)
 TEST_F(Win95Look, DrawsWithoutItsImagesWhenTheyCouldNotBeMade)
 {
     w95_free_bitmaps(); // as if create_bitmap had failed at set-up
-    DIALOG radio = row(20, 20, 100, 20, D_SELECTED, "Aye"), check = row(20, 60, 100, 20, D_SELECTED);
+    DIALOG radio = probe_row(20, 20, 100, 20, D_SELECTED, "Aye"), check = probe_row(20, 60, 100, 20, D_SELECTED);
     theme_radio_proc(MSG_DRAW, &radio, 0);
     theme_check_proc(MSG_DRAW, &check, 0);
     EXPECT_EQ(screen_pixel(24, 66), WHITE);
@@ -161,7 +153,7 @@ struct Win95Edit : Win95Look {
     char text[64] = "Sloop";
     DIALOG edit(int flags, int caret)
     {
-        DIALOG d = row(40, 40, 125, 20, flags, text);
+        DIALOG d = probe_row(40, 40, 125, 20, flags, text);
         d.proc = theme_edit_proc;
         d.d1 = 60;
         d.d2 = caret;
@@ -233,7 +225,7 @@ char *list_getter(int index, int *size)
 TEST_F(Win95Look, ListScrollBarAppearsOnlyWhenItemsAreHidden)
 {
     list_size = 3;
-    DIALOG d = row(20, 20, 120, 84);
+    DIALOG d = probe_row(20, 20, 120, 84);
     d.dp = reinterpret_cast<void *>(list_getter);
     d.d1 = 1;
     theme_list_proc(MSG_DRAW, &d, 0);

@@ -7,6 +7,16 @@
 
 #include "pixel_helpers.h"
 
+// A dialog row without a procedure (the tests call the forwarders on it):
+// its rectangle, flags and dp text.
+inline DIALOG probe_row(int x, int y, int w, int h, int flags = 0, const char *text = nullptr)
+{
+    DIALOG d = {};
+    d.x = x, d.y = y, d.w = w, d.h = h, d.flags = flags;
+    d.dp = const_cast<char *>(text);
+    return d;
+}
+
 // Leftmost column and top row holding colour c in (x1, y1)-(x2, y2).
 inline void ink_corner(int x1, int y1, int x2, int y2, Rgb c, int *left, int *top)
 {
