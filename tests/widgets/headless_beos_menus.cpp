@@ -32,7 +32,7 @@ TEST_F(BeosMenu, FrameIsDrawnOncePerMenuByItsFirstItem)
 
 TEST_F(BeosMenu, LabelShortcutAndColours)
 {
-    beos_menu_frame_drawn = 1;
+    beos_menu_frame.pending = false;
     draw("Open\tCtrl+O", 0, false, 0, 1);
     EXPECT_EQ(screen_pixel(20, 20), grey(184));
     const int shortcut = 120 - text_length(font, "Ctrl+O") - 10;
@@ -49,7 +49,7 @@ TEST_F(BeosMenu, LabelShortcutAndColours)
 
 TEST_F(BeosMenu, SeparatorAndArrow)
 {
-    beos_menu_frame_drawn = 1;
+    beos_menu_frame.pending = false;
     draw("", 0, true);
     EXPECT_TRUE(hline_is(20, 119, 20 + th / 2 - 1, grey(184)));
     EXPECT_TRUE(hline_is(20, 119, 20 + th / 2, grey(239)));

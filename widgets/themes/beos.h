@@ -12,6 +12,7 @@
 #include <allegro.h>
 
 #include "widgets/char_art.h"
+#include "widgets/themes/deferred_menu_frame.h"
 
 // What beos_draw_widget draws. Values are fixed: callers may pass plain ints.
 enum BeosKind {
@@ -89,12 +90,8 @@ extern volatile int beos_blink;
 extern int beos_blink_seen;
 void beos_blink_tick(void);
 
-// The open menu's rectangle, and whether its frame has been drawn yet.
-struct BeosRect {
-    int x, y, w, h;
-};
-extern BeosRect beos_menu_rect;
-extern int beos_menu_frame_drawn;
+// The open menu's rectangle, and whether its frame is still to be drawn.
+extern DeferredMenuFrame beos_menu_frame;
 
 // --- The record's entries -----------------------------------------------------
 

@@ -1,28 +1,23 @@
-// The look's menu hooks. Allegro announces a menu's rectangle, then draws
-// its items one by one; the frame is drawn by the first item after each
-// announcement, so redrawing a single item (the highlight moving) leaves
-// the frame alone.
+// The look's menu hooks. The frame is drawn by the first item after each
+// menu's announcement, lighter for the menu bar.
 #include "widgets/menu_item.h"
 #include "widgets/text_mode.h"
 #include "widgets/themes/beos.h"
 #include "widgets/themes/beos_palette.h"
 
-BeosRect beos_menu_rect;
-int beos_menu_frame_drawn = 0;
+DeferredMenuFrame beos_menu_frame;
 
 void beos_draw_menu(int x, int y, int w, int h)
 {
-    beos_menu_rect = BeosRect{x, y, w, h};
-    beos_menu_frame_drawn = 0;
+    beos_menu_frame.announce(x, y, w, h);
 }
 
 void beos_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel)
 {
     const BeosPalette &pal = beos_colours;
-    if (!beos_menu_frame_drawn) {
-        const BeosRect &r = beos_menu_rect;
-        beos_draw_widget(screen, r.x, r.y, r.w, r.h, 0, bar ? BEOS_MENU_BAR : BEOS_MENU, nullptr);
-        beos_menu_frame_drawn = 1;
+    if (beos_menu_frame.take()) {
+        const DeferredMenuFrame &f = beos_menu_frame;
+        beos_draw_widget(screen, f.x, f.y, f.w, f.h, 0, bar ? BEOS_MENU_BAR : BEOS_MENU, nullptr);
     }
 
     int fg, bg;

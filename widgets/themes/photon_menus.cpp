@@ -1,20 +1,12 @@
-// The "Photon" look's menus. Allegro announces a menu with the draw-menu hook
-// and then draws its items one by one (and later single items again as the
-// selection moves), so the frame is remembered at the announcement and drawn
-// by the first item that follows it, under that item's bar flag.
+// The "Photon" look's menus. The frame is drawn by the first item after the
+// menu's announcement, under that item's bar flag.
 #include "widgets/menu_text.h"
+#include "widgets/themes/deferred_menu_frame.h"
 #include "widgets/themes/photon.h"
 
 namespace {
 
-struct MenuRect {
-    int x, y, w, h;
-};
-
-MenuRect photon_menu_rect = {0, 0, 0, 0};
-// Starts "drawn": an item drawn before any menu was announced has no frame
-// to draw.
-int photon_menu_frame_drawn = 1;
+DeferredMenuFrame pending_frame;
 
 void draw_bar_item(int x, int y, int r, int b, int sel)
 {
@@ -52,8 +44,7 @@ void photon_menu_frame(int x, int y, int w, int h, int bar)
 
 void photon_draw_menu(int x, int y, int w, int h)
 {
-    photon_menu_rect = {x, y, w, h};
-    photon_menu_frame_drawn = 0;
+    pending_frame.announce(x, y, w, h);
 }
 
 void photon_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel)
@@ -61,10 +52,9 @@ void photon_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel
     const int r = x + w - 1, b = y + h - 1;
     const int th = text_height(font);
 
-    if (!photon_menu_frame_drawn) {
-        photon_menu_frame(photon_menu_rect.x, photon_menu_rect.y, photon_menu_rect.w,
-                          photon_menu_rect.h, bar);
-        photon_menu_frame_drawn = 1;
+    if (pending_frame.take()) {
+        const DeferredMenuFrame &f = pending_frame;
+        photon_menu_frame(f.x, f.y, f.w, f.h, bar);
     }
 
     const char *text = m->text ? m->text : "";
