@@ -13,15 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "scratch_dir.h"
+
 namespace {
 
 std::string quote(const std::string &s) { return "'" + s + "'"; }
-
-bool exists(const std::string &path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
 
 // Standard deviation of 16-bit little-endian samples, read as signed or
 // unsigned (whichever the driver chose: silence is flat either way, and
@@ -45,16 +41,6 @@ double sampleSpread(const std::vector<unsigned char> &raw)
     return best;
 }
 
-struct Scratch {
-    std::string path;
-    Scratch()
-    {
-        char tmpl[] = "/tmp/grog-audible-XXXXXX";
-        path = mkdtemp(tmpl);
-    }
-    ~Scratch() { std::system(("rm -rf " + quote(path)).c_str()); }
-};
-
 struct Outcome {
     int status;
     std::string output;
@@ -75,10 +61,10 @@ Outcome runCommand(const std::string &command)
 TEST(AudibleMusic, TheShantyPlaysThroughDigmidWithThePatchSetBesideTheProgram)
 {
     const std::string build = GROG_BUILD_DIR;
-    ASSERT_TRUE(exists(build + "/Snd/main.mid"));
-    ASSERT_TRUE(exists(build + "/default.cfg"));
+    ASSERT_TRUE(pathExists(build + "/Snd/main.mid"));
+    ASSERT_TRUE(pathExists(build + "/default.cfg"));
 
-    Scratch s;
+    ScratchDir s("grog-audible");
     const std::string home = s.path + "/home", game = s.path + "/game", elsewhere = s.path + "/elsewhere";
     const std::string capture = s.path + "/capture.raw";
     for (const std::string &d : {home, game, elsewhere}) ASSERT_EQ(mkdir(d.c_str(), 0755), 0);
@@ -88,7 +74,7 @@ TEST(AudibleMusic, TheShantyPlaysThroughDigmidWithThePatchSetBesideTheProgram)
     // The program with its allegro.cfg and default.cfg, as in the build directory.
     std::string copy = "cp " + quote(MIDI_CAPTURE_PLAYER) + " " + quote(game + "/player") + " && cp " +
                        quote(build + "/default.cfg") + " " + quote(game);
-    if (exists(build + "/allegro.cfg")) copy += " && cp " + quote(build + "/allegro.cfg") + " " + quote(game);
+    if (pathExists(build + "/allegro.cfg")) copy += " && cp " + quote(build + "/allegro.cfg") + " " + quote(game);
     ASSERT_EQ(std::system(copy.c_str()), 0);
 
     // Started from another directory: the configuration is found beside the

@@ -15,6 +15,7 @@
 #include "allegro_fixture.h"
 #include "asset_files.h"
 #include "patch_config.h"
+#include "scratch_dir.h"
 
 namespace {
 
@@ -27,27 +28,6 @@ std::string readFile(const std::string &path)
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-bool exists(const std::string &path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0;
-}
-
-// A scratch directory that removes itself.
-struct ScratchDir {
-    std::string path;
-    ScratchDir()
-    {
-        char tmpl[] = "/tmp/grog-patches-XXXXXX";
-        path = mkdtemp(tmpl);
-    }
-    ~ScratchDir() { std::system(("rm -rf '" + path + "'").c_str()); }
-    void touch(const std::string &name, const std::string &text = "")
-    {
-        std::ofstream(path + "/" + name) << text;
-    }
-};
 
 TEST(DigmidConfig, MelodicProgramsCountFromOneAndDrumsGoInTheMultipatchBlock)
 {
@@ -79,7 +59,7 @@ TEST(DigmidConfig, ReadingSkipsCommentsAndNonsense)
 
 TEST(FreepatsScan, NumberedFilesBecomeProgramsAndDrumKeys)
 {
-    ScratchDir dir;
+    ScratchDir dir("grog-patches");
     mkdir((dir.path + "/Tone_000").c_str(), 0755);
     mkdir((dir.path + "/Drum_000").c_str(), 0755);
     dir.touch("Tone_000/021_Accordion.pat");
@@ -118,13 +98,13 @@ TEST(GameFiles, EverySoundOfTheTuneMapsToTheFreepatsPatchMeantForIt)
         ASSERT_EQ(meantPrograms.count(p.program), 1u) << p.name << " plays a program nobody chose a patch for";
         ASSERT_EQ(cfg.programs.count(p.program), 1u) << p.name << " has no patch in default.cfg";
         EXPECT_EQ(cfg.programs.at(p.program), FREEPATS + "/" + meantPrograms.at(p.program)) << p.name;
-        EXPECT_TRUE(exists(cfg.programs.at(p.program))) << cfg.programs.at(p.program);
+        EXPECT_TRUE(pathExists(cfg.programs.at(p.program))) << cfg.programs.at(p.program);
     }
     for (const ShantyDrum &d : drunkenSailor().drums) {
         ASSERT_EQ(meantDrums.count(d.note), 1u) << d.name;
         ASSERT_EQ(cfg.drums.count(d.note), 1u) << d.name << " has no patch in default.cfg";
         EXPECT_EQ(cfg.drums.at(d.note), FREEPATS + "/" + meantDrums.at(d.note)) << d.name;
-        EXPECT_TRUE(exists(cfg.drums.at(d.note))) << cfg.drums.at(d.note);
+        EXPECT_TRUE(pathExists(cfg.drums.at(d.note))) << cfg.drums.at(d.note);
     }
 }
 
@@ -154,9 +134,9 @@ protected:
         else unsetenv("HOME");
         if (hadAllegro) setenv("ALLEGRO", savedAllegro.c_str(), 1);
     }
-    bool systemWideConfig() const { return exists("/etc/allegro.cfg") || exists("/etc/allegrorc"); }
+    bool systemWideConfig() const { return pathExists("/etc/allegro.cfg") || pathExists("/etc/allegrorc"); }
 
-    ScratchDir home_, out_;
+    ScratchDir home_{"grog-patches"}, out_{"grog-patches"};
     std::string savedHome, savedAllegro;
     bool hadHome = false, hadAllegro = false;
 };
@@ -171,7 +151,7 @@ TEST_F(UserConfig, WithoutOneTheGameGetsItsOwnAllegroCfg)
     ASSERT_EQ(writeAssets(o, &log), "");
     EXPECT_EQ(readFile(out_.path + "/allegro.cfg"), allegroConfig());
     for (const char *f : {"/Gfx/Tile.bmp", "/Gfx/Status.bmp", "/Snd/main.mid", "/default.cfg"})
-        EXPECT_TRUE(exists(out_.path + f)) << f;
+        EXPECT_TRUE(pathExists(out_.path + f)) << f;
 }
 
 TEST_F(UserConfig, TheUsersOwnKeepsPrecedence)
@@ -184,8 +164,8 @@ TEST_F(UserConfig, TheUsersOwnKeepsPrecedence)
     AssetOptions o;
     o.outputDir = out_.path;
     ASSERT_EQ(writeAssets(o, &log), "");
-    EXPECT_FALSE(exists(out_.path + "/allegro.cfg"));
-    EXPECT_TRUE(exists(out_.path + "/default.cfg"));
+    EXPECT_FALSE(pathExists(out_.path + "/allegro.cfg"));
+    EXPECT_TRUE(pathExists(out_.path + "/default.cfg"));
     EXPECT_NE(log.find(".allegrorc"), std::string::npos) << log;
 }
 
