@@ -1,22 +1,27 @@
 #include "camera.h"
 
+#include <algorithm>
+
+#include "world/level.h"
+
+namespace {
+
+// First cell of a window `cells` wide that shows the player `offset` cells
+// in, held so that the window never reaches past the grid.
+int windowStart(int player, int offset, int cells)
+{
+    return std::clamp(player - offset, 0, GRID_SIZE - cells);
+}
+
+} // namespace
+
 // Away from the edges the player sits in window column 12 and row 7.
 int cameraX(int playerX)
 {
-    int x = playerX - 12;
-    if (x < 0)
-        x = 0;
-    if (x + CAMERA_COLUMNS > 49)
-        x = 25;
-    return x;
+    return windowStart(playerX, 12, CAMERA_COLUMNS);
 }
 
 int cameraY(int playerY)
 {
-    int y = playerY - 7;
-    if (y < 0)
-        y = 0;
-    if (y + CAMERA_ROWS > 49)
-        y = 34;
-    return y;
+    return windowStart(playerY, 7, CAMERA_ROWS);
 }
