@@ -29,21 +29,25 @@ ShantyMidi renderShanty(const Shanty &shanty)
     conductor.timeSignature(0, shanty.barLength / 2, 4);
     tracks.push_back(conductor);
 
+    // A part or drum line that does not read stops the music at once; one
+    // that reads but lasts longer or shorter than the first is noted, and
+    // the rest are still read in case one of them does not read at all.
     int length = -1;
-    auto agree = [&](const std::string &name, int partLength) {
+    auto accept = [&](const std::string &name, const std::string &error, int partLength) {
+        if (!error.empty()) {
+            out.error = name + ": " + error;
+            return false;
+        }
         if (length < 0) length = partLength;
         if (partLength != length && out.error.empty())
             out.error = name + " lasts " + std::to_string(partLength) + " eighths, the tune " +
                         std::to_string(length);
+        return true;
     };
 
     for (const ShantyPart &part : shanty.parts) {
         const NoteList list = parseNoteList(part.notes, shanty.barLength);
-        if (!list.error.empty()) {
-            out.error = part.name + ": " + list.error;
-            return out;
-        }
-        agree(part.name, list.length);
+        if (!accept(part.name, list.error, list.length)) return out;
         MidiTrack track(part.name);
         track.programChange(0, part.channel, part.program);
         track.controlChange(0, part.channel, 7, part.volume);
@@ -64,11 +68,7 @@ ShantyMidi renderShanty(const Shanty &shanty)
     drums.controlChange(0, DRUM_CHANNEL, 7, 100);
     for (const ShantyDrum &drum : shanty.drums) {
         const DrumGrid grid = parseDrumGrid(drum.grid, shanty.barLength);
-        if (!grid.error.empty()) {
-            out.error = drum.name + ": " + grid.error;
-            return out;
-        }
-        agree(drum.name, grid.length);
+        if (!accept(drum.name, grid.error, grid.length)) return out;
         for (const DrumHit &hit : grid.hits) {
             const uint32_t on = static_cast<uint32_t>(hit.start) * TICKS_PER_EIGHTH;
             const int velocity = drum.velocity + (hit.level - 1) * 24;
