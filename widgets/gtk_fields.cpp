@@ -40,14 +40,8 @@ int gtk_textbox_proc(int msg, DIALOG *d, int c)
 int gtk_slider_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_slider_proc(msg, d, c);
-    const bool vertical = d->h >= d->w;
-    const int length = vertical ? d->h : d->w;
-    const int pos = slider_thumb_pos(length - 32, d->d1, d->d2);
-    const int kind = (d->flags & D_GOTFOCUS) ? GTK_PRELIGHT : GTK_RAISED;
+    const SliderThumbRect thumb = slider_thumb_rect(d);
     gtk_box(d->x, d->y, d->w, d->h, GTK_PRESSED, 0);
-    if (vertical)
-        gtk_box(d->x + 2, d->y + d->h - pos - 30, d->w - 4, 28, kind, 0);
-    else
-        gtk_box(d->x + pos + 2, d->y + 2, 28, d->h - 4, kind, 0);
+    gtk_box(thumb.x, thumb.y, thumb.w, thumb.h, (d->flags & D_GOTFOCUS) ? GTK_PRELIGHT : GTK_RAISED, 0);
     return D_O_K;
 }

@@ -47,7 +47,6 @@ int gtk_list_proc(int msg, DIALOG *d, int c);
 int gtk_text_list_proc(int msg, DIALOG *d, int c);
 int gtk_textbox_proc(int msg, DIALOG *d, int c);
 int gtk_slider_proc(int msg, DIALOG *d, int c);
-int gtk_menu_proc(int msg, DIALOG *d, int c);
 int gtk_window_proc(int msg, DIALOG *d, int c);
 int gtk_clear_proc(int msg, DIALOG *d, int c);
 

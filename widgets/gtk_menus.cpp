@@ -1,14 +1,9 @@
-// The "GTK" look's menus: Allegro's own menu procedure, drawn through the two
-// hooks the look installs at init (a raised framed background and lit items).
+// The "GTK" look's menus: Allegro's own d_menu_proc (in the look's record),
+// drawn through the two hooks the look installs at init (a raised framed
+// background and lit items).
 #include "widgets/gtk_look.h"
 #include "widgets/menu_item.h"
 #include "widgets/text_mode.h"
-
-// d: dp the MENU array, as for d_menu_proc; the look comes from the hooks.
-int gtk_menu_proc(int msg, DIALOG *d, int c)
-{
-    return d_menu_proc(msg, d, c);
-}
 
 void gtk_draw_menu(int x, int y, int w, int h)
 {

@@ -122,7 +122,7 @@ static Theme gtk_theme = {
     gtk_text_list_proc,
     gtk_textbox_proc,
     gtk_slider_proc,
-    gtk_menu_proc,
+    d_menu_proc,  // drawn through the hooks
     gtk_window_proc,
     gtk_clear_proc,
     themed_text_proc,

@@ -8,6 +8,16 @@
 #ifndef WIDGETS_SLIDER_THUMB_H
 #define WIDGETS_SLIDER_THUMB_H
 
+#include <allegro.h>
+
 int slider_thumb_pos(int travel, int max, int value);
+
+// The thumb as "GTK" and "Win95" place it: 28 pixels long and 2 in from the
+// row's sides, in a slider that is vertical when h >= w (value 0 at the
+// bottom), else horizontal (0 at the left).
+struct SliderThumbRect {
+    int x, y, w, h;
+};
+SliderThumbRect slider_thumb_rect(const DIALOG *d);
 
 #endif

@@ -7,15 +7,8 @@ int w95_slider_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW)
         return d_slider_proc(msg, d, c);
-
-    const bool vertical = d->h >= d->w; // a square slider is vertical
-    const int length = vertical ? d->h : d->w;
-    const int pos = slider_thumb_pos(length - 32, d->d1, d->d2);
-
+    const SliderThumbRect thumb = slider_thumb_rect(d);
     w95_button_bevel(d->x, d->y, d->w, d->h, 1);
-    if (vertical)
-        w95_button_bevel(d->x + 2, d->y + d->h - pos - 30, d->w - 4, 28, 0);
-    else
-        w95_button_bevel(d->x + pos + 2, d->y + 2, 28, d->h - 4, 0);
+    w95_button_bevel(thumb.x, thumb.y, thumb.w, thumb.h, 0);
     return D_O_K;
 }
