@@ -10,13 +10,6 @@ namespace {
 
 // clang-format off
 const char *const CRAB_FRONT[] = {
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
     "          KKKK    KKKK          ",
     "         KWWWWK  KWWWWK         ",
     "         KWWKKK  KKKWWK         ",
@@ -34,23 +27,8 @@ const char *const CRAB_FRONT[] = {
     "      KcooooooooooooooccK       ",
     "       KKcccoooooocccKKK        ",
     "         KKKKKKKKKKKKK          ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
 };
 const char *const CRAB_BACK[] = {
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
     "                                ",
     "                                ",
     "                                ",
@@ -68,18 +46,8 @@ const char *const CRAB_BACK[] = {
     "      KcooooooooooooooccK       ",
     "       KKcccoooooocccKKK        ",
     "         KKKKKKKKKKKKK          ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
 };
 const char *const CLAW_OPEN[] = {
-    "                                ",
-    "                                ",
     "   KKK                          ",
     "  KOOoK                         ",
     "  KOooK KK                      ",
@@ -92,11 +60,8 @@ const char *const CLAW_OPEN[] = {
     "         KKcK                   ",
     "          KcK                   ",
     "           KK                   ",
-    "                                ",
 };
 const char *const CLAW_SHUT[] = {
-    "                                ",
-    "                                ",
     "                                ",
     "    KKKK                        ",
     "   KOOooK                       ",
@@ -109,26 +74,8 @@ const char *const CLAW_SHUT[] = {
     "         KKcK                   ",
     "          KcK                   ",
     "           KK                   ",
-    "                                ",
 };
 const char *const LEGS_OUT[] = {
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
     "  KK KK                         ",
     " KoKKoK                         ",
     "KocKocK KK                      ",
@@ -137,23 +84,6 @@ const char *const LEGS_OUT[] = {
     "        K                       ",
 };
 const char *const LEGS_IN[] = {
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
-    "                                ",
     "                                ",
     "   KK KK                        ",
     "  KoKKoK KK                     ",
@@ -171,11 +101,13 @@ const char *const EYES_LEFT[] = {
 // clang-format on
 
 // The whole crab sits this far down its cell, so it stands on the same
-// ground line as the pirate; then where the pieces sit.
+// ground line as the pirate; then where the pieces sit below that. The
+// turned eyes cover the top rows of the front view, where its eyes are.
 constexpr int DROP = 4;
-constexpr int CLAW_TOP = 2;
-constexpr int LEGS_TOP = 0;
-constexpr int EYES_TOP = 7;
+constexpr int SHELL_TOP = 7;
+constexpr int CLAW_TOP = 4;
+constexpr int LEGS_TOP = 17;
+constexpr int EYES_TOP = SHELL_TOP;
 
 enum class Look { Front, Back, Left, Right };
 
@@ -199,7 +131,7 @@ void paintCrabFrame(BITMAP *sheet, int column, int row, Look look, int frame)
     // The pincers' arms tuck under the shell and the eye stalks stand in
     // front of them.
     paintPair(sheet, x, y + CLAW_TOP, clawsShut ? part(CLAW_SHUT) : part(CLAW_OPEN));
-    paintArt(sheet, x, y, look == Look::Back ? part(CRAB_BACK) : part(CRAB_FRONT));
+    paintArt(sheet, x, y + SHELL_TOP, look == Look::Back ? part(CRAB_BACK) : part(CRAB_FRONT));
     if (look == Look::Left || look == Look::Right)
         paintArt(sheet, x, y + EYES_TOP, EYES_LEFT, look == Look::Right);
 }
