@@ -20,11 +20,6 @@ constexpr int PAUSE_X        = 380;
 constexpr int PAUSE_Y        = 45;
 // clang-format on
 
-int black()
-{
-    return makecol(0, 0, 0);
-}
-
 } // namespace
 
 int plainStatusBackground()
@@ -36,6 +31,7 @@ int plainStatusBackground()
 void drawStatusBar()
 {
     const int bottlesLeft = static_cast<int>(BottleList.size());
+    const int black = makecol(0, 0, 0);
 
     // Without an image that covers the whole bar, the plain background shows
     // where it does not reach, rather than the texts of earlier frames.
@@ -45,13 +41,13 @@ void drawStatusBar()
         blit(StatusImage, StatusBitmap, 0, 0, 0, 0, STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT);
 
     if (Paused) {
-        textprintf_ex(StatusBitmap, font, PAUSE_X, PAUSE_Y, black(), -1, "PAUSE");
+        textprintf_ex(StatusBitmap, font, PAUSE_X, PAUSE_Y, black, -1, "PAUSE");
     } else {
-        textprintf_ex(StatusBitmap, font, LEFT_COLUMN_X, UPPER_LINE_Y, black(), -1, "Level: %d", LevelIndex + 1);
-        textprintf_ex(StatusBitmap, font, LEFT_COLUMN_X, LOWER_LINE_Y, black(), -1, "Lives: %d", Lives);
-        textprintf_right_ex(StatusBitmap, font, RIGHT_COLUMN_X, UPPER_LINE_Y, black(), -1, "Bottles left: %d",
+        textprintf_ex(StatusBitmap, font, LEFT_COLUMN_X, UPPER_LINE_Y, black, -1, "Level: %d", LevelIndex + 1);
+        textprintf_ex(StatusBitmap, font, LEFT_COLUMN_X, LOWER_LINE_Y, black, -1, "Lives: %d", Lives);
+        textprintf_right_ex(StatusBitmap, font, RIGHT_COLUMN_X, UPPER_LINE_Y, black, -1, "Bottles left: %d",
                             bottlesLeft);
-        textprintf_right_ex(StatusBitmap, font, RIGHT_COLUMN_X, LOWER_LINE_Y, black(), -1, "Score: %d", Score);
+        textprintf_right_ex(StatusBitmap, font, RIGHT_COLUMN_X, LOWER_LINE_Y, black, -1, "Score: %d", Score);
     }
 
     blit(StatusBitmap, screen, 0, 0, 0, VIEW_HEIGHT, STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT);

@@ -34,7 +34,7 @@ void Monster::drawSelf() {
 
 static int towards(int from, int to) { return from < to ? 1 : (from > to ? -1 : 0); }
 
-static bool monsterStandsOn(int cellX, int cellY) {
+bool monsterStandsOn(int cellX, int cellY) {
   for (const Monster* other : MonsterList) {
     if (other->x == cellX && other->y == cellY) return true;
   }

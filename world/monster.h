@@ -32,6 +32,9 @@ class Monster : public Tile {
   int direction;   // 1 up, 2 left, 3 down, 4 right (after its last step)
 };
 
+// True when a monster of the current level stands on cell (cellX, cellY).
+bool monsterStandsOn(int cellX, int cellY);
+
 // With one chance in 80, a new monster arrives on a random walkable cell of
 // the current level.
 void spawnMonster();

@@ -53,13 +53,7 @@ void Player::move(int delta, bool horizontal) {
   const int changed = horizontal ? targetX : targetY;
   const bool insideGrid = delta > 0 ? changed <= GRID_SIZE - 1 : changed >= 0;
 
-  bool monsterThere = false;
-  for (const Monster* monster : MonsterList) {
-    if (monster->getX() == targetX && monster->getY() == targetY) {
-      monsterThere = true;
-      break;
-    }
-  }
+  const bool monsterThere = monsterStandsOn(targetX, targetY);
   auto bottle = std::find_if(BottleList.begin(), BottleList.end(), [&](const Bottle* b) {
     return b->getX() == targetX && b->getY() == targetY;
   });

@@ -40,12 +40,7 @@ BITMAP *loadOr(const char *path, int width, int height, int colour)
 
 bool occupied(int x, int y)
 {
-    if (x == PlayerX && y == PlayerY)
-        return true;
-    for (const Monster *m : MonsterList)
-        if (m->getX() == x && m->getY() == y)
-            return true;
-    return false;
+    return (x == PlayerX && y == PlayerY) || monsterStandsOn(x, y);
 }
 
 // Brings the level's monsters to `count` (or as many as its free walkable
