@@ -42,11 +42,15 @@ ListLayout list_draw_rows(DIALOG *d, const ListStyle &style)
             rectfill(screen, d->x + 2, ry, d->x + 9, ry + th - 1, bg);
             // Cut on screen only: the item's own text is never touched.
             int len = ustrlen(text);
-            while (len > 0 && text_length(font, text) >= min_width) usetat(text, --len, 0);
+            int width = text_length(font, text);
+            while (len > 0 && width >= min_width) {
+                usetat(text, --len, 0);
+                width = text_length(font, text);
+            }
             textout_ex(screen, font, text, d->x + 10, ry, fg, _textmode);
             theme_text_mode(old_mode);
 
-            const int tx = d->x + 10 + text_length(font, text);
+            const int tx = d->x + 10 + width;
             if (tx <= layout.right) rectfill(screen, tx, ry, layout.right, ry + th - 1, bg);
         } else {
             rectfill(screen, d->x + 2, ry, layout.right, d->y + (i + 1) * th + 1, style.empty_colour);

@@ -1,6 +1,7 @@
 // The "Win95" box, buttons, check boxes, radio buttons, icons, window and
 // clear procedures.
 #include "widgets/push_button.h"
+#include "widgets/text_mode.h"
 #include "widgets/theme.h"
 #include "widgets/themes/transparent_label.h"
 #include "widgets/themes/win95.h"
@@ -144,12 +145,14 @@ int w95_window_proc(int msg, DIALOG *d, int c)
     // The title bar belongs to every window, titled or not.
     const char *title = d->dp ? static_cast<const char *>(d->dp) : empty_string;
     w95_button_bevel(x, y, w, d->h, 0);
+    const int old_mode = theme_text_mode(w95_select);
     rectfill(screen, x + 4, y + 4, x + w - 5, y + th + 9, w95_select);
     w95_text_clipped(x + 7, y + 7, w - 14, title, w95_white, w95_select);
     hline(screen, x + 3, y + 3, x + w - 5, w95_grey149);
     vline(screen, x + 3, y + 3, y + th + 9, w95_grey149);
     hline(screen, x + 3, y + th + 10, x + w - 4, w95_light);
     vline(screen, x + w - 4, y + 3, y + th + 9, w95_light);
+    theme_text_mode(old_mode);
     return D_O_K;
 }
 
