@@ -27,7 +27,6 @@ void nextstep_row_colours(DIALOG *d, int item, int *fg, int *bg)
 
 void draw_list(DIALOG *d)
 {
-    rectfill(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, nextstep_colour(NX_GREY));
     ListStyle style;
     style.row_colours = nextstep_row_colours;
     style.empty_colour = nextstep_colour(NX_GREY);
@@ -94,8 +93,8 @@ int nextstep_textbox_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW)
         return d_textbox_proc(msg, d, c);
     TextBoxStyle style;
-    style.disabled = nextstep_colour(NX_DISABLED);
-    style.fg = (d->flags & D_DISABLED) ? style.disabled : nextstep_colour(NX_BLACK);
+    style.fg = nextstep_colour(NX_BLACK);
+    style.disabled = nextstep_colour(NX_DISABLED);  // Allegro's text box picks it for D_DISABLED
     style.bg = nextstep_colour(NX_WHITE);
     style.bar_when_fits = 0;
     style.bar_when_scrolls = 11;

@@ -96,8 +96,8 @@ int photon_textbox_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW)
         return d_textbox_proc(msg, d, c);
     TextBoxStyle style;
-    style.disabled = photon_colour(PH_DISABLED);
-    style.fg = (d->flags & D_DISABLED) ? style.disabled : photon_colour(PH_BLACK);
+    style.fg = photon_colour(PH_BLACK);
+    style.disabled = photon_colour(PH_DISABLED);  // Allegro's text box picks it for D_DISABLED
     style.bg = photon_colour(PH_WHITE);
     style.bar_when_fits = 0;
     style.bar_when_scrolls = 11;
