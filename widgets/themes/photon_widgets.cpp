@@ -4,6 +4,19 @@
 #include "widgets/themes/centred_title.h"
 #include "widgets/themes/photon.h"
 
+namespace {
+
+// The label beside a check box or radio button.
+void draw_side_label(const DIALOG *d)
+{
+    if (d->dp) {
+        photon_text(screen, static_cast<const char *>(d->dp), d->x + 20,
+                    d->y + d->h / 2 - text_height(font) / 2, d->flags, FALSE);
+    }
+}
+
+}  // namespace
+
 int photon_box_proc(int msg, DIALOG *d, int)
 {
     if (msg == MSG_DRAW)
@@ -62,10 +75,7 @@ int photon_check_proc(int msg, DIALOG *d, int c)
     } else {
         rect(screen, x + 6, cy - 4, x + 13, cy + 3, photon_colour(PH_CHECK_HINT));
     }
-    if (d->dp) {
-        photon_text(screen, static_cast<const char *>(d->dp), x + 20,
-                    d->y + d->h / 2 - text_height(font) / 2, d->flags, FALSE);
-    }
+    draw_side_label(d);
     return D_O_K;
 }
 
@@ -78,10 +88,7 @@ int photon_radio_proc(int msg, DIALOG *d, int c)
     BITMAP *image = (d->flags & D_SELECTED) ? photon_radio_on : photon_radio_off;
     if (image)
         blit(image, screen, 0, 0, d->x + 3, d->y + d->h / 2 - 7, image->w, image->h);
-    if (d->dp) {
-        photon_text(screen, static_cast<const char *>(d->dp), d->x + 20,
-                    d->y + d->h / 2 - text_height(font) / 2, d->flags, FALSE);
-    }
+    draw_side_label(d);
     return D_O_K;
 }
 
