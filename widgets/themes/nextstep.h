@@ -23,10 +23,6 @@ extern BITMAP *nextstep_arrow_selected;  // 7 x 7, on a highlighted item
 void nextstep_build_bitmaps(void);
 void nextstep_destroy_bitmaps(void);
 
-// Paints a template (one string per pixel row) into a new bitmap: 'X'
-// black, 'x' dark, '.' white, blank or 'a' grey. Null on failure.
-BITMAP *nextstep_bitmap(const char *const *rows, int width, int height);
-
 enum NextstepBevel { BEVEL_RAISED = 0, BEVEL_PRESSED = 1, BEVEL_WHITE = 2 };
 
 // Drawing routines; corners and line ends inclusive.

@@ -113,20 +113,15 @@ void nextstep_compute_colours(void)
     look_colours(nextstep_palette, NEXTSTEP_RGB);
 }
 
-BITMAP *nextstep_bitmap(const char *const *rows, int width, int height)
-{
-    return bitmap_from_art(rows, width, height, TEMPLATE_KEY);
-}
-
 void nextstep_build_bitmaps(void)
 {
     // A second init without a shutdown must not leak the first set.
     nextstep_destroy_bitmaps();
-    nextstep_radio_off = nextstep_bitmap(NX_RADIO_OFF, 15, 15);
-    nextstep_radio_on = nextstep_bitmap(NX_RADIO_ON, 15, 15);
-    nextstep_dimple = nextstep_bitmap(NX_DIMPLE, 6, 6);
-    nextstep_arrow = nextstep_bitmap(NX_ARROW, 7, 7);
-    nextstep_arrow_selected = nextstep_bitmap(NX_ARROW_SELECTED, 7, 7);
+    nextstep_radio_off = bitmap_from_art(NX_RADIO_OFF, 15, 15, TEMPLATE_KEY);
+    nextstep_radio_on = bitmap_from_art(NX_RADIO_ON, 15, 15, TEMPLATE_KEY);
+    nextstep_dimple = bitmap_from_art(NX_DIMPLE, 6, 6, TEMPLATE_KEY);
+    nextstep_arrow = bitmap_from_art(NX_ARROW, 7, 7, TEMPLATE_KEY);
+    nextstep_arrow_selected = bitmap_from_art(NX_ARROW_SELECTED, 7, 7, TEMPLATE_KEY);
 }
 
 void nextstep_destroy_bitmaps(void)

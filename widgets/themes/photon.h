@@ -73,10 +73,6 @@ extern BITMAP *photon_arrow;      // 6 x 8, the sub-menu arrow
 void photon_build_bitmaps(void);
 void photon_destroy_bitmaps(void);
 
-// Builds a bitmap from grey levels, one byte a pixel row after row; 0 is
-// the mask colour, any other level v is makecol(v, v, v). Null on failure.
-BITMAP *bitmap_from_greys(const unsigned char *table, int width, int height);
-
 // Drawing routines; corners and line ends inclusive.
 void photon_gradient(BITMAP *bmp, int x1, int y1, int x2, int y2, const Gradient &g, int across);
 void photon_frame(BITMAP *bmp, int x, int y, int w, int h);

@@ -55,12 +55,8 @@ const unsigned char ARROW_GREYS[ARROW_W * ARROW_H] = {
 };
 // clang-format on
 
-}  // namespace
-
-BITMAP *photon_radio_off = nullptr;
-BITMAP *photon_radio_on = nullptr;
-BITMAP *photon_arrow = nullptr;
-
+// Builds a bitmap from grey levels, one byte a pixel row after row; 0 is
+// the mask colour, any other level v is makecol(v, v, v). Null on failure.
 BITMAP *bitmap_from_greys(const unsigned char *table, int width, int height)
 {
     BITMAP *bmp = create_bitmap(width, height);
@@ -75,6 +71,12 @@ BITMAP *bitmap_from_greys(const unsigned char *table, int width, int height)
     }
     return bmp;
 }
+
+}  // namespace
+
+BITMAP *photon_radio_off = nullptr;
+BITMAP *photon_radio_on = nullptr;
+BITMAP *photon_arrow = nullptr;
 
 void photon_build_bitmaps(void)
 {
