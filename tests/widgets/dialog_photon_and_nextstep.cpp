@@ -5,6 +5,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "dialog_fixture.h"
 #include "pixel_helpers.h"
 #include "widgets/theme.h"
 
@@ -26,17 +27,15 @@ int close_dialog(DIALOG *)
 
 const DIALOG END = {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
 
-struct LookDialog : testing::TestWithParam<Theme **> {
+struct LookDialog : DialogTest, testing::WithParamInterface<Theme **> {
     void SetUp() override
     {
-        if (!dialog_system_ready) GTEST_SKIP() << "no X display";
+        DialogTest::SetUp();
+        if (IsSkipped()) return;
         remove_mouse();  // no graphics mode here: the pointer cannot be drawn
-        clear_keybuf();
         init_theme(*GetParam());
-        clear_test_screen();
         presses = 0;
     }
-    void TearDown() override { shutdown_theme(); }
 };
 
 TEST_P(LookDialog, PushButtonWhoseCallbackAnswersOkLeavesDialogOpen)
