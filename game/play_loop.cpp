@@ -6,6 +6,7 @@
 
 #include "music.h"
 #include "render_frame.h"
+#include "step_input.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
@@ -27,7 +28,12 @@ void waitForTickAfter(int last)
 
 void advanceWorld()
 {
-    playerTurn();
+    advanceWorld(heldArrowKeys());
+}
+
+void advanceWorld(const ArrowKeys &walk)
+{
+    playerTurn(walk);
     spawnMonster();
     // Monsters that arrive during this loop wait for the next step.
     const std::size_t monsters = MonsterList.size();
@@ -38,23 +44,25 @@ void advanceWorld()
 
 StepResult playStep()
 {
-    if (key[KEY_ESC] || CloseRequested)
+    // One look at the controls serves the whole step.
+    const StepInput input = StepInputSource();
+    if (input.quit || CloseRequested)
         return StepResult::Quit;
     clear_keybuf();
 
-    if (key[KEY_SPACE]) {
+    if (input.pause) {
         Paused = !Paused;
         clear_keybuf();
         rest(TOGGLE_KEY_REST_MS);
     }
-    if (key[KEY_F2]) {
+    if (input.music) {
         toggleMusicPause();
         clear_keybuf();
         rest(TOGGLE_KEY_REST_MS);
     }
 
     if (!Paused)
-        advanceWorld();
+        advanceWorld(input.walk);
     renderFrame();
     return StepResult::Continue;
 }

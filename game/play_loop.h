@@ -7,12 +7,16 @@ enum class StepResult { Continue, Quit };
 // One play step, without any waiting for the timer: ESC or the close button
 // end the game (Quit); SPACE and F2 toggle the pause and the music; unless
 // paused the world moves on; then the frame is drawn and the trap rule
-// applied. Reads key[] and may run a whole nested game when the last life
+// applied. Reads its controls once, from StepInputSource, and may run a whole nested game when the last life
 // is lost.
 StepResult playStep();
 
+struct ArrowKeys;
+
 // The world's part of an unpaused step: the player's turn (with the
 // stairs), spawning, every monster's step, the background animation.
+void advanceWorld(const ArrowKeys &walk);
+// The same with the keyboard's arrow keys as they are held now.
 void advanceWorld();
 
 // Runs steps paced by TickCounter, one per observed tick change, sleeping

@@ -13,6 +13,7 @@ add_library(grog_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/screen_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shut_down.cpp
   ${CMAKE_CURRENT_LIST_DIR}/start_up.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/step_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/status_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trap_rule.cpp

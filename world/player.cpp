@@ -69,10 +69,21 @@ void Player::move(int delta, bool horizontal) {
   }
 }
 
-void playerTurn() {
-  if (key[KEY_RIGHT]) ThePlayer->move(1, true);
-  if (key[KEY_LEFT]) ThePlayer->move(-1, true);
-  if (key[KEY_UP]) ThePlayer->move(-1, false);
-  if (key[KEY_DOWN]) ThePlayer->move(1, false);
+ArrowKeys heldArrowKeys() {
+  ArrowKeys held;
+  held.right = key[KEY_RIGHT] != 0;
+  held.left = key[KEY_LEFT] != 0;
+  held.up = key[KEY_UP] != 0;
+  held.down = key[KEY_DOWN] != 0;
+  return held;
+}
+
+void playerTurn(const ArrowKeys &held) {
+  if (held.right) ThePlayer->move(1, true);
+  if (held.left) ThePlayer->move(-1, true);
+  if (held.up) ThePlayer->move(-1, false);
+  if (held.down) ThePlayer->move(1, false);
   changeLevel();
 }
+
+void playerTurn() { playerTurn(heldArrowKeys()); }

@@ -21,6 +21,19 @@ class Player : public Tile {
   int frameDelay;  // draws since the frame last changed
 };
 
-// One play step of the player: a move for each arrow key held, in the
-// order right, left, up, down, then the stairs rule.
+// The four walking controls held during one step.
+struct ArrowKeys {
+  bool right = false;
+  bool left = false;
+  bool up = false;
+  bool down = false;
+};
+
+// The arrow keys of the keyboard as they are held now.
+ArrowKeys heldArrowKeys();
+
+// One play step of the player: a move for each walking control held, in
+// the order right, left, up, down, then the stairs rule.
+void playerTurn(const ArrowKeys &held);
+// The same with the keyboard's arrow keys as they are held now.
 void playerTurn();
