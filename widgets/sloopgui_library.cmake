@@ -30,7 +30,7 @@ set_target_properties(sloopgui PROPERTIES
   SOVERSION ${SLOOPGUI_SOVERSION}
   EXPORT_NAME sloopgui)
 # Refuse undefined symbols at link time: a program must not find them first.
-target_link_options(sloopgui PRIVATE -Wl,--no-undefined)
+target_link_options(sloopgui PRIVATE -Wl,--no-undefined -Wl,-z,relro,-z,now)
 set_target_properties(sloopgui_static PROPERTIES
   OUTPUT_NAME sloopgui
   EXPORT_NAME sloopgui_static)
