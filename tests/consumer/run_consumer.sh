@@ -1,8 +1,9 @@
 #!/bin/bash
 # Installs the library from BUILD into a temporary prefix, checks what each
 # component holds and that every installed header compiles alone, then
-# builds the consumer program twice against that copy only (CMake package,
-# pkg-config) and runs both on the display.
+# builds the consumer program against that copy only (CMake package,
+# pkg-config, and the static archive through the CMake package) and runs
+# each on the display.
 #   run_consumer.sh BUILD SOURCE LIBDIR   (LIBDIR: the install's libdir, e.g. lib)
 # Exits 77 (skipped) without a display.
 set -euo pipefail
@@ -40,14 +41,19 @@ for h in "$P"/include/sloopgui/*.h; do
 done
 
 build_and_run() {
-  local name=$1; shift
+  local name=$1 shared=$2; shift 2
   step "consumer found through $name"
   cmake -S "$SOURCE/tests/consumer" -B "$T/$name" -DCUSTOM_LOOK_DIR="$SOURCE/examples/custom-look" "$@" >/dev/null
   cmake --build "$T/$name" >/dev/null
   # It must run on the installed library, not on a copy in the build tree.
-  LD_LIBRARY_PATH="$P/$LIBDIR" ldd "$T/$name/consumer" | grep "libsloopgui.so.1 => $P/$LIBDIR/"
+  if [ "$shared" = shared ]; then
+    LD_LIBRARY_PATH="$P/$LIBDIR" ldd "$T/$name/consumer" | grep "libsloopgui.so.1 => $P/$LIBDIR/"
+  elif ldd "$T/$name/consumer" | grep sloopgui; then
+    echo "linked statically, yet it needs the shared library"; exit 1
+  fi
   LD_LIBRARY_PATH="$P/$LIBDIR" "$T/$name/consumer"
 }
-build_and_run cmake-package -DCMAKE_PREFIX_PATH="$P"
-PKG_CONFIG_PATH="$P/$LIBDIR/pkgconfig" build_and_run pkg-config -DCONSUMER_USE_PKGCONFIG=ON
+build_and_run cmake-package shared -DCMAKE_PREFIX_PATH="$P"
+PKG_CONFIG_PATH="$P/$LIBDIR/pkgconfig" build_and_run pkg-config shared -DCONSUMER_USE_PKGCONFIG=ON
+build_and_run cmake-package-static static -DCMAKE_PREFIX_PATH="$P" -DCONSUMER_STATIC=ON
 echo "consumer test passed"
