@@ -1,7 +1,8 @@
 # Compares the symbols the shared library exports with the checked-in list.
 #   cmake -DNM=nm -DLIBRARY=libsloopgui.so -DLIST=widgets/sloopgui.symbols -P check_abi.cmake
 # The list holds one (unmangled, the interface is extern "C") name per line,
-# sorted; the linker's own __bss_start, _edata and _end are left out.
+# sorted; the linker's own __bss_start, _edata and _end and the sanitizer's
+# __odr_asan.* markers are left out.
 # After a deliberate change of the public interface, rewrite the list with
 #   nm -D --defined-only build/widgets/libsloopgui.so | awk '{print $3}' \
 #     | grep -vxE '__bss_start|_edata|_end' | LC_ALL=C sort > widgets/sloopgui.symbols
@@ -17,7 +18,8 @@ set(built "")
 foreach(line IN LISTS nm_lines)
   if(line MATCHES "^[0-9a-fA-F]* *[A-Za-z] (.+)$")
     set(name "${CMAKE_MATCH_1}")
-    if(NOT name MATCHES "^(__bss_start|_edata|_end)$")
+    # The sanitizer build adds an __odr_asan.NAME beside each exported variable.
+    if(NOT name MATCHES "^(__bss_start|_edata|_end)$" AND NOT name MATCHES "^__odr_asan[.]")
       list(APPEND built "${name}")
     endif()
   endif()
