@@ -29,8 +29,11 @@ set_target_properties(sloopgui PROPERTIES
   VERSION ${SLOOPGUI_VERSION}
   SOVERSION ${SLOOPGUI_SOVERSION}
   EXPORT_NAME sloopgui)
-# Refuse undefined symbols at link time: a program must not find them first.
-target_link_options(sloopgui PRIVATE -Wl,--no-undefined -Wl,-z,relro,-z,now)
+# With GNU ld: refuse undefined symbols at link time (a program must not be
+# the first to find them), and bind everything at load (full RELRO).
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  target_link_options(sloopgui PRIVATE -Wl,--no-undefined -Wl,-z,relro,-z,now)
+endif()
 set_target_properties(sloopgui_static PROPERTIES
   OUTPUT_NAME sloopgui
   EXPORT_NAME sloopgui_static)
