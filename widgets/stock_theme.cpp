@@ -19,11 +19,19 @@ int stock_window_proc(int msg, DIALOG *d, int c)
     return D_O_K;
 }
 
+static void point_at_gui_colours(Theme *theme)
+{
+    theme->fg_color = &gui_fg_color;
+    theme->bg_color = &gui_bg_color;
+    theme->mg_color = &gui_mg_color;
+}
+
 static void stock_init(void)
 {
-    theme_allegro->fg_color = &gui_fg_color;
-    theme_allegro->bg_color = &gui_bg_color;
-    theme_allegro->mg_color = &gui_mg_color;
+    point_at_gui_colours(theme_allegro);
+    // A program's look copied from this record runs this init as its own:
+    // its cells must be pointed too, or it would publish no colours at all.
+    if (current_theme && current_theme->init == stock_init) point_at_gui_colours(current_theme);
     gui_menu_draw_menu = nullptr;
     gui_menu_draw_menu_item = nullptr;
 }

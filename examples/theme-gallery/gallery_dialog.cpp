@@ -23,7 +23,7 @@ static int pick_look(int index)
     return D_REDRAW;
 }
 
-// Keys F1..F7 pick a look by its place among the registered ones.
+// Keys F1..F8 pick a look by its place among the registered ones.
 template <int N>
 static int pick_look_n(void)
 {
@@ -208,6 +208,7 @@ static void build_rows(void)
         {d_keyboard_proc,       0,   0,   0,   0, 0, 0, 0, 0,                       KEY_F5,   0, fn(pick_look_n<4>),   nullptr,    nullptr},
         {d_keyboard_proc,       0,   0,   0,   0, 0, 0, 0, 0,                       KEY_F6,   0, fn(pick_look_n<5>),   nullptr,    nullptr},
         {d_keyboard_proc,       0,   0,   0,   0, 0, 0, 0, 0,                       KEY_F7,   0, fn(pick_look_n<6>),   nullptr,    nullptr},
+        {d_keyboard_proc,       0,   0,   0,   0, 0, 0, 0, 0,                       KEY_F8,   0, fn(pick_look_n<7>),   nullptr,    nullptr},
         {d_keyboard_proc,       0,   0,   0,   0, 0, 0, 0, 0,                       KEY_PGDN, 0, fn(next_look),        nullptr,    nullptr},
         {d_keyboard_proc,       0,   0,   0,   0, 0, 0, 0, 0,                       KEY_PGUP, 0, fn(previous_look),    nullptr,    nullptr},
         {d_yield_proc,          0,   0,   0,   0, 0, 0, 0, 0,                       0,      0,  nullptr,               nullptr,    nullptr},

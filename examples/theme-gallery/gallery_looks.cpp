@@ -1,16 +1,10 @@
 #include "gallery_looks.h"
 
-static const char *const LOOK_NAMES[GALLERY_MAX_LOOKS] = {
-    "GTK", "Photon", "Win95", "ASE", "BeOS", "NeXTStep", "Allegro",
-};
-
 GalleryLooks registered_looks(void)
 {
     GalleryLooks result{};
-    for (const char *name : LOOK_NAMES) {
-        Theme *theme = find_theme(name);
-        if (theme) result.looks[result.count++] = theme;
-    }
+    for (int i = 0; i < theme_count() && result.count < GALLERY_MAX_LOOKS; ++i)
+        if (Theme *theme = theme_at(i)) result.looks[result.count++] = theme;
     return result;
 }
 

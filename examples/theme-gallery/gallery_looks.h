@@ -1,20 +1,19 @@
-// The looks the gallery can show: the seven registry names in registry
-// order, keeping only those this build registers, so a new look appears in
-// the gallery as soon as it is registered.
+// The looks the gallery can show: every registered look in registry order
+// (the built-in ones, then the program's own), so a new look appears in the
+// gallery as soon as it is registered.
 #ifndef GALLERY_LOOKS_H
 #define GALLERY_LOOKS_H
 
 #include "widgets/theme.h"
 
-enum { GALLERY_MAX_LOOKS = 7 };
+enum { GALLERY_MAX_LOOKS = SLOOPGUI_REGISTRY_CAPACITY };
 
 struct GalleryLooks {
     Theme *looks[GALLERY_MAX_LOOKS];
     int count;
 };
 
-// Every look of "GTK", "Photon", "Win95", "ASE", "BeOS", "NeXTStep",
-// "Allegro" that find_theme knows, in that order.
+// Every registered look, in search order.
 GalleryLooks registered_looks(void);
 
 // Allegro's own GUI colours start as 8-bit palette indices; in 16-bit colour

@@ -1,6 +1,7 @@
 // theme-gallery: every widget of the layer in one dialog, drawn in the
-// current look. F1-F7 pick a look, PgUp/PgDn cycle, the menu and the push
-// button switch too, ESC quits.
+// current look: the built-in ones and the example look "JollyRoger"
+// (examples/custom-look). F1-F8 pick a look, PgUp/PgDn cycle, the menu and
+// the push button switch too, ESC quits.
 //
 //   theme-gallery                  live, in a 640x480 window
 //   theme-gallery --screenshot DIR one image per registered look, then exit
@@ -17,6 +18,7 @@
 #include "gallery_dialog.h"
 #include "gallery_looks.h"
 #include "gallery_screenshots.h"
+#include "jolly_roger.h"
 
 static const int GALLERY_W = 640;
 static const int GALLERY_H = 480;
@@ -84,6 +86,7 @@ static int run_live(void)
 
 int main(int argc, char **argv)
 {
+    register_jolly_roger();
     if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) return run_screenshots(argv[2]);
     if (argc != 1) {
         usage();

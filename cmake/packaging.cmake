@@ -1,0 +1,13 @@
+# placeholder: replaced by the game's packaging at merge
+set(CPACK_PACKAGE_NAME grog-sloop)
+set(CPACK_PACKAGE_VENDOR "GROG SLOOP developers")
+set(CPACK_PACKAGE_CONTACT "GROG SLOOP developers <grog-sloop@example.org>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "GROG SLOOP developers <grog-sloop@example.org>")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_PACKAGE_LICENSE MIT)
+include(${CMAKE_CURRENT_LIST_DIR}/widget_packaging.cmake OPTIONAL)
+include(CPack)

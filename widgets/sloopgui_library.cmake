@@ -1,0 +1,93 @@
+# The installable library: shared and static builds of the same objects, the
+# public headers, a pkg-config module and a CMake package, split into the
+# `runtime` component (the shared library) and `dev` (everything a program
+# needs to build against it).
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+# The version lives in one header programs can read; the project's must agree.
+file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/include/sloopgui/version.h SLOOPGUI_VERSION_LINE
+     REGEX "#define SLOOPGUI_VERSION_STRING")
+string(REGEX REPLACE ".*\"(.*)\".*" "\\1" SLOOPGUI_VERSION "${SLOOPGUI_VERSION_LINE}")
+if(PROJECT_VERSION AND NOT SLOOPGUI_VERSION VERSION_EQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "sloopgui/version.h says ${SLOOPGUI_VERSION}, the project ${PROJECT_VERSION}")
+endif()
+string(REGEX MATCH "^[0-9]+" SLOOPGUI_SOVERSION "${SLOOPGUI_VERSION}")
+set(SLOOPGUI_VERSION ${SLOOPGUI_VERSION} PARENT_SCOPE)
+set(SLOOPGUI_SOVERSION ${SLOOPGUI_SOVERSION} PARENT_SCOPE)
+
+set(SLOOPGUI_PUBLIC_HEADERS
+  include/sloopgui/export.h
+  include/sloopgui/theme.h
+  include/sloopgui/version.h
+)
+set(SLOOPGUI_PUBLIC_HEADERS ${SLOOPGUI_PUBLIC_HEADERS} PARENT_SCOPE)
+
+add_library(sloopgui SHARED $<TARGET_OBJECTS:sloopgui_objects>)
+add_library(sloopgui_static STATIC $<TARGET_OBJECTS:sloopgui_objects>)
+set_target_properties(sloopgui PROPERTIES
+  VERSION ${SLOOPGUI_VERSION}
+  SOVERSION ${SLOOPGUI_SOVERSION}
+  EXPORT_NAME sloopgui)
+# With GNU ld: refuse undefined symbols at link time (a program must not be
+# the first to find them), and bind everything at load (full RELRO).
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  target_link_options(sloopgui PRIVATE -Wl,--no-undefined -Wl,-z,relro,-z,now)
+endif()
+set_target_properties(sloopgui_static PROPERTIES
+  OUTPUT_NAME sloopgui
+  EXPORT_NAME sloopgui_static)
+foreach(lib sloopgui sloopgui_static)
+  target_include_directories(${lib} PUBLIC
+    $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}/include>
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  target_link_libraries(${lib} PUBLIC PkgConfig::ALLEGRO)
+endforeach()
+add_library(sloopgui::sloopgui ALIAS sloopgui)
+add_library(sloopgui::sloopgui_static ALIAS sloopgui_static)
+
+install(TARGETS sloopgui sloopgui_static EXPORT sloopguiTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
+install(FILES ${SLOOPGUI_PUBLIC_HEADERS}
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/sloopgui COMPONENT dev)
+
+set(SLOOPGUI_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/sloopgui)
+install(EXPORT sloopguiTargets NAMESPACE sloopgui::
+  DESTINATION ${SLOOPGUI_CMAKE_DIR} COMPONENT dev)
+configure_package_config_file(install/sloopguiConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/sloopguiConfig.cmake
+  INSTALL_DESTINATION ${SLOOPGUI_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/sloopguiConfigVersion.cmake
+  VERSION ${SLOOPGUI_VERSION} COMPATIBILITY SameMajorVersion)
+install(FILES
+  ${CMAKE_CURRENT_BINARY_DIR}/sloopguiConfig.cmake
+  ${CMAKE_CURRENT_BINARY_DIR}/sloopguiConfigVersion.cmake
+  DESTINATION ${SLOOPGUI_CMAKE_DIR} COMPONENT dev)
+
+# The .pc file names its directories relative to its own place, so the
+# installed copy works under any prefix (and a DESTDIR) unchanged.
+file(RELATIVE_PATH SLOOPGUI_PC_TO_PREFIX
+  /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" SLOOPGUI_PC_TO_PREFIX "${SLOOPGUI_PC_TO_PREFIX}")
+configure_file(install/sloopgui.pc.in ${CMAKE_CURRENT_BINARY_DIR}/sloopgui.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/sloopgui.pc
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
+
+# Debian wants a copyright file and a compressed changelog in each package's
+# documentation directory.
+set(SLOOPGUI_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(SLOOPGUI_CHANGELOG_GZ ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${SLOOPGUI_CHANGELOG_GZ}
+  COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/install/changelog > ${SLOOPGUI_CHANGELOG_GZ}
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/install/changelog
+  VERBATIM)
+add_custom_target(sloopgui_changelog ALL DEPENDS ${SLOOPGUI_CHANGELOG_GZ})
+foreach(pair "runtime;libsloopgui${SLOOPGUI_SOVERSION}" "dev;libsloopgui-dev")
+  list(GET pair 0 component)
+  list(GET pair 1 package)
+  install(FILES ${SLOOPGUI_LICENSE} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package}
+    RENAME copyright COMPONENT ${component})
+  install(FILES ${SLOOPGUI_CHANGELOG_GZ} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package}
+    COMPONENT ${component})
+endforeach()
