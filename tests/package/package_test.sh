@@ -131,6 +131,36 @@ bytes=$(stat -c %s "$capture" 2>/dev/null || echo 0)
 if [ "$bytes" -gt 176400 ] && [ "$spread" -gt 300 ]; then pass "music audible: $bytes bytes captured, sample spread $spread"
 else fail "music: $bytes bytes captured, sample spread $spread; stderr: $(grep -v '^ALSA' "$scratch/err.txt" | head -5)"; fi
 
+# --- A player whose own Allegro configuration names a patch set (here one
+# that does not exist): theirs is used, not the game's, so the music fails;
+# the game says so in one line and plays on. Their file stays as it was.
+home2=$scratch/home2
+mkdir -p "$home2"
+printf '[sound]\nmidi_card = DIGI\npatches = %s/no-such-patches.cfg\n' "$scratch" >"$home2/allegro.cfg"
+config_before=$(cat "$home2/allegro.cfg")
+env -u XDG_DATA_HOME HOME="$home2" "$root/usr/games/grog-sloop" --seed 7 >"$scratch/out2.txt" 2>"$scratch/err2.txt" &
+game_pid=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name "grog-sloop" 2>/dev/null | head -n1)
+  [ -n "$window" ] && break
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if [ -n "$window" ]; then pass "without music the game still opens its window"
+else fail "without music no window appeared"; fi
+xdotool keydown Return; sleep 0.1; xdotool keyup Return
+sleep 1
+xdotool keydown Escape; sleep 0.3; xdotool keyup Escape
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$game_pid" 2>/dev/null && fail "ESC did not end the game without music"
+wait "$game_pid" 2>/dev/null; game_pid=""
+said=$(grep -v '^ALSA' "$scratch/err2.txt" | grep -c "playing without music: .*patch set")
+if [ "$said" = 1 ]; then pass "the player's patch set wins; one line says the music is missing and why"
+else fail "no single line about the missing music: $(grep -v '^ALSA' "$scratch/err2.txt" | head -5)"; fi
+[ "$(cat "$home2/allegro.cfg")" = "$config_before" ] && pass "the player's allegro.cfg is left as it was" ||
+  fail "the player's allegro.cfg changed"
+
 [ "$(listing "$root")" = "$tree_before" ] && pass "nothing written into the unpacked tree" ||
   fail "the unpacked tree changed: $(diff <(echo "$tree_before") <(listing "$root") | head -5)"
 [ -z "$(ls -A "$work")" ] && pass "nothing written into the working directory" ||
