@@ -111,26 +111,25 @@ GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
     GamePlaces places;
     if (workingHasGfx)
         return places;
+    const std::string beside = programDirOf(programPath);
+    if (!programPath.empty() && isDirectory(beside + "/Gfx") && isReadable(beside)) {
+        places.dataDir = beside;
+        return places;
+    }
+    // Not a build tree: the scores are the player's even when the data is
+    // missing, so that nothing is written where the game was started.
+    places.installed = true;
     if (programPath.empty()) {
         places.problem = "the program's own location is unknown";
         return places;
     }
-    const std::string beside = programDirOf(programPath);
-    if (isDirectory(beside + "/Gfx") && isReadable(beside)) {
-        places.dataDir = beside;
-        return places;
-    }
     const std::string shared = installedDataDirFor(programPath);
-    if (!isDirectory(shared)) {
+    if (!isDirectory(shared))
         places.problem = "found neither in the working directory nor in " + shared;
-        return places;
-    }
-    if (!isReadable(shared)) {
+    else if (!isReadable(shared))
         places.problem = shared + " cannot be read";
-        return places;
-    }
-    places.dataDir = shared;
-    places.installed = true;
+    else
+        places.dataDir = shared;
     return places;
 }
 

@@ -28,7 +28,7 @@ bool makeDirectories(const std::string &directory, std::string &error);
 
 struct GamePlaces {
     std::string dataDir;        // "" = the working directory; else absolute
-    bool installed = false;     // data from ../share: scores per player
+    bool installed = false;     // not a build tree: scores per player
     std::string problem;        // why no data directory could be used ("" when fine)
 };
 
