@@ -146,7 +146,11 @@ void locateGameFiles()
 
     // An installed game is shared by every user of the machine; each keeps
     // a table of their own.
-    const std::string scores = scoreDirFor(std::getenv("XDG_DATA_HOME"), homeDirectory());
+    const char *xdgDataHome = std::getenv("XDG_DATA_HOME");
+    if (xdgDataHome != nullptr && xdgDataHome[0] != '\0' && xdgDataHome[0] != '/')
+        std::fprintf(stderr, "grog-sloop: XDG_DATA_HOME \"%s\" is not an absolute path and is ignored\n",
+                     xdgDataHome);
+    const std::string scores = scoreDirFor(xdgDataHome, homeDirectory());
     if (scores.empty()) {
         setScoreDirectory("/nonexistent");
         reportScoresCannotBeSaved("has no place: neither XDG_DATA_HOME nor HOME is an absolute directory");
