@@ -1,6 +1,7 @@
 // A minimal PNG writer for the game's icons: 8-bit RGBA, no filtering, the
-// image data in uncompressed ("stored") deflate blocks. Icons are small, so
-// the size costs nothing and the program needs no compression library.
+// image data compressed with deflate's fixed code and copies of the pixel
+// before and the row above, which is what an icon enlarged by whole factors
+// is made of. The program needs no compression library.
 #pragma once
 
 #include <cstdint>
