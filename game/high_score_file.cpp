@@ -16,9 +16,10 @@ namespace {
 
 bool warningShown = false;
 
-// The temporary file is made beside "High.txt" so that the rename stays
-// within one file system and is therefore atomic.
-const char TEMP_FILE_PATTERN[] = "High.txt.XXXXXX";
+// Where the table lives: "High.txt" in the working directory unless an
+// installed game has moved it into the player's own data directory.
+std::string scoreDirectory;
+std::string scoreFile = SCORE_FILE_NAME;
 
 std::string describe(const char* what, int error) {
   return std::string(what) + ": " + std::strerror(error);
@@ -30,7 +31,7 @@ std::string describe(const char* what, int error) {
 // otherwise errno tells why opening failed.
 std::FILE* openForReading(bool& notPlain) {
   notPlain = false;
-  int fd = open(SCORE_FILE_NAME, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  int fd = open(scoreFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return nullptr;
   struct stat info;
   if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -69,14 +70,14 @@ bool copyTailAfterTable(std::FILE* out) {
 void takeOverPermissions(int fd) {
   struct stat info;
   mode_t mode = 0644;
-  if (stat(SCORE_FILE_NAME, &info) == 0 && S_ISREG(info.st_mode)) mode = info.st_mode & 07777;
+  if (stat(scoreFile.c_str(), &info) == 0 && S_ISREG(info.st_mode)) mode = info.st_mode & 07777;
   fchmod(fd, mode);
 }
 
 // Makes the rename itself durable: without this a power loss can bring the
 // old directory entry back, or neither.
-bool syncWorkingDirectory() {
-  int dir = open(".", O_RDONLY | O_DIRECTORY);
+bool syncScoreDirectory() {
+  int dir = open(scoreDirectory.empty() ? "." : scoreDirectory.c_str(), O_RDONLY | O_DIRECTORY);
   if (dir < 0) return false;
   bool ok = fsync(dir) == 0 || errno == EINVAL;  // some file systems cannot sync a directory
   close(dir);
@@ -90,12 +91,14 @@ bool replaceScoreFile(const std::string& table, bool keepTail) {
   // Whatever stands there that is not a plain file (a directory, a pipe)
   // was put there on purpose and is not ours to replace.
   struct stat existing;
-  if (stat(SCORE_FILE_NAME, &existing) == 0 && !S_ISREG(existing.st_mode)) {
+  if (stat(scoreFile.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
     reportScoresCannotBeSaved("is not a plain file");
     return false;
   }
-  char tempName[sizeof TEMP_FILE_PATTERN];
-  std::memcpy(tempName, TEMP_FILE_PATTERN, sizeof TEMP_FILE_PATTERN);
+  // The temporary file is made beside "High.txt" so that the rename stays
+  // within one file system and is therefore atomic.
+  std::string tempPattern = scoreFile + ".XXXXXX";
+  char* tempName = &tempPattern[0];
   int fd = mkstemp(tempName);
   if (fd < 0) {
     reportScoresCannotBeSaved(describe("cannot be written", errno).c_str());
@@ -119,7 +122,7 @@ bool replaceScoreFile(const std::string& table, bool keepTail) {
     ok = false;
     error = errno;
   }
-  if (ok && std::rename(tempName, SCORE_FILE_NAME) != 0) {
+  if (ok && std::rename(tempName, scoreFile.c_str()) != 0) {
     ok = false;
     error = errno;
   }
@@ -128,7 +131,7 @@ bool replaceScoreFile(const std::string& table, bool keepTail) {
     reportScoresCannotBeSaved(describe("cannot be replaced", error).c_str());
     return false;
   }
-  syncWorkingDirectory();
+  syncScoreDirectory();
   return true;
 }
 
@@ -137,8 +140,15 @@ bool replaceScoreFile(const std::string& table, bool keepTail) {
 void reportScoresCannotBeSaved(const char* reason) {
   if (warningShown) return;
   warningShown = true;
-  std::fprintf(stderr, "GROG SLOOP: scores cannot be saved (\"%s\" %s)\n", SCORE_FILE_NAME, reason);
+  std::fprintf(stderr, "GROG SLOOP: scores cannot be saved (\"%s\" %s)\n", scoreFile.c_str(), reason);
 }
+
+void setScoreDirectory(const std::string& directory) {
+  scoreDirectory = directory;
+  scoreFile = directory.empty() ? SCORE_FILE_NAME : directory + "/" + SCORE_FILE_NAME;
+}
+
+const std::string& scoreFilePath() { return scoreFile; }
 
 void resetScoreSaveWarning() { warningShown = false; }
 

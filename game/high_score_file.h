@@ -1,9 +1,12 @@
-// "High.txt" in the working directory: reading it, creating it with the
+// "High.txt" in the working directory (or in the player's own data
+// directory when the game is installed): reading it, creating it with the
 // default entries, and replacing its table so that a crash or a power loss
 // in the middle leaves either the whole old file or the whole new one.
 // Plain C++ and POSIX, no Allegro.
 #ifndef GROG_HIGH_SCORE_FILE_H
 #define GROG_HIGH_SCORE_FILE_H
+
+#include <string>
 
 #include "high_score_table.h"
 
@@ -30,6 +33,13 @@ bool writeScoreTable(const ScoreTable& table);
 // The one line on standard error, at most once in a run, saying that scores
 // cannot be saved and why.
 void reportScoresCannotBeSaved(const char* reason);
+
+// Moves the file into `directory` (which must exist); an empty string
+// means the working directory, where it is at start.
+void setScoreDirectory(const std::string& directory);
+
+// The file as it is opened: "High.txt" or DIRECTORY/High.txt.
+const std::string& scoreFilePath();
 
 // Lets the next failure report again (a test starts each case afresh).
 void resetScoreSaveWarning();

@@ -2,12 +2,13 @@
 
 #include <allegro.h>
 
+#include "data_dirs.h"
 #include "world/game_state.h"
 
 void startGameMusic()
 {
     MIDI *previous = Music;
-    Music = load_midi("Snd/main.mid");
+    Music = load_midi(gameDataPath("Snd/main.mid").c_str());
     if (Music == nullptr)
         allegro_message("Error reading MIDI file\n");
     // Restarts the piece even while MusicPaused is set; the flag keeps its

@@ -3,6 +3,7 @@
 add_library(grog_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/camera.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/data_dirs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_over.cpp
   ${CMAKE_CURRENT_LIST_DIR}/key_wait.cpp
   ${CMAKE_CURRENT_LIST_DIR}/library_callbacks.cpp

@@ -2,10 +2,14 @@
 
 #include <allegro.h>
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "data_dirs.h"
 #include "library_callbacks.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
@@ -19,6 +23,43 @@ const char *allegroReason(const char *fallback)
 }
 
 } // namespace
+
+void pointMidiAtOwnPatches()
+{
+    // The player's own Allegro configuration naming a patch set wins.
+    const char *theirs = get_config_string("sound", "patches", nullptr);
+    if (theirs != nullptr && theirs[0] != '\0')
+        return;
+    const std::string patches = gameDataPath("default.cfg");
+    // In the working directory the allegro.cfg made beside the program
+    // already does this; only a data directory elsewhere needs the pointer.
+    if (patches[0] != '/' || access(patches.c_str(), R_OK) != 0)
+        return;
+    // An override lives in memory only: nothing is written into the
+    // player's configuration file when Allegro saves it at exit.
+    const std::string text = "[sound]\npatches = " + patches + "\n";
+    override_config_data(text.c_str(), static_cast<int>(text.size()));
+}
+
+void startSound()
+{
+    pointMidiAtOwnPatches();
+    // With the freepats patch set the software MIDI player is chosen even
+    // where no sound card gives it voices; the game then runs silent, as it
+    // does without the patch set, instead of not at all.
+    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0) {
+        if (midi_driver == nullptr || midi_driver->id == MIDI_NONE)
+            std::fprintf(stderr, "grog-sloop: playing without music: no MIDI player could be started "
+                                 "(no instrument set for the software player, no MIDI device)\n");
+        return;
+    }
+    const std::string whyNoMidi = allegroReason("unknown MIDI failure");
+    if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0) {
+        std::fprintf(stderr, "grog-sloop: playing without music: %s\n", whyNoMidi.c_str());
+        return;
+    }
+    std::fprintf(stderr, "grog-sloop: playing without sound: %s\n", allegroReason("unknown sound failure"));
+}
 
 void startLibraryOrExit()
 {
@@ -60,14 +101,8 @@ int startUp()
     install_mouse();
     install_timer();
 
-    // With the freepats patch set beside the program the software MIDI
-    // player is chosen even where no sound card gives it voices; the game
-    // then runs silent, as it does without the patch set, instead of not at all.
-    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) != 0 &&
-        install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) != 0) {
-        allegro_message("Error initialising sound system\n%s\n", allegro_error);
-        return START_UP_SOUND_FAILED;
-    }
+    locateGameFiles();
+    startSound();
 
     install_int_ex(onTimerTick, PLAY_TIMER_PERIOD);
     set_close_button_callback(onCloseButton);
@@ -76,9 +111,9 @@ int startUp()
     openWindowOrExit(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT);
 
     WorldBitmap = createBitmapOrExit(WORLD_BITMAP_SIZE, WORLD_BITMAP_SIZE, "world bitmap");
-    loadSpriteSheet("Gfx/Tile.bmp");
+    loadSpriteSheet(gameDataPath("Gfx/Tile.bmp").c_str());
     StatusBitmap = createBitmapOrExit(STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT, "status bar");
-    StatusImage = load_bitmap("Gfx/Status.bmp", nullptr);
+    StatusImage = load_bitmap(gameDataPath("Gfx/Status.bmp").c_str(), nullptr);
     if (StatusImage == nullptr) {
         std::printf("ERROR!\n");
         std::fflush(stdout);

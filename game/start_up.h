@@ -12,14 +12,19 @@ constexpr int WORLD_BITMAP_SIZE = 1600;
 constexpr int STATUS_BAR_WIDTH = 800;
 constexpr int STATUS_BAR_HEIGHT = 100;
 
-// Start-up result when the sound system cannot be installed.
-constexpr int START_UP_SOUND_FAILED = 1;
-
-// Runs the whole start-up. Returns 0, or START_UP_SOUND_FAILED after the
-// player has been told in a message box; the window and bitmaps do not
-// exist then, so the caller must not go on to the title screen. Ends the
-// process with status 1 when the library or the window cannot be started.
+// Runs the whole start-up and returns 0: missing sound or music only costs
+// a line on standard error. Ends the process with status 1 when the library
+// or the window cannot be started.
 int startUp();
+
+// Points Allegro's software MIDI player at the game's own instrument set
+// (default.cfg in the data directory) unless the player's Allegro
+// configuration names a patch set of its own. Call before install_sound.
+void pointMidiAtOwnPatches();
+
+// Installs sound with MIDI, else without MIDI, else not at all; says on
+// standard error, in one line, what is missing and why. Never fails.
+void startSound();
 
 // Allegro with the system driver autodetected and its exit handler given to
 // atexit. Without a usable system (no X display, for one) it prints the

@@ -9,7 +9,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   freepats alsa-utils
   clang libclang-rt-14-dev
-  lintian dpkg-dev file
+  dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 missing=()

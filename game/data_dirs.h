@@ -1,0 +1,51 @@
+// Where the game finds its art, music and instrument set, and where it
+// keeps the player's high scores. A working directory holding Gfx/ wins (the
+// build directory, scripts/play.sh); otherwise the data lies beside the
+// program or, for an installed game, in ../share/games/grog-sloop from the
+// program's directory, and the scores go to the player's own data directory.
+#ifndef GAME_DATA_DIRS_H
+#define GAME_DATA_DIRS_H
+
+#include <string>
+
+// The data directory of an installed program: "../share/games/grog-sloop"
+// from the directory that holds `programPath`, with that ".." resolved
+// textually ("/usr/games/grog-sloop" gives "/usr/share/games/grog-sloop").
+std::string installedDataDirFor(const std::string &programPath);
+
+// The directory of `programPath` ("/a/b/prog" gives "/a/b", "prog" gives ".").
+std::string programDirOf(const std::string &programPath);
+
+// The player's score directory by the XDG rule: $XDG_DATA_HOME/grog-sloop
+// when that is set to an absolute path, else HOME/.local/share/grog-sloop.
+// Either value may be null. Empty when there is no usable (absolute) home.
+std::string scoreDirFor(const char *xdgDataHome, const char *home);
+
+// Creates `directory` and any missing parents, new ones with mode 0700 (a
+// player's scores are their own). True when it exists as a directory
+// afterwards; otherwise `error` tells which directory failed and why.
+bool makeDirectories(const std::string &directory, std::string &error);
+
+struct GamePlaces {
+    std::string dataDir;        // "" = the working directory; else absolute
+    bool installed = false;     // not a build tree: scores per player
+    std::string problem;        // why no data directory could be used ("" when fine)
+};
+
+// Chooses the data directory. `workingHasGfx` is whether the working
+// directory holds Gfx/; `isDirectory` and `isReadable` look at the file
+// system (passed in so that the choice can be tried without one).
+GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
+                            bool (*isDirectory)(const std::string &),
+                            bool (*isReadable)(const std::string &));
+
+// Runs the choice above for this process (program from /proc/self/exe),
+// moves the score file into the player's directory for an installed game
+// (creating it), and prints on standard error what could not be done. The
+// game goes on whatever happens.
+void locateGameFiles();
+
+// `relative` ("Gfx/Tile.bmp") in the chosen data directory.
+std::string gameDataPath(const char *relative);
+
+#endif
