@@ -7,3 +7,5 @@ void waitForKeyPress()
     while (!keypressed())
         rest(1);
 }
+
+void (*KeyWaitSource)() = waitForKeyPress;

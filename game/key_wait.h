@@ -7,4 +7,8 @@
 // not cost a whole CPU core. Needs the timer and keyboard installed.
 void waitForKeyPress();
 
+// What the title and game-over screens wait with: waitForKeyPress, unless a
+// recording (which notes the key) or a replay (which presses it) stands in.
+extern void (*KeyWaitSource)();
+
 #endif
