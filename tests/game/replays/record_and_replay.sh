@@ -12,6 +12,9 @@
 # GAME is the grog-sloop program, DATA_DIR the directory holding its Gfx/
 # and Snd/. With KEEP, the recording is also copied there.
 set -uo pipefail
+# In a sanitizer build, full stacks let the leak suppressions recognise
+# what the sound libraries keep until exit.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
 
 game=$(realpath "$1") data=$(realpath "$2") keep=${3:-}
 scratch=$(mktemp -d /tmp/grog-replay-XXXXXX)
