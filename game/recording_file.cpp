@@ -258,7 +258,13 @@ bool parseRecording(const char *text, std::size_t size, Recording &recording, st
             recording.ended = true;
             continue;
         }
-        return fail("not a line of a recording: \"" + line.substr(0, 40) + (line.size() > 40 ? "...\"" : "\""));
+        // Quoted with anything unprintable masked: the message goes to a
+        // terminal, and a hostile file must not send it control sequences.
+        std::string quoted = line.substr(0, 40);
+        for (char &c : quoted)
+            if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f)
+                c = '?';
+        return fail("not a line of a recording: \"" + quoted + (line.size() > 40 ? "...\"" : "\""));
     }
     if (!seedSeen) {
         error = "the file ends before its \"seed\" line";

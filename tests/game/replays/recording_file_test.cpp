@@ -95,6 +95,7 @@ TEST(RecordingFile, RefusesBadTruncatedAndHostileFiles)
         {HEADER + "r\n", "line 3: not a line"},
         {HEADER + "\n", "line 3: not a line"},
         {HEADER + "-R\n", "line 3: not a line"},
+        {HEADER + "\x1b]0;owned\x07\xff\n", "line 3: not a line of a recording: \"?]0;owned??\""},
         {HEADER + "title 17165\n", "line 3: expected \"title KEY TICKS\""},
         {HEADER + "gameover 32768 1\n", "line 3: expected \"gameover KEY TICKS\""},
         {HEADER + "title 1 2147483648\n", "line 3"},
