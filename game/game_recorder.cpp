@@ -60,8 +60,11 @@ void recordedKeyWait()
     const int start = TickCounter;
     waitForKeyPress();
     // Read and put back: the key stays for whatever comes next, as it would.
-    const int key = readkey() & RECORDED_KEY_MAX;
-    simulate_keypress(key);
+    // A wait left by something other than a key (a gamepad button, say)
+    // is written as key 0.
+    const int key = keypressed() ? readkey() & RECORDED_KEY_MAX : 0;
+    if (key != 0)
+        simulate_keypress(key);
     writeLine(waitLine(screen, key, TickCounter - start));
 }
 

@@ -113,7 +113,8 @@ void replayedKeyWait()
     }
     // The key lands in the buffer as the player's did; the keyboard itself
     // is not read.
-    simulate_keypress(event->key);
+    if (event->key != 0)
+        simulate_keypress(event->key);
 }
 
 void replayedNameEntry(bool)
