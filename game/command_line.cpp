@@ -29,17 +29,33 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 {
     LaunchOptions parsed;
     for (int i = 1; i < argc; ++i) {
+        // Recording or replaying a game: one of the three, with its file.
+        const bool record = std::strcmp(argv[i], "--record") == 0;
+        const bool replay = std::strcmp(argv[i], "--replay") == 0;
+        const bool replayFast = std::strcmp(argv[i], "--replay-fast") == 0;
+        if (record || replay || replayFast) {
+            if (parsed.recordPath || parsed.replayPath || i + 1 >= argc || argv[i + 1][0] == '\0')
+                return false;
+            (record ? parsed.recordPath : parsed.replayPath) = argv[++i];
+            parsed.replayFast = replayFast;
+            continue;
+        }
+
         if (std::strcmp(argv[i], "--seed") != 0 || parsed.seedGiven || i + 1 >= argc)
             return false;
         if (!parseSeed(argv[++i], parsed.seed))
             return false;
         parsed.seedGiven = true;
     }
+    // A replay's levels come from the seed in its file.
+    if (parsed.replayPath && parsed.seedGiven)
+        return false;
     options = parsed;
     return true;
 }
 
 const char *usageLine()
 {
-    return "usage: grog-sloop [--seed N]   (N: a whole number from 0 to 4294967295)\n";
+    return "usage: grog-sloop [--seed N] [--record FILE | --replay FILE | --replay-fast FILE]"
+           "   (N: a whole number from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }

@@ -1,11 +1,17 @@
 // What the player may put on the command line: nothing, or "--seed N" to
-// replay the same levels (the seed replaces the clock for srand).
+// replay the same levels (the seed replaces the clock for srand), and one
+// of "--record FILE", "--replay FILE", "--replay-fast FILE" (a replay takes
+// its seed from FILE, so --seed with a replay is refused).
 #ifndef GAME_COMMAND_LINE_H
 #define GAME_COMMAND_LINE_H
 
 struct LaunchOptions {
     bool seedGiven = false;
     unsigned int seed = 0;
+    // At most one of these is set; the text points into argv.
+    const char *recordPath = nullptr;
+    const char *replayPath = nullptr;
+    bool replayFast = false; // --replay-fast: no waiting for the timer
 };
 
 // Reads argv[1..argc-1]. Returns false for anything it does not accept

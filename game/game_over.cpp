@@ -29,7 +29,7 @@ void gameOver()
     // Keys left over from play or typed into the name dialog would
     // otherwise dismiss the banner before the player has seen it.
     clear_keybuf();
-    waitForKeyPress();
+    KeyWaitSource();
     clear_keybuf();
 
     clear_bitmap(WorldBitmap);

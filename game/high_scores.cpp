@@ -14,8 +14,14 @@ void showScoreTable() {
   blit(WorldBitmap, screen, 0, 0, 0, 0, 800, 600);
 }
 
+void askForNameIfEarned(bool earnsPlace) {
+  if (earnsPlace) runNameDialog();
+}
+
+void (*NameEntrySource)(bool) = askForNameIfEarned;
+
 void checkHighScore() {
-  if (scoreEarnsPlace(readScoreTable(), Score)) runNameDialog();
+  NameEntrySource(scoreEarnsPlace(readScoreTable(), Score));
   showScoreTable();
 }
 

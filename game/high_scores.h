@@ -16,6 +16,13 @@ void showScoreTable();
 // table.
 void checkHighScore();
 
+// How checkHighScore asks for the name, given whether Score earns a place
+// in the table on disk: askForNameIfEarned, unless a recording (which notes
+// the name) or a replay (which enters the recorded one) stands in.
+extern void (*NameEntrySource)(bool earnsPlace);
+// Runs the name dialog when the score earns a place.
+void askForNameIfEarned(bool earnsPlace);
+
 // The "YARRR" button's callback: puts Score under PlayerName, at level
 // LevelIndex + 1, in its place and saves the table. Returns D_CLOSE so the
 // dialog closes, whether or not the file could be saved.

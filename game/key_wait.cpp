@@ -5,5 +5,7 @@
 void waitForKeyPress()
 {
     while (!keypressed())
-        rest(1);
+        rest(KEY_WAIT_REST_MS);
 }
+
+void (*KeyWaitSource)() = waitForKeyPress;

@@ -2,9 +2,16 @@
 #ifndef GAME_KEY_WAIT_H
 #define GAME_KEY_WAIT_H
 
+// How long the wait sleeps between looks: a key is noticed well within one
+// 67 ms frame, while a player reading the screen costs next to nothing.
+constexpr int KEY_WAIT_REST_MS = 20;
+
 // Returns once a key is in the keyboard buffer; the key stays there.
-// Sleeps a millisecond between looks so a player reading the screen does
-// not cost a whole CPU core. Needs the timer and keyboard installed.
+// Needs the timer and keyboard installed.
 void waitForKeyPress();
+
+// What the title and game-over screens wait with: waitForKeyPress, unless a
+// recording (which notes the key) or a replay (which presses it) stands in.
+extern void (*KeyWaitSource)();
 
 #endif

@@ -5,9 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 #include "command_line.h"
+#include "game_recorder.h"
+#include "game_replay.h"
 #include "new_game.h"
+#include "run_summary.h"
 #include "shut_down.h"
 #include "start_up.h"
 
@@ -18,12 +22,42 @@ int main(int argc, char *argv[])
         std::fputs(usageLine(), stderr);
         return EXIT_USAGE;
     }
-    std::srand(options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr)));
+    unsigned int seed = options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr));
+
+    // A recording's file is checked, and a new one created, before any
+    // window opens.
+    Recording replayed;
+    std::string error;
+    if (options.replayPath && !loadRecording(options.replayPath, replayed, error)) {
+        std::fprintf(stderr, "grog-sloop: cannot replay %s: %s\n", options.replayPath, error.c_str());
+        return EXIT_USAGE;
+    }
+    if (options.replayPath)
+        seed = replayed.seed;
+    if (options.recordPath && !openRecording(options.recordPath, seed, error)) {
+        std::fprintf(stderr, "grog-sloop: cannot record to %s: %s\n", options.recordPath, error.c_str());
+        return EXIT_USAGE;
+    }
+    std::srand(seed);
 
     if (startUp() != 0)
         return 1;
+    if (options.recordPath)
+        startRecording();
+    if (options.replayPath)
+        startReplay(replayed, options.replayFast);
     newGame();
+
+    int status = 0;
+    if (options.recordPath || options.replayPath) {
+        std::fputs(summaryLine(currentSummary()).c_str(), stdout);
+        std::fflush(stdout);
+    }
+    if (options.recordPath)
+        finishRecording();
+    if (options.replayPath)
+        status = finishReplay();
     shutDown();
-    return 0;
+    return status;
 }
 END_OF_MAIN()

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "dialog_idle_rest.h"
 #include "high_scores.h"
 #include "widgets/theme.h"
 
@@ -16,7 +17,7 @@ const DIALOG NameDialog[4] = {
   // proc             x    y    w    h   fg bg key flags d1               d2 dp            dp2      dp3
   { theme_edit_proc,  15,  75, 125,   8, 0, 0, 0,  0,    NAME_EDIT_LIMIT, 0, PlayerName,   nullptr, PlayerName },
   { theme_push_proc,  90, 115, 100,  18, 0, 0, 0,  0,    0,               0, YarrrCaption, nullptr, reinterpret_cast<void*>(recordScore) },
-  { d_yield_proc,      0,   0,   0,   0, 0, 0, 0,  0,    0,               0, nullptr,      nullptr, nullptr },
+  { restWhileIdleProc, 0,   0,   0,   0, 0, 0, 0,  0,    0,               0, nullptr,      nullptr, nullptr },
   { nullptr,           0,   0,   0,   0, 0, 0, 0,  0,    0,               0, nullptr,      nullptr, nullptr },
 };
 // clang-format on

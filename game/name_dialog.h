@@ -19,7 +19,7 @@ constexpr int PLAYER_NAME_SIZE = (NAME_EDIT_LIMIT + 1) * NAME_CHARACTER_BYTES_MA
 extern char PlayerName[PLAYER_NAME_SIZE];
 
 // The four rows every run of the dialog starts from: edit field, button,
-// yield row, terminator.
+// a row that rests while the dialog is idle, terminator.
 extern const DIALOG NameDialog[4];
 
 // Runs the dialog until the button records the score or ESC closes it.

@@ -24,7 +24,7 @@ void newGame()
 
     showTitleScreen();
     // The key stays in the buffer; the first play step empties it.
-    waitForKeyPress();
+    KeyWaitSource();
 
     generateLevel();
     startGameMusic();

@@ -18,6 +18,11 @@ add_library(grog_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/status_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trap_rule.cpp
+  # Recorded games: the file, the recorder, the replay.
+  ${CMAKE_CURRENT_LIST_DIR}/recording_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/game_recorder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/game_replay.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/run_summary.cpp
 )
 target_include_directories(grog_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(grog_shell PUBLIC world high_scores PkgConfig::ALLEGRO)

@@ -6,12 +6,15 @@
 #include "name_dialog.h"
 
 #include <gtest/gtest.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "high_scores.h"
@@ -263,4 +266,31 @@ TEST_F(NameDialogTest, EscapeLeavesTheFileAsItWasAndShowsTheOldTable) {
   withKeys({TAB, {'x', 0}}, [] { checkHighScore(); });
   EXPECT_EQ(readWholeFile("High.txt"), old);
   EXPECT_TRUE(screenShowsLine(1, "1) Captain Bilgewig - Lvl.10 - 100pts."));
+}
+
+// A player thinking over the name costs next to nothing, and a key still
+// acts within one 67 ms frame.
+TEST_F(NameDialogTest, IdleDialogSleepsYetNoticesAKeyWithinOneFrame) {
+  using Clock = std::chrono::steady_clock;
+  auto threadCpuMs = [] {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+  };
+  Clock::time_point pressed;
+  std::thread player([&pressed] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2000));
+    pressed = Clock::now();
+    simulate_ukeypress(27, KEY_ESC);
+  });
+  const double cpuStart = threadCpuMs();
+  const int result = runNameDialog();
+  const auto closed = Clock::now();
+  const double cpu = threadCpuMs() - cpuStart;
+  player.join();
+  EXPECT_EQ(result, -1);
+  const double waitedMs = std::chrono::duration<double, std::milli>(closed - pressed).count();
+  EXPECT_LT(waitedMs, 67.0);
+  // Allegro's own yielding row costs some 16 ms here, this one 2 ms.
+  EXPECT_LT(cpu, 6.0) << "ms of the main thread over two seconds of waiting";
 }

@@ -41,3 +41,28 @@ TEST(CommandLine, RefusesAnythingElseAndKeepsTheOptions)
         EXPECT_EQ(options.seed, 777u);
     }
 }
+
+TEST(CommandLine, TakesOneRecordingOrReplayWithItsFile)
+{
+    LaunchOptions options;
+    ASSERT_TRUE(parse({"--seed", "5", "--record", "game.rec"}, options));
+    EXPECT_STREQ(options.recordPath, "game.rec");
+    EXPECT_EQ(options.replayPath, nullptr);
+    ASSERT_TRUE(parse({"--replay-fast", "game.rec"}, options));
+    EXPECT_STREQ(options.replayPath, "game.rec");
+    EXPECT_TRUE(options.replayFast);
+    ASSERT_TRUE(parse({"--replay", "--seed"}, options)) << "a file may have any name";
+    EXPECT_STREQ(options.replayPath, "--seed");
+    EXPECT_FALSE(options.replayFast);
+
+    const std::vector<std::vector<const char *>> refused = {
+        {"--record"}, {"--replay", ""}, {"--replay", "a", "--seed", "1"}, {"--seed", "1", "--replay-fast", "a"},
+        {"--record", "a", "--replay", "b"}, {"--replay", "a", "--replay", "b"}, {"--record", "a", "--record", "b"},
+    };
+    for (const auto &words : refused) {
+        LaunchOptions kept;
+        EXPECT_FALSE(parse(words, kept)) << words.front() << " " << words.size();
+        EXPECT_EQ(kept.recordPath, nullptr);
+        EXPECT_EQ(kept.replayPath, nullptr);
+    }
+}

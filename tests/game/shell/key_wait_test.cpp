@@ -44,3 +44,24 @@ TEST_F(KeyWait, SleepsWhileWaiting)
     EXPECT_GE(wall, 0.5);
     EXPECT_LT(cpu, 0.25 * wall) << "cpu " << cpu << " s over " << wall << " s of waiting";
 }
+
+// Sleeping between looks must not make the player wait: a key is noticed
+// within one 67 ms frame, however long the screen was shown before.
+TEST_F(KeyWait, NoticesAKeyWithinOneFrame)
+{
+    using Clock = std::chrono::steady_clock;
+    for (int round = 0; round < 5; ++round) {
+        Clock::time_point pressed;
+        std::thread player([&pressed, round] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(150 + 7 * round));
+            pressed = Clock::now();
+            simulate_keypress((KEY_A << 8) | 'a');
+        });
+        waitForKeyPress();
+        const auto noticed = Clock::now();
+        player.join();
+        clear_keybuf();
+        const double waitedMs = std::chrono::duration<double, std::milli>(noticed - pressed).count();
+        EXPECT_LT(waitedMs, 67.0);
+    }
+}
