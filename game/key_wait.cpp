@@ -2,8 +2,10 @@
 
 #include <allegro.h>
 
+#include "gamepad.h"
+
 void waitForKeyPress()
 {
-    while (!keypressed())
+    while (!keypressed() && !gamepadButtonPressed())
         rest(1);
 }

@@ -3,12 +3,15 @@
 add_library(grog_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/camera.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/focus_pause.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_over.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gamepad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/key_wait.cpp
   ${CMAKE_CURRENT_LIST_DIR}/library_callbacks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/music.cpp
   ${CMAKE_CURRENT_LIST_DIR}/new_game.cpp
   ${CMAKE_CURRENT_LIST_DIR}/play_loop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/player_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/render_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/screen_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shut_down.cpp

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "focus_pause.h"
+#include "gamepad.h"
 #include "library_callbacks.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
@@ -59,6 +61,7 @@ int startUp()
     install_keyboard();
     install_mouse();
     install_timer();
+    installGamepad();
 
     // With the freepats patch set beside the program the software MIDI
     // player is chosen even where no sound card gives it voices; the game
@@ -74,6 +77,7 @@ int startUp()
 
     set_color_depth(16);
     openWindowOrExit(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT);
+    installFocusPause();
 
     WorldBitmap = createBitmapOrExit(WORLD_BITMAP_SIZE, WORLD_BITMAP_SIZE, "world bitmap");
     loadSpriteSheet("Gfx/Tile.bmp");
