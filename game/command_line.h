@@ -1,16 +1,20 @@
-// What the player may put on the command line: nothing, or "--seed N" to
-// replay the same levels (the seed replaces the clock for srand).
+// What the player may put on the command line: nothing, "--seed N" to
+// replay the same levels (the seed replaces the clock for srand), and
+// "--scale N" or "--scale auto" for a larger window.
 #ifndef GAME_COMMAND_LINE_H
 #define GAME_COMMAND_LINE_H
 
 struct LaunchOptions {
     bool seedGiven = false;
     unsigned int seed = 0;
+    // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
+    bool scaleGiven = false;
+    int windowScale = 1;
 };
 
 // Reads argv[1..argc-1]. Returns false for anything it does not accept
 // (unknown words, a missing, negative, non-numeric or too large seed, a
-// second --seed); `options` is then left as it was.
+// scale other than 1..4 or "auto", a second --seed or --scale); `options` is then left as it was.
 bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options);
 
 // The one line printed on standard error when the command line is refused.

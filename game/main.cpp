@@ -10,6 +10,7 @@
 #include "new_game.h"
 #include "shut_down.h"
 #include "start_up.h"
+#include "window_scale.h"
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
         std::fputs(usageLine(), stderr);
         return EXIT_USAGE;
     }
+    RequestedWindowScale = options.windowScale;
     std::srand(options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr)));
 
     if (startUp() != 0)

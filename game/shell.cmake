@@ -20,6 +20,7 @@ add_library(grog_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/status_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/title_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trap_rule.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_scale.cpp
 )
 target_include_directories(grog_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(grog_shell PUBLIC world high_scores PkgConfig::ALLEGRO)

@@ -9,6 +9,7 @@
 #include "focus_pause.h"
 #include "gamepad.h"
 #include "library_callbacks.h"
+#include "window_scale.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
 #include "world/sprite_sheet.h"
@@ -76,7 +77,7 @@ int startUp()
     set_close_button_callback(onCloseButton);
 
     set_color_depth(16);
-    openWindowOrExit(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT);
+    openScaledWindowOrExit(RequestedWindowScale == SCALE_TO_DESKTOP ? scaleFittingDesktop() : RequestedWindowScale);
     installFocusPause();
 
     WorldBitmap = createBitmapOrExit(WORLD_BITMAP_SIZE, WORLD_BITMAP_SIZE, "world bitmap");
