@@ -182,7 +182,17 @@ start_game --seed 1 --scale auto
 size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
 if [ "$size" = "1600x1200" ]; then pass "--scale auto opens 1600x1200 on a 1700x1300 desktop"
 else fail "--scale auto opened $size"; fi
-stop_game
+# Leaving through ESC, the enlarged window closes cleanly (a sanitizer build
+# would fail the exit status on a leak or a bad release).
+hold Return 0.1; sleep 0.5
+xdotool keydown Escape; sleep 0.5; xdotool keyup Escape
+for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game_pid" 2>/dev/null; then fail "ESC did not end the enlarged game"; stop_game
+else
+  wait "$game_pid"; rc=$?; game_pid=""
+  if [ $rc -eq 0 ]; then pass "ESC ends the enlarged game with status 0"
+  else fail "the enlarged game ended with status $rc: $(grep -v ALSA err.txt | head -5)"; fi
+fi
 
 [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "all checks passed"
