@@ -32,9 +32,6 @@ if [ ! -f "$scratch/Snd/main.mid" ]; then
   mkdir -p "$scratch/Snd"
   printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\14\0\220\74\100\140\200\74\100\0\377\57\0' >"$scratch/Snd/main.mid"
 fi
-# The music goes nowhere.
-printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$scratch/asound.conf"
-export ALSA_CONFIG_PATH="$scratch/asound.conf"
 cd "$scratch" || exit 1
 
 # Refused scales, before any window.
@@ -91,9 +88,22 @@ wait_for() {
 at() { xdotool mousemove $(($2 * $1)) $(($3 * $1)); }
 # changed_pixels A B: how many pixels differ between A.bmp and B.bmp.
 changed_pixels() { "$enlarged_check" same "$1.bmp" "$2.bmp" 1 | awk '{ print $1 }'; }
-# A bottle's sparkle moves at every drawn frame, paused or not; a step also
-# moves the water (tens of thousands of pixels) and the monsters.
+# A bottle's sparkle moves at every drawn frame, paused or not; steps also
+# turn the water (tens of thousands of pixels, every five steps) and move
+# the monsters.
 STILL_PIXELS=2000
+# most_changed NAME: six shots 0.3 s apart (4.5 steps); the most pixels any
+# of them differs from the first by.
+most_changed() {
+  local most=0 n changed
+  shoot "${1}0" 1
+  for n in 1 2 3 4 5; do
+    sleep 0.3; shoot "$1$n" 1
+    changed=$(changed_pixels "${1}0" "$1$n")
+    [ "$changed" -gt "$most" ] && most=$changed
+  done
+  echo "$most"
+}
 
 # resume SCALE: SPACE until the counters are back (one press toggles once;
 # should a slow step see it twice, press again).
@@ -124,8 +134,7 @@ play_to_dialog() {  # SCALE
 
   if [ "$s" -eq 1 ]; then
     resume 1
-    shoot moving1 1; sleep 1.5; shoot moving2 1
-    moved=$(changed_pixels moving1 moving2)
+    moved=$(most_changed moving)
     [ "$moved" -gt $STILL_PIXELS ] || fail "running, only $moved pixels changed in 1.5 s: the focus check below proves nothing"
     # Another window takes the focus: the game pauses, and no step runs.
     xmessage -geometry +900+700 "another window" &
@@ -133,12 +142,9 @@ play_to_dialog() {  # SCALE
     for _ in $(seq 50); do other=$(xdotool search --onlyvisible --name xmessage 2>/dev/null | head -n1); [ -n "$other" ] && break; sleep 0.1; done
     xdotool windowfocus "$other"
     sleep 0.6
-    shoot away1 1
-    if shows away1 PAUSE 380 545 0 0 0; then pass "another window took the focus: PAUSE shows"
+    changed=$(most_changed away)
+    if shows away0 PAUSE 380 545 0 0 0; then pass "another window took the focus: PAUSE shows"
     else fail "focus lost: no PAUSE on the status bar"; fi
-    sleep 1.5
-    shoot away2 1
-    changed=$(changed_pixels away1 away2)
     if [ "$changed" -lt $STILL_PIXELS ]; then pass "no step ran while the focus was away ($changed pixels of sparkle changed, $moved in play)"
     else fail "$changed pixels changed in 1.5 s while paused for the lost focus"; fi
     xdotool windowfocus "$window"; sleep 0.6
