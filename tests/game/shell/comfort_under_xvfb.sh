@@ -52,7 +52,7 @@ start_game() {
   "$game" "$@" >out.txt 2>err.txt &
   game_pid=$!
   window=""
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     window=$(xdotool search --onlyvisible --name "grog-sloop" 2>/dev/null | head -n1)
     [ -n "$window" ] && break
     kill -0 "$game_pid" 2>/dev/null || break
@@ -173,7 +173,7 @@ play_to_dialog() {  # SCALE
     kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
     resume 1
   fi
-  if ! wait_for 100 over "$s" "GAME OVER" 350 300 175 175 175; then
+  if ! wait_for 150 over "$s" "GAME OVER" 350 300 175 175 175; then
     fail "scale $s: no game over (tools/trap-seeds finds another quick seed)"; return 1
   fi
   sleep 1.5
@@ -210,7 +210,7 @@ else fail "--scale auto opened $size"; fi
 # would fail the exit status on a leak or a bad release).
 hold Return 0.1; sleep 0.5
 xdotool keydown Escape; sleep 0.5; xdotool keyup Escape
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 200); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game_pid" 2>/dev/null; then fail "ESC did not end the enlarged game"; stop_game
 else
   wait "$game_pid"; rc=$?; game_pid=""
