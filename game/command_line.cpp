@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstring>
 
+#include "window_scale.h"
+
 namespace {
 
 // Decimal digits only: strtoul would accept signs, spaces and hex prefixes.
@@ -20,6 +22,19 @@ bool parseSeed(const char *text, unsigned int &seed)
             return false;
     }
     seed = static_cast<unsigned int>(value);
+    return true;
+}
+
+// "1" to "4" or "auto"; nothing else, not even "02".
+bool parseScale(const char *text, int &scale)
+{
+    if (std::strcmp(text, "auto") == 0) {
+        scale = SCALE_TO_DESKTOP;
+        return true;
+    }
+    if (text[0] < '0' + MIN_WINDOW_SCALE || text[0] > '0' + MAX_WINDOW_SCALE || text[1] != '\0')
+        return false;
+    scale = text[0] - '0';
     return true;
 }
 
@@ -40,6 +55,12 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
             parsed.replayFast = replayFast;
             continue;
         }
+        if (std::strcmp(argv[i], "--scale") == 0) {
+            if (parsed.scaleGiven || i + 1 >= argc || !parseScale(argv[++i], parsed.windowScale))
+                return false;
+            parsed.scaleGiven = true;
+            continue;
+        }
 
         if (std::strcmp(argv[i], "--seed") != 0 || parsed.seedGiven || i + 1 >= argc)
             return false;
@@ -56,6 +77,6 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 
 const char *usageLine()
 {
-    return "usage: grog-sloop [--seed N] [--record FILE | --replay FILE | --replay-fast FILE]"
+    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--record FILE | --replay FILE | --replay-fast FILE]"
            "   (N: a whole number from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }

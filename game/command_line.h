@@ -1,7 +1,8 @@
-// What the player may put on the command line: nothing, or "--seed N" to
-// replay the same levels (the seed replaces the clock for srand), and one
-// of "--record FILE", "--replay FILE", "--replay-fast FILE" (a replay takes
-// its seed from FILE, so --seed with a replay is refused).
+// What the player may put on the command line: nothing, "--seed N" to
+// replay the same levels (the seed replaces the clock for srand), "--scale N"
+// or "--scale auto" for a larger window, and one of "--record FILE",
+// "--replay FILE", "--replay-fast FILE" (a replay takes its seed from FILE,
+// so --seed with a replay is refused).
 #ifndef GAME_COMMAND_LINE_H
 #define GAME_COMMAND_LINE_H
 
@@ -12,11 +13,14 @@ struct LaunchOptions {
     const char *recordPath = nullptr;
     const char *replayPath = nullptr;
     bool replayFast = false; // --replay-fast: no waiting for the timer
+    // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
+    bool scaleGiven = false;
+    int windowScale = 1;
 };
 
 // Reads argv[1..argc-1]. Returns false for anything it does not accept
 // (unknown words, a missing, negative, non-numeric or too large seed, a
-// second --seed); `options` is then left as it was.
+// scale other than 1..4 or "auto", a second --seed or --scale); `options` is then left as it was.
 bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options);
 
 // The one line printed on standard error when the command line is refused.

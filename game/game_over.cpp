@@ -6,6 +6,7 @@
 #include "key_wait.h"
 #include "new_game.h"
 #include "screen_text.h"
+#include "window_scale.h"
 #include "world/game_state.h"
 #include "world/level.h"
 
@@ -25,6 +26,7 @@ void gameOver()
     // The name is asked for when the score earns a place; the table is then
     // drawn above the banner.
     checkHighScore();
+    presentScreen();
 
     // Keys left over from play or typed into the name dialog would
     // otherwise dismiss the banner before the player has seen it.

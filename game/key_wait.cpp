@@ -2,9 +2,11 @@
 
 #include <allegro.h>
 
+#include "gamepad.h"
+
 void waitForKeyPress()
 {
-    while (!keypressed())
+    while (!keypressed() && !gamepadButtonPressed())
         rest(KEY_WAIT_REST_MS);
 }
 

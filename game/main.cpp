@@ -14,6 +14,7 @@
 #include "run_summary.h"
 #include "shut_down.h"
 #include "start_up.h"
+#include "window_scale.h"
 
 int main(int argc, char *argv[])
 {
@@ -22,6 +23,7 @@ int main(int argc, char *argv[])
         std::fputs(usageLine(), stderr);
         return EXIT_USAGE;
     }
+    RequestedWindowScale = options.windowScale;
     unsigned int seed = options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr));
 
     // A recording's file is checked, and a new one created, before any

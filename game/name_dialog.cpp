@@ -8,6 +8,8 @@
 
 char PlayerName[PLAYER_NAME_SIZE] = "Cappy Bilgewig";
 
+int (*NameDialogRunner)(DIALOG *dialog, int focusObject) = do_dialog;
+
 namespace {
 char YarrrCaption[] = "YARRR";
 }
@@ -51,5 +53,5 @@ int runNameDialog() {
   }
 
   position_dialog(rows, 2, 2);
-  return do_dialog(rows, -1);
+  return NameDialogRunner(rows, -1);
 }

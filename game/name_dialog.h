@@ -22,6 +22,10 @@ extern char PlayerName[PLAYER_NAME_SIZE];
 // a row that rests while the dialog is idle, terminator.
 extern const DIALOG NameDialog[4];
 
+// How the dialog is run: Allegro's do_dialog, or a runner that shows it in
+// an enlarged window.
+extern int (*NameDialogRunner)(DIALOG *dialog, int focusObject);
+
 // Runs the dialog until the button records the score or ESC closes it.
 // Returns do_dialog's result: the closing row, or -1 for ESC.
 int runNameDialog();

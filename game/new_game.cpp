@@ -1,5 +1,6 @@
 #include "new_game.h"
 
+#include "focus_pause.h"
 #include "key_wait.h"
 #include "music.h"
 #include "play_loop.h"
@@ -29,5 +30,7 @@ void newGame()
     generateLevel();
     startGameMusic();
     Paused = 0;
+    // Switching windows on the title screen does not pause the game to come.
+    armFocusPause();
     playLoop();
 }

@@ -8,6 +8,7 @@
 #include "start_up.h"
 #include "status_bar.h"
 #include "trap_rule.h"
+#include "window_scale.h"
 #include "world/bottle.h"
 #include "world/game_state.h"
 #include "world/level.h"
@@ -42,6 +43,7 @@ void drawFrame()
     // The 16th row of cells reaches pixel 512; its last 12 rows stay hidden.
     blit(WorldBitmap, screen, left * CELL_SIZE, top * CELL_SIZE, 0, 0, SCREEN_WIDTH, VIEW_HEIGHT);
     drawStatusBar();
+    presentScreen();
 }
 
 void renderFrame()

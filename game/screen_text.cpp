@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "start_up.h"
+#include "window_scale.h"
 #include "world/game_state.h"
 
 void drawBanner(const char *text)
@@ -13,4 +14,5 @@ void drawBanner(const char *text)
 void showWorldBitmapScreen()
 {
     blit(WorldBitmap, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    presentScreen();
 }

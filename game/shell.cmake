@@ -4,12 +4,15 @@ add_library(grog_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/camera.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data_dirs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/focus_pause.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_over.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gamepad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/key_wait.cpp
   ${CMAKE_CURRENT_LIST_DIR}/library_callbacks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/music.cpp
   ${CMAKE_CURRENT_LIST_DIR}/new_game.cpp
   ${CMAKE_CURRENT_LIST_DIR}/play_loop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/player_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/render_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/screen_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shut_down.cpp
@@ -23,6 +26,7 @@ add_library(grog_shell STATIC
   ${CMAKE_CURRENT_LIST_DIR}/game_recorder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/game_replay.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_summary.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_scale.cpp
 )
 target_include_directories(grog_shell PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(grog_shell PUBLIC world high_scores PkgConfig::ALLEGRO)

@@ -10,7 +10,10 @@
 #include <string>
 
 #include "data_dirs.h"
+#include "focus_pause.h"
+#include "gamepad.h"
 #include "library_callbacks.h"
+#include "window_scale.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
 #include "world/sprite_sheet.h"
@@ -100,6 +103,7 @@ int startUp()
     install_keyboard();
     install_mouse();
     install_timer();
+    installGamepad();
 
     locateGameFiles();
     startSound();
@@ -108,7 +112,8 @@ int startUp()
     set_close_button_callback(onCloseButton);
 
     set_color_depth(16);
-    openWindowOrExit(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH, SCREEN_HEIGHT);
+    openScaledWindowOrExit(RequestedWindowScale == SCALE_TO_DESKTOP ? scaleFittingDesktop() : RequestedWindowScale);
+    installFocusPause();
 
     WorldBitmap = createBitmapOrExit(WORLD_BITMAP_SIZE, WORLD_BITMAP_SIZE, "world bitmap");
     loadSpriteSheet(gameDataPath("Gfx/Tile.bmp").c_str());

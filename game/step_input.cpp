@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include "player_input.h"
+
 StepInput readKeyboardInput()
 {
     StepInput input;
@@ -12,4 +14,4 @@ StepInput readKeyboardInput()
     return input;
 }
 
-StepInput (*StepInputSource)() = readKeyboardInput;
+StepInput (*StepInputSource)() = readPlayerInput;

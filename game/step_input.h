@@ -15,8 +15,9 @@ struct StepInput {
 // The keyboard's state now.
 StepInput readKeyboardInput();
 
-// Where the play step takes its controls from; the keyboard unless
-// something else (a replay, say) has been put in its place.
+// Where the play step takes its controls from; the player's keyboard and
+// gamepad (readPlayerInput) unless something else (a replay, say) has been
+// put in its place.
 extern StepInput (*StepInputSource)();
 
 #endif

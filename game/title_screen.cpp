@@ -2,6 +2,7 @@
 
 #include "high_scores.h"
 #include "screen_text.h"
+#include "window_scale.h"
 
 void showTitleScreen()
 {
@@ -10,4 +11,5 @@ void showTitleScreen()
     // The ten best results above the title; showing them also copies the
     // WorldBitmap to the screen.
     showScoreTable();
+    presentScreen();
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "window_scale.h"
 
 namespace {
 
@@ -32,6 +33,8 @@ TEST(CommandLine, RefusesAnythingElseAndKeepsTheOptions)
     const std::vector<std::vector<const char *>> refused = {
         {"--seed"}, {"--seed", ""}, {"--seed", "-1"}, {"--seed", "+5"}, {"--seed", "12x"}, {"--seed", "0x10"},
         {"--seed", "4294967296"}, {"--seed", "1", "--seed", "2"}, {"--seed", "1", "extra"}, {"--seed=5"}, {"5"},
+        {"--scale"}, {"--scale", "0"}, {"--scale", "5"}, {"--scale", "02"}, {"--scale", "2", "--scale", "3"},
+        {"--scale", "Auto"}, {"--scale", ""}, {"--scale", "--seed", "1"},
     };
     for (const auto &words : refused) {
         LaunchOptions options;
@@ -65,4 +68,16 @@ TEST(CommandLine, TakesOneRecordingOrReplayWithItsFile)
         EXPECT_EQ(kept.recordPath, nullptr);
         EXPECT_EQ(kept.replayPath, nullptr);
     }
+}
+
+TEST(CommandLine, ScaleFromOneToFourOrAutoBesideTheSeed)
+{
+    LaunchOptions options;
+    ASSERT_TRUE(parse({}, options));
+    EXPECT_EQ(options.windowScale, 1) << "no option, the plain window";
+    ASSERT_TRUE(parse({"--scale", "4", "--seed", "9"}, options));
+    EXPECT_EQ(options.windowScale, 4);
+    EXPECT_EQ(options.seed, 9u);
+    ASSERT_TRUE(parse({"--seed", "9", "--scale", "auto"}, options));
+    EXPECT_EQ(options.windowScale, SCALE_TO_DESKTOP);
 }
