@@ -6,7 +6,7 @@
 #include "heap_bytes.h"
 #include "pixel_helpers.h"
 #include "widgets/theme.h"
-#include "widgets/themes/win95.h"
+#include "widgets/themes/win95/look.h"
 
 namespace {
 

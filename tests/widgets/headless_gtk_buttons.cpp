@@ -3,7 +3,7 @@
 
 #include "gtk_fixture.h"
 #include "pixel_helpers.h"
-#include "widgets/gtk_look.h"
+#include "widgets/gtk/look.h"
 #include "widgets/theme.h"
 
 namespace {

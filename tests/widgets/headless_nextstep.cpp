@@ -4,7 +4,7 @@
 #include "headless_photon_nextstep.h"
 #include "heap_bytes.h"
 #include "widgets/theme.h"
-#include "widgets/themes/nextstep.h"
+#include "widgets/themes/nextstep/look.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "headless_photon_nextstep.h"
 #include "heap_bytes.h"
 #include "widgets/theme.h"
-#include "widgets/themes/photon.h"
+#include "widgets/themes/photon/look.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "heap_bytes.h"
 #include "look_probes.h"
 #include "widgets/theme.h"
-#include "widgets/themes/win95.h"
+#include "widgets/themes/win95/look.h"
 
 namespace {
 
