@@ -95,6 +95,7 @@ Shanty build()
     s.barLength = BAR;
 
     const std::string tune = std::string(VERSE_TUNE) + CHORUS_TUNE;
+    // clang-format off
     s.parts = {
         // name      ch prog vol pan vel gate  notes: first pass, then second pass
         {"Accordion", 0, 21, 100, 52, 84, 92,
@@ -106,6 +107,8 @@ Shanty build()
         {"Strings",   3, 45,  84, 76, 76, 100,
          onChords(PIZZ_PAH) + onChords(PIZZ_PAH) + onChords(PIZZ_DRIVE) + onChords(PIZZ_DRIVE)},
     };
+    // clang-format on
+    // clang-format off
     s.drums = {
         // name          key vel  grid: verse, chorus, verse, chorus
         {"Kick",          36, 100, repeatBar(KICK_BAR, 32)},
@@ -115,6 +118,7 @@ Shanty build()
         {"Crash",         49,  90, repeatBar(REST_BAR, 16) + startingWith(CRASH_BAR, REST_BAR) +
                                    startingWith(CRASH_BAR, REST_BAR)},
     };
+    // clang-format on
     return s;
 }
 

@@ -38,6 +38,7 @@ static void stock_init(void)
 
 static void stock_shutdown(void) {}
 
+// clang-format off
 static Theme stock_theme = {
     "Allegro",
     nullptr, nullptr, nullptr,  // pointed at Allegro's GUI colours by init
@@ -62,5 +63,6 @@ static Theme stock_theme = {
     d_ctext_proc,
     d_rtext_proc,
 };
+// clang-format on
 
 Theme *theme_allegro = &stock_theme;

@@ -93,10 +93,12 @@ static char *barrel_list(int index, int *size)
 
 static char *crew_list(int index, int *size)
 {
+    // clang-format off
     static const char *const crew[] = {
         "Captain", "First mate", "Bosun",   "Quartermaster", "Gunner",    "Cook",   "Carpenter", "Surgeon",
         "Lookout", "Powder monkey", "Navigator", "Cabin boy", "Sailmaker", "Cooper", "Parrot",
     };
+    // clang-format on
     const int count = static_cast<int>(sizeof crew / sizeof crew[0]);
     if (index < 0) {
         *size = count;

@@ -32,11 +32,13 @@ TEST(MidiWriting, ANoteEndsBeforeTheSameNoteStartsAgainOnOneTick)
     t.noteOn(0, 0, 69, 90);
     t.noteOff(240, 0, 69);
     const std::vector<uint8_t> bytes = t.encode(480);
+    // clang-format off
     const std::vector<uint8_t> expected = {
         0x00, 0x90, 69, 90,         // on at 0
         0x81, 0x70, 0x80, 69, 64,   // off at 240
         0x00, 0x90, 69, 90,         // on again at 240
         0x81, 0x70, 0xFF, 0x2F, 0x00};
+    // clang-format on
     EXPECT_EQ(bytes, expected);
 }
 

@@ -103,6 +103,7 @@ static void gtk_shutdown(void)
     destroy_art_bitmap(gtk_radio_raised);
 }
 
+// clang-format off
 static Theme gtk_theme = {
     "GTK",
     &gtk_fg_cell,
@@ -129,5 +130,6 @@ static Theme gtk_theme = {
     themed_ctext_proc,
     themed_rtext_proc,
 };
+// clang-format on
 
 Theme *theme_gtk = &gtk_theme;

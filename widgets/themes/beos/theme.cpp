@@ -132,6 +132,7 @@ int beos_clear_proc(int msg, DIALOG *d, int c)
 
 // --- The record ------------------------------------------------------------------
 
+// clang-format off
 static Theme beos_theme = {
     "BeOS",
     &beos_colours.fg,
@@ -158,5 +159,6 @@ static Theme beos_theme = {
     themed_ctext_proc,
     themed_rtext_proc,
 };
+// clang-format on
 
 Theme *theme_beos = &beos_theme;
