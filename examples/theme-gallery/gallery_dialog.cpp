@@ -271,9 +271,9 @@ static void send_to_all(DIALOG *d, int msg)
     }
 }
 
-void gallery_start(DIALOG *d) { send_to_all(d, MSG_START); }
-void gallery_end(DIALOG *d) { send_to_all(d, MSG_END); }
-void gallery_draw(DIALOG *d) { send_to_all(d, MSG_DRAW); }
+void gallery_start(DIALOG *rows) { send_to_all(rows, MSG_START); }
+void gallery_end(DIALOG *rows) { send_to_all(rows, MSG_END); }
+void gallery_draw(DIALOG *rows) { send_to_all(rows, MSG_DRAW); }
 
 void gallery_draw_open_menu(void)
 {

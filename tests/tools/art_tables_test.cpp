@@ -50,6 +50,7 @@ std::vector<Table> allArtTables()
     while (dirent *e = readdir(d)) {
         const std::string name = e->d_name;
         if (name.size() > 4 && name.compare(name.size() - 4, 4, ".cpp") == 0) {
+            // NOLINTNEXTLINE(performance-inefficient-string-concatenation): one path per file read
             auto found = tablesIn(dir + "/" + name);
             all.insert(all.end(), found.begin(), found.end());
         }

@@ -24,6 +24,7 @@ std::map<int, std::string> numberedPatches(const std::string &dir)
         if (!std::isdigit(static_cast<unsigned char>(name[0])) || !std::isdigit(static_cast<unsigned char>(name[1])) ||
             !std::isdigit(static_cast<unsigned char>(name[2])) || name[3] != '_')
             continue;
+        // NOLINTNEXTLINE(performance-inefficient-string-concatenation): one path per patch file
         found[std::atoi(name.substr(0, 3).c_str())] = dir + "/" + name;
     }
     closedir(d);

@@ -45,7 +45,7 @@ struct Shot {
 
   bool valid() const { return width == 800 && height == 600; }
   int brightness(int x, int y) const {
-    const unsigned char* p = &rgb[static_cast<std::size_t>((y * width + x) * 3)];
+    const unsigned char* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
     return std::max(p[0], std::max(p[1], p[2]));
   }
   bool blackIn(int x0, int y0, int x1, int y1) const {

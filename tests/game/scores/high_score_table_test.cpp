@@ -124,7 +124,7 @@ TEST(ScoreFileReading, CrlfLineEndsReadLikeLf) {
 }
 
 TEST(ScoreFileReading, NulBytesAreDroppedAndNeverCutAFieldShort) {
-  std::string text("An\0ne\n5\0" "00\n\0\n", 14);
+  std::string text("An\0ne\n5\0" "00\n\0\n\0", 14);
   ScoreTable table = parse(text + "Mary\n400\n2\n");
   expectWellFormed(table);
   EXPECT_STREQ(table[0].name, "Anne\n");
