@@ -20,6 +20,7 @@ bool insideGrid(int x, int y) { return x >= 0 && y >= 0 && x < GRID_SIZE && y < 
 
 void RuleChecks::startGame() {
   bottlesCollected_ = 0;
+  scoreAdrift_ = 0;
   keptLevels_.clear();
 }
 
@@ -145,11 +146,11 @@ void RuleChecks::afterStep() {
   } else if (TileGrid[PlayerX][PlayerY]->walkable != 1) {
     log_.report("the player stands on a cell that is not walkable, " + at(PlayerX, PlayerY));
   }
-  if (Score != BOTTLE_POINTS * bottlesCollected_) {
+  if (Score != BOTTLE_POINTS * bottlesCollected_ + scoreAdrift_) {
     log_.report("Score is " + std::to_string(Score) + " after " + std::to_string(bottlesCollected_) +
                 " bottles picked up");
-    // Said once: the next steps are judged against the score as it is.
-    bottlesCollected_ = Score / BOTTLE_POINTS;
+    // Said once: the next steps are judged by the points they add.
+    scoreAdrift_ = Score - BOTTLE_POINTS * bottlesCollected_;
   }
   if (Lives < 1 || Lives > STARTING_LIVES) log_.report("Lives is " + std::to_string(Lives) + " during play");
 }

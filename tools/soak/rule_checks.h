@@ -51,6 +51,7 @@ class RuleChecks : public StepObserver {
   int playerYBefore_ = 0;
   std::size_t monstersBeforeSpawn_ = 0;
   long bottlesCollected_ = 0;
+  long scoreAdrift_ = 0;  // points already reported as wrong
   long levelChanges_ = 0;
   std::map<int, LevelRecord> keptLevels_;  // by LevelIndex, as last left
 };
