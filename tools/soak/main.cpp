@@ -5,10 +5,10 @@
 //
 //   soak [--seconds N | --minutes N] [--seed S]     (default: 10 seconds, seed 1)
 //
-// The last lines report games, steps, level changes, traps and faults, and
-// the resident memory: the peak (VmHWM), at the start of game 10 and at the
-// end (VmRSS), and the drift between those two in percent. A long run
-// prints a progress line every minute.
+// The last lines report games, steps, level changes (and the deepest level
+// reached), traps and faults, and the resident memory: the peak (VmHWM), at
+// the start of game 10 and at the end (VmRSS), and the drift between those
+// two in percent. A long run prints a progress line every minute.
 //
 // A game ends when the trap rule takes its last life; the next begins at
 // once, as after the game-over screen but without the screens, the name
@@ -125,6 +125,7 @@ int main(int argc, char** argv) {
   bot.takeTheControls();
   RuleChecks checks(log);
   long traps = 0;
+  int deepestLevel = 1;
   long baselineKiB = 0;
   beginGame();
   bot.startGame();
@@ -163,8 +164,8 @@ int main(int argc, char** argv) {
         LevelStore.clear();
         ++log.game;
         log.gameStep = 0;
-        if (log.game == BASELINE_GAME) baselineKiB = residentKiB();
         beginGame();
+        if (log.game == BASELINE_GAME) baselineKiB = residentKiB();
         bot.startGame();
         checks.startGame();
         continue;
@@ -174,12 +175,14 @@ int main(int argc, char** argv) {
       checks.afterRespawn();
     }
     checks.afterStep();
+    if (LevelIndex + 1 > deepestLevel) deepestLevel = LevelIndex + 1;
   }
 
   const long endKiB = residentKiB();
-  std::printf("soak: seed %u, %ld s: games %ld (the last unfinished), steps %ld, level changes %ld, traps %ld, "
-              "faults %ld\n",
-              options.seed, options.seconds, log.game, log.step, checks.levelChanges(), traps, log.faults);
+  std::printf("soak: seed %u, %ld s: games %ld (the last unfinished), steps %ld, level changes %ld (deepest level "
+              "%d), traps %ld, faults %ld\n",
+              options.seed, options.seconds, log.game, log.step, checks.levelChanges(), deepestLevel, traps,
+              log.faults);
   std::printf("soak: peak resident (VmHWM) %.1f MiB, resident at the end (VmRSS) %.1f MiB\n",
               mebibytes(peakResidentKiB()), mebibytes(endKiB));
   if (baselineKiB > 0) {
