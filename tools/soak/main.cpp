@@ -3,7 +3,11 @@
 // rule_checks.h. Any broken rule prints a line naming the seed, the game
 // and the step, and the run ends with exit status 1.
 //
-//   soak [--seconds N | --minutes N] [--seed S]     (default: 10 seconds, seed 1)
+//   soak [--seconds N | --minutes N | --steps N] [--seed S]
+//
+// Runs for 10 seconds with seed 1 unless told otherwise. The steps a seed
+// plays are always the same, so `--steps N` with the seed and step of a
+// fault line plays up to that fault again, wherever it came up.
 //
 // The last lines report games, steps, level changes (and the deepest level
 // reached), traps and faults, and the resident memory: the peak (VmHWM), at
@@ -45,6 +49,7 @@ constexpr long BASELINE_GAME = 10;
 
 struct Options {
   long seconds = DEFAULT_SECONDS;
+  long steps = 0;  // when given, the run ends after this many steps instead
   unsigned int seed = 1;
 };
 
@@ -64,6 +69,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
       options.seconds = static_cast<long>(number);
     } else if (std::strcmp(argv[i], "--minutes") == 0 && parseNumber(value, 100000, number) && number > 0) {
       options.seconds = static_cast<long>(number) * 60;
+    } else if (std::strcmp(argv[i], "--steps") == 0 && parseNumber(value, 1000000000, number) && number > 0) {
+      options.steps = static_cast<long>(number);
     } else if (std::strcmp(argv[i], "--seed") == 0 && parseNumber(value, 0xffffffffUL, number)) {
       options.seed = static_cast<unsigned int>(number);
     } else {
@@ -104,7 +111,7 @@ double mebibytes(long kib) { return kib / 1024.0; }
 int main(int argc, char** argv) {
   Options options;
   if (!parseOptions(argc, argv, options)) {
-    std::fprintf(stderr, "usage: soak [--seconds N | --minutes N] [--seed S]\n");
+    std::fprintf(stderr, "usage: soak [--seconds N | --minutes N | --steps N] [--seed S]\n");
     return 2;
   }
   if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
@@ -136,10 +143,11 @@ int main(int argc, char** argv) {
   const Clock::time_point end = start + std::chrono::seconds(options.seconds);
   Clock::time_point nextProgress = start + std::chrono::minutes(1);
   for (;;) {
+    if (options.steps > 0 && log.step == options.steps) break;
     if ((log.step & 255) == 0) {
       const Clock::time_point now = Clock::now();
-      if (now >= end) break;
-      if (options.seconds >= 120 && now >= nextProgress) {
+      if (options.steps == 0 && now >= end) break;
+      if ((options.seconds >= 120 || options.steps > 0) && now >= nextProgress) {
         nextProgress += std::chrono::minutes(1);
         std::printf("soak: %ld min: games %ld, steps %ld, faults %ld, resident %.1f MiB\n",
                     static_cast<long>(std::chrono::duration_cast<std::chrono::minutes>(now - start).count()),
@@ -179,9 +187,10 @@ int main(int argc, char** argv) {
   }
 
   const long endKiB = residentKiB();
+  const long seconds = static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count());
   std::printf("soak: seed %u, %ld s: games %ld (the last unfinished), steps %ld, level changes %ld (deepest level "
               "%d), traps %ld, faults %ld\n",
-              options.seed, options.seconds, log.game, log.step, checks.levelChanges(), deepestLevel, traps,
+              options.seed, seconds, log.game, log.step, checks.levelChanges(), deepestLevel, traps,
               log.faults);
   std::printf("soak: peak resident (VmHWM) %.1f MiB, resident at the end (VmRSS) %.1f MiB\n",
               mebibytes(peakResidentKiB()), mebibytes(endKiB));
