@@ -16,6 +16,17 @@ std::string at(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_s
 
 bool insideGrid(int x, int y) { return x >= 0 && y >= 0 && x < GRID_SIZE && y < GRID_SIZE; }
 
+// Bottles of `before` that are gone from `now`, or -1 when `now` is not
+// `before` with some left out, order kept.
+long bottlesTaken(const std::vector<BottleRecord>& before, const BottlePtrList& now) {
+  std::size_t kept = 0;
+  for (const BottleRecord& b : before) {
+    if (kept < now.size() && now[kept] == b.bottle) ++kept;
+  }
+  if (kept != now.size()) return -1;
+  return static_cast<long>(before.size() - now.size());
+}
+
 }  // namespace
 
 void RuleChecks::startGame() {
@@ -31,15 +42,6 @@ void RuleChecks::beforeStep() {
   levelBefore_ = LevelIndex;
   playerXBefore_ = PlayerX;
   playerYBefore_ = PlayerY;
-}
-
-long RuleChecks::bottlesTaken(const std::vector<BottleRecord>& before, const BottlePtrList& now) {
-  std::size_t kept = 0;
-  for (const BottleRecord& b : before) {
-    if (kept < now.size() && now[kept] == b.bottle) ++kept;
-  }
-  if (kept != now.size()) return -1;
-  return static_cast<long>(before.size() - now.size());
 }
 
 void RuleChecks::afterPlayerTurn() {

@@ -38,10 +38,6 @@ class RuleChecks : public StepObserver {
 
  private:
   void checkPlayerTurn();
-  // Bottles of `before` that are gone from `now`, or -1 when `now` is not
-  // `before` with some left out, order kept.
-  long bottlesTaken(const std::vector<BottleRecord>& before, const BottlePtrList& now);
-
   FaultLog& log_;
   Tile* gridBefore_[GRID_SIZE][GRID_SIZE] = {};
   std::vector<MonsterRecord> monstersBefore_;
