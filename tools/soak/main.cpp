@@ -192,6 +192,8 @@ int main(int argc, char** argv) {
               "%d), traps %ld, faults %ld\n",
               options.seed, seconds, log.game, log.step, checks.levelChanges(), deepestLevel, traps,
               log.faults);
+  std::printf("soak: monsters that spawned onto another monster or the player (which the rules allow): %ld\n",
+              checks.spawnLandings());
   std::printf("soak: peak resident (VmHWM) %.1f MiB, resident at the end (VmRSS) %.1f MiB\n",
               mebibytes(peakResidentKiB()), mebibytes(endKiB));
   if (baselineKiB > 0) {

@@ -115,6 +115,11 @@ void RuleChecks::afterSpawn() {
     if (!insideGrid(newcomer->x, newcomer->y) || TileGrid[newcomer->x][newcomer->y]->walkable != 1) {
       log_.report("a monster spawned on a cell that is not walkable, " + at(newcomer->x, newcomer->y));
     }
+    bool shared = newcomer->x == PlayerX && newcomer->y == PlayerY;
+    for (std::size_t i = 0; i + 1 < MonsterList.size(); ++i) {
+      shared = shared || (MonsterList[i]->x == newcomer->x && MonsterList[i]->y == newcomer->y);
+    }
+    spawnLandings_ += shared;
   }
 }
 

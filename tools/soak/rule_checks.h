@@ -35,6 +35,8 @@ class RuleChecks : public StepObserver {
   void afterStep();
 
   long levelChanges() const { return levelChanges_; }
+  // Monsters that spawned onto another monster or the player: allowed.
+  long spawnLandings() const { return spawnLandings_; }
 
  private:
   void checkPlayerTurn();
@@ -49,5 +51,6 @@ class RuleChecks : public StepObserver {
   long bottlesCollected_ = 0;
   long scoreAdrift_ = 0;  // points already reported as wrong
   long levelChanges_ = 0;
+  long spawnLandings_ = 0;
   std::map<int, LevelRecord> keptLevels_;  // by LevelIndex, as last left
 };
