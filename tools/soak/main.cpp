@@ -12,7 +12,9 @@
 // The last lines report games, steps, level changes (and the deepest level
 // reached), traps and faults, and the resident memory: the peak (VmHWM), at
 // the start of game 10 and at the end (VmRSS), and the drift between those
-// two in percent. A long run prints a progress line every minute.
+// two in percent; then the heap in use as game 10 and as the last game
+// began, which a leak would make grow even where the allocator keeps its
+// high-water mark resident. A long run prints a progress line every minute.
 //
 // A game ends when the trap rule takes its last life; the next begins at
 // once, as after the game-over screen but without the screens, the name
@@ -134,6 +136,8 @@ int main(int argc, char** argv) {
   long traps = 0;
   int deepestLevel = 1;
   long baselineKiB = 0;
+  long baselineHeapKiB = 0;
+  long lastGameHeapKiB = 0;
   beginGame();
   bot.startGame();
   checks.startGame();
@@ -173,7 +177,11 @@ int main(int argc, char** argv) {
         ++log.game;
         log.gameStep = 0;
         beginGame();
-        if (log.game == BASELINE_GAME) baselineKiB = residentKiB();
+        lastGameHeapKiB = heapInUseKiB();
+        if (log.game == BASELINE_GAME) {
+          baselineKiB = residentKiB();
+          baselineHeapKiB = lastGameHeapKiB;
+        }
         bot.startGame();
         checks.startGame();
         continue;
@@ -199,6 +207,10 @@ int main(int argc, char** argv) {
   if (baselineKiB > 0) {
     std::printf("soak: resident at game %ld %.1f MiB, at the end %.1f MiB: drift %+.2f%%\n", BASELINE_GAME,
                 mebibytes(baselineKiB), mebibytes(endKiB), 100.0 * (endKiB - baselineKiB) / baselineKiB);
+    // Both taken as a game had just built its first level, so they compare
+    // like with like: a leak makes the second grow.
+    std::printf("soak: heap in use as game %ld began %ld KiB, as game %ld began %ld KiB\n", BASELINE_GAME,
+                baselineHeapKiB, log.game, lastGameHeapKiB);
   } else {
     std::printf("soak: game %ld was not reached: no memory drift measured\n", BASELINE_GAME);
   }

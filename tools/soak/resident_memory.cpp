@@ -1,5 +1,7 @@
 #include "resident_memory.h"
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -25,3 +27,4 @@ long statusField(const char* name) {
 
 long residentKiB() { return statusField("VmRSS"); }
 long peakResidentKiB() { return statusField("VmHWM"); }
+long heapInUseKiB() { return static_cast<long>(mallinfo2().uordblks / 1024); }
