@@ -7,6 +7,7 @@
 #include "world/game_state.h"
 #include "world/generator.h"
 #include "world/level.h"
+#include "world/level_digest.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/random.h"

@@ -40,7 +40,10 @@ void releaseWorldObjects() {
   for (auto& column : TileGrid) std::fill(std::begin(column), std::end(column), nullptr);
   MonsterList.clear();
   BottleList.clear();
-  LevelStore.clear();
+  // The store grows to the deepest level a game reached; a new game starts
+  // small again, so a long session's memory does not creep up with its
+  // deepest game.
+  std::vector<Level>().swap(LevelStore);
   ThePlayer = nullptr;
   WorldOwner::instance().releaseAll();
 }
