@@ -72,8 +72,7 @@ const char *const REST_BAR        = "-------- |";
 std::string onChords(const char *const byChord[2], const char *lastBar = nullptr)
 {
     std::string out;
-    for (int bar = 0; bar < 8; ++bar)
-        out += (bar == 7 && lastBar) ? lastBar : byChord[CHORDS[bar]];
+    for (int bar = 0; bar < 8; ++bar) out += (bar == 7 && lastBar) ? lastBar : byChord[CHORDS[bar]];
     return out;
 }
 
@@ -85,7 +84,10 @@ std::string repeatBar(const char *bar, int times)
 }
 
 // A pass of 8 bars that starts with `first` and carries on with `rest`.
-std::string startingWith(const char *first, const char *rest) { return first + repeatBar(rest, 7); }
+std::string startingWith(const char *first, const char *rest)
+{
+    return first + repeatBar(rest, 7);
+}
 
 Shanty build()
 {

@@ -93,7 +93,8 @@ TEST(ArtTables, OnlyPaletteCharactersAreUsed)
 TEST(ArtTables, PaletteCharactersAreUnique)
 {
     for (int i = 0; i < artPaletteSize(); ++i)
-        for (int j = i + 1; j < artPaletteSize(); ++j) EXPECT_NE(artPalette()[i].ch, artPalette()[j].ch) << i << "," << j;
+        for (int j = i + 1; j < artPaletteSize(); ++j)
+            EXPECT_NE(artPalette()[i].ch, artPalette()[j].ch) << i << "," << j;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 TEST(AseDialog, TypingChangesTheTextAndLeavesTheRowAsItWas)
 {
     if (!dialog_system_ready) GTEST_SKIP() << "no X display";
-    remove_mouse(); // no graphics mode: do_dialog cannot draw a pointer
+    remove_mouse();  // no graphics mode: do_dialog cannot draw a pointer
     clear_keybuf();
     init_theme(theme_ase);
     char text[32] = "Yo";

@@ -14,7 +14,7 @@ struct Win95Dialog : testing::Test {
     void SetUp() override
     {
         if (!dialog_system_ready) GTEST_SKIP() << "no X display";
-        remove_mouse(); // no graphics mode: do_dialog cannot draw a pointer
+        remove_mouse();  // no graphics mode: do_dialog cannot draw a pointer
         clear_keybuf();
         init_theme(theme_win95);
         clear_test_screen();
@@ -68,7 +68,8 @@ TEST_F(Win95Dialog, TypingChangesTheText)
     char text[32] = "Ahoy";
     DIALOG dlg[] = {{theme_edit_proc, 100, 60, 150, 20, 0, 0, 0, 0, 30, 4, text, nullptr, nullptr},
                     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
-    for (int ch : {' ', 'm', 'a', 'x'}) simulate_ukeypress(ch, 0);  // NOLINT(bugprone-signed-char-misuse): plain ASCII keys
+    for (int ch : {' ', 'm', 'a', 'x'})
+        simulate_ukeypress(ch, 0);  // NOLINT(bugprone-signed-char-misuse): plain ASCII keys
     simulate_keypress(KEY_BACKSPACE << 8);
     for (int ch : {'t', 'e'}) simulate_ukeypress(ch, 0);  // NOLINT(bugprone-signed-char-misuse): plain ASCII keys
     simulate_keypress((KEY_ESC << 8) | 27);
@@ -88,4 +89,4 @@ TEST_F(Win95Dialog, TearDownStopsTheTimerAndRepeatedSetUpLeavesNothingBehind)
     EXPECT_GE(blink_changes_within(1100), 1);
 }
 
-} // namespace
+}  // namespace

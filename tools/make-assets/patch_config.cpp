@@ -95,13 +95,12 @@ PatchSet readDigmidConfig(const std::string &text)
 
 std::string allegroConfig()
 {
-    return std::string(GENERATED_CONFIG_MARK) +
-           " beside the game: DIGMID's instruments come from freepats\n"
-           "# through default.cfg in this directory. A bare file name here is\n"
-           "# looked for beside the program whatever the working directory\n"
-           "# (a path with directories would be taken from the working one).\n"
-           "[sound]\n"
-           "patches = default.cfg\n";
+    return std::string(GENERATED_CONFIG_MARK) + " beside the game: DIGMID's instruments come from freepats\n"
+                                                "# through default.cfg in this directory. A bare file name here is\n"
+                                                "# looked for beside the program whatever the working directory\n"
+                                                "# (a path with directories would be taken from the working one).\n"
+                                                "[sound]\n"
+                                                "patches = default.cfg\n";
 }
 
 std::string userAllegroConfig()

@@ -2,8 +2,7 @@
 
 void draw_centred_title(DIALOG *d, int y, int colour)
 {
-    if (!d->dp)
-        return;
+    if (!d->dp) return;
     int cx1, cy1, cx2, cy2;
     get_clip_rect(screen, &cx1, &cy1, &cx2, &cy2);
     const int clipping = get_clip_state(screen);

@@ -30,7 +30,7 @@ constexpr int ART_MASK = -1;
 
 struct ArtKey {
     char ch;
-    int r, g, b;   // makecol components, or r == ART_MASK
+    int r, g, b;  // makecol components, or r == ART_MASK
 };
 
 // Colour of `ch` for `bmp`; false when the key does not hold the character.
@@ -48,8 +48,7 @@ inline bool art_colour(BITMAP *bmp, char ch, const ArtKey *key, int key_count, i
 }
 
 // Paints one row of art, at most `width` characters, starting at (x, y).
-inline void paint_art_row(BITMAP *bmp, int x, int y, const char *row, int width, const ArtKey *key,
-                          int key_count)
+inline void paint_art_row(BITMAP *bmp, int x, int y, const char *row, int width, const ArtKey *key, int key_count)
 {
     for (int c = 0; c < width && row[c] != '\0'; ++c) {
         int colour;
@@ -59,8 +58,8 @@ inline void paint_art_row(BITMAP *bmp, int x, int y, const char *row, int width,
 
 // Paints art whose row r, column c is cells[r * stride + c] at (x, y) of
 // `bmp`. The block form serves tables stored as one run of fixed-size rows.
-inline void paint_art_block(BITMAP *bmp, int x, int y, const char *cells, int stride, int width,
-                            int height, const ArtKey *key, int key_count)
+inline void paint_art_block(BITMAP *bmp, int x, int y, const char *cells, int stride, int width, int height,
+                            const ArtKey *key, int key_count)
 {
     if (!bmp || !cells) return;
     for (int r = 0; r < height; ++r)
@@ -68,8 +67,8 @@ inline void paint_art_block(BITMAP *bmp, int x, int y, const char *cells, int st
 }
 
 // Paints art given as one string per row at (x, y) of `bmp`.
-inline void paint_art(BITMAP *bmp, int x, int y, const char *const *rows, int width, int height,
-                      const ArtKey *key, int key_count)
+inline void paint_art(BITMAP *bmp, int x, int y, const char *const *rows, int width, int height, const ArtKey *key,
+                      int key_count)
 {
     if (!bmp || !rows) return;
     for (int r = 0; r < height; ++r)
@@ -78,8 +77,7 @@ inline void paint_art(BITMAP *bmp, int x, int y, const char *const *rows, int wi
 
 // A new width x height memory bitmap holding the art; pixels the art does
 // not set stay the mask colour. Null when create_bitmap fails.
-inline BITMAP *bitmap_from_art(const char *const *rows, int width, int height, const ArtKey *key,
-                               int key_count)
+inline BITMAP *bitmap_from_art(const char *const *rows, int width, int height, const ArtKey *key, int key_count)
 {
     BITMAP *bmp = create_bitmap(width, height);
     if (!bmp) return nullptr;
@@ -103,15 +101,14 @@ inline BITMAP *bitmap_from_art(const char *const *rows, int width, int height, c
 }
 
 template <std::size_t N>
-inline void paint_art(BITMAP *bmp, int x, int y, const char *const *rows, int width, int height,
-                      const ArtKey (&key)[N])
+inline void paint_art(BITMAP *bmp, int x, int y, const char *const *rows, int width, int height, const ArtKey (&key)[N])
 {
     paint_art(bmp, x, y, rows, width, height, key, static_cast<int>(N));
 }
 
 template <std::size_t N>
-inline void paint_art_block(BITMAP *bmp, int x, int y, const char *cells, int stride, int width,
-                            int height, const ArtKey (&key)[N])
+inline void paint_art_block(BITMAP *bmp, int x, int y, const char *cells, int stride, int width, int height,
+                            const ArtKey (&key)[N])
 {
     paint_art_block(bmp, x, y, cells, stride, width, height, key, static_cast<int>(N));
 }

@@ -30,9 +30,9 @@ EditSpan edit_visible_span(DIALOG *d);
 int edit_char_cell(const char *s, int p, bool blank_end, char *buf);
 
 struct EditTextStyle {
-    int fg;            // text colour
-    int bg;            // cell background; -1 draws the text transparent
-    bool show_caret;   // caret drawn at d2 (the look decides: focus, blink)
+    int fg;           // text colour
+    int bg;           // cell background; -1 draws the text transparent
+    bool show_caret;  // caret drawn at d2 (the look decides: focus, blink)
     int caret_colour;
     int caret_bottom;  // caret runs from y + 3 to y + caret_bottom
 };

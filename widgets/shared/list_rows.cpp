@@ -57,8 +57,7 @@ ListLayout list_draw_rows(DIALOG *d, const ListStyle &style)
         }
     }
     const int below = d->y + 2 + layout.visible * th;
-    if (below <= d->y + d->h - 3)
-        rectfill(screen, d->x + 2, below, layout.right, d->y + d->h - 3, style.empty_colour);
+    if (below <= d->y + d->h - 3) rectfill(screen, d->x + 2, below, layout.right, d->y + d->h - 3, style.empty_colour);
     return layout;
 }
 

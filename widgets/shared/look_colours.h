@@ -18,11 +18,9 @@ inline int look_colour(const LookRgb &c)
 }
 
 // Fills `out` with the colours of `table`, entry for entry.
-template <int N>
-inline void look_colours(int (&out)[N], const LookRgb (&table)[N])
+template <int N> inline void look_colours(int (&out)[N], const LookRgb (&table)[N])
 {
-    for (int i = 0; i < N; i++)
-        out[i] = look_colour(table[i]);
+    for (int i = 0; i < N; i++) out[i] = look_colour(table[i]);
 }
 
 #endif

@@ -15,8 +15,7 @@ void draw_menu_item_content(MENU *m, int x, int y, int w, int h, int bar, const 
         char label[MENU_TEXT_BUFFER];
         const char *rest = menu_text_split(text, label, sizeof label);
         gui_textout_ex(screen, label, x + 8, y + 1, style.text_colour, _textmode, 0);
-        if (rest)
-            gui_textout_ex(screen, rest, x + w - gui_strlen(rest) - 10, y + 1, style.text_colour, _textmode, 0);
+        if (rest) gui_textout_ex(screen, rest, x + w - gui_strlen(rest) - 10, y + 1, style.text_colour, _textmode, 0);
         if (m->child && !bar && style.submenu_arrow) {
             const int top = style.arrow_lift < 0 ? y + (h - style.submenu_arrow->h) / 2 : y + h / 2 - style.arrow_lift;
             draw_sprite(screen, style.submenu_arrow, x + w - 12, top);

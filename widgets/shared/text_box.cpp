@@ -18,7 +18,7 @@ int textbox_draw_text(DIALOG *d, const TextBoxStyle &style)
     } else {
         bar = style.bar_when_scrolls;
     }
-    _draw_textbox(text, &d->d1, 1, d->d2, wrap, 8, d->x, d->y, d->w - bar, d->h, disabled, style.fg,
-                  style.bg, style.disabled);
+    _draw_textbox(text, &d->d1, 1, d->d2, wrap, 8, d->x, d->y, d->w - bar, d->h, disabled, style.fg, style.bg,
+                  style.disabled);
     return visible;
 }

@@ -14,10 +14,10 @@
 #include <allegro.h>
 
 struct TextBoxStyle {
-    int fg;              // text colour
-    int bg;              // background
-    int disabled;        // colour of disabled text
-    int bar_when_fits;   // width kept free on the right when every line fits
+    int fg;             // text colour
+    int bg;             // background
+    int disabled;       // colour of disabled text
+    int bar_when_fits;  // width kept free on the right when every line fits
     int bar_when_scrolls;
 };
 

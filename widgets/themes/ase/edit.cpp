@@ -17,8 +17,7 @@ static void ase_edit_draw(DIALOG *d)
     // full width. Measuring back from the caret on the narrowed field is
     // the layer's walk on the full one, whose margin is those 6 pixels.
     const bool narrowed = (d->flags & D_INTERNAL) != 0;
-    if (narrowed)
-        d->w += ASE_EDIT_MARGIN;
+    if (narrowed) d->w += ASE_EDIT_MARGIN;
     const EditSpan span = edit_visible_span(d);
 
     const int text_colour = (d->flags & D_DISABLED) ? ase_mg_color : d->fg;
@@ -27,16 +26,15 @@ static void ase_edit_draw(DIALOG *d)
     const int x2 = x + w - 1, y2 = y + h - 1;
     ase_bevel_lines(x, y, x2, y2, makecol(0, 0, 0), makecol(255, 255, 255));
     ase_bevel_lines(x + 1, y + 1, x + w - 2, y + h - 2, ase_grey(ASE_DIM_LEVEL), ase_grey(ASE_DOT_DIM_LEVEL));
-    ase_gradient(x + 2, y + 2, x + w - 3, y + h - 3,
-                 (d->flags & D_DISABLED) ? ASE_DIM_LEVEL : ASE_FOCUS_LEVEL, ASE_TOP_LEVEL);
+    ase_gradient(x + 2, y + 2, x + w - 3, y + h - 3, (d->flags & D_DISABLED) ? ASE_DIM_LEVEL : ASE_FOCUS_LEVEL,
+                 ASE_TOP_LEVEL);
 
     const int ty = y + h / 2 - text_height(font) / 2;
     int tx = 3;
     for (int p = span.first; p <= span.last; p++) {
         char cell[16];
         const int cw = edit_char_cell(text, p, true, cell);
-        if (tx + cw > w - 2)
-            break;
+        if (tx + cw > w - 2) break;
         int old_mode;
         if (p == d->d2 && (d->flags & D_GOTFOCUS)) {
             // The caret: a solid block with the character reversed out.
@@ -50,8 +48,7 @@ static void ase_edit_draw(DIALOG *d)
         tx += cw;
     }
 
-    if (narrowed)
-        d->w -= ASE_EDIT_MARGIN;
+    if (narrowed) d->w -= ASE_EDIT_MARGIN;
     edit_draw_reshift(d);
 }
 
@@ -63,8 +60,7 @@ int ase_edit_proc(int msg, DIALOG *d, int c)
     }
     if (msg == MSG_START) {
         const int min_h = text_height(font) + 6;
-        if (d->h < min_h)
-            d->h = min_h;
+        if (d->h < min_h) d->h = min_h;
     }
     // Only the narrowing bit is ours: whatever Allegro's logic does to the
     // other flags stays, and the bit itself is put back as it was.

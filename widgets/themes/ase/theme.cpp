@@ -52,8 +52,7 @@ void ase_gradient(int x1, int y1, int x2, int y2, int top_level, int bottom_leve
     for (int y = y1; y <= y2; y++) {
         // A one-row span has no slope: it keeps its start level rather
         // than dividing by zero.
-        const int level = span == 0 ? top_level
-                                    : (y - y1) * (bottom_level - top_level) / span + top_level;
+        const int level = span == 0 ? top_level : (y - y1) * (bottom_level - top_level) / span + top_level;
         hline(screen, x1, y, x2, ase_grey(level));
     }
 }
@@ -94,15 +93,13 @@ static int ase_text_colour(int flags)
 int ase_box_proc(int msg, DIALOG *d, int c)
 {
     (void)c;
-    if (msg == MSG_DRAW)
-        ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
+    if (msg == MSG_DRAW) ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
     return D_O_K;
 }
 
 int ase_button_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_button_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
     ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
     if (d->dp) {
         // A pressed label sinks with the face, one pixel right and down.
@@ -130,16 +127,14 @@ static void ase_draw_check(const DIALOG *d)
 
 int ase_check_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_button_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
     ase_draw_check(d);
     return D_O_K;
 }
 
 int ase_radio_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_radio_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
     ase_draw_check(d);
     return D_O_K;
 }
@@ -147,8 +142,7 @@ int ase_radio_proc(int msg, DIALOG *d, int c)
 int ase_window_proc(int msg, DIALOG *d, int c)
 {
     (void)c;
-    if (msg != MSG_DRAW)
-        return D_O_K;
+    if (msg != MSG_DRAW) return D_O_K;
     ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
     draw_centred_title(d, d->y + 4, makecol(0, 0, 0));
     return D_O_K;
@@ -156,8 +150,7 @@ int ase_window_proc(int msg, DIALOG *d, int c)
 
 int ase_clear_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_clear_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
     clear_to_color(screen, ase_bg_color);
     return D_O_K;
 }

@@ -52,8 +52,7 @@ void draw_button(BITMAP *bmp, int x, int y, int w, int h, int flags, const char 
 }
 
 // Check boxes and radio buttons: an image chosen by state, then the label.
-void draw_toggle(BITMAP *bmp, int x, int y, int w, int h, int flags, const char *label,
-                 BITMAP *const images[6])
+void draw_toggle(BITMAP *bmp, int x, int y, int w, int h, int flags, const char *label, BITMAP *const images[6])
 {
     rectfill(bmp, x, y, x + w - 1, y + h - 1, pal.check_background);
     int index = ((flags & D_SELECTED) ? 1 : 0) + ((flags & D_GOTFOCUS) ? 2 : 0);
@@ -243,23 +242,45 @@ void draw_window(BITMAP *bmp, int x, int y, int w, int h, const char *label)
 
 }  // namespace
 
-void beos_draw_widget(BITMAP *bmp, int x, int y, int w, int h, int flags, int kind,
-                      const void *extra)
+void beos_draw_widget(BITMAP *bmp, int x, int y, int w, int h, int flags, int kind, const void *extra)
 {
     const char *label = static_cast<const char *>(extra);
     const ScrollInfo *scroll = static_cast<const ScrollInfo *>(extra);
     switch (kind) {
-    case BEOS_BUTTON: draw_button(bmp, x, y, w, h, flags, label); break;
-    case BEOS_CHECK: draw_toggle(bmp, x, y, w, h, flags, label, beos_check_bitmaps); break;
-    case BEOS_RADIO: draw_toggle(bmp, x, y, w, h, flags, label, beos_radio_bitmaps); break;
-    case BEOS_LIST: draw_list(bmp, x, y, w, h, flags, scroll); break;
-    case BEOS_SCROLL_THUMB: draw_scroll_thumb(bmp, x, y, w, h, flags); break;
-    case BEOS_SCROLL_TROUGH: draw_scroll_trough(bmp, x, y, w, h, flags); break;
-    case BEOS_SLIDER: draw_slider(bmp, x, y, w, h, flags, scroll); break;
-    case BEOS_MENU: draw_menu(bmp, x, y, w, h, false); break;
-    case BEOS_EDIT: draw_edit(bmp, x, y, w, h, flags); break;
-    case BEOS_MENU_BAR: draw_menu(bmp, x, y, w, h, true); break;
-    case BEOS_WINDOW: draw_window(bmp, x, y, w, h, label); break;
-    default: break;  // unknown kinds draw nothing
+    case BEOS_BUTTON:
+        draw_button(bmp, x, y, w, h, flags, label);
+        break;
+    case BEOS_CHECK:
+        draw_toggle(bmp, x, y, w, h, flags, label, beos_check_bitmaps);
+        break;
+    case BEOS_RADIO:
+        draw_toggle(bmp, x, y, w, h, flags, label, beos_radio_bitmaps);
+        break;
+    case BEOS_LIST:
+        draw_list(bmp, x, y, w, h, flags, scroll);
+        break;
+    case BEOS_SCROLL_THUMB:
+        draw_scroll_thumb(bmp, x, y, w, h, flags);
+        break;
+    case BEOS_SCROLL_TROUGH:
+        draw_scroll_trough(bmp, x, y, w, h, flags);
+        break;
+    case BEOS_SLIDER:
+        draw_slider(bmp, x, y, w, h, flags, scroll);
+        break;
+    case BEOS_MENU:
+        draw_menu(bmp, x, y, w, h, false);
+        break;
+    case BEOS_EDIT:
+        draw_edit(bmp, x, y, w, h, flags);
+        break;
+    case BEOS_MENU_BAR:
+        draw_menu(bmp, x, y, w, h, true);
+        break;
+    case BEOS_WINDOW:
+        draw_window(bmp, x, y, w, h, label);
+        break;
+    default:
+        break;  // unknown kinds draw nothing
     }
 }

@@ -58,8 +58,8 @@ void draw_list(DIALOG *d)
     ListStyle style;
     style.row_colours = list_row_colours;
     style.empty_colour = pal.white;
-    style.right_inset_bar = 14;    // rows end at R - 13, left of the bar
-    style.right_inset_plain = 4;   // ... at R - 3 without one
+    style.right_inset_bar = 14;   // rows end at R - 13, left of the bar
+    style.right_inset_plain = 4;  // ... at R - 3 without one
     style.limit_bar = 23;
     style.limit_plain = 12;
     const ListLayout layout = list_draw_rows(d, style);

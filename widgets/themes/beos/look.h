@@ -43,8 +43,7 @@ struct ScrollInfo {
 // check, radio and window kinds, a const ScrollInfo * for the list and
 // slider kinds, unused otherwise; null means no label / no bar or knob.
 // Kinds outside 0..10 draw nothing.
-void beos_draw_widget(BITMAP *bmp, int x, int y, int w, int h, int flags, int kind,
-                      const void *extra);
+void beos_draw_widget(BITMAP *bmp, int x, int y, int w, int h, int flags, int kind, const void *extra);
 
 // --- Images -----------------------------------------------------------------
 

@@ -81,8 +81,7 @@ const Single SINGLES[] = {
 };
 // clang-format on
 
-template <int ROWS, int COLS>
-void make_set(int (&out)[ROWS][COLS], const Rgb (&in)[ROWS][COLS])
+template <int ROWS, int COLS> void make_set(int (&out)[ROWS][COLS], const Rgb (&in)[ROWS][COLS])
 {
     for (int s = 0; s < ROWS; ++s) look_colours(out[s], in[s]);
 }

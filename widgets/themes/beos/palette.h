@@ -22,16 +22,16 @@ enum { BEOS_STATE_PLAIN = 0, BEOS_STATE_MARKED = 1 };
 
 struct BeosPalette {
     // The record's colour cells.
-    int fg;   // text
-    int bg;   // face
-    int mg;   // disabled text
+    int fg;  // text
+    int bg;  // face
+    int mg;  // disabled text
 
     int button[BEOS_BUTTON_SET_COUNT][5];
     int button_label[BEOS_BUTTON_SET_COUNT];
-    int list[2][3];                          // [normal, focus]
+    int list[2][3];  // [normal, focus]
     int scroll[BEOS_SCROLL_SET_COUNT][4];
-    int slider[2][5];                        // [normal, disabled]
-    int edit[2][5];                          // [normal, focus]
+    int slider[2][5];  // [normal, disabled]
+    int edit[2][5];    // [normal, focus]
 
     int outline;
     int button_corner;

@@ -58,8 +58,7 @@ void nextstep_list_frame(DIALOG *d, int total, int offset, int visible)
     vline(screen, r - 1, y + 2, b - 2, black);
     hline(screen, x + 1, b, r, white);
     vline(screen, r, y + 1, b - 1, white);
-    if (!scroll_bar_needed(total, visible))
-        return;
+    if (!scroll_bar_needed(total, visible)) return;
 
     rectfill(screen, r - 12, y + 1, r - 1, b - 1, grey);
     vline(screen, r - 12, y + 1, b - 1, black);
@@ -73,6 +72,5 @@ void nextstep_list_frame(DIALOG *d, int total, int offset, int visible)
     // A knob that would run past the trough stops at the row above the bottom.
     const int height = kt + kl < y + h - 3 ? kl + 1 : y + h - kt;
     nextstep_bevel(screen, r - 11, kt - 1, 11, height, BEVEL_RAISED);
-    if (kl > 10 && nextstep_dimple)
-        draw_sprite(screen, nextstep_dimple, r - 9, kt + kl / 2 - 3);
+    if (kl > 10 && nextstep_dimple) draw_sprite(screen, nextstep_dimple, r - 9, kt + kl / 2 - 3);
 }

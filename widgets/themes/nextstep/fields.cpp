@@ -42,8 +42,7 @@ void draw_list(DIALOG *d)
 
 int nextstep_edit_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return shifted_edit_proc(msg, d, c);
+    if (msg != MSG_DRAW) return shifted_edit_proc(msg, d, c);
 
     edit_draw_unshift(d);
     const int th = text_height(font);
@@ -74,24 +73,21 @@ int nextstep_edit_proc(int msg, DIALOG *d, int c)
 
 int nextstep_list_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_list_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_list_proc(msg, d, c);
     draw_list(d);
     return D_O_K;
 }
 
 int nextstep_text_list_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_text_list_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_text_list_proc(msg, d, c);
     draw_list(d);
     return D_O_K;
 }
 
 int nextstep_textbox_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_textbox_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_textbox_proc(msg, d, c);
     TextBoxStyle style;
     style.fg = nextstep_colour(NX_BLACK);
     style.disabled = nextstep_colour(NX_DISABLED);  // Allegro's text box picks it for D_DISABLED
@@ -105,8 +101,7 @@ int nextstep_textbox_proc(int msg, DIALOG *d, int c)
 
 int nextstep_slider_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_slider_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_slider_proc(msg, d, c);
 
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int r = x + w - 1, b = y + h - 1;

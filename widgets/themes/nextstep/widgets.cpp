@@ -15,8 +15,8 @@ int label_colour(const DIALOG *d)
 void draw_side_label(const DIALOG *d)
 {
     if (d->dp) {
-        gui_textout_ex(screen, static_cast<const char *>(d->dp), d->x + 20,
-                       d->y + d->h / 2 - text_height(font) / 2, label_colour(d), -1, FALSE);
+        gui_textout_ex(screen, static_cast<const char *>(d->dp), d->x + 20, d->y + d->h / 2 - text_height(font) / 2,
+                       label_colour(d), -1, FALSE);
     }
 }
 
@@ -24,15 +24,13 @@ void draw_side_label(const DIALOG *d)
 
 int nextstep_box_proc(int msg, DIALOG *d, int)
 {
-    if (msg == MSG_DRAW)
-        nextstep_bevel(screen, d->x, d->y, d->w, d->h, BEVEL_RAISED);
+    if (msg == MSG_DRAW) nextstep_bevel(screen, d->x, d->y, d->w, d->h, BEVEL_RAISED);
     return D_O_K;
 }
 
 int nextstep_button_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_button_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
     // A pressed button turns white and its label sinks one pixel.
     const bool pressed = d->flags & D_SELECTED;
@@ -52,45 +50,37 @@ int nextstep_push_proc(int msg, DIALOG *d, int c)
 
 int nextstep_check_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_button_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
     const int cy = d->y + d->h / 2 - 8;
     nextstep_bevel(screen, d->x, cy, 16, 16, BEVEL_RAISED);
-    if (d->flags & D_SELECTED)
-        nextstep_check_mark(screen, d->x, cy);
+    if (d->flags & D_SELECTED) nextstep_check_mark(screen, d->x, cy);
     draw_side_label(d);
     return D_O_K;
 }
 
 int nextstep_radio_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_radio_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
 
     BITMAP *image = (d->flags & D_SELECTED) ? nextstep_radio_on : nextstep_radio_off;
-    if (image)
-        draw_sprite(screen, image, d->x, d->y + d->h / 2 - 7);
+    if (image) draw_sprite(screen, image, d->x, d->y + d->h / 2 - 7);
     draw_side_label(d);
     return D_O_K;
 }
 
 int nextstep_icon_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_button_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
-    nextstep_bevel(screen, d->x, d->y, d->w, d->h,
-                   (d->flags & D_SELECTED) ? BEVEL_PRESSED : BEVEL_RAISED);
-    if (d->dp)
-        stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    nextstep_bevel(screen, d->x, d->y, d->w, d->h, (d->flags & D_SELECTED) ? BEVEL_PRESSED : BEVEL_RAISED);
+    if (d->dp) stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
     return D_O_K;
 }
 
 int nextstep_window_proc(int msg, DIALOG *d, int)
 {
-    if (msg != MSG_DRAW)
-        return D_O_K;
+    if (msg != MSG_DRAW) return D_O_K;
 
     const int x = d->x, y = d->y, r = x + d->w - 1, b = y + d->h - 1;
     const int th = text_height(font);
@@ -111,8 +101,7 @@ int nextstep_window_proc(int msg, DIALOG *d, int)
 
 int nextstep_clear_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_clear_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
     clear_to_color(screen, nextstep_colour(NX_GREY));
     return D_O_K;
 }

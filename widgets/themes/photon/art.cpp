@@ -60,8 +60,7 @@ const unsigned char ARROW_GREYS[ARROW_W * ARROW_H] = {
 BITMAP *bitmap_from_greys(const unsigned char *table, int width, int height)
 {
     BITMAP *bmp = create_bitmap(width, height);
-    if (!bmp)
-        return nullptr;
+    if (!bmp) return nullptr;
     const int mask = bitmap_mask_color(bmp);
     for (int r = 0; r < height; r++) {
         for (int c = 0; c < width; c++) {
@@ -85,8 +84,7 @@ void photon_build_bitmaps(void)
 
     unsigned char radio_on[RADIO_SIZE * RADIO_SIZE];
     std::memcpy(radio_on, RADIO_OFF_GREYS, sizeof radio_on);
-    std::memcpy(radio_on + RADIO_ON_FIRST_ROW * RADIO_SIZE, RADIO_ON_MIDDLE_GREYS,
-                sizeof RADIO_ON_MIDDLE_GREYS);
+    std::memcpy(radio_on + RADIO_ON_FIRST_ROW * RADIO_SIZE, RADIO_ON_MIDDLE_GREYS, sizeof RADIO_ON_MIDDLE_GREYS);
 
     photon_radio_off = bitmap_from_greys(RADIO_OFF_GREYS, RADIO_SIZE, RADIO_SIZE);
     photon_radio_on = bitmap_from_greys(radio_on, RADIO_SIZE, RADIO_SIZE);

@@ -10,8 +10,7 @@ namespace {
 // has no span and is drawn in its start colour.
 int ramp(int start, int end, int at, int span)
 {
-    if (span == 0)
-        return start;
+    if (span == 0) return start;
     return start + (end - start) * at / span;
 }
 
@@ -26,11 +25,9 @@ int ramp_colour(const Gradient &g, int at, int span)
 void photon_gradient(BITMAP *bmp, int x1, int y1, int x2, int y2, const Gradient &g, int across)
 {
     if (across) {
-        for (int c = x1; c <= x2; c++)
-            vline(bmp, c, y1, y2, ramp_colour(g, c - x1, x2 - x1));
+        for (int c = x1; c <= x2; c++) vline(bmp, c, y1, y2, ramp_colour(g, c - x1, x2 - x1));
     } else {
-        for (int r = y1; r <= y2; r++)
-            hline(bmp, x1, r, x2, ramp_colour(g, r - y1, y2 - y1));
+        for (int r = y1; r <= y2; r++) hline(bmp, x1, r, x2, ramp_colour(g, r - y1, y2 - y1));
     }
 }
 
@@ -63,8 +60,7 @@ void photon_text(BITMAP *bmp, const char *text, int x, int y, int flags, int cen
     if (flags & D_GOTFOCUS) {
         const int len = text_length(font, text);
         const int uy = y + text_height(font);
-        if (len <= 0)
-            return;  // nothing to underline
+        if (len <= 0) return;  // nothing to underline
         if (centred)
             hline(bmp, x - len / 2, uy, x + len / 2 - 1, photon_colour(PH_FOCUS_BLUE));
         else
@@ -72,8 +68,7 @@ void photon_text(BITMAP *bmp, const char *text, int x, int y, int flags, int cen
     }
 }
 
-void photon_scroll_handle(BITMAP *bmp, int x, int y, int w, int h, int vertical, int position,
-                          int length)
+void photon_scroll_handle(BITMAP *bmp, int x, int y, int w, int h, int vertical, int position, int length)
 {
     const int r = x + w - 1, b = y + h - 1;
     const int edge = photon_colour(PH_SCROLL_EDGE);
@@ -85,8 +80,7 @@ void photon_scroll_handle(BITMAP *bmp, int x, int y, int w, int h, int vertical,
     if (vertical) {
         hline(bmp, x, y + position - 1, r, black);
         hline(bmp, x, y + position + length, r, black);
-        if (y + position + length + 1 < y + h)
-            hline(bmp, x, y + position + length + 1, r, edge);
+        if (y + position + length + 1 < y + h) hline(bmp, x, y + position + length + 1, r, edge);
         tx = x;
         ty = y + position;
         tw = w;
@@ -94,8 +88,7 @@ void photon_scroll_handle(BITMAP *bmp, int x, int y, int w, int h, int vertical,
     } else {
         vline(bmp, x + position - 1, y, b, black);
         vline(bmp, x + position + length, y, b, black);
-        if (x + position + length + 1 < x + w)
-            vline(bmp, x + position + length + 1, y, b, edge);
+        if (x + position + length + 1 < x + w) vline(bmp, x + position + length + 1, y, b, edge);
         tx = x + position;
         ty = y;
         tw = length;
@@ -114,8 +107,7 @@ void photon_list_frame(DIALOG *d, int total, int offset, int visible)
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int r = x + w - 1, b = y + h - 1;
     photon_frame(screen, x, y, w, h);
-    if (!scroll_bar_needed(total, visible))
-        return;
+    if (!scroll_bar_needed(total, visible)) return;
 
     rect(screen, r - 12, y + 1, r - 1, b - 1, photon_colour(PH_ETCH_DARK));
     rectfill(screen, r - 11, y + 2, r - 2, b - 2, photon_colour(PH_TROUGH));

@@ -47,8 +47,7 @@ void draw_list(DIALOG *d)
 
 int photon_edit_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return shifted_edit_proc(msg, d, c);
+    if (msg != MSG_DRAW) return shifted_edit_proc(msg, d, c);
 
     edit_draw_unshift(d);
     const int th = text_height(font);
@@ -69,32 +68,28 @@ int photon_edit_proc(int msg, DIALOG *d, int c)
     style.caret_bottom = th + 5;
     edit_draw_chars(d, span, style);
 
-    if (focused)
-        hline(screen, d->x + 4, d->y + th + 4, r - 4, photon_colour(PH_FOCUS_BLUE));
+    if (focused) hline(screen, d->x + 4, d->y + th + 4, r - 4, photon_colour(PH_FOCUS_BLUE));
     edit_draw_reshift(d);
     return D_O_K;
 }
 
 int photon_list_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_list_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_list_proc(msg, d, c);
     draw_list(d);
     return D_O_K;
 }
 
 int photon_text_list_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_text_list_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_text_list_proc(msg, d, c);
     draw_list(d);
     return D_O_K;
 }
 
 int photon_textbox_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_textbox_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_textbox_proc(msg, d, c);
     TextBoxStyle style;
     style.fg = photon_colour(PH_BLACK);
     style.disabled = photon_colour(PH_DISABLED);  // Allegro's text box picks it for D_DISABLED
@@ -108,8 +103,7 @@ int photon_textbox_proc(int msg, DIALOG *d, int c)
 
 int photon_slider_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_slider_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_slider_proc(msg, d, c);
 
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int r = x + w - 1, b = y + h - 1;
@@ -129,24 +123,18 @@ int photon_slider_proc(int msg, DIALOG *d, int c)
 
     rectfill(screen, x, y, r, b, photon_colour(PH_FACE));
     if (vertical) {
-        for (int i = 0; i < 5; i++)
-            vline(screen, mx - 3 + i, y + 1, b - 1, photon_colour(GROOVE[i]));
+        for (int i = 0; i < 5; i++) vline(screen, mx - 3 + i, y + 1, b - 1, photon_colour(GROOVE[i]));
         hline(screen, mx - 1, y, mx, cap);
         hline(screen, mx - 1, b, mx, cap);
-        for (int i = 0; i < ticks.count; i++)
-            photon_grip_dot(screen, r - 2, y + 1 + i * ticks.step);
-        if (ticks.count > 0)
-            photon_grip_dot(screen, r - 2, b - 1);
+        for (int i = 0; i < ticks.count; i++) photon_grip_dot(screen, r - 2, y + 1 + i * ticks.step);
+        if (ticks.count > 0) photon_grip_dot(screen, r - 2, b - 1);
         photon_knob(screen, x, y + h - 13 - pos, w, 13, 1);
     } else {
-        for (int i = 0; i < 5; i++)
-            hline(screen, x + 1, my - 3 + i, r - 1, photon_colour(GROOVE[i]));
+        for (int i = 0; i < 5; i++) hline(screen, x + 1, my - 3 + i, r - 1, photon_colour(GROOVE[i]));
         vline(screen, x, my - 1, my, cap);
         vline(screen, r, my - 1, my, cap);
-        for (int i = 0; i < ticks.count; i++)
-            photon_grip_dot(screen, x + 1 + i * ticks.step, b - 2);
-        if (ticks.count > 0)
-            photon_grip_dot(screen, r - 1, b - 2);
+        for (int i = 0; i < ticks.count; i++) photon_grip_dot(screen, x + 1 + i * ticks.step, b - 2);
+        if (ticks.count > 0) photon_grip_dot(screen, r - 1, b - 2);
         photon_knob(screen, x + pos, y, 13, h, 0);
     }
     return D_O_K;

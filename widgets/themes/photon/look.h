@@ -78,8 +78,7 @@ void photon_gradient(BITMAP *bmp, int x1, int y1, int x2, int y2, const Gradient
 void photon_frame(BITMAP *bmp, int x, int y, int w, int h);
 void photon_panel(BITMAP *bmp, int x, int y, int w, int h, int colour);
 void photon_text(BITMAP *bmp, const char *text, int x, int y, int flags, int centred);
-void photon_scroll_handle(BITMAP *bmp, int x, int y, int w, int h, int vertical, int position,
-                          int length);
+void photon_scroll_handle(BITMAP *bmp, int x, int y, int w, int h, int vertical, int position, int length);
 void photon_list_frame(DIALOG *d, int total, int offset, int visible);
 void photon_grip_dot(BITMAP *bmp, int x, int y);
 void photon_knob(BITMAP *bmp, int x, int y, int w, int h, int across);

@@ -62,16 +62,13 @@ void photon_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel
         if (bar)
             draw_bar_item(x, y, r, b, sel);
         else if (!(m->flags & D_DISABLED))
-            rectfill(screen, x + 3, y + 1, r - 4, b - 3,
-                     photon_colour(sel ? PH_FOCUS_BLUE : PH_MENU_FACE));
+            rectfill(screen, x + 3, y + 1, r - 4, b - 3, photon_colour(sel ? PH_FOCUS_BLUE : PH_MENU_FACE));
 
         char label[MENU_TEXT_BUFFER];
         const char *shortcut = menu_text_split(text, label, sizeof label);
         photon_text(screen, label, bar ? x + 9 : x + 4, y + 1, m->flags, FALSE);
-        if (shortcut)
-            photon_text(screen, shortcut, x + w - gui_strlen(shortcut) - 15, y + 1, m->flags, FALSE);
-        if (m->child && !bar && photon_arrow)
-            draw_sprite(screen, photon_arrow, r - 11, y + (h - 9) / 2);
+        if (shortcut) photon_text(screen, shortcut, x + w - gui_strlen(shortcut) - 15, y + 1, m->flags, FALSE);
+        if (m->child && !bar && photon_arrow) draw_sprite(screen, photon_arrow, r - 11, y + (h - 9) / 2);
     } else {
         const int sy = y + th / 2;
         hline(screen, x, sy - 1, r, photon_colour(PH_CROSS_SHADE));

@@ -10,8 +10,8 @@ namespace {
 void draw_side_label(const DIALOG *d)
 {
     if (d->dp) {
-        photon_text(screen, static_cast<const char *>(d->dp), d->x + 20,
-                    d->y + d->h / 2 - text_height(font) / 2, d->flags, FALSE);
+        photon_text(screen, static_cast<const char *>(d->dp), d->x + 20, d->y + d->h / 2 - text_height(font) / 2,
+                    d->flags, FALSE);
     }
 }
 
@@ -19,15 +19,13 @@ void draw_side_label(const DIALOG *d)
 
 int photon_box_proc(int msg, DIALOG *d, int)
 {
-    if (msg == MSG_DRAW)
-        photon_panel(screen, d->x, d->y, d->w, d->h, photon_colour(PH_FACE));
+    if (msg == MSG_DRAW) photon_panel(screen, d->x, d->y, d->w, d->h, photon_colour(PH_FACE));
     return D_O_K;
 }
 
 int photon_button_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_button_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
     const int r = d->x + d->w - 1, b = d->y + d->h - 1;
     const bool pressed = d->flags & D_SELECTED;
@@ -57,8 +55,7 @@ int photon_push_proc(int msg, DIALOG *d, int c)
 
 int photon_check_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_button_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
     const int x = d->x, cy = d->y + d->h / 2;
     rectfill(screen, x, d->y, x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
@@ -81,32 +78,27 @@ int photon_check_proc(int msg, DIALOG *d, int c)
 
 int photon_radio_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_radio_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
 
     rectfill(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
     BITMAP *image = (d->flags & D_SELECTED) ? photon_radio_on : photon_radio_off;
-    if (image)
-        blit(image, screen, 0, 0, d->x + 3, d->y + d->h / 2 - 7, image->w, image->h);
+    if (image) blit(image, screen, 0, 0, d->x + 3, d->y + d->h / 2 - 7, image->w, image->h);
     draw_side_label(d);
     return D_O_K;
 }
 
 int photon_icon_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return photon_button_proc(msg, d, c);
+    if (msg != MSG_DRAW) return photon_button_proc(msg, d, c);
 
     photon_frame(screen, d->x, d->y, d->w, d->h);
-    if (d->dp)
-        stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    if (d->dp) stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
     return D_O_K;
 }
 
 int photon_window_proc(int msg, DIALOG *d, int)
 {
-    if (msg != MSG_DRAW)
-        return D_O_K;
+    if (msg != MSG_DRAW) return D_O_K;
 
     const int x = d->x, y = d->y, r = x + d->w - 1, b = y + d->h - 1;
     const int white = photon_colour(PH_WHITE), shade = photon_colour(PH_WINDOW_SHADE);
@@ -146,8 +138,7 @@ int photon_window_proc(int msg, DIALOG *d, int)
 
 int photon_clear_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_clear_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
     clear_to_color(screen, photon_colour(PH_FACE));
     return D_O_K;
 }

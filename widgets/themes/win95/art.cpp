@@ -119,12 +119,11 @@ const char *const SUBMENU_ARROW[] = {
 };
 // clang-format on
 
-} // namespace
+}  // namespace
 
 void w95_make_palette(void)
 {
-    for (const PaletteEntry &entry : COLOURS)
-        *entry.colour = makecol(entry.r, entry.g, entry.b);
+    for (const PaletteEntry &entry : COLOURS) *entry.colour = makecol(entry.r, entry.g, entry.b);
 }
 
 void w95_build_bitmaps(void)

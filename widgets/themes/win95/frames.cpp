@@ -26,8 +26,7 @@ void w95_button_bevel(int x, int y, int w, int h, int pressed)
     vline(screen, x + w - 2, y + 1, y + h - 3, inner_br);
     // A bevel too small to have a face must not fill outside itself
     // (rectfill swaps reversed corners).
-    if (w > 4 && h > 4)
-        rectfill(screen, x + 2, y + 2, x + w - 3, y + h - 3, w95_face);
+    if (w > 4 && h > 4) rectfill(screen, x + 2, y + 2, x + w - 3, y + h - 3, w95_face);
 }
 
 void w95_field(int x, int y, int w, int h)
@@ -49,8 +48,7 @@ void w95_flat(int x, int y, int w, int h, int kind)
     const int x2 = x + w - 1;
     const int y2 = y + h - 1;
     rectfill(screen, x, y, x2, y2, w95_face);
-    if (kind == 0)
-        return;
+    if (kind == 0) return;
     // Kind 1 is raised; kinds 2 and 3 (selected, with or without focus)
     // are sunken.
     const int top_left = kind == 1 ? w95_white : w95_grey149;
@@ -68,8 +66,7 @@ void w95_dotted_rect(int x1, int y1, int x2, int y2)
 
 void w95_text_clipped(int x, int y, int w, const char *text, int fg, int bg)
 {
-    if (w <= 0)
-        return;
+    if (w <= 0) return;
     const int th = text_height(font);
     const int old_mode = theme_text_mode(bg);
     scare_mouse_area(x, y, w, th);
@@ -78,8 +75,7 @@ void w95_text_clipped(int x, int y, int w, const char *text, int fg, int bg)
     set_clip_rect(screen, x, y, x + w - 1, y + th - 1);
     textout_ex(screen, font, text, x, y, fg, _textmode);
     const int length = text_length(font, text);
-    if (length < w)
-        rectfill(screen, x + length, y, x + w - 1, y + th - 1, bg);
+    if (length < w) rectfill(screen, x + length, y, x + w - 1, y + th - 1, bg);
     set_clip_rect(screen, cl, ct, cr, cb);
     unscare_mouse();
     theme_text_mode(old_mode);

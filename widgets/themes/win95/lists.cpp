@@ -10,8 +10,7 @@ void w95_list_frame(DIALOG *d, int total, int offset, int visible)
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     draw_list_well(x, y, w, h, ListWellColours{w95_grey149, w95_black, w95_face, w95_white});
 
-    if (!scroll_bar_needed(total, visible))
-        return;
+    if (!scroll_bar_needed(total, visible)) return;
     rectfill(screen, x + w - 13, y + 13, x + w - 3, y + h - 3, w95_light);
     int len = scroll_thumb_length(total, visible, h - 5);
     int ty = y + 2;
@@ -19,8 +18,7 @@ void w95_list_frame(DIALOG *d, int total, int offset, int visible)
         ty = y + 2 + scroll_thumb_offset(total, offset, h - 5);
         rectfill(screen, x + w - 13, y + 2, x + w - 1, ty + 1, w95_light);
     }
-    if (ty + len >= y + h - 3)
-        len = y + h - 3 - ty;
+    if (ty + len >= y + h - 3) len = y + h - 3 - ty;
     w95_button_bevel(x + w - 13, ty, 12, len, 0);
 }
 
@@ -47,24 +45,21 @@ static void w95_draw_list(DIALOG *d)
 
 int w95_list_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_list_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_list_proc(msg, d, c);
     w95_draw_list(d);
     return D_O_K;
 }
 
 int w95_text_list_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_text_list_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_text_list_proc(msg, d, c);
     w95_draw_list(d);
     return D_O_K;
 }
 
 int w95_textbox_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_textbox_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_textbox_proc(msg, d, c);
     TextBoxStyle style;
     style.fg = (d->flags & D_DISABLED) ? w95_grey149 : w95_black;
     style.bg = w95_white;

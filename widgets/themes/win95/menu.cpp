@@ -24,7 +24,7 @@ void w95_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel)
         fg = w95_grey149;
         bg = w95_face;
     } else if (sel && !bar) {
-        fg = w95_face; // highlighted pop-up item: grey on blue
+        fg = w95_face;  // highlighted pop-up item: grey on blue
         bg = w95_select;
     } else {
         fg = w95_black;

@@ -5,8 +5,7 @@
 
 int w95_slider_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW)
-        return d_slider_proc(msg, d, c);
+    if (msg != MSG_DRAW) return d_slider_proc(msg, d, c);
     const SliderThumbRect thumb = slider_thumb_rect(d);
     w95_button_bevel(d->x, d->y, d->w, d->h, 1);
     w95_button_bevel(thumb.x, thumb.y, thumb.w, thumb.h, 0);

@@ -38,8 +38,7 @@ static void w95_shutdown(void)
     w95_free_bitmaps();
     gui_menu_draw_menu = nullptr;
     gui_menu_draw_menu_item = nullptr;
-    if (w95_timer_running)
-        remove_int(w95_blink_tick);
+    if (w95_timer_running) remove_int(w95_blink_tick);
     w95_timer_running = false;
 }
 
