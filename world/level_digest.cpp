@@ -14,6 +14,7 @@ namespace {
 
 char cellLetter(const Tile *cell)
 {
+    if (!cell) return '?';  // an empty grid slot reads as unknown rather than crashing the digest
     if (const Wall *wall = dynamic_cast<const Wall *>(cell)) return static_cast<char>('0' + wall->variant);
     if (dynamic_cast<const Floor *>(cell)) return '.';
     if (dynamic_cast<const Bridge *>(cell)) return '=';

@@ -42,6 +42,7 @@ TEST_F(LevelCatalog, EverySeedStillGivesItsCataloguedLevel)
         ++seeds;
         const std::string now = digestHex(seededLevelDigest(seed));
         if (now != digest && ++differing <= static_cast<int>(SEEDS_NAMED)) {
+            // NOLINTNEXTLINE(performance-inefficient-string-concatenation): a few lines of a failure message
             firstDiffering += "\n  seed " + std::to_string(seed) + ": catalogued " + digest + ", now " + now;
         }
     }

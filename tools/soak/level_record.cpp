@@ -95,7 +95,7 @@ std::string firstDifference(const LevelRecord &was, const LevelRecord &now)
             return cellName(static_cast<int>(i)) + " changed kind, walkability or image";
         }
     }
-    const std::string monsters = firstDifference(was.monsters, now.monsters);
+    std::string monsters = firstDifference(was.monsters, now.monsters);  // not const: returned by moving
     if (!monsters.empty()) return monsters;
     if (was.bottles.size() != now.bottles.size()) {
         return "bottles were " + std::to_string(was.bottles.size()) + ", are " + std::to_string(now.bottles.size());
