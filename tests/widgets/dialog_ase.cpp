@@ -16,7 +16,8 @@ TEST(AseDialog, TypingChangesTheTextAndLeavesTheRowAsItWas)
     char text[32] = "Yo";
     DIALOG dlg[] = {{theme_edit_proc, 100, 60, 150, 8, 0, makecol(255, 255, 255), 0, 0, 30, 2, text, nullptr, nullptr},
                     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
-    for (int ch : {' ', 'h', 'o'}) simulate_ukeypress(ch, 0);  // NOLINT(bugprone-signed-char-misuse): plain ASCII keys
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse): plain ASCII keys
+    for (int ch : {' ', 'h', 'o'}) simulate_ukeypress(ch, 0);
     simulate_keypress(KEY_HOME << 8);
     simulate_ukeypress('>', 0);
     simulate_keypress((KEY_ESC << 8) | 27);

@@ -68,10 +68,11 @@ TEST_F(Win95Dialog, TypingChangesTheText)
     char text[32] = "Ahoy";
     DIALOG dlg[] = {{theme_edit_proc, 100, 60, 150, 20, 0, 0, 0, 0, 30, 4, text, nullptr, nullptr},
                     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
-    for (int ch : {' ', 'm', 'a', 'x'})
-        simulate_ukeypress(ch, 0);  // NOLINT(bugprone-signed-char-misuse): plain ASCII keys
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse): plain ASCII keys
+    for (int ch : {' ', 'm', 'a', 'x'}) simulate_ukeypress(ch, 0);
     simulate_keypress(KEY_BACKSPACE << 8);
-    for (int ch : {'t', 'e'}) simulate_ukeypress(ch, 0);  // NOLINT(bugprone-signed-char-misuse): plain ASCII keys
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse): plain ASCII keys
+    for (int ch : {'t', 'e'}) simulate_ukeypress(ch, 0);
     simulate_keypress((KEY_ESC << 8) | 27);
     EXPECT_EQ(do_dialog(dlg, 0), -1);
     EXPECT_STREQ(text, "Ahoy mate");
