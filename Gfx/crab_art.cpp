@@ -132,8 +132,7 @@ void paintCrabFrame(BITMAP *sheet, int column, int row, Look look, int frame)
     // front of them.
     paintPair(sheet, x, y + CLAW_TOP, clawsShut ? part(CLAW_SHUT) : part(CLAW_OPEN));
     paintArt(sheet, x, y + SHELL_TOP, look == Look::Back ? part(CRAB_BACK) : part(CRAB_FRONT));
-    if (look == Look::Left || look == Look::Right)
-        paintArt(sheet, x, y + EYES_TOP, EYES_LEFT, look == Look::Right);
+    if (look == Look::Left || look == Look::Right) paintArt(sheet, x, y + EYES_TOP, EYES_LEFT, look == Look::Right);
 }
 
 }  // namespace

@@ -9,8 +9,8 @@ void paintFigure(BITMAP *sheet, int column, int row, const FigurePose &pose, boo
     paintArt(sheet, x, y + FIGURE_TORSO_TOP, pose.overTorso, mirrored);
 }
 
-WalkCycle walkCycle(ArtPart head, ArtPart torso, ArtPart stepLegs, ArtPart standLegs,
-                    bool mirrorSecondStep, ArtPart overTorso)
+WalkCycle walkCycle(ArtPart head, ArtPart torso, ArtPart stepLegs, ArtPart standLegs, bool mirrorSecondStep,
+                    ArtPart overTorso)
 {
     WalkCycle w;
     w.frames[0] = {head, torso, stepLegs, false, overTorso};

@@ -9,8 +9,8 @@
 
 struct FigurePose {
     ArtPart head, torso, legs;
-    bool otherFoot = false;   // legs mirrored: the other foot forward
-    ArtPart overTorso;        // drawn last over the torso (an arm in front)
+    bool otherFoot = false;  // legs mirrored: the other foot forward
+    ArtPart overTorso;       // drawn last over the torso (an arm in front)
 };
 
 // Rows of the cell where each part starts.
@@ -26,7 +26,7 @@ void paintFigure(BITMAP *sheet, int column, int row, const FigurePose &pose, boo
 struct WalkCycle {
     FigurePose frames[4];
 };
-WalkCycle walkCycle(ArtPart head, ArtPart torso, ArtPart stepLegs, ArtPart standLegs,
-                    bool mirrorSecondStep, ArtPart overTorso = {});
+WalkCycle walkCycle(ArtPart head, ArtPart torso, ArtPart stepLegs, ArtPart standLegs, bool mirrorSecondStep,
+                    ArtPart overTorso = {});
 
 void paintWalkRow(BITMAP *sheet, int row, const WalkCycle &walk, bool mirrored);

@@ -90,11 +90,23 @@ const std::vector<ArtKey> &palette()
 
 // What a 16-bit screen keeps of a component: Allegro's own narrowing and
 // widening, so the values match whatever its tables round to.
-int snapRedBlue(int v) { return getr16(makecol16(std::clamp(v, 0, 255), 0, 0)); }
-int snapGreen(int v) { return getg16(makecol16(0, std::clamp(v, 0, 255), 0)); }
+int snapRedBlue(int v)
+{
+    return getr16(makecol16(std::clamp(v, 0, 255), 0, 0));
+}
+int snapGreen(int v)
+{
+    return getg16(makecol16(0, std::clamp(v, 0, 255), 0));
+}
 
-const ArtKey *artPalette() { return palette().data(); }
-int artPaletteSize() { return static_cast<int>(palette().size()); }
+const ArtKey *artPalette()
+{
+    return palette().data();
+}
+int artPaletteSize()
+{
+    return static_cast<int>(palette().size());
+}
 
 bool paletteColour(char ch, int *r, int *g, int *b)
 {

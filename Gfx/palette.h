@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "widgets/char_art.h"
+#include "widgets/shared/char_art.h"
 
 // Edge of one sprite-sheet cell in pixels.
 constexpr int ART_CELL = 32;
@@ -26,11 +26,9 @@ int snapGreen(int v);
 // Paints `rows` (each `width` characters) at (x, y), optionally mirrored
 // left to right. A character outside the palette (a space) leaves the pixel
 // as it was, so pictures can be built up in layers.
-void paintArt(BITMAP *bmp, int x, int y, const char *const *rows, int width, int height,
-              bool mirrored = false);
+void paintArt(BITMAP *bmp, int x, int y, const char *const *rows, int width, int height, bool mirrored = false);
 
-template <int N>
-void paintArt(BITMAP *bmp, int x, int y, const char *const (&rows)[N], bool mirrored = false)
+template <int N> void paintArt(BITMAP *bmp, int x, int y, const char *const (&rows)[N], bool mirrored = false)
 {
     paintArt(bmp, x, y, rows, ART_CELL, N, mirrored);
 }
@@ -44,8 +42,7 @@ struct ArtPart {
     int rowCount = 0;
 };
 
-template <int N>
-ArtPart part(const char *const (&rows)[N])
+template <int N> ArtPart part(const char *const (&rows)[N])
 {
     return {rows, N};
 }
@@ -57,8 +54,14 @@ inline void paintArt(BITMAP *bmp, int x, int y, const ArtPart &p, bool mirrored 
 }
 
 // Top-left pixel of sheet cell (column, row).
-inline int cellX(int column) { return column * ART_CELL; }
-inline int cellY(int row) { return row * ART_CELL; }
+inline int cellX(int column)
+{
+    return column * ART_CELL;
+}
+inline int cellY(int row)
+{
+    return row * ART_CELL;
+}
 
 // Looks a palette character up; false when the palette lacks it.
 bool paletteColour(char ch, int *r, int *g, int *b);

@@ -135,12 +135,12 @@ const char *const LEGS_SIDE_STRIDE[] = {
 
 void paintPirate(BITMAP *sheet)
 {
-    const WalkCycle back = walkCycle(part(HEAD_BACK), part(TORSO_BACK), part(LEGS_FRONT_STEP),
-                                     part(LEGS_FRONT_STAND), true);
-    const WalkCycle front = walkCycle(part(HEAD_FRONT), part(TORSO_FRONT), part(LEGS_FRONT_STEP),
-                                      part(LEGS_FRONT_STAND), true);
-    const WalkCycle side = walkCycle(part(HEAD_SIDE), part(TORSO_SIDE), part(LEGS_SIDE_STRIDE),
-                                     part(LEGS_SIDE_STAND), false);
+    const WalkCycle back =
+        walkCycle(part(HEAD_BACK), part(TORSO_BACK), part(LEGS_FRONT_STEP), part(LEGS_FRONT_STAND), true);
+    const WalkCycle front =
+        walkCycle(part(HEAD_FRONT), part(TORSO_FRONT), part(LEGS_FRONT_STEP), part(LEGS_FRONT_STAND), true);
+    const WalkCycle side =
+        walkCycle(part(HEAD_SIDE), part(TORSO_SIDE), part(LEGS_SIDE_STRIDE), part(LEGS_SIDE_STAND), false);
     // Rows by facing: 0 up, 1 right, 2 down, 3 left.
     paintWalkRow(sheet, 0, back, false);
     paintWalkRow(sheet, 1, side, false);

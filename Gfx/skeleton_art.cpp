@@ -160,8 +160,8 @@ void paintSkeleton(BITMAP *sheet)
 {
     const WalkCycle back = walkCycle(part(SKULL_BACK), part(RIBS), part(BONES_STEP), part(BONES_STAND), true);
     const WalkCycle front = walkCycle(part(SKULL_FRONT), part(RIBS), part(BONES_STEP), part(BONES_STAND), true);
-    const WalkCycle side = walkCycle(part(SKULL_SIDE), part(RIBS_SIDE), part(BONES_SIDE_STRIDE),
-                                     part(BONES_SIDE_STAND), false, part(ARM_SIDE));
+    const WalkCycle side = walkCycle(part(SKULL_SIDE), part(RIBS_SIDE), part(BONES_SIDE_STRIDE), part(BONES_SIDE_STAND),
+                                     false, part(ARM_SIDE));
     // Rows 8 to 11: up, left, down, right.
     paintWalkRow(sheet, 8, back, false);
     paintWalkRow(sheet, 9, side, true);

@@ -271,7 +271,7 @@ const char *const TORCH[] = {
 
 struct Decoration {
     ArtPart art;
-    int x, y;   // inside the cell
+    int x, y;  // inside the cell
 };
 
 // Which decorations each wall variant wears (variant 0 is plain stone).

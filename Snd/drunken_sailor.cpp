@@ -72,8 +72,7 @@ const char *const REST_BAR        = "-------- |";
 std::string onChords(const char *const byChord[2], const char *lastBar = nullptr)
 {
     std::string out;
-    for (int bar = 0; bar < 8; ++bar)
-        out += (bar == 7 && lastBar) ? lastBar : byChord[CHORDS[bar]];
+    for (int bar = 0; bar < 8; ++bar) out += (bar == 7 && lastBar) ? lastBar : byChord[CHORDS[bar]];
     return out;
 }
 
@@ -85,7 +84,10 @@ std::string repeatBar(const char *bar, int times)
 }
 
 // A pass of 8 bars that starts with `first` and carries on with `rest`.
-std::string startingWith(const char *first, const char *rest) { return first + repeatBar(rest, 7); }
+std::string startingWith(const char *first, const char *rest)
+{
+    return first + repeatBar(rest, 7);
+}
 
 Shanty build()
 {
@@ -95,6 +97,7 @@ Shanty build()
     s.barLength = BAR;
 
     const std::string tune = std::string(VERSE_TUNE) + CHORUS_TUNE;
+    // clang-format off
     s.parts = {
         // name      ch prog vol pan vel gate  notes: first pass, then second pass
         {"Accordion", 0, 21, 100, 52, 84, 92,
@@ -106,6 +109,8 @@ Shanty build()
         {"Strings",   3, 45,  84, 76, 76, 100,
          onChords(PIZZ_PAH) + onChords(PIZZ_PAH) + onChords(PIZZ_DRIVE) + onChords(PIZZ_DRIVE)},
     };
+    // clang-format on
+    // clang-format off
     s.drums = {
         // name          key vel  grid: verse, chorus, verse, chorus
         {"Kick",          36, 100, repeatBar(KICK_BAR, 32)},
@@ -115,6 +120,7 @@ Shanty build()
         {"Crash",         49,  90, repeatBar(REST_BAR, 16) + startingWith(CRASH_BAR, REST_BAR) +
                                    startingWith(CRASH_BAR, REST_BAR)},
     };
+    // clang-format on
     return s;
 }
 

@@ -19,15 +19,15 @@ struct ShantyPart {
 
 struct ShantyDrum {
     std::string name;
-    int note;         // General MIDI percussion key
-    int velocity;     // of a normal hit
+    int note;      // General MIDI percussion key
+    int velocity;  // of a normal hit
     std::string grid;
 };
 
 struct Shanty {
     std::string title;
-    int beatsPerMinute;   // quarter notes a minute
-    int barLength;        // eighth notes in a bar
+    int beatsPerMinute;  // quarter notes a minute
+    int barLength;       // eighth notes in a bar
     std::vector<ShantyPart> parts;
     std::vector<ShantyDrum> drums;
 };

@@ -13,7 +13,7 @@ int windowStart(int player, int offset, int cells)
     return std::clamp(player - offset, 0, GRID_SIZE - cells);
 }
 
-} // namespace
+}  // namespace
 
 // Away from the edges the player sits in window column 12 and row 7.
 int cameraX(int playerX)

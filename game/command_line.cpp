@@ -11,15 +11,12 @@ namespace {
 // Decimal digits only: strtoul would accept signs, spaces and hex prefixes.
 bool parseSeed(const char *text, unsigned int &seed)
 {
-    if (*text == '\0')
-        return false;
+    if (*text == '\0') return false;
     unsigned long long value = 0;
     for (const char *p = text; *p; ++p) {
-        if (!std::isdigit(static_cast<unsigned char>(*p)))
-            return false;
+        if (!std::isdigit(static_cast<unsigned char>(*p))) return false;
         value = value * 10 + static_cast<unsigned>(*p - '0');
-        if (value > UINT_MAX)
-            return false;
+        if (value > UINT_MAX) return false;
     }
     seed = static_cast<unsigned int>(value);
     return true;
@@ -32,13 +29,12 @@ bool parseScale(const char *text, int &scale)
         scale = SCALE_TO_DESKTOP;
         return true;
     }
-    if (text[0] < '0' + MIN_WINDOW_SCALE || text[0] > '0' + MAX_WINDOW_SCALE || text[1] != '\0')
-        return false;
+    if (text[0] < '0' + MIN_WINDOW_SCALE || text[0] > '0' + MAX_WINDOW_SCALE || text[1] != '\0') return false;
     scale = text[0] - '0';
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 {
@@ -49,28 +45,23 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
         const bool replay = std::strcmp(argv[i], "--replay") == 0;
         const bool replayFast = std::strcmp(argv[i], "--replay-fast") == 0;
         if (record || replay || replayFast) {
-            if (parsed.recordPath || parsed.replayPath || i + 1 >= argc || argv[i + 1][0] == '\0')
-                return false;
+            if (parsed.recordPath || parsed.replayPath || i + 1 >= argc || argv[i + 1][0] == '\0') return false;
             (record ? parsed.recordPath : parsed.replayPath) = argv[++i];
             parsed.replayFast = replayFast;
             continue;
         }
         if (std::strcmp(argv[i], "--scale") == 0) {
-            if (parsed.scaleGiven || i + 1 >= argc || !parseScale(argv[++i], parsed.windowScale))
-                return false;
+            if (parsed.scaleGiven || i + 1 >= argc || !parseScale(argv[++i], parsed.windowScale)) return false;
             parsed.scaleGiven = true;
             continue;
         }
 
-        if (std::strcmp(argv[i], "--seed") != 0 || parsed.seedGiven || i + 1 >= argc)
-            return false;
-        if (!parseSeed(argv[++i], parsed.seed))
-            return false;
+        if (std::strcmp(argv[i], "--seed") != 0 || parsed.seedGiven || i + 1 >= argc) return false;
+        if (!parseSeed(argv[++i], parsed.seed)) return false;
         parsed.seedGiven = true;
     }
     // A replay's levels come from the seed in its file.
-    if (parsed.replayPath && parsed.seedGiven)
-        return false;
+    if (parsed.replayPath && parsed.seedGiven) return false;
     options = parsed;
     return true;
 }

@@ -12,7 +12,7 @@ struct LaunchOptions {
     // At most one of these is set; the text points into argv.
     const char *recordPath = nullptr;
     const char *replayPath = nullptr;
-    bool replayFast = false; // --replay-fast: no waiting for the timer
+    bool replayFast = false;  // --replay-fast: no waiting for the timer
     // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
     bool scaleGiven = false;
     int windowScale = 1;

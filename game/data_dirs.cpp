@@ -35,8 +35,7 @@ std::string currentProgramPath()
 {
     char buffer[PATH_MAX];
     const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0)
-        return "";
+    if (length <= 0) return "";
     return std::string(buffer, static_cast<size_t>(length));
 }
 
@@ -44,21 +43,18 @@ std::string currentProgramPath()
 const char *homeDirectory()
 {
     const char *home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0')
-        return home;
+    if (home != nullptr && home[0] != '\0') return home;
     const passwd *entry = getpwuid(getuid());
     return entry != nullptr ? entry->pw_dir : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 std::string programDirOf(const std::string &programPath)
 {
     const size_t slash = programPath.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
     return programPath.substr(0, slash);
 }
 
@@ -79,8 +75,7 @@ std::string installedDataDirFor(const std::string &programPath)
 std::string scoreDirFor(const char *xdgDataHome, const char *home)
 {
     // A relative XDG_DATA_HOME is invalid and ignored, as the XDG rule says.
-    if (xdgDataHome != nullptr && xdgDataHome[0] == '/')
-        return std::string(xdgDataHome) + "/" + GAME_NAME;
+    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return std::string(xdgDataHome) + "/" + GAME_NAME;
     if (home != nullptr && home[0] == '/')
         return std::string(std::strcmp(home, "/") == 0 ? "" : home) + "/.local/share/" + GAME_NAME;
     return "";
@@ -88,11 +83,9 @@ std::string scoreDirFor(const char *xdgDataHome, const char *home)
 
 bool makeDirectories(const std::string &directory, std::string &error)
 {
-    if (directoryExists(directory))
-        return true;
+    if (directoryExists(directory)) return true;
     const size_t slash = directory.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !makeDirectories(directory.substr(0, slash), error))
-        return false;
+    if (slash != std::string::npos && slash > 0 && !makeDirectories(directory.substr(0, slash), error)) return false;
     if (mkdir(directory.c_str(), 0700) != 0 && !(errno == EEXIST && directoryExists(directory))) {
         error = directory + ": " + std::strerror(errno);
         return false;
@@ -105,12 +98,10 @@ bool makeDirectories(const std::string &directory, std::string &error)
 }
 
 GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
-                            bool (*isDirectory)(const std::string &),
-                            bool (*isReadable)(const std::string &))
+                            bool (*isDirectory)(const std::string &), bool (*isReadable)(const std::string &))
 {
     GamePlaces places;
-    if (workingHasGfx)
-        return places;
+    if (workingHasGfx) return places;
     const std::string beside = programDirOf(programPath);
     if (!programPath.empty() && isDirectory(beside + "/Gfx") && isReadable(beside)) {
         places.dataDir = beside;
@@ -135,21 +126,18 @@ GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
 
 void locateGameFiles()
 {
-    const GamePlaces places = chooseGamePlaces(directoryExists("Gfx"), currentProgramPath(),
-                                               directoryExists, dataReadable);
+    const GamePlaces places =
+        chooseGamePlaces(directoryExists("Gfx"), currentProgramPath(), directoryExists, dataReadable);
     chosenDataDir = places.dataDir;
     if (!places.problem.empty())
-        std::fprintf(stderr, "grog-sloop: the game's art and music (Gfx/, Snd/): %s\n",
-                     places.problem.c_str());
-    if (!places.installed)
-        return;
+        std::fprintf(stderr, "grog-sloop: the game's art and music (Gfx/, Snd/): %s\n", places.problem.c_str());
+    if (!places.installed) return;
 
     // An installed game is shared by every user of the machine; each keeps
     // a table of their own.
     const char *xdgDataHome = std::getenv("XDG_DATA_HOME");
     if (xdgDataHome != nullptr && xdgDataHome[0] != '\0' && xdgDataHome[0] != '/')
-        std::fprintf(stderr, "grog-sloop: XDG_DATA_HOME \"%s\" is not an absolute path and is ignored\n",
-                     xdgDataHome);
+        std::fprintf(stderr, "grog-sloop: XDG_DATA_HOME \"%s\" is not an absolute path and is ignored\n", xdgDataHome);
     const std::string scores = scoreDirFor(xdgDataHome, homeDirectory());
     if (scores.empty()) {
         setScoreDirectory("/nonexistent");
@@ -158,13 +146,11 @@ void locateGameFiles()
     }
     setScoreDirectory(scores);
     std::string error;
-    if (!makeDirectories(scores, error))
-        reportScoresCannotBeSaved(("has no directory: " + error).c_str());
+    if (!makeDirectories(scores, error)) reportScoresCannotBeSaved(("has no directory: " + error).c_str());
 }
 
 std::string gameDataPath(const char *relative)
 {
-    if (chosenDataDir.empty())
-        return relative;
+    if (chosenDataDir.empty()) return relative;
     return chosenDataDir + "/" + relative;
 }

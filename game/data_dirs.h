@@ -27,17 +27,16 @@ std::string scoreDirFor(const char *xdgDataHome, const char *home);
 bool makeDirectories(const std::string &directory, std::string &error);
 
 struct GamePlaces {
-    std::string dataDir;        // "" = the working directory; else absolute
-    bool installed = false;     // not a build tree: scores per player
-    std::string problem;        // why no data directory could be used ("" when fine)
+    std::string dataDir;     // "" = the working directory; else absolute
+    bool installed = false;  // not a build tree: scores per player
+    std::string problem;     // why no data directory could be used ("" when fine)
 };
 
 // Chooses the data directory. `workingHasGfx` is whether the working
 // directory holds Gfx/; `isDirectory` and `isReadable` look at the file
 // system (passed in so that the choice can be tried without one).
 GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
-                            bool (*isDirectory)(const std::string &),
-                            bool (*isReadable)(const std::string &));
+                            bool (*isDirectory)(const std::string &), bool (*isReadable)(const std::string &));
 
 // Runs the choice above for this process (program from /proc/self/exe),
 // moves the score file into the player's directory for an installed game

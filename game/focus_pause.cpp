@@ -11,7 +11,7 @@ namespace {
 // The music is paused because the focus went, not by F2.
 bool MusicPausedByFocus = false;
 
-} // namespace
+}  // namespace
 
 void onFocusLost()
 {
@@ -33,14 +33,13 @@ void armFocusPause()
 
 StepInput withFocusPause(StepInput input)
 {
-    if (input.music)
-        MusicPausedByFocus = false;
+    if (input.music) MusicPausedByFocus = false;
     if (FocusLost) {
         FocusLost = 0;
         if (!Paused && !input.pause)
             input.pause = true;
         else if (Paused && input.pause)
-            input.pause = false; // the resuming press loses to the focus loss
+            input.pause = false;  // the resuming press loses to the focus loss
         if (!MusicPaused && !input.music) {
             input.music = true;
             MusicPausedByFocus = true;

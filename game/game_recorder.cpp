@@ -46,8 +46,7 @@ std::uint8_t stepKeysOf(const StepInput &input)
 StepInput recordedStep()
 {
     const StepInput input = RecordedSource();
-    if (CloseButtonPressed)
-        CloseRequested = 1;
+    if (CloseButtonPressed) CloseRequested = 1;
     writeLine(stepLine(stepKeysOf(input)));
     ++RunSteps;
     return input;
@@ -63,22 +62,20 @@ void recordedKeyWait()
     // A wait left by something other than a key (a gamepad button, say)
     // is written as key 0.
     const int key = keypressed() ? readkey() & RECORDED_KEY_MAX : 0;
-    if (key != 0)
-        simulate_keypress(key);
+    if (key != 0) simulate_keypress(key);
     writeLine(waitLine(screen, key, TickCounter - start));
 }
 
 void recordedNameEntry(bool earnsPlace)
 {
-    if (!earnsPlace)
-        return;
+    if (!earnsPlace) return;
     // Row 1 is the YARRR button, which closes the dialog only by recording
     // the score.
     const bool saved = runNameDialog() == 1;
     writeLine(nameLine(saved, PlayerName));
 }
 
-} // namespace
+}  // namespace
 
 bool openRecording(const char *path, unsigned int seed, std::string &error)
 {
@@ -108,8 +105,7 @@ void startRecording()
 
 void finishRecording()
 {
-    if (RecordingFile == nullptr)
-        return;
+    if (RecordingFile == nullptr) return;
     writeLine(endLine(currentSummary()));
     std::fclose(RecordingFile);
     RecordingFile = nullptr;

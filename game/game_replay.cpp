@@ -49,8 +49,7 @@ const char *eventName(RecordedEvent::Kind kind)
 // the difference and ends the run as the close button would.
 const RecordedEvent *take(RecordedEvent::Kind wanted)
 {
-    if (!Difference.empty())
-        return nullptr;
+    if (!Difference.empty()) return nullptr;
     if (NextEvent == Replayed->events.size()) {
         // A recording without its end line stopped when its program did;
         // the replay stops there too. One with the line ended there.
@@ -61,15 +60,14 @@ const RecordedEvent *take(RecordedEvent::Kind wanted)
     }
     const RecordedEvent &event = Replayed->events[NextEvent];
     if (event.kind != wanted) {
-        Difference = std::string("after ") + std::to_string(RunSteps) + " steps the game wants " +
-                     eventName(wanted) + ", the recording has " + eventName(event.kind);
+        Difference = std::string("after ") + std::to_string(RunSteps) + " steps the game wants " + eventName(wanted) +
+                     ", the recording has " + eventName(event.kind);
         CloseRequested = 1;
         return nullptr;
     }
     if (wanted != RecordedEvent::Kind::Steps || --StepsLeftInEvent == 0) {
         ++NextEvent;
-        if (NextEvent < Replayed->events.size())
-            StepsLeftInEvent = Replayed->events[NextEvent].count;
+        if (NextEvent < Replayed->events.size()) StepsLeftInEvent = Replayed->events[NextEvent].count;
     }
     return &event;
 }
@@ -77,8 +75,7 @@ const RecordedEvent *take(RecordedEvent::Kind wanted)
 StepInput replayedStep()
 {
     // Each step counts as a tick of its own, so the play loop never waits.
-    if (Fast)
-        TickCounter = TickCounter + 1;
+    if (Fast) TickCounter = TickCounter + 1;
     StepInput input;
     const RecordedEvent *event = take(RecordedEvent::Kind::Steps);
     if (event == nullptr) {
@@ -94,42 +91,34 @@ StepInput replayedStep()
     input.pause = keys & STEP_PAUSE;
     input.music = keys & STEP_MUSIC;
     input.quit = keys & STEP_QUIT;
-    if (keys & STEP_CLOSE)
-        CloseRequested = 1;
+    if (keys & STEP_CLOSE) CloseRequested = 1;
     return input;
 }
 
 void replayedKeyWait()
 {
-    const RecordedEvent *event =
-        take(Lives == 0 ? RecordedEvent::Kind::GameOverKey : RecordedEvent::Kind::TitleKey);
-    if (event == nullptr)
-        return;
+    const RecordedEvent *event = take(Lives == 0 ? RecordedEvent::Kind::GameOverKey : RecordedEvent::Kind::TitleKey);
+    if (event == nullptr) return;
     if (!Fast) {
         const int start = TickCounter;
         const int ticks = event->ticks < LONGEST_REPLAYED_WAIT_TICKS ? event->ticks : LONGEST_REPLAYED_WAIT_TICKS;
-        while (TickCounter - start < ticks && !CloseRequested)
-            rest(20);
+        while (TickCounter - start < ticks && !CloseRequested) rest(20);
     }
     // The key lands in the buffer as the player's did; the keyboard itself
     // is not read.
-    if (event->key != 0)
-        simulate_keypress(event->key);
+    if (event->key != 0) simulate_keypress(event->key);
 }
 
 void replayedNameEntry(bool)
 {
     // The recording, not this machine's table, says whether a name was
     // asked for: the dialog changes only the table, never the game.
-    if (NextEvent == Replayed->events.size() || Replayed->events[NextEvent].kind != RecordedEvent::Kind::Name)
-        return;
+    if (NextEvent == Replayed->events.size() || Replayed->events[NextEvent].kind != RecordedEvent::Kind::Name) return;
     const RecordedEvent *event = take(RecordedEvent::Kind::Name);
-    if (event == nullptr)
-        return;
+    if (event == nullptr) return;
     ustrzcpy(PlayerName, sizeof PlayerName, Replayed->names[event->name].c_str());
     // The button's own path, so the table ends as the recorded one did.
-    if (event->saved)
-        recordScore(nullptr);
+    if (event->saved) recordScore(nullptr);
 }
 
 void onCloseWhileReplaying()
@@ -138,7 +127,7 @@ void onCloseWhileReplaying()
     CloseRequested = 1;
 }
 
-} // namespace
+}  // namespace
 
 bool loadRecording(const char *path, Recording &recording, std::string &error)
 {
@@ -183,12 +172,12 @@ int finishReplay()
         return 0;
     }
     if (Difference.empty() && NextEvent < Replayed->events.size())
-        Difference = "the game ended after " + std::to_string(RunSteps) + " steps with " + 
+        Difference = "the game ended after " + std::to_string(RunSteps) + " steps with " +
                      eventName(Replayed->events[NextEvent].kind) + " of the recording still to come";
     if (Difference.empty() && Replayed->ended && !(currentSummary() == Replayed->summary))
-        Difference = "the recording ended with \"" + endLine(Replayed->summary).substr(0, endLine(Replayed->summary).size() - 1) + "\"";
-    if (Difference.empty())
-        return 0;
+        Difference = "the recording ended with \"" +
+                     endLine(Replayed->summary).substr(0, endLine(Replayed->summary).size() - 1) + "\"";
+    if (Difference.empty()) return 0;
     std::fprintf(stderr, "grog-sloop: the replay went differently from the recording: %s\n", Difference.c_str());
     return EXIT_REPLAY_DIFFERS;
 }

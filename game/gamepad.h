@@ -16,8 +16,8 @@ constexpr int PAUSE_BUTTON_FACE = 0;
 constexpr int PAUSE_BUTTON_START = 7;
 
 struct GamepadControls {
-    ArrowKeys walk;     // the stick or d-pad, one direction or two for a diagonal
-    bool pause = false; // a pause button has just gone down
+    ArrowKeys walk;      // the stick or d-pad, one direction or two for a diagonal
+    bool pause = false;  // a pause button has just gone down
 };
 
 // Installs Allegro's joystick input when a device is there. Without one

@@ -10,7 +10,7 @@
 
 #include "high_score_table.h"
 
-extern const char* const SCORE_FILE_NAME;  // "High.txt"
+extern const char *const SCORE_FILE_NAME;  // "High.txt"
 
 // Writes the default file: "Captain Bilgewig\n100\n10\n" ten times.
 // Returns false (after the one warning) when it cannot be written.
@@ -28,18 +28,18 @@ ScoreTable readScoreTable();
 // "High.txt", synced, renamed over it, and the directory is synced.
 // Returns false (after the one warning) when the file could not be replaced;
 // the old file is then untouched.
-bool writeScoreTable(const ScoreTable& table);
+bool writeScoreTable(const ScoreTable &table);
 
 // The one line on standard error, at most once in a run, saying that scores
 // cannot be saved and why.
-void reportScoresCannotBeSaved(const char* reason);
+void reportScoresCannotBeSaved(const char *reason);
 
 // Moves the file into `directory` (which must exist); an empty string
 // means the working directory, where it is at start.
-void setScoreDirectory(const std::string& directory);
+void setScoreDirectory(const std::string &directory);
 
 // The file as it is opened: "High.txt" or DIRECTORY/High.txt.
-const std::string& scoreFilePath();
+const std::string &scoreFilePath();
 
 // Lets the next failure report again (a test starts each case afresh).
 void resetScoreSaveWarning();

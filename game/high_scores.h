@@ -26,6 +26,6 @@ void askForNameIfEarned(bool earnsPlace);
 // The "YARRR" button's callback: puts Score under PlayerName, at level
 // LevelIndex + 1, in its place and saves the table. Returns D_CLOSE so the
 // dialog closes, whether or not the file could be saved.
-int recordScore(DIALOG* row);
+int recordScore(DIALOG *row);
 
 #endif

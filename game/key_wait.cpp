@@ -6,8 +6,7 @@
 
 void waitForKeyPress()
 {
-    while (!keypressed() && !gamepadButtonPressed())
-        rest(KEY_WAIT_REST_MS);
+    while (!keypressed() && !gamepadButtonPressed()) rest(KEY_WAIT_REST_MS);
 }
 
 void (*KeyWaitSource)() = waitForKeyPress;

@@ -34,20 +34,16 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "grog-sloop: cannot replay %s: %s\n", options.replayPath, error.c_str());
         return EXIT_USAGE;
     }
-    if (options.replayPath)
-        seed = replayed.seed;
+    if (options.replayPath) seed = replayed.seed;
     if (options.recordPath && !openRecording(options.recordPath, seed, error)) {
         std::fprintf(stderr, "grog-sloop: cannot record to %s: %s\n", options.recordPath, error.c_str());
         return EXIT_USAGE;
     }
     std::srand(seed);
 
-    if (startUp() != 0)
-        return 1;
-    if (options.recordPath)
-        startRecording();
-    if (options.replayPath)
-        startReplay(replayed, options.replayFast);
+    if (startUp() != 0) return 1;
+    if (options.recordPath) startRecording();
+    if (options.replayPath) startReplay(replayed, options.replayFast);
     newGame();
 
     int status = 0;
@@ -55,10 +51,8 @@ int main(int argc, char *argv[])
         std::fputs(summaryLine(currentSummary()).c_str(), stdout);
         std::fflush(stdout);
     }
-    if (options.recordPath)
-        finishRecording();
-    if (options.replayPath)
-        status = finishReplay();
+    if (options.recordPath) finishRecording();
+    if (options.replayPath) status = finishReplay();
     shutDown();
     return status;
 }

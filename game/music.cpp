@@ -9,14 +9,12 @@ void startGameMusic()
 {
     MIDI *previous = Music;
     Music = load_midi(gameDataPath("Snd/main.mid").c_str());
-    if (Music == nullptr)
-        allegro_message("Error reading MIDI file\n");
+    if (Music == nullptr) allegro_message("Error reading MIDI file\n");
     // Restarts the piece even while MusicPaused is set; the flag keeps its
     // value, so the next F2 merely clears it.
     play_midi(Music, -1);
     // play_midi has let go of the old piece, so it can be freed now.
-    if (previous != nullptr)
-        destroy_midi(previous);
+    if (previous != nullptr) destroy_midi(previous);
 }
 
 void toggleMusicPause()
@@ -32,8 +30,7 @@ void toggleMusicPause()
 
 void releaseMusic()
 {
-    if (Music == nullptr)
-        return;
+    if (Music == nullptr) return;
     stop_midi();
     destroy_midi(Music);
     Music = nullptr;

@@ -24,34 +24,35 @@ const DIALOG NameDialog[4] = {
 };
 // clang-format on
 
-int runNameDialog() {
-  DIALOG rows[4];
-  std::memcpy(rows, NameDialog, sizeof rows);
+int runNameDialog()
+{
+    DIALOG rows[4];
+    std::memcpy(rows, NameDialog, sizeof rows);
 
-  // Dialogs that Allegro builds by itself (alerts, file selectors) take the
-  // look's colours and procedures too.
-  gui_fg_color = theme_fg_color;
-  gui_bg_color = theme_bg_color;
-  gui_mg_color = theme_mg_color;
-  gui_shadow_box_proc = theme_shadow_box_proc;
-  gui_button_proc = theme_button_proc;
-  gui_ctext_proc = theme_ctext_proc;
-  gui_text_list_proc = theme_text_list_proc;
+    // Dialogs that Allegro builds by itself (alerts, file selectors) take the
+    // look's colours and procedures too.
+    gui_fg_color = theme_fg_color;
+    gui_bg_color = theme_bg_color;
+    gui_mg_color = theme_mg_color;
+    gui_shadow_box_proc = theme_shadow_box_proc;
+    gui_button_proc = theme_button_proc;
+    gui_ctext_proc = theme_ctext_proc;
+    gui_text_list_proc = theme_text_list_proc;
 
-  // The game's own dialog colours; the themed rows draw in the look's
-  // palette whatever these say.
-  gui_fg_color = makecol(0, 0, 0);
-  gui_mg_color = makecol(128, 128, 128);
-  gui_bg_color = makecol(200, 240, 200);
-  set_dialog_color(rows, gui_fg_color, gui_bg_color);
-  rows[0].bg = makecol(255, 255, 255);
+    // The game's own dialog colours; the themed rows draw in the look's
+    // palette whatever these say.
+    gui_fg_color = makecol(0, 0, 0);
+    gui_mg_color = makecol(128, 128, 128);
+    gui_bg_color = makecol(200, 240, 200);
+    set_dialog_color(rows, gui_fg_color, gui_bg_color);
+    rows[0].bg = makecol(255, 255, 255);
 
-  // Plain text rows sit on the edit field's white.
-  for (DIALOG* row = rows;; ++row) {
-    if (row->proc == d_text_proc || row->proc == d_ctext_proc || row->proc == d_rtext_proc) row->bg = rows[0].bg;
-    if (!row->proc) break;
-  }
+    // Plain text rows sit on the edit field's white.
+    for (DIALOG *row = rows;; ++row) {
+        if (row->proc == d_text_proc || row->proc == d_ctext_proc || row->proc == d_rtext_proc) row->bg = rows[0].bg;
+        if (!row->proc) break;
+    }
 
-  position_dialog(rows, 2, 2);
-  return NameDialogRunner(rows, -1);
+    position_dialog(rows, 2, 2);
+    return NameDialogRunner(rows, -1);
 }

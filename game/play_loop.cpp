@@ -20,11 +20,10 @@ namespace {
 // Waits in 20 ms slices until the timer has moved past `last`.
 void waitForTickAfter(int last)
 {
-    while (TickCounter == last)
-        rest(20);
+    while (TickCounter == last) rest(20);
 }
 
-} // namespace
+}  // namespace
 
 void advanceWorld()
 {
@@ -37,8 +36,7 @@ void advanceWorld(const ArrowKeys &walk)
     spawnMonster();
     // Monsters that arrive during this loop wait for the next step.
     const std::size_t monsters = MonsterList.size();
-    for (std::size_t i = 0; i < monsters; ++i)
-        MonsterList[i]->step();
+    for (std::size_t i = 0; i < monsters; ++i) MonsterList[i]->step();
     advanceAnimTick();
 }
 
@@ -46,8 +44,7 @@ StepResult playStep()
 {
     // One look at the controls serves the whole step.
     const StepInput input = StepInputSource();
-    if (input.quit || CloseRequested)
-        return StepResult::Quit;
+    if (input.quit || CloseRequested) return StepResult::Quit;
     clear_keybuf();
 
     if (input.pause) {
@@ -61,8 +58,7 @@ StepResult playStep()
         rest(TOGGLE_KEY_REST_MS);
     }
 
-    if (!Paused)
-        advanceWorld(input.walk);
+    if (!Paused) advanceWorld(input.walk);
     renderFrame();
     return StepResult::Continue;
 }
@@ -75,10 +71,8 @@ void playLoop()
         // Ticks that passed during a long step are not made up: one step
         // per observed change.
         last = TickCounter;
-        if (PlayStepHook != nullptr)
-            PlayStepHook();
-        if (playStep() == StepResult::Quit)
-            return;
+        if (PlayStepHook != nullptr) PlayStepHook();
+        if (playStep() == StepResult::Quit) return;
         waitForTickAfter(last);
     }
 }

@@ -22,12 +22,10 @@ const struct { char letter; std::uint8_t bit; } STEP_LETTERS[] = {
 // would let two files mean the same and hide typing slips.
 bool parseNumber(const std::string &text, long long limit, long long &value)
 {
-    if (text.empty() || text.size() > 12)
-        return false;
+    if (text.empty() || text.size() > 12) return false;
     value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
+        if (c < '0' || c > '9') return false;
         value = value * 10 + (c - '0');
     }
     return value <= limit;
@@ -39,8 +37,7 @@ std::vector<std::string> splitWords(const std::string &line)
     std::size_t start = 0;
     while (start <= line.size()) {
         std::size_t space = line.find(' ', start);
-        if (space == std::string::npos)
-            space = line.size();
+        if (space == std::string::npos) space = line.size();
         words.push_back(line.substr(start, space - start));
         start = space + 1;
     }
@@ -50,14 +47,11 @@ std::vector<std::string> splitWords(const std::string &line)
 bool parseStepKeys(const std::string &line, std::uint8_t &keys)
 {
     keys = 0;
-    if (line == "-")
-        return true;
-    std::size_t next = 0; // letters come in the written order, each once
+    if (line == "-") return true;
+    std::size_t next = 0;  // letters come in the written order, each once
     for (char c : line) {
-        while (next < sizeof STEP_LETTERS / sizeof STEP_LETTERS[0] && STEP_LETTERS[next].letter != c)
-            ++next;
-        if (next == sizeof STEP_LETTERS / sizeof STEP_LETTERS[0])
-            return false;
+        while (next < sizeof STEP_LETTERS / sizeof STEP_LETTERS[0] && STEP_LETTERS[next].letter != c) ++next;
+        if (next == sizeof STEP_LETTERS / sizeof STEP_LETTERS[0]) return false;
         keys |= STEP_LETTERS[next++].bit;
     }
     return !line.empty();
@@ -65,12 +59,9 @@ bool parseStepKeys(const std::string &line, std::uint8_t &keys)
 
 int hexDigit(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
@@ -106,9 +97,11 @@ bool decodeName(const std::string &text, std::string &name, std::string &why)
     std::size_t characters = 0;
     for (std::size_t i = 0; i < name.size(); ++characters) {
         const unsigned char lead = static_cast<unsigned char>(name[i]);
-        std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                                                                              : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                                                                             : 0;
+        std::size_t length = lead < 0x80                   ? 1
+                             : lead >= 0xC2 && lead < 0xE0 ? 2
+                             : lead >= 0xE0 && lead < 0xF0 ? 3
+                             : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                           : 0;
         if (lead < 0x20 || lead == 0x7f) {
             why = "the name holds a control character";
             return false;
@@ -135,8 +128,7 @@ bool decodeName(const std::string &text, std::string &name, std::string &why)
 bool parseSummary(const std::vector<std::string> &words, std::size_t first, GameSummary &summary)
 {
     static const char *const LABELS[] = {"steps", "level", "lives", "score"};
-    if (words.size() != first + 8)
-        return false;
+    if (words.size() != first + 8) return false;
     long long values[4];
     for (int k = 0; k < 4; ++k) {
         if (words[first + 2 * k] != LABELS[k] || !parseNumber(words[first + 2 * k + 1], 2147483647, values[k]))
@@ -149,7 +141,7 @@ bool parseSummary(const std::vector<std::string> &words, std::size_t first, Game
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool parseRecording(const char *text, std::size_t size, Recording &recording, std::string &error)
 {
@@ -178,8 +170,7 @@ bool parseRecording(const char *text, std::size_t size, Recording &recording, st
         const char *end = static_cast<const char *>(std::memchr(text + start, '\n', size - start));
         std::string line(text + start, static_cast<std::size_t>(end - (text + start)));
         start = static_cast<std::size_t>(end - text) + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string where = "line " + std::to_string(number + 1) + ": ";
         auto fail = [&](const std::string &why) {
             error = where + why;
@@ -191,10 +182,8 @@ bool parseRecording(const char *text, std::size_t size, Recording &recording, st
                 return fail("expected \"" + std::string(RECORDING_VERSION_LINE) + "\", the version line");
             continue;
         }
-        if (!line.empty() && line[0] == '#')
-            continue;
-        if (recording.ended)
-            return fail("nothing may follow the \"end\" line");
+        if (!line.empty() && line[0] == '#') continue;
+        if (recording.ended) return fail("nothing may follow the \"end\" line");
 
         const std::vector<std::string> words = splitWords(line);
         long long value = 0;
@@ -239,8 +228,7 @@ bool parseRecording(const char *text, std::size_t size, Recording &recording, st
                 return fail("expected \"name saved NAME\" or \"name dismissed NAME\"");
             const std::size_t prefix = 5 + words[1].size() + 1;
             std::string name, why;
-            if (!decodeName(line.size() > prefix ? line.substr(prefix) : std::string(), name, why))
-                return fail(why);
+            if (!decodeName(line.size() > prefix ? line.substr(prefix) : std::string(), name, why)) return fail(why);
             RecordedEvent event;
             event.kind = RecordedEvent::Kind::Name;
             event.saved = words[1] == "saved";
@@ -262,8 +250,7 @@ bool parseRecording(const char *text, std::size_t size, Recording &recording, st
         // terminal, and a hostile file must not send it control sequences.
         std::string quoted = line.substr(0, 40);
         for (char &c : quoted)
-            if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f)
-                c = '?';
+            if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f) c = '?';
         return fail("not a line of a recording: \"" + quoted + (line.size() > 40 ? "...\"" : "\""));
     }
     if (!seedSeen) {
@@ -287,8 +274,7 @@ std::string stepLine(std::uint8_t keys)
 {
     std::string line;
     for (const auto &step : STEP_LETTERS)
-        if (keys & step.bit)
-            line += step.letter;
+        if (keys & step.bit) line += step.letter;
     return (line.empty() ? "-" : line) + "\n";
 }
 
@@ -325,7 +311,7 @@ std::string summaryWords(const GameSummary &summary)
            std::to_string(summary.lives) + " score " + std::to_string(summary.score) + "\n";
 }
 
-} // namespace
+}  // namespace
 
 std::string endLine(const GameSummary &summary)
 {

@@ -51,8 +51,8 @@ enum StepKey : std::uint8_t {
 // The final state a run reached, as printed when it ends:
 // "game steps 812 level 3 lives 2 score 40".
 struct GameSummary {
-    std::uint32_t steps = 0; // play steps of every game of the run, each one that read controls
-    int level = 0;           // the level shown, LevelIndex + 1
+    std::uint32_t steps = 0;  // play steps of every game of the run, each one that read controls
+    int level = 0;            // the level shown, LevelIndex + 1
     int lives = 0;
     int score = 0;
 
@@ -65,12 +65,12 @@ struct GameSummary {
 struct RecordedEvent {
     enum class Kind : std::uint8_t { Steps, TitleKey, GameOverKey, Name };
     Kind kind = Kind::Steps;
-    std::uint8_t keys = 0;   // Steps: StepKey bits
-    bool saved = false;      // Name: the YARRR button recorded the score
-    std::uint32_t count = 0; // Steps: that many alike in a row
-    int key = 0;             // TitleKey, GameOverKey: the readkey code
-    int ticks = 0;           //   and the timer ticks spent waiting
-    std::uint32_t name = 0;  // Name: index into Recording::names
+    std::uint8_t keys = 0;    // Steps: StepKey bits
+    bool saved = false;       // Name: the YARRR button recorded the score
+    std::uint32_t count = 0;  // Steps: that many alike in a row
+    int key = 0;              // TitleKey, GameOverKey: the readkey code
+    int ticks = 0;            //   and the timer ticks spent waiting
+    std::uint32_t name = 0;   // Name: index into Recording::names
 };
 
 struct Recording {
@@ -78,7 +78,7 @@ struct Recording {
     // Steps alike in a row share one event, so a long idle stretch is small.
     std::vector<RecordedEvent> events;
     std::vector<std::string> names;
-    bool ended = false; // the "end" line was there
+    bool ended = false;  // the "end" line was there
     GameSummary summary;
 };
 

@@ -34,11 +34,9 @@ void drawFrame()
         }
     }
     ThePlayer->drawAt(PlayerX, PlayerY);
-    for (std::size_t k = 0; k < monsters; ++k)
-        MonsterList[k]->drawSelf();
+    for (std::size_t k = 0; k < monsters; ++k) MonsterList[k]->drawSelf();
     // Bottles come last, so a bottle shows over a monster standing on it.
-    for (std::size_t k = 0; k < bottles; ++k)
-        BottleList[k]->drawSelf();
+    for (std::size_t k = 0; k < bottles; ++k) BottleList[k]->drawSelf();
 
     // The 16th row of cells reaches pixel 512; its last 12 rows stay hidden.
     blit(WorldBitmap, screen, left * CELL_SIZE, top * CELL_SIZE, 0, 0, SCREEN_WIDTH, VIEW_HEIGHT);

@@ -10,12 +10,11 @@ namespace {
 
 void destroyBitmap(BITMAP *&bitmap)
 {
-    if (bitmap != nullptr)
-        destroy_bitmap(bitmap);
+    if (bitmap != nullptr) destroy_bitmap(bitmap);
     bitmap = nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void shutDown()
 {

@@ -25,19 +25,17 @@ const char *allegroReason(const char *fallback)
     return allegro_error[0] != '\0' ? allegro_error : fallback;
 }
 
-} // namespace
+}  // namespace
 
 void pointMidiAtOwnPatches()
 {
     // The player's own Allegro configuration naming a patch set wins.
     const char *theirs = get_config_string("sound", "patches", nullptr);
-    if (theirs != nullptr && theirs[0] != '\0')
-        return;
+    if (theirs != nullptr && theirs[0] != '\0') return;
     const std::string patches = gameDataPath("default.cfg");
     // In the working directory the allegro.cfg made beside the program
     // already does this; only a data directory elsewhere needs the pointer.
-    if (patches[0] != '/' || access(patches.c_str(), R_OK) != 0)
-        return;
+    if (patches[0] != '/' || access(patches.c_str(), R_OK) != 0) return;
     // An override lives in memory only: nothing is written into the
     // player's configuration file when Allegro saves it at exit.
     const std::string text = "[sound]\npatches = " + patches + "\n";
@@ -76,8 +74,8 @@ void startLibraryOrExit()
 void openWindowOrExit(int card, int width, int height)
 {
     if (set_gfx_mode(card, width, height, 0, 0) != 0) {
-        std::fprintf(stderr, "grog-sloop: cannot open a %dx%d window in %d-bit colour: %s\n",
-                     width, height, get_color_depth(), allegroReason("unknown graphics failure"));
+        std::fprintf(stderr, "grog-sloop: cannot open a %dx%d window in %d-bit colour: %s\n", width, height,
+                     get_color_depth(), allegroReason("unknown graphics failure"));
         std::exit(1);
     }
 }

@@ -20,7 +20,7 @@ constexpr int PAUSE_X        = 380;
 constexpr int PAUSE_Y        = 45;
 // clang-format on
 
-} // namespace
+}  // namespace
 
 int plainStatusBackground()
 {
@@ -37,8 +37,7 @@ void drawStatusBar()
     // where it does not reach, rather than the texts of earlier frames.
     if (StatusImage == nullptr || StatusImage->w < STATUS_BAR_WIDTH || StatusImage->h < STATUS_BAR_HEIGHT)
         clear_to_color(StatusBitmap, plainStatusBackground());
-    if (StatusImage != nullptr)
-        blit(StatusImage, StatusBitmap, 0, 0, 0, 0, STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT);
+    if (StatusImage != nullptr) blit(StatusImage, StatusBitmap, 0, 0, 0, 0, STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT);
 
     if (Paused) {
         textprintf_ex(StatusBitmap, font, PAUSE_X, PAUSE_Y, black, -1, "PAUSE");

@@ -6,10 +6,10 @@
 #include "world/player.h"
 
 struct StepInput {
-    ArrowKeys walk;     // the arrows: one move each, right, left, up, down
-    bool pause = false; // SPACE: toggles Paused
-    bool music = false; // F2: pauses or resumes the music
-    bool quit = false;  // ESC: ends the game
+    ArrowKeys walk;      // the arrows: one move each, right, left, up, down
+    bool pause = false;  // SPACE: toggles Paused
+    bool music = false;  // F2: pauses or resumes the music
+    bool quit = false;   // ESC: ends the game
 };
 
 // The keyboard's state now.

@@ -21,7 +21,7 @@ std::uint8_t walkableAt(int x, int y)
     return TileGrid[x][y]->walkable;
 }
 
-} // namespace
+}  // namespace
 
 bool playerIsTrapped()
 {
@@ -36,14 +36,10 @@ bool playerIsTrapped()
     for (std::size_t i = 0; i < monsters; ++i) {
         const int mx = MonsterList[i]->getX();
         const int my = MonsterList[i]->getY();
-        if (my == PlayerY && mx == PlayerX - 1)
-            west = 0;
-        if (my == PlayerY && mx == PlayerX + 1)
-            east = 0;
-        if (mx == PlayerX && my == PlayerY - 1)
-            north = 0;
-        if (mx == PlayerX && my == PlayerY + 1)
-            south = 0;
+        if (my == PlayerY && mx == PlayerX - 1) west = 0;
+        if (my == PlayerY && mx == PlayerX + 1) east = 0;
+        if (mx == PlayerX && my == PlayerY - 1) north = 0;
+        if (mx == PlayerX && my == PlayerY + 1) south = 0;
     }
     return east == 0 && west == 0 && north == 0 && south == 0;
 }
@@ -54,14 +50,12 @@ void respawnBesideStairsUp()
     // its own cell could step off the grid.
     int stairsX = 0;
     int stairsY = 0;
-    if (findLastCellOfKind(KIND_STAIRS_UP, stairsX, stairsY))
-        placePlayerBeside(stairsX, stairsY);
+    if (findLastCellOfKind(KIND_STAIRS_UP, stairsX, stairsY)) placePlayerBeside(stairsX, stairsY);
 }
 
 void checkTrapped()
 {
-    if (!playerIsTrapped())
-        return;
+    if (!playerIsTrapped()) return;
 
     rest(TRAPPED_HOLD_MS);
     Lives -= 1;

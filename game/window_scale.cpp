@@ -15,11 +15,11 @@ int WindowScale = 1;
 
 namespace {
 
-BITMAP *RealScreen = nullptr; // the window itself
-BITMAP *Canvas = nullptr;     // 800x600, what the game takes for `screen`
-BITMAP *Shown = nullptr;      // the canvas as last shown, to find changed rows
-BITMAP *Enlarged = nullptr;   // the window's picture before it goes out
-bool WholeCanvasStale = true; // the window shows nothing of the canvas yet
+BITMAP *RealScreen = nullptr;  // the window itself
+BITMAP *Canvas = nullptr;      // 800x600, what the game takes for `screen`
+BITMAP *Shown = nullptr;       // the canvas as last shown, to find changed rows
+BITMAP *Enlarged = nullptr;    // the window's picture before it goes out
+bool WholeCanvasStale = true;  // the window shows nothing of the canvas yet
 
 int canvasMouseX()
 {
@@ -47,8 +47,7 @@ void rowsToWindow(int firstRow, int lastRow)
 // it: it must find the window's own bitmap there, not the canvas.
 void restoreRealScreen()
 {
-    if (RealScreen == nullptr)
-        return;
+    if (RealScreen == nullptr) return;
     screen = RealScreen;
     RealScreen = nullptr;
     destroy_bitmap(Canvas);
@@ -87,7 +86,7 @@ void presentWithPointer()
     destroy_bitmap(under);
 }
 
-} // namespace
+}  // namespace
 
 int largestFittingScale(int desktopWidth, int desktopHeight)
 {
@@ -101,16 +100,14 @@ int largestFittingScale(int desktopWidth, int desktopHeight)
 int scaleFittingDesktop()
 {
     int width = 0, height = 0;
-    if (get_desktop_resolution(&width, &height) != 0)
-        return MIN_WINDOW_SCALE;
+    if (get_desktop_resolution(&width, &height) != 0) return MIN_WINDOW_SCALE;
     return largestFittingScale(width, height);
 }
 
 void openScaledWindowOrExit(int scale)
 {
     openWindowOrExit(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH * scale, SCREEN_HEIGHT * scale);
-    if (scale == 1)
-        return;
+    if (scale == 1) return;
     WindowScale = scale;
     RealScreen = screen;
     Canvas = createBitmapOrExit(SCREEN_WIDTH, SCREEN_HEIGHT, "window canvas");
@@ -128,17 +125,15 @@ void openScaledWindowOrExit(int scale)
 
 void presentScreen()
 {
-    if (RealScreen == nullptr)
-        return;
+    if (RealScreen == nullptr) return;
     // Runs of changed rows go out together: a step that moves a monster
     // sends a band of 32 rows, not the whole window.
     int runStart = -1;
     for (int y = 0; y <= SCREEN_HEIGHT; ++y) {
-        const bool changed = y < SCREEN_HEIGHT &&
-                             (WholeCanvasStale ||
-                              std::memcmp(Canvas->line[y], Shown->line[y], static_cast<std::size_t>(SCREEN_WIDTH) * 2) != 0);
-        if (changed && runStart < 0)
-            runStart = y;
+        const bool changed =
+            y < SCREEN_HEIGHT && (WholeCanvasStale || std::memcmp(Canvas->line[y], Shown->line[y],
+                                                                  static_cast<std::size_t>(SCREEN_WIDTH) * 2) != 0);
+        if (changed && runStart < 0) runStart = y;
         if (!changed && runStart >= 0) {
             rowsToWindow(runStart, y - 1);
             runStart = -1;
@@ -177,15 +172,12 @@ void enlargeRows(const BITMAP *source, BITMAP *target, int scale, int firstRow, 
         if (scale == 2) {
             // The common case, two pixels per store.
             auto *to = reinterpret_cast<std::uint32_t *>(firstCopy);
-            for (int x = 0; x < width; ++x)
-                to[x] = from[x] * 0x10001u;
+            for (int x = 0; x < width; ++x) to[x] = from[x] * 0x10001u;
         } else {
             auto *to = reinterpret_cast<std::uint16_t *>(firstCopy);
             for (int x = 0; x < width; ++x)
-                for (int k = 0; k < scale; ++k)
-                    *to++ = from[x];
+                for (int k = 0; k < scale; ++k) *to++ = from[x];
         }
-        for (int k = 1; k < scale; ++k)
-            std::memcpy(target->line[y * scale + k], firstCopy, targetRowBytes);
+        for (int k = 1; k < scale; ++k) std::memcpy(target->line[y * scale + k], firstCopy, targetRowBytes);
     }
 }

@@ -6,6 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
+# Layout and static analysis first: a style slip or a clang-tidy finding
+# fails here, before the slow builds and tests.
+bash scripts/lint.sh
+
 JOBS=$(nproc)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -1,8 +1,8 @@
 // The stock look "Allegro": Allegro's own procedures behind the same record,
 // so a program can switch back to the library's look like to any other.
-#include "widgets/push_button.h"
+#include "widgets/shared/push_button.h"
 #include "widgets/theme.h"
-#include "widgets/window_title.h"
+#include "widgets/shared/window_title.h"
 
 // d: dp caption, dp3 callback int (*)(DIALOG *) run when pressed.
 int stock_push_proc(int msg, DIALOG *d, int c)
@@ -38,6 +38,7 @@ static void stock_init(void)
 
 static void stock_shutdown(void) {}
 
+// clang-format off
 static Theme stock_theme = {
     "Allegro",
     nullptr, nullptr, nullptr,  // pointed at Allegro's GUI colours by init
@@ -62,5 +63,6 @@ static Theme stock_theme = {
     d_ctext_proc,
     d_rtext_proc,
 };
+// clang-format on
 
 Theme *theme_allegro = &stock_theme;

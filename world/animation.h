@@ -4,10 +4,11 @@
 #pragma once
 
 // Call after drawing `frame`; advances it through 0..frameCount-1.
-inline void advanceActorAnimation(int& frame, int frameCount, int& frameDelay) {
-  if (frameDelay == 4) {
-    frame = (frame + 1 < frameCount) ? frame + 1 : 0;
-    frameDelay = 0;
-  }
-  frameDelay += 1;
+inline void advanceActorAnimation(int &frame, int frameCount, int &frameDelay)
+{
+    if (frameDelay == 4) {
+        frame = (frame + 1 < frameCount) ? frame + 1 : 0;
+        frameDelay = 0;
+    }
+    frameDelay += 1;
 }

@@ -8,7 +8,8 @@ constexpr int BOTTLE_COLUMN = 5;
 
 Bottle::Bottle() : x(0), y(0), frame(0), frameCount(5), frameDelay(0) {}
 
-void Bottle::drawSelf() {
-  drawSheetCell(BOTTLE_COLUMN, frame, x, y, size);
-  advanceActorAnimation(frame, frameCount, frameDelay);
+void Bottle::drawSelf()
+{
+    drawSheetCell(BOTTLE_COLUMN, frame, x, y, size);
+    advanceActorAnimation(frame, frameCount, frameDelay);
 }

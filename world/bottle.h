@@ -6,19 +6,23 @@
 #include "world/tile.h"
 
 class Bottle : public Tile {
- public:
-  Bottle();
+public:
+    Bottle();
 
-  void setPosition(int cellX, int cellY) { x = cellX; y = cellY; }
-  int getX() const { return x; }
-  int getY() const { return y; }
+    void setPosition(int cellX, int cellY)
+    {
+        x = cellX;
+        y = cellY;
+    }
+    int getX() const { return x; }
+    int getY() const { return y; }
 
-  // Draws the bottle at its own cell and animates it.
-  virtual void drawSelf();
+    // Draws the bottle at its own cell and animates it.
+    virtual void drawSelf();
 
-  int x;
-  int y;
-  int frame;
-  int frameCount;
-  int frameDelay;
+    int x;
+    int y;
+    int frame;
+    int frameCount;
+    int frameDelay;
 };

@@ -9,12 +9,12 @@ int Score = 0;
 int Lives = 0;
 int LevelIndex = 0;
 
-Player* ThePlayer = nullptr;
+Player *ThePlayer = nullptr;
 int PlayerX = 0;
 int PlayerY = 0;
 
-BITMAP* WorldBitmap = nullptr;
-BITMAP* StatusBitmap = nullptr;
-BITMAP* StatusImage = nullptr;
-BITMAP* SpriteSheet = nullptr;
-MIDI* Music = nullptr;
+BITMAP *WorldBitmap = nullptr;
+BITMAP *StatusBitmap = nullptr;
+BITMAP *StatusImage = nullptr;
+BITMAP *SpriteSheet = nullptr;
+MIDI *Music = nullptr;

@@ -9,16 +9,16 @@ constexpr long MAX_ROOM_ATTEMPTS = 20000;
 
 // The outer rectangle of a room (walls included) and the rooms of a level.
 struct RoomRect {
-  int x0, y0, x1, y1;
+    int x0, y0, x1, y1;
 };
 
 // What the last generateLevel call did, for tests and measurements.
 struct LevelBuildReport {
-  int roomsPlanned;       // room count drawn at the start, 1..9
-  int roomsBuilt;         // rooms actually placed
-  long maxAttempts;       // most rectangle draws needed by one room
-  long totalAttempts;     // all rectangle draws of the level
-  RoomRect rooms[9];      // the rooms built, in order
+    int roomsPlanned;    // room count drawn at the start, 1..9
+    int roomsBuilt;      // rooms actually placed
+    long maxAttempts;    // most rectangle draws needed by one room
+    long totalAttempts;  // all rectangle draws of the level
+    RoomRect rooms[9];   // the rooms built, in order
 };
 
 // Builds a new current level, places the player beside its up-stairs and
@@ -26,4 +26,4 @@ struct LevelBuildReport {
 // left stay with its stored copy.
 void generateLevel();
 
-const LevelBuildReport& lastLevelReport();
+const LevelBuildReport &lastLevelReport();

@@ -12,17 +12,17 @@ class Bottle;
 // The grid is GRID_SIZE x GRID_SIZE cells, indexed [x][y].
 constexpr int GRID_SIZE = 50;
 
-using MonsterPtrList = std::vector<Monster*>;
-using BottlePtrList = std::vector<Bottle*>;
+using MonsterPtrList = std::vector<Monster *>;
+using BottlePtrList = std::vector<Bottle *>;
 
 struct Level {
-  Tile* grid[GRID_SIZE][GRID_SIZE];  // column x, row y
-  MonsterPtrList monsters;
-  BottlePtrList bottles;
+    Tile *grid[GRID_SIZE][GRID_SIZE];  // column x, row y
+    MonsterPtrList monsters;
+    BottlePtrList bottles;
 };
 
 // The current level, held in globals: all play works on these.
-extern Tile* TileGrid[GRID_SIZE][GRID_SIZE];
+extern Tile *TileGrid[GRID_SIZE][GRID_SIZE];
 extern MonsterPtrList MonsterList;
 extern BottlePtrList BottleList;
 
@@ -32,4 +32,4 @@ extern std::vector<Level> LevelStore;
 // Copies the current level (pointers only) into a Level record.
 Level captureCurrentLevel();
 // Makes a stored record the current level (pointers only).
-void restoreCurrentLevel(const Level& level);
+void restoreCurrentLevel(const Level &level);

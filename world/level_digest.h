@@ -16,7 +16,7 @@
 std::string levelText();
 
 // 64-bit FNV-1a (offset basis 14695981039346656037, prime 1099511628211).
-std::uint64_t fnv1a64(const std::string& bytes);
+std::uint64_t fnv1a64(const std::string &bytes);
 
 // The first level of a game run with --seed `seed`: seeds rand(), builds the
 // level as a new game does and hashes levelText() followed by "r N;", N

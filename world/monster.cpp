@@ -17,71 +17,72 @@ constexpr int ROWS_PER_VARIETY = 4;
 constexpr int SPAWN_CHANCE = 80;
 
 Monster::Monster()
-    : frame(0),
-      frameDelay(0),
-      moveAlongX(1),
-      resting(0),
-      x(0),
-      y(0),
-      variety(randomUpTo(2) - 1),
-      frameCount(4),
-      direction(1) {}
-
-void Monster::drawSelf() {
-  drawSheetCell(frame, direction + MONSTER_ROW_OFFSET + ROWS_PER_VARIETY * variety, x, y, size);
-  advanceActorAnimation(frame, frameCount, frameDelay);
+    : frame(0), frameDelay(0), moveAlongX(1), resting(0), x(0), y(0), variety(randomUpTo(2) - 1), frameCount(4),
+      direction(1)
+{
 }
 
-static int towards(int from, int to) { return from < to ? 1 : (from > to ? -1 : 0); }
-
-bool monsterStandsOn(int cellX, int cellY) {
-  for (const Monster* other : MonsterList) {
-    if (other->x == cellX && other->y == cellY) return true;
-  }
-  return false;
+void Monster::drawSelf()
+{
+    drawSheetCell(frame, direction + MONSTER_ROW_OFFSET + ROWS_PER_VARIETY * variety, x, y, size);
+    advanceActorAnimation(frame, frameCount, frameDelay);
 }
 
-void Monster::step() {
-  if (resting) {
-    resting = 0;
-    return;
-  }
-  int s;
-  int targetX = x;
-  int targetY = y;
-  if (moveAlongX == 1) {
-    s = towards(x, PlayerX);
-    targetX += s;
-    moveAlongX = 0;
-  } else {
-    s = towards(y, PlayerY);
-    targetY += s;
-    moveAlongX = 1;
-  }
-  // A target with s != 0 lies between the monster and the player, so it is
-  // always inside the grid.
-  const bool acceptable = s != 0 && TileGrid[targetX][targetY]->walkable == 1 &&
-                          !(targetX == PlayerX && targetY == PlayerY) &&
-                          !monsterStandsOn(targetX, targetY);
-  if (acceptable) {
-    // Along X: 2 after a step left, 4 after a step right; along Y: 1 up, 3 down.
-    direction = targetX != x ? s + 3 : s + 2;
-    x = targetX;
-    y = targetY;
-  }
-  resting = 1;
+static int towards(int from, int to)
+{
+    return from < to ? 1 : (from > to ? -1 : 0);
 }
 
-void spawnMonster() {
-  if (std::rand() % SPAWN_CHANCE != 0) return;
-  int cellX;
-  int cellY;
-  do {
-    cellX = std::rand() % (GRID_SIZE - 1) + 1;
-    cellY = std::rand() % (GRID_SIZE - 1) + 1;
-  } while (TileGrid[cellX][cellY]->walkable != 1);
-  Monster* monster = new Monster();
-  MonsterList.push_back(monster);
-  monster->setX(cellX);
-  monster->setY(cellY);
+bool monsterStandsOn(int cellX, int cellY)
+{
+    for (const Monster *other : MonsterList) {
+        if (other->x == cellX && other->y == cellY) return true;
+    }
+    return false;
+}
+
+void Monster::step()
+{
+    if (resting) {
+        resting = 0;
+        return;
+    }
+    int s;
+    int targetX = x;
+    int targetY = y;
+    if (moveAlongX == 1) {
+        s = towards(x, PlayerX);
+        targetX += s;
+        moveAlongX = 0;
+    } else {
+        s = towards(y, PlayerY);
+        targetY += s;
+        moveAlongX = 1;
+    }
+    // A target with s != 0 lies between the monster and the player, so it is
+    // always inside the grid.
+    const bool acceptable = s != 0 && TileGrid[targetX][targetY]->walkable == 1 &&
+                            !(targetX == PlayerX && targetY == PlayerY) && !monsterStandsOn(targetX, targetY);
+    if (acceptable) {
+        // Along X: 2 after a step left, 4 after a step right; along Y: 1 up, 3 down.
+        direction = targetX != x ? s + 3 : s + 2;
+        x = targetX;
+        y = targetY;
+    }
+    resting = 1;
+}
+
+void spawnMonster()
+{
+    if (std::rand() % SPAWN_CHANCE != 0) return;
+    int cellX;
+    int cellY;
+    do {
+        cellX = std::rand() % (GRID_SIZE - 1) + 1;
+        cellY = std::rand() % (GRID_SIZE - 1) + 1;
+    } while (TileGrid[cellX][cellY]->walkable != 1);
+    Monster *monster = new Monster();
+    MonsterList.push_back(monster);
+    monster->setX(cellX);
+    monster->setY(cellY);
 }

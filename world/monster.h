@@ -7,29 +7,29 @@
 #include "world/tile.h"
 
 class Monster : public Tile {
- public:
-  Monster();
+public:
+    Monster();
 
-  int getX() const { return x; }
-  int getY() const { return y; }
-  void setX(int v) { x = v; }
-  void setY(int v) { y = v; }
-  void setDirection(int v) { direction = v; }
+    int getX() const { return x; }
+    int getY() const { return y; }
+    void setX(int v) { x = v; }
+    void setY(int v) { y = v; }
+    void setDirection(int v) { direction = v; }
 
-  // Draws the monster at its own cell and animates it.
-  virtual void drawSelf();
-  // One call of the chase rule.
-  virtual void step();
+    // Draws the monster at its own cell and animates it.
+    virtual void drawSelf();
+    // One call of the chase rule.
+    virtual void step();
 
-  int frame;
-  int frameDelay;
-  std::uint8_t moveAlongX;  // the next acting call tries X (1) or Y (0)
-  std::uint8_t resting;     // the next call only clears this flag
-  int x;
-  int y;
-  int variety;     // 0 or 1: which block of monster images
-  int frameCount;
-  int direction;   // 1 up, 2 left, 3 down, 4 right (after its last step)
+    int frame;
+    int frameDelay;
+    std::uint8_t moveAlongX;  // the next acting call tries X (1) or Y (0)
+    std::uint8_t resting;     // the next call only clears this flag
+    int x;
+    int y;
+    int variety;  // 0 or 1: which block of monster images
+    int frameCount;
+    int direction;  // 1 up, 2 left, 3 down, 4 right (after its last step)
 };
 
 // True when a monster of the current level stands on cell (cellX, cellY).

@@ -2,4 +2,7 @@
 
 #include <cstdlib>
 
-int randomUpTo(int n) { return std::rand() % n + 1; }
+int randomUpTo(int n)
+{
+    return std::rand() % n + 1;
+}

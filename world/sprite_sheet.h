@@ -7,7 +7,7 @@ constexpr int CELL_SIZE = 32;
 
 // Loads the sheet from `path` into SpriteSheet; the result is stored even
 // when loading failed (SpriteSheet is then null).
-void loadSpriteSheet(const char* path);
+void loadSpriteSheet(const char *path);
 
 // Draws sheet cell (column, row) at grid cell (x, y) of the WorldBitmap,
 // leaving the mask colour transparent. `size` is the cell edge in pixels.

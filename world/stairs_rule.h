@@ -7,7 +7,7 @@ void placePlayerBeside(int x, int y);
 
 // Finds the last cell of `kind` in the current grid, scanning columns, then
 // rows, into (x, y). Returns false, leaving (x, y) alone, when there is none.
-bool findLastCellOfKind(int kind, int& x, int& y);
+bool findLastCellOfKind(int kind, int &x, int &y);
 
 // Applied once per play step after the player's moves: down-stairs lead to
 // the kept or a new deeper level, up-stairs to the kept shallower one.

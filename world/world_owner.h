@@ -10,25 +10,25 @@
 class Tile;
 
 class WorldOwner {
- public:
-  static WorldOwner& instance();
+public:
+    static WorldOwner &instance();
 
-  // Called by Tile's allocation functions; nothing else needs to.
-  void record(void* memory, std::size_t bytes);
-  void forget(void* memory, std::size_t bytes);
+    // Called by Tile's allocation functions; nothing else needs to.
+    void record(void *memory, std::size_t bytes);
+    void forget(void *memory, std::size_t bytes);
 
-  // Destroys every recorded object. Every pointer to one becomes invalid.
-  void releaseAll();
+    // Destroys every recorded object. Every pointer to one becomes invalid.
+    void releaseAll();
 
-  std::size_t objectCount() const { return objects_.size(); }
-  std::size_t bytesHeld() const { return bytes_; }
+    std::size_t objectCount() const { return objects_.size(); }
+    std::size_t bytesHeld() const { return bytes_; }
 
- private:
-  WorldOwner() = default;
+private:
+    WorldOwner() = default;
 
-  std::vector<void*> objects_;
-  std::size_t bytes_ = 0;
-  bool releasing_ = false;
+    std::vector<void *> objects_;
+    std::size_t bytes_ = 0;
+    bool releasing_ = false;
 };
 
 // Releases every cell and actor of the world and forgets the levels that

@@ -105,5 +105,11 @@ int register_jolly_roger(void)
     return register_theme(jolly_roger_theme());
 }
 
-int jolly_roger_button_face(void) { return face; }
-int jolly_roger_button_edge(void) { return edge; }
+int jolly_roger_button_face(void)
+{
+    return face;
+}
+int jolly_roger_button_edge(void)
+{
+    return edge;
+}

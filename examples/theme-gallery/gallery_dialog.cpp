@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "gallery_looks.h"
-#include "widgets/char_art.h"
+#include "widgets/shared/char_art.h"
 #include "widgets/theme.h"
 
 // ---------------------------------------------------------------- looks ---
@@ -24,14 +24,22 @@ static int pick_look(int index)
 }
 
 // Keys F1..F8 pick a look by its place among the registered ones.
-template <int N>
-static int pick_look_n(void)
+template <int N> static int pick_look_n(void)
 {
     return N < looks.count ? pick_look(N) : D_O_K;
 }
-static int next_look(void) { return pick_look(current_look + 1); }
-static int previous_look(void) { return pick_look(current_look - 1); }
-static int quit_gallery(void) { return D_CLOSE; }
+static int next_look(void)
+{
+    return pick_look(current_look + 1);
+}
+static int previous_look(void)
+{
+    return pick_look(current_look - 1);
+}
+static int quit_gallery(void)
+{
+    return D_CLOSE;
+}
 
 // The Look submenu's items carry their Theme in dp.
 static int look_menu_item(void)
@@ -42,7 +50,10 @@ static int look_menu_item(void)
 }
 
 // The push button's dp3 callback: one look further; the dialog stays open.
-static int next_look_button(DIALOG *) { return next_look(); }
+static int next_look_button(DIALOG *)
+{
+    return next_look();
+}
 
 // ----------------------------------------------------------------- data ---
 
@@ -93,10 +104,12 @@ static char *barrel_list(int index, int *size)
 
 static char *crew_list(int index, int *size)
 {
+    // clang-format off
     static const char *const crew[] = {
         "Captain", "First mate", "Bosun",   "Quartermaster", "Gunner",    "Cook",   "Carpenter", "Surgeon",
         "Lookout", "Powder monkey", "Navigator", "Cabin boy", "Sailmaker", "Cooper", "Parrot",
     };
+    // clang-format on
     const int count = static_cast<int>(sizeof crew / sizeof crew[0]);
     if (index < 0) {
         *size = count;
@@ -105,17 +118,16 @@ static char *crew_list(int index, int *size)
     return const_cast<char *>(crew[index]);
 }
 
-static char shanty[] =
-    "Fifteen men on the dead man's chest,\n"
-    "Yo-ho-ho, and a bottle of rum!\n"
-    "Drink and the devil had done for the rest,\n"
-    "Yo-ho-ho, and a bottle of rum!\n"
-    "\n"
-    "The mate was fixed by the bosun's pike, the bosun brained with a marlinspike, "
-    "and cookey's throat was marked belike it had been gripped by fingers ten; and "
-    "there they lay, all good dead men, like break-o'-day in a boozing-ken.\n"
-    "\n"
-    "Yo-ho-ho, and a bottle of rum!";
+static char shanty[] = "Fifteen men on the dead man's chest,\n"
+                       "Yo-ho-ho, and a bottle of rum!\n"
+                       "Drink and the devil had done for the rest,\n"
+                       "Yo-ho-ho, and a bottle of rum!\n"
+                       "\n"
+                       "The mate was fixed by the bosun's pike, the bosun brained with a marlinspike, "
+                       "and cookey's throat was marked belike it had been gripped by fingers ten; and "
+                       "there they lay, all good dead men, like break-o'-day in a boozing-ken.\n"
+                       "\n"
+                       "Yo-ho-ho, and a bottle of rum!";
 
 // ----------------------------------------------------------------- menus ---
 
@@ -151,9 +163,18 @@ static void build_look_menu(void)
 
 // ------------------------------------------------------------------ rows ---
 
-static void *fn(int (*f)(void)) { return reinterpret_cast<void *>(f); }
-static void *text(const char *s) { return const_cast<char *>(s); }
-static void *fn_list(char *(*f)(int, int *)) { return reinterpret_cast<void *>(f); }
+static void *fn(int (*f)(void))
+{
+    return reinterpret_cast<void *>(f);
+}
+static void *text(const char *s)
+{
+    return const_cast<char *>(s);
+}
+static void *fn_list(char *(*f)(int, int *))
+{
+    return reinterpret_cast<void *>(f);
+}
 
 static int edit_row = -1;
 static bool built = false;
@@ -269,9 +290,18 @@ static void send_to_all(DIALOG *d, int msg)
     }
 }
 
-void gallery_start(DIALOG *d) { send_to_all(d, MSG_START); }
-void gallery_end(DIALOG *d) { send_to_all(d, MSG_END); }
-void gallery_draw(DIALOG *d) { send_to_all(d, MSG_DRAW); }
+void gallery_start(DIALOG *rows)
+{
+    send_to_all(rows, MSG_START);
+}
+void gallery_end(DIALOG *rows)
+{
+    send_to_all(rows, MSG_END);
+}
+void gallery_draw(DIALOG *rows)
+{
+    send_to_all(rows, MSG_DRAW);
+}
 
 void gallery_draw_open_menu(void)
 {

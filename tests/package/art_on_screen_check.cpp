@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int CELL = 32;
-constexpr int VIEW_COLUMNS = 25, VIEW_ROWS = 15;   // whole cells of the 800x500 view
+constexpr int VIEW_COLUMNS = 25, VIEW_ROWS = 15;  // whole cells of the 800x500 view
 constexpr int STATUS_TOP = 500, STATUS_WIDTH = 800, STATUS_ROWS_CHECKED = 10;
 
 int as16(BITMAP *bmp, int x, int y)

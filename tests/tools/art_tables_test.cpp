@@ -50,6 +50,7 @@ std::vector<Table> allArtTables()
     while (dirent *e = readdir(d)) {
         const std::string name = e->d_name;
         if (name.size() > 4 && name.compare(name.size() - 4, 4, ".cpp") == 0) {
+            // NOLINTNEXTLINE(performance-inefficient-string-concatenation): one path per file read
             auto found = tablesIn(dir + "/" + name);
             all.insert(all.end(), found.begin(), found.end());
         }
@@ -92,7 +93,8 @@ TEST(ArtTables, OnlyPaletteCharactersAreUsed)
 TEST(ArtTables, PaletteCharactersAreUnique)
 {
     for (int i = 0; i < artPaletteSize(); ++i)
-        for (int j = i + 1; j < artPaletteSize(); ++j) EXPECT_NE(artPalette()[i].ch, artPalette()[j].ch) << i << "," << j;
+        for (int j = i + 1; j < artPaletteSize(); ++j)
+            EXPECT_NE(artPalette()[i].ch, artPalette()[j].ch) << i << "," << j;
 }
 
 }  // namespace

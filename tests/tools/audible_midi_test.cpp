@@ -17,7 +17,10 @@
 
 namespace {
 
-std::string quote(const std::string &s) { return "'" + s + "'"; }
+std::string quote(const std::string &s)
+{
+    return "'" + s + "'";
+}
 
 // Standard deviation of 16-bit little-endian samples, read as signed or
 // unsigned (whichever the driver chose: silence is flat either way, and
@@ -69,8 +72,8 @@ TEST(AudibleMusic, TheShantyPlaysThroughDigmidWithThePatchSetBesideTheProgram)
     const std::string capture = s.path + "/capture.raw";
     for (const std::string &d : {home, game, elsewhere}) ASSERT_EQ(mkdir(d.c_str(), 0755), 0);
     // Every sample Allegro plays is written to the capture file.
-    std::ofstream(home + "/.asoundrc") << "pcm.!default {\n  type file\n  slave.pcm \"null\"\n  file \""
-                                       << capture << "\"\n  format \"raw\"\n}\n";
+    std::ofstream(home + "/.asoundrc") << "pcm.!default {\n  type file\n  slave.pcm \"null\"\n  file \"" << capture
+                                       << "\"\n  format \"raw\"\n}\n";
     // The program with its allegro.cfg and default.cfg, as in the build directory.
     std::string copy = "cp " + quote(MIDI_CAPTURE_PLAYER) + " " + quote(game + "/player") + " && cp " +
                        quote(build + "/default.cfg") + " " + quote(game);
@@ -79,8 +82,8 @@ TEST(AudibleMusic, TheShantyPlaysThroughDigmidWithThePatchSetBesideTheProgram)
 
     // Started from another directory: the configuration is found beside the
     // program, not in the working directory.
-    std::string command = "cd " + quote(elsewhere) + " && env HOME=" + quote(home) +
-                          " ASAN_OPTIONS=detect_leaks=0 timeout 60 ";
+    std::string command =
+        "cd " + quote(elsewhere) + " && env HOME=" + quote(home) + " ASAN_OPTIONS=detect_leaks=0 timeout 60 ";
     if (!std::getenv("DISPLAY")) command += "xvfb-run -a ";
     command += quote(game + "/player") + " " + quote(build + "/Snd/main.mid") + " 2500";
     const Outcome r = runCommand(command);
@@ -104,7 +107,9 @@ TEST(AudibleMusic, SilenceMeasuresAsSilence)
     EXPECT_EQ(sampleSpread(unsignedSilence), 0.0);
     // A tiny hiss around the unsigned midpoint is small, not a wrap-around.
     std::vector<unsigned char> hiss;
-    for (int i = 0; i < 2000; ++i) hiss.insert(hiss.end(), {static_cast<unsigned char>(i % 2 ? 0x02 : 0xFE), static_cast<unsigned char>(i % 2 ? 0x80 : 0x7F)});
+    for (int i = 0; i < 2000; ++i)
+        hiss.insert(hiss.end(),
+                    {static_cast<unsigned char>(i % 2 ? 0x02 : 0xFE), static_cast<unsigned char>(i % 2 ? 0x80 : 0x7F)});
     EXPECT_LT(sampleSpread(hiss), 5.0);
 }
 

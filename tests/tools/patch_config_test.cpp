@@ -130,8 +130,10 @@ protected:
     }
     void TearDown() override
     {
-        if (hadHome) setenv("HOME", savedHome.c_str(), 1);
-        else unsetenv("HOME");
+        if (hadHome)
+            setenv("HOME", savedHome.c_str(), 1);
+        else
+            unsetenv("HOME");
         if (hadAllegro) setenv("ALLEGRO", savedAllegro.c_str(), 1);
     }
     bool systemWideConfig() const { return pathExists("/etc/allegro.cfg") || pathExists("/etc/allegrorc"); }

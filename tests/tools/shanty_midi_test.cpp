@@ -28,15 +28,17 @@ TEST(MidiWriting, VariableLengthNumbers)
 TEST(MidiWriting, ANoteEndsBeforeTheSameNoteStartsAgainOnOneTick)
 {
     MidiTrack t;
-    t.noteOn(240, 0, 69, 90);   // added first, yet must come after the note-off
+    t.noteOn(240, 0, 69, 90);  // added first, yet must come after the note-off
     t.noteOn(0, 0, 69, 90);
     t.noteOff(240, 0, 69);
     const std::vector<uint8_t> bytes = t.encode(480);
+    // clang-format off
     const std::vector<uint8_t> expected = {
         0x00, 0x90, 69, 90,         // on at 0
         0x81, 0x70, 0x80, 69, 64,   // off at 240
         0x00, 0x90, 69, 90,         // on again at 240
         0x81, 0x70, 0xFF, 0x2F, 0x00};
+    // clang-format on
     EXPECT_EQ(bytes, expected);
 }
 
@@ -52,7 +54,7 @@ TEST(MidiWriting, DataBytesStayBelow128)
             EXPECT_EQ(bytes[i + 2], 127);
         }
     MidiTrack quiet;
-    quiet.noteOn(0, 0, 60, 0);   // velocity 0 would read as a note-off
+    quiet.noteOn(0, 0, 60, 0);  // velocity 0 would read as a note-off
     EXPECT_EQ(quiet.encode(0)[3], 1);
 }
 
@@ -119,8 +121,10 @@ uint32_t walkTrack(const uint8_t *p, const uint8_t *end, std::vector<Seen> *out)
         while (*p++ & 0x80);
         tick += delta;
         uint8_t status = *p;
-        if (status & 0x80) ++p;
-        else status = running;
+        if (status & 0x80)
+            ++p;
+        else
+            status = running;
         if (status == 0xFF) {
             const uint8_t type = *p++;
             const uint8_t len = *p++;

@@ -255,7 +255,7 @@ TEST(SheetColours, MirroredArtMirrorsShortRowsAboutTheSameAxis)
     BITMAP *b = create_bitmap_ex(24, 8, 1);
     ASSERT_NE(b, nullptr);
     clear_to_color(b, makecol24(1, 2, 3));
-    const char *rows[] = {"KW"};   // shorter than the 8-pixel width
+    const char *rows[] = {"KW"};  // shorter than the 8-pixel width
     paintArt(b, 0, 0, rows, 8, 1, true);
     int r, g, bl;
     ASSERT_TRUE(paletteColour('K', &r, &g, &bl));

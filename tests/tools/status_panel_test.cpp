@@ -12,7 +12,10 @@ namespace {
 
 ::testing::Environment *const allegroEnv = ::testing::AddGlobalTestEnvironment(new AllegroEnvironment);
 
-int luminance(int c) { return (getr24(c) * 30 + getg24(c) * 59 + getb24(c) * 11) / 100; }
+int luminance(int c)
+{
+    return (getr24(c) * 30 + getg24(c) * 59 + getb24(c) * 11) / 100;
+}
 
 class StatusPanelArt : public ::testing::Test {
 protected:
@@ -50,8 +53,7 @@ TEST_F(StatusPanelArt, TheTextAreasCoverWhereTheGameWrites)
     // "Bottles left: 9999" ends at x 700 and "Score: 9999999" too; both fit.
     const int longest = text_length(font, "Bottles left: 9999");
     bool covered = false;
-    for (const TextArea &a : STATUS_TEXT_AREAS)
-        covered |= a.x1 == 700 && a.y0 == 35 && a.x0 <= 700 - longest;
+    for (const TextArea &a : STATUS_TEXT_AREAS) covered |= a.x1 == 700 && a.y0 == 35 && a.x0 <= 700 - longest;
     EXPECT_TRUE(covered);
 }
 

@@ -10,12 +10,13 @@
 TEST(AseDialog, TypingChangesTheTextAndLeavesTheRowAsItWas)
 {
     if (!dialog_system_ready) GTEST_SKIP() << "no X display";
-    remove_mouse(); // no graphics mode: do_dialog cannot draw a pointer
+    remove_mouse();  // no graphics mode: do_dialog cannot draw a pointer
     clear_keybuf();
     init_theme(theme_ase);
     char text[32] = "Yo";
     DIALOG dlg[] = {{theme_edit_proc, 100, 60, 150, 8, 0, makecol(255, 255, 255), 0, 0, 30, 2, text, nullptr, nullptr},
                     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse): plain ASCII keys
     for (int ch : {' ', 'h', 'o'}) simulate_ukeypress(ch, 0);
     simulate_keypress(KEY_HOME << 8);
     simulate_ukeypress('>', 0);

@@ -7,7 +7,7 @@
 
 #include "pixel_helpers.h"
 #include "widgets/theme.h"
-#include "widgets/themes/beos.h"
+#include "widgets/themes/beos/look.h"
 
 namespace {
 

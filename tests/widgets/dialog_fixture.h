@@ -9,11 +9,26 @@
 #include "pixel_helpers.h"
 #include "widgets/theme.h"
 
-inline void queue_key(int scancode, int ascii) { simulate_keypress((scancode << 8) | ascii); }
-inline void queue_char(int c) { simulate_ukeypress(c, 0); }
-inline void queue_enter() { queue_key(KEY_ENTER, '\r'); }
-inline void queue_esc() { queue_key(KEY_ESC, 27); }
-inline void queue_tab() { queue_key(KEY_TAB, '\t'); }
+inline void queue_key(int scancode, int ascii)
+{
+    simulate_keypress((scancode << 8) | ascii);
+}
+inline void queue_char(int c)
+{
+    simulate_ukeypress(c, 0);
+}
+inline void queue_enter()
+{
+    queue_key(KEY_ENTER, '\r');
+}
+inline void queue_esc()
+{
+    queue_key(KEY_ESC, 27);
+}
+inline void queue_tab()
+{
+    queue_key(KEY_TAB, '\t');
+}
 
 // Makes `look` current (by registry name), copies its published colours into
 // Allegro's as an application does, and ends it on tear-down.

@@ -25,8 +25,7 @@ int main(int argc, char **argv)
     BITMAP *window_screen = nullptr;
     // Listing the tests (as the build does to register them) opens no window.
     const bool listing = testing::GTEST_FLAG(list_tests);
-    if (!listing && std::getenv("DISPLAY") && allegro_init() == 0 && install_timer() == 0 &&
-        install_keyboard() == 0) {
+    if (!listing && std::getenv("DISPLAY") && allegro_init() == 0 && install_timer() == 0 && install_keyboard() == 0) {
         set_color_depth(16);
         if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, TEST_SCREEN_W, TEST_SCREEN_H, 0, 0) == 0) {
             window_screen = screen;

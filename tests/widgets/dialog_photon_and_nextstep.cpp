@@ -87,10 +87,7 @@ TEST_P(LookDialog, TypingReachesTheEditFieldAndTheRowStaysPut)
     EXPECT_EQ(edit_shift_depth, 0);
 }
 
-
 INSTANTIATE_TEST_SUITE_P(PhotonAndNextstep, LookDialog, testing::Values(&theme_photon, &theme_nextstep),
-                         [](const testing::TestParamInfo<Theme **> &info) {
-                             return std::string((*info.param)->name);
-                         });
+                         [](const testing::TestParamInfo<Theme **> &info) { return std::string((*info.param)->name); });
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include "heap_bytes.h"
 #include "pixel_helpers.h"
 #include "widgets/theme.h"
-#include "widgets/themes/win95.h"
+#include "widgets/themes/win95/look.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ struct Win95Dialog : testing::Test {
     void SetUp() override
     {
         if (!dialog_system_ready) GTEST_SKIP() << "no X display";
-        remove_mouse(); // no graphics mode: do_dialog cannot draw a pointer
+        remove_mouse();  // no graphics mode: do_dialog cannot draw a pointer
         clear_keybuf();
         init_theme(theme_win95);
         clear_test_screen();
@@ -68,8 +68,10 @@ TEST_F(Win95Dialog, TypingChangesTheText)
     char text[32] = "Ahoy";
     DIALOG dlg[] = {{theme_edit_proc, 100, 60, 150, 20, 0, 0, 0, 0, 30, 4, text, nullptr, nullptr},
                     {nullptr, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr}};
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse): plain ASCII keys
     for (int ch : {' ', 'm', 'a', 'x'}) simulate_ukeypress(ch, 0);
     simulate_keypress(KEY_BACKSPACE << 8);
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse): plain ASCII keys
     for (int ch : {'t', 'e'}) simulate_ukeypress(ch, 0);
     simulate_keypress((KEY_ESC << 8) | 27);
     EXPECT_EQ(do_dialog(dlg, 0), -1);
@@ -88,4 +90,4 @@ TEST_F(Win95Dialog, TearDownStopsTheTimerAndRepeatedSetUpLeavesNothingBehind)
     EXPECT_GE(blink_changes_within(1100), 1);
 }
 
-} // namespace
+}  // namespace

@@ -7,7 +7,10 @@
 
 namespace {
 
-Rgb grey(int level) { return rgb16(level, level, level); }
+Rgb grey(int level)
+{
+    return rgb16(level, level, level);
+}
 const Rgb BLACK = rgb16(0, 0, 0), WHITE = rgb16(255, 255, 255), MAGENTA = rgb16(255, 0, 255);
 
 // Black on white: the edit field draws its caret cell in the row's colours.
@@ -54,7 +57,7 @@ TEST_F(AseLook, ButtonFaceFadesByState)
         EXPECT_TRUE(hline_is(91, 187, 116, c.top_left));
         EXPECT_TRUE(vline_is(91, 117, 130, c.top_left));
         EXPECT_TRUE(hline_is(91, 188, 131, c.bottom_right));
-        const int dots = (c.flags & D_SELECTED) ? 118 : 117; // top dotted row if focused
+        const int dots = (c.flags & D_SELECTED) ? 118 : 117;  // top dotted row if focused
         for (int y = 117; y <= 130; ++y) {
             if ((c.flags & D_GOTFOCUS) && (y == dots || y == dots + 12)) continue;
             const int level = (y - 117) * (c.face_bottom - c.face_top) / 13 + c.face_top;
@@ -111,7 +114,7 @@ TEST_F(AseLook, CheckBoxIsTwelvePixelsSquareAndCentred)
     EXPECT_TRUE(hline_is(50, 61, 54, BLACK));
     EXPECT_TRUE(hline_is(50, 61, 65, BLACK));
     EXPECT_EQ(screen_pixel(50, 53), MAGENTA);
-    EXPECT_EQ(screen_pixel(51, 55), grey(128)); // set: the pressed box
+    EXPECT_EQ(screen_pixel(51, 55), grey(128));  // set: the pressed box
     int left, top;
     ink_corner(62, 50, 149, 69, BLACK, &left, &top);
     EXPECT_GE(left, 66);
@@ -124,7 +127,7 @@ struct AseEdit : AseLook {
     DIALOG edit(int flags, int caret, int h = 14)
     {
         DIALOG d = row(40, 40, 100, h, flags, text);
-        d.proc = theme_edit_proc; // d_edit_proc redraws through it
+        d.proc = theme_edit_proc;  // d_edit_proc redraws through it
         d.d1 = 60;
         d.d2 = caret;
         return d;
@@ -155,7 +158,7 @@ TEST_F(AseEdit, CaretCellIsReversedOnlyWhileFocused)
     theme_edit_proc(MSG_DRAW, &focused, 0);
     EXPECT_GT(count_colour(43, cy, 42 + cw, cy + th - 1, BLACK), cw * th / 2);
     EXPECT_GT(count_colour(43, cy, 42 + cw, cy + th - 1, WHITE), 0);
-    EXPECT_EQ(screen_pixel(40, 40), BLACK); // the well's dark top-left edge
+    EXPECT_EQ(screen_pixel(40, 40), BLACK);  // the well's dark top-left edge
     EXPECT_EQ(screen_pixel(120, 42), grey(224));
 
     DIALOG unfocused = edit(0, 0);
@@ -184,4 +187,4 @@ TEST_F(AseEdit, FiveHighRowDrawsWithoutDividingByZero)
     EXPECT_TRUE(hline_is(100, 137, 42, grey(224)));
 }
 
-} // namespace
+}  // namespace

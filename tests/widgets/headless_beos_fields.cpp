@@ -75,8 +75,11 @@ TEST_F(BeosEdit, KeepsTheFocusAndRedrawsAtEachBlink)
 
 // --- Lists --------------------------------------------------------------------
 
-const char *const ITEMS[] = {"Rum", "Grog", "WWWWWWWWWWWWWWWWWWWW", "Sloop", "Parrot", "Map", "Plank",
-                             "Anchor", "Flag", "Cannon", "Barrel", "Compass", "Sextant", "Mast", "Keel"};
+const char *const ITEMS[] = {"Rum",     "Grog",   "WWWWWWWWWWWWWWWWWWWW",
+                             "Sloop",   "Parrot", "Map",
+                             "Plank",   "Anchor", "Flag",
+                             "Cannon",  "Barrel", "Compass",
+                             "Sextant", "Mast",   "Keel"};
 int list_size = 3;
 
 char *list_getter(int index, int *size)
@@ -138,11 +141,11 @@ TEST_F(BeosTest, ScrollBarArithmetic)
 {
     const ScrollInfo half = {100, 10, 50};
     beos_draw_widget(screen, 10, 10, 100, 106, 0, BEOS_LIST, &half);
-    EXPECT_TRUE(hline_is(98, 104, 62, white()));     // thumb top
-    EXPECT_TRUE(hline_is(98, 106, 72, grey(184)));   // thumb bottom
-    EXPECT_TRUE(hline_is(98, 106, 73, grey(96)));    // line under it
-    EXPECT_TRUE(hline_is(100, 103, 65, white()));    // the one grip bump that fits
-    EXPECT_EQ(screen_pixel(100, 30), grey(200));     // trough
+    EXPECT_TRUE(hline_is(98, 104, 62, white()));    // thumb top
+    EXPECT_TRUE(hline_is(98, 106, 72, grey(184)));  // thumb bottom
+    EXPECT_TRUE(hline_is(98, 106, 73, grey(96)));   // line under it
+    EXPECT_TRUE(hline_is(100, 103, 65, white()));   // the one grip bump that fits
+    EXPECT_EQ(screen_pixel(100, 30), grey(200));    // trough
 
     // A negative offset counts as 0; the end is rounded up; a thumb that
     // reaches the end has no line under it.

@@ -3,7 +3,7 @@
 
 #include "gtk_fixture.h"
 #include "pixel_helpers.h"
-#include "widgets/gtk_look.h"
+#include "widgets/gtk/look.h"
 #include "widgets/theme.h"
 
 namespace {
@@ -109,10 +109,10 @@ TEST_F(GtkCheck, CheckedIsSunkenAndFocusedRowIsLit)
 {
     d.flags = D_SELECTED | D_GOTFOCUS;
     theme_check_proc(MSG_DRAW, &d, 0);
-    EXPECT_TRUE(hline_is(40, 119, 60, black));   // the row's outline
+    EXPECT_TRUE(hline_is(40, 119, 60, black));  // the row's outline
     EXPECT_TRUE(vline_is(119, 60, 79, black));
     EXPECT_EQ(screen_pixel(41, 61), prelight);
-    EXPECT_TRUE(hline_is(43, 52, 65, shadow));   // kind 2 top
+    EXPECT_TRUE(hline_is(43, 52, 65, shadow));  // kind 2 top
     EXPECT_TRUE(hline_is(44, 51, 66, black));
     EXPECT_TRUE(hline_is(44, 52, 74, white));
     EXPECT_TRUE(rect_is(45, 67, 50, 72, prelight));

@@ -128,8 +128,8 @@ char *list_getter(int index, int *size)
 
 struct GtkList : GtkTest {
     // Tall enough for 10 rows of 8 pixels.
-    DIALOG d = {theme_list_proc, 50, 40, 120, 84, 0, 0, 0, 0, 0, 0, reinterpret_cast<void *>(list_getter),
-                nullptr, nullptr};
+    DIALOG d = {theme_list_proc, 50,     40, 120, 84, 0, 0, 0, 0, 0, 0, reinterpret_cast<void *>(list_getter),
+                nullptr,         nullptr};
     void fill(int n)
     {
         items.clear();
@@ -144,7 +144,7 @@ TEST_F(GtkList, ThreeItemsNoScrollBarRowsToWidthLessThree)
     const int right = 50 + 120 - 3;
     EXPECT_TRUE(text_drawn_at("Item 0", 60, 42, white));  // d1 = 0 selects row 0
     EXPECT_TRUE(text_drawn_at("Item 1", 60, 50, black));
-    EXPECT_TRUE(rect_is(52, 42, 59, 49, select));             // row 0's margin
+    EXPECT_TRUE(rect_is(52, 42, 59, 49, select));  // row 0's margin
     EXPECT_TRUE(vline_is(right, 42, 49, select));
     EXPECT_TRUE(vline_is(right, 50, 57, white));
     EXPECT_TRUE(rect_is(52, 42 + 3 * 8, right, 40 + 84 - 3, white));  // rows 4 to 10 and below
@@ -222,7 +222,7 @@ TEST_F(GtkTest, TextBoxThatFitsResetsFirstLine)
     DIALOG d = {theme_textbox_proc, 30, 30, 200, 60, 0, 0, 0, 0, 0, 3, text, nullptr, nullptr};
     theme_textbox_proc(MSG_DRAW, &d, 0);
     EXPECT_EQ(d.d2, 0);
-    EXPECT_EQ(d.d1, 2);  // wrapped once in 200 pixels
+    EXPECT_EQ(d.d1, 2);                                    // wrapped once in 200 pixels
     EXPECT_EQ(count_colour(30, 30, 229, 89, pressed), 0);  // no scroll bar
     EXPECT_GT(count_colour(32, 32, 227, 87, black), 0);
     d.d2 = 5;
@@ -244,7 +244,7 @@ TEST_F(GtkSlider, HorizontalThumbAtThirtySix)
     EXPECT_TRUE(vline_is(20 + 63, 202, 217, black));
     EXPECT_EQ(screen_pixel(20 + 35, 205), pressed);  // trough left of it
     EXPECT_EQ(screen_pixel(20 + 64, 205), pressed);
-    EXPECT_TRUE(hline_is(20, 119, 200, shadow));     // trough's sunken bevel
+    EXPECT_TRUE(hline_is(20, 119, 200, shadow));  // trough's sunken bevel
 }
 
 TEST_F(GtkSlider, ZeroMaximumDrawsThumbAtTheStart)

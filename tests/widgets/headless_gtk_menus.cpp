@@ -10,7 +10,10 @@
 
 namespace {
 
-int do_nothing() { return D_O_K; }
+int do_nothing()
+{
+    return D_O_K;
+}
 
 MENU child_menu[] = {
     {const_cast<char *>("Inner"), do_nothing, nullptr, 0, nullptr},

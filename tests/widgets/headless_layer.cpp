@@ -103,7 +103,19 @@ TEST_F(LayerTest, PushRuleLetsTheCallbackDecide)
 {
     for (Theme *look : {theme_allegro, theme_gtk}) {
         init_theme(look);
-        DIALOG d = {theme_push_proc, 10, 10, 80, 20, 0, 0, 0, 0, 0, 0, const_cast<char *>("Go"), nullptr,
+        DIALOG d = {theme_push_proc,
+                    10,
+                    10,
+                    80,
+                    20,
+                    0,
+                    0,
+                    0,
+                    0,
+                    0,
+                    0,
+                    const_cast<char *>("Go"),
+                    nullptr,
                     reinterpret_cast<void *>(push_callback)};
         callback_calls = 0;
         callback_result = D_O_K;

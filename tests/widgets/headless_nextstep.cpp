@@ -4,7 +4,7 @@
 #include "headless_photon_nextstep.h"
 #include "heap_bytes.h"
 #include "widgets/theme.h"
-#include "widgets/themes/nextstep.h"
+#include "widgets/themes/nextstep/look.h"
 
 namespace {
 
@@ -33,15 +33,13 @@ struct NextstepTest : testing::Test {
     }
 };
 
-
 TEST_F(NextstepTest, TemplatesPaintEveryPixelInFourShades)
 {
     EXPECT_EQ(pixel_at(nextstep_radio_off, 0, 0), GREY);  // a blank is face grey, not a hole
     EXPECT_EQ(pixel_at(nextstep_radio_off, 0, 5), DARK);
     EXPECT_EQ(pixel_at(nextstep_arrow_selected, 6, 3), GREY);  // 'a'
     const int mask = bitmap_mask_color(nextstep_dimple);
-    for (BITMAP *b : {nextstep_radio_off, nextstep_radio_on, nextstep_dimple, nextstep_arrow,
-                      nextstep_arrow_selected})
+    for (BITMAP *b : {nextstep_radio_off, nextstep_radio_on, nextstep_dimple, nextstep_arrow, nextstep_arrow_selected})
         for (int y = 0; y < b->h; ++y)
             for (int x = 0; x < b->w; ++x) ASSERT_NE(getpixel(b, x, y), mask) << x << "," << y;
 }
@@ -68,7 +66,6 @@ TEST_F(NextstepTest, PressedButtonIsWhiteWithBlackTopLeftAndSunkenLabel)
     nextstep_button_proc(MSG_DRAW, &off, 0);
     EXPECT_FALSE(find_colour(52, 82, 107, 97, DISABLED).empty());
 }
-
 
 TEST_F(NextstepTest, ItemUnderSelectionIsBlackOnWhiteEvenWhenMarked)
 {
@@ -148,7 +145,6 @@ TEST_F(NextstepTest, SquareSliderIsVerticalAndZeroMaximumKeepsKnobAtStart)
     EXPECT_TRUE(vline_is(201, 101, 117, WHITE));
 }
 
-
 TEST_F(NextstepTest, TextBoxThatFitsUsesTheWholeWidth)
 {
     char text[] = "Yo ho ho.";
@@ -180,7 +176,6 @@ TEST_F(NextstepTest, PopupItemsAndTheirArrow)
     EXPECT_TRUE(find_colour(12, 31, 80, 40, BLACK).empty());
     EXPECT_FALSE(find_colour(12, 31, 80, 40, DISABLED).empty());
 }
-
 
 TEST_F(NextstepTest, ShutdownClearsHooksAndImagesAndLookCanReturn)
 {

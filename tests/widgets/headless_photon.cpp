@@ -6,7 +6,7 @@
 #include "headless_photon_nextstep.h"
 #include "heap_bytes.h"
 #include "widgets/theme.h"
-#include "widgets/themes/photon.h"
+#include "widgets/themes/photon/look.h"
 
 namespace {
 
@@ -30,7 +30,6 @@ struct PhotonTest : testing::Test {
     }
     void TearDown() override { shutdown_theme(); }
 };
-
 
 TEST_F(PhotonTest, GradientRunsFromStartToEndAndOneLineIsTheStartColour)
 {
@@ -90,7 +89,6 @@ TEST_F(PhotonTest, DisabledLabelIsWhiteOnePixelDownRightThenGrey)
     destroy_bitmap(glyph);
 }
 
-
 TEST_F(PhotonTest, RadioImageIsCopiedOpaque)
 {
     // Radio images are copied opaque; row 5, column 6 is the selected dot.
@@ -102,7 +100,6 @@ TEST_F(PhotonTest, RadioImageIsCopiedOpaque)
     photon_radio_proc(MSG_DRAW, &radio, 0);
     EXPECT_EQ(screen_pixel(19, 48), rgb16(222, 222, 222));
 }
-
 
 TEST_F(PhotonTest, SquareSliderIsVertical)
 {
@@ -147,7 +144,7 @@ TEST_F(PhotonTest, EditCaretShowsWhileFocusedAndDoesNotBlink)
         EXPECT_TRUE(vline_is(caret, 53, 50 + th + 3, BLACK)) << pass;
     }
     EXPECT_EQ(d.d2, 4);
-    EXPECT_TRUE(hline_is(54, 170, 50 + th + 4, FOCUS_BLUE));  // the focus underline
+    EXPECT_TRUE(hline_is(54, 170, 50 + th + 4, FOCUS_BLUE));            // the focus underline
     EXPECT_TRUE(hline_is(51, 174, 50 + th + 7, rgb16(201, 201, 201)));  // th+8 high
     EXPECT_TRUE(hline_is(50, 174, 50 + th + 8, MAGENTA));
 

@@ -16,6 +16,7 @@ namespace {
 std::vector<Theme *> registry_now()
 {
     std::vector<Theme *> entries;
+    entries.reserve(theme_count());
     for (int i = 0; i < theme_count(); ++i) entries.push_back(theme_at(i));
     return entries;
 }

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "pixel_helpers.h"
-#include "widgets/char_art.h"
-#include "widgets/edit_field.h"
-#include "widgets/list_rows.h"
-#include "widgets/menu_text.h"
-#include "widgets/slider_thumb.h"
+#include "widgets/shared/char_art.h"
+#include "widgets/shared/edit_field.h"
+#include "widgets/shared/list_rows.h"
+#include "widgets/shared/menu_text.h"
+#include "widgets/shared/slider_thumb.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "heap_bytes.h"
 #include "look_probes.h"
 #include "widgets/theme.h"
-#include "widgets/themes/win95.h"
+#include "widgets/themes/win95/look.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST_F(Win95Look, FocusedButtonHasOutlineInsetBevelAndDots)
     EXPECT_TRUE(vline_is(188, 116, 130, BLACK));
     EXPECT_TRUE(hline_is(92, 186, 117, LIGHT));
     EXPECT_TRUE(hline_is(92, 187, 130, SHADOW));
-    EXPECT_TRUE(dotted_at(94, 119, 185, 128, BLACK, FACE)); // (x+4, y+4)-(x+w-5, y+h-5)
+    EXPECT_TRUE(dotted_at(94, 119, 185, 128, BLACK, FACE));  // (x+4, y+4)-(x+w-5, y+h-5)
     EXPECT_TRUE(rect_is(95, 120, 184, 127, FACE));
 }
 
@@ -74,16 +74,16 @@ TEST_F(Win95Look, CheckBoxIsGreyWhileHeldAndTickedWhenReleased)
 {
     mouse_b = 1;
     DIALOG d = probe_row(20, 300, 100, 20, D_SELECTED | D_GOTMOUSE, "Rum");
-    EXPECT_EQ(theme_check_proc(MSG_LPRESS, &d, 0) & D_DIRTY, 0); // answer; the flag is set
+    EXPECT_EQ(theme_check_proc(MSG_LPRESS, &d, 0) & D_DIRTY, 0);  // answer; the flag is set
     EXPECT_TRUE(d.flags & D_DIRTY);
     d.flags &= ~D_DIRTY;
     theme_check_proc(MSG_DRAW, &d, 0);
-    EXPECT_TRUE(hline_is(22, 33, 304, GREY149)); // 13x13 field at (x+2, y+h/2-6)
+    EXPECT_TRUE(hline_is(22, 33, 304, GREY149));  // 13x13 field at (x+2, y+h/2-6)
     EXPECT_EQ(screen_pixel(24, 306), GREY149);
     mouse_b = 0;
     theme_check_proc(MSG_DRAW, &d, 0);
     EXPECT_EQ(screen_pixel(24, 306), WHITE);
-    EXPECT_EQ(screen_pixel(31, 307), BLACK); // the tick at (x+4, y+h/2-4)
+    EXPECT_EQ(screen_pixel(31, 307), BLACK);  // the tick at (x+4, y+h/2-4)
 }
 
 TEST_F(Win95Look, BoxTooSmallForAFacePaintsNothingOutsideItself)
@@ -135,7 +135,7 @@ TEST_F(Win95Look, OverlongMenuLabelIsCutNotOverrun)
 
 TEST_F(Win95Look, DrawsWithoutItsImagesWhenTheyCouldNotBeMade)
 {
-    w95_free_bitmaps(); // as if create_bitmap had failed at set-up
+    w95_free_bitmaps();  // as if create_bitmap had failed at set-up
     DIALOG radio = probe_row(20, 20, 100, 20, D_SELECTED, "Aye"), check = probe_row(20, 60, 100, 20, D_SELECTED);
     theme_radio_proc(MSG_DRAW, &radio, 0);
     theme_check_proc(MSG_DRAW, &check, 0);
@@ -188,7 +188,7 @@ TEST_F(Win95Edit, CaretShowsOnlyWhenFocusedAndBlinkIsOn)
 TEST_F(Win95Edit, BlinkChangeMarksTheFocusedFieldForRedrawing)
 {
     DIALOG d = edit(D_GOTFOCUS, 0), other = edit(0, 0);
-    theme_edit_proc(MSG_IDLE, &d, 0); // catch up with the flag
+    theme_edit_proc(MSG_IDLE, &d, 0);  // catch up with the flag
     d.flags &= ~D_DIRTY;
     theme_edit_proc(MSG_IDLE, &d, 0);
     EXPECT_FALSE(d.flags & D_DIRTY);
@@ -209,7 +209,7 @@ TEST_F(Win95Edit, KeepsTheFocusAndEditsThroughAllegro)
     theme_edit_proc(MSG_UCHAR, &d, '!');
     EXPECT_STREQ(text, "Sloop!");
     EXPECT_EQ(d.x + d.y, 80);
-    EXPECT_EQ(screen_pixel(40, 40), GREY149); // redrawn at the row's corner
+    EXPECT_EQ(screen_pixel(40, 40), GREY149);  // redrawn at the row's corner
 }
 
 // ---- list ----
@@ -229,8 +229,8 @@ TEST_F(Win95Look, ListScrollBarAppearsOnlyWhenItemsAreHidden)
     d.dp = reinterpret_cast<void *>(list_getter);
     d.d1 = 1;
     theme_list_proc(MSG_DRAW, &d, 0);
-    EXPECT_EQ(screen_pixel(137, 30), BLUE);          // selected row to x + w - 3
-    EXPECT_TRUE(rect_is(22, 46, 137, 101, WHITE));   // empty rows
+    EXPECT_EQ(screen_pixel(137, 30), BLUE);         // selected row to x + w - 3
+    EXPECT_TRUE(rect_is(22, 46, 137, 101, WHITE));  // empty rows
     EXPECT_TRUE(hline_is(21, 138, 21, BLACK));
 
     // 100 items, 10 rows: thumb (50 + 10 * 79) / 100 = 8 long; with d2 = 50
@@ -244,7 +244,7 @@ TEST_F(Win95Look, ListScrollBarAppearsOnlyWhenItemsAreHidden)
     EXPECT_EQ(screen_pixel(tx + 1, 63), WHITE);
     EXPECT_EQ(screen_pixel(tx + 11, 69), BLACK);
     EXPECT_TRUE(rect_is(tx, 70, tx + 10, 101, LIGHT));
-    EXPECT_EQ(screen_pixel(126, 30), WHITE); // rows end at x + w - 14
+    EXPECT_EQ(screen_pixel(126, 30), WHITE);  // rows end at x + w - 14
 }
 
-} // namespace
+}  // namespace

@@ -10,10 +10,16 @@
 #if defined(__SANITIZE_ADDRESS__)
 // Part of the sanitizer's runtime (its header does not ship with GCC).
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes(void);
-inline std::size_t heap_bytes_in_use() { return __sanitizer_get_current_allocated_bytes(); }
+inline std::size_t heap_bytes_in_use()
+{
+    return __sanitizer_get_current_allocated_bytes();
+}
 #else
-#include <malloc.h>
-inline std::size_t heap_bytes_in_use() { return mallinfo2().uordblks; }
+#  include <malloc.h>
+inline std::size_t heap_bytes_in_use()
+{
+    return mallinfo2().uordblks;
+}
 #endif
 
 #endif

@@ -35,10 +35,10 @@ inline Rgb rgb16(int r, int g, int b)
 }
 
 // First statement of a dialog test: skips when no display is available.
-#define REQUIRE_DIALOG_SYSTEM()                                        \
-    do {                                                               \
-        if (!dialog_system_ready) GTEST_SKIP() << "no X display";      \
-    } while (0)
+#define REQUIRE_DIALOG_SYSTEM()                                                                                        \
+  do {                                                                                                                 \
+    if (!dialog_system_ready) GTEST_SKIP() << "no X display";                                                          \
+  } while (0)
 
 inline Rgb pixel_at(BITMAP *bmp, int x, int y)
 {
@@ -47,7 +47,10 @@ inline Rgb pixel_at(BITMAP *bmp, int x, int y)
     return Rgb{getr_depth(depth, c), getg_depth(depth, c), getb_depth(depth, c)};
 }
 
-inline Rgb screen_pixel(int x, int y) { return pixel_at(screen, x, y); }
+inline Rgb screen_pixel(int x, int y)
+{
+    return pixel_at(screen, x, y);
+}
 
 // Fills the whole test screen with one colour (a "background" that no look
 // uses, so untouched pixels are easy to tell apart).
@@ -63,8 +66,7 @@ inline testing::AssertionResult hline_is(int x1, int x2, int y, Rgb want)
     for (int x = x1; x <= x2; ++x) {
         Rgb got = screen_pixel(x, y);
         if (got != want)
-            return testing::AssertionFailure()
-                   << "pixel (" << x << "," << y << ") is " << got << ", want " << want;
+            return testing::AssertionFailure() << "pixel (" << x << "," << y << ") is " << got << ", want " << want;
     }
     return testing::AssertionSuccess();
 }
@@ -75,8 +77,7 @@ inline testing::AssertionResult vline_is(int x, int y1, int y2, Rgb want)
     for (int y = y1; y <= y2; ++y) {
         Rgb got = screen_pixel(x, y);
         if (got != want)
-            return testing::AssertionFailure()
-                   << "pixel (" << x << "," << y << ") is " << got << ", want " << want;
+            return testing::AssertionFailure() << "pixel (" << x << "," << y << ") is " << got << ", want " << want;
     }
     return testing::AssertionSuccess();
 }

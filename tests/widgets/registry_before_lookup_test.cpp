@@ -10,7 +10,7 @@ TEST(RegistryBeforeLookup, BuiltInLooksKeepTheirPlaces)
     mine.name = "Mine";
     ASSERT_EQ(ThemeRegistryCount, 0) << "nothing may look a theme up before this test";
     ASSERT_EQ(register_theme(&mine), THEME_OK);
-    Theme *const builtin[] = {theme_gtk, theme_photon, theme_win95, theme_ase,
+    Theme *const builtin[] = {theme_gtk,  theme_photon,   theme_win95,  theme_ase,
                               theme_beos, theme_nextstep, theme_allegro};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(theme_at(i), builtin[i]) << i;
     EXPECT_EQ(theme_at(7), &mine);

@@ -14,27 +14,27 @@ int sheetCellColour(int column, int row);
 // Colour at the middle of grid cell (x, y) of the WorldBitmap.
 int worldCellColour(int x, int y);
 
-template <typename T>
-void fillCells(int x0, int y0, int x1, int y1) {
-  for (int x = x0; x <= x1; ++x) {
-    for (int y = y0; y <= y1; ++y) TileGrid[x][y] = new T();
-  }
+template <typename T> void fillCells(int x0, int y0, int x1, int y1)
+{
+    for (int x = x0; x <= x1; ++x) {
+        for (int y = y0; y <= y1; ++y) TileGrid[x][y] = new T();
+    }
 }
 
 struct Cell {
-  int x, y;
+    int x, y;
 };
 // The last cell of `kind` in column-major order, or (-1, -1).
 Cell findKind(int kind);
-Monster* monsterAt(int x, int y);
-Bottle* bottleAt(int x, int y);
+Monster *monsterAt(int x, int y);
+Bottle *bottleAt(int x, int y);
 
 // Every test starts on a grid of plain cells, a new player, cleared keys
 // and a black WorldBitmap, and releases everything it made.
 class WorldTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
+protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 
 // One character per cell (wall variants as digits, '.' floor, '=' bridge,

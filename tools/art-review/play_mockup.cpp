@@ -31,9 +31,9 @@ const char *const MAP[VIEW_ROWS] = {
 // clang-format on
 
 struct Actor {
-    int column, row;     // on the map
-    int sheetRow;        // facing row on the sheet
-    int sheetColumn;     // -1: animated column 0-3; otherwise fixed
+    int column, row;  // on the map
+    int sheetRow;     // facing row on the sheet
+    int sheetColumn;  // -1: animated column 0-3; otherwise fixed
 };
 
 // clang-format off
@@ -68,12 +68,23 @@ BITMAP *renderPlayMockup(BITMAP *sheet, BITMAP *status, int frame)
         for (int x = 0; x < VIEW_COLUMNS; ++x) {
             drawCell(sheet, world, 4, 3 + (frame & 1), x, y);
             switch (MAP[y][x]) {
-            case '#': drawCell(sheet, world, 4, 5 + (x * 7 + y * 13) % 5, x, y); break;
-            case '.': drawCell(sheet, world, 4, 2, x, y); break;
-            case '=': drawCell(sheet, world, 5, 6, x, y); break;
-            case '<': drawCell(sheet, world, 4, 1, x, y); break;
-            case '>': drawCell(sheet, world, 4, 0, x, y); break;
-            default: break;
+            case '#':
+                drawCell(sheet, world, 4, 5 + (x * 7 + y * 13) % 5, x, y);
+                break;
+            case '.':
+                drawCell(sheet, world, 4, 2, x, y);
+                break;
+            case '=':
+                drawCell(sheet, world, 5, 6, x, y);
+                break;
+            case '<':
+                drawCell(sheet, world, 4, 1, x, y);
+                break;
+            case '>':
+                drawCell(sheet, world, 4, 0, x, y);
+                break;
+            default:
+                break;
             }
         }
     int bottle = 0;

@@ -13,16 +13,14 @@
 
 namespace {
 
-template <typename Enlarge>
-double millisecondsPerFrame(int frames, Enlarge enlarge)
+template <typename Enlarge> double millisecondsPerFrame(int frames, Enlarge enlarge)
 {
     const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < frames; ++i)
-        enlarge();
+    for (int i = 0; i < frames; ++i) enlarge();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / frames;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -30,8 +28,7 @@ int main(int argc, char *argv[])
     install_allegro(SYSTEM_NONE, &errno, atexit);
     BITMAP *frame = create_bitmap_ex(16, 800, 600);
     for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x)
-            putpixel(frame, x, y, (x * 31 + y * 17) & 0xffff);
+        for (int x = 0; x < 800; ++x) putpixel(frame, x, y, (x * 31 + y * 17) & 0xffff);
     for (int scale = 2; scale <= MAX_WINDOW_SCALE; ++scale) {
         BITMAP *big = create_bitmap_ex(16, 800 * scale, 600 * scale);
         const double own = millisecondsPerFrame(frames, [&] { enlargeRows(frame, big, scale, 0, 599); });

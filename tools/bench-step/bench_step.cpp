@@ -31,8 +31,7 @@ constexpr double STEP_BUDGET_US = 1e6 / 15.0;
 
 BITMAP *loadOr(const char *path, int width, int height, int colour)
 {
-    if (BITMAP *image = load_bitmap(path, nullptr))
-        return image;
+    if (BITMAP *image = load_bitmap(path, nullptr)) return image;
     BITMAP *stand_in = create_bitmap(width, height);
     clear_to_color(stand_in, colour);
     return stand_in;
@@ -47,15 +46,12 @@ bool occupied(int x, int y)
 // cells hold), new ones on random free walkable cells.
 void keepMonsters(std::size_t count)
 {
-    if (MonsterList.size() > count)
-        MonsterList.resize(count);
-    if (MonsterList.size() == count)
-        return;
+    if (MonsterList.size() > count) MonsterList.resize(count);
+    if (MonsterList.size() == count) return;
     std::vector<std::pair<int, int>> free;
     for (int x = 1; x < GRID_SIZE; ++x)
         for (int y = 1; y < GRID_SIZE; ++y)
-            if (TileGrid[x][y]->walkable == 1 && !occupied(x, y))
-                free.emplace_back(x, y);
+            if (TileGrid[x][y]->walkable == 1 && !occupied(x, y)) free.emplace_back(x, y);
     while (MonsterList.size() < count && !free.empty()) {
         const std::size_t pick = static_cast<std::size_t>(std::rand()) % free.size();
         Monster *m = new Monster();
@@ -84,7 +80,7 @@ Spread spreadOf(std::vector<double> values)
     return {values[values.size() / 2], values[values.size() * 9 / 10], values.back()};
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -143,8 +139,7 @@ int main(int argc, char *argv[])
     std::printf("budget of one step at 15 steps a second: %.0f us\n", STEP_BUDGET_US);
     for (std::size_t i = 0; i < medians.size(); ++i)
         std::printf("share of the budget with %d monsters: %.2f%%\n", counts[i], 100 * medians[i] / STEP_BUDGET_US);
-    for (std::size_t i = 0; i < medians.size(); ++i)
-        std::printf("monsters %d median_us %.1f\n", counts[i], medians[i]);
+    for (std::size_t i = 0; i < medians.size(); ++i) std::printf("monsters %d median_us %.1f\n", counts[i], medians[i]);
     releaseWorldObjects();
     return 0;
 }

@@ -75,8 +75,8 @@ int main(int argc, char **argv)
     int count = 0;
     while (rows[count].proc) ++count;
 
-    std::printf("gallery dialog: %d rows, 640x480x16 memory bitmap, %d redraws per look and run%s\n", count,
-                redraws, window_screen ? "" : " (no window: the stock clear draws nothing)");
+    std::printf("gallery dialog: %d rows, 640x480x16 memory bitmap, %d redraws per look and run%s\n", count, redraws,
+                window_screen ? "" : " (no window: the stock clear draws nothing)");
     // The best of two alternating runs per look, so drift in the machine's
     // speed hits both alike.
     for (int pass = 0; pass < 2; ++pass) {

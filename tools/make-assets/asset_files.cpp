@@ -62,12 +62,13 @@ std::string writeAssets(const AssetOptions &options, std::string *log)
     if (!music.error.empty()) return "music: " + music.error;
     if (!writeBytes(out + "/Snd/main.mid", music.bytes)) return "cannot write " + out + "/Snd/main.mid";
     char line[160];
-    std::snprintf(line, sizeof line, "Snd/main.mid: \"%s\", %d bars, %.1f s a pass\n",
-                  drunkenSailor().title.c_str(), music.bars, music.seconds);
+    std::snprintf(line, sizeof line, "Snd/main.mid: \"%s\", %d bars, %.1f s a pass\n", drunkenSailor().title.c_str(),
+                  music.bars, music.seconds);
     *log += line;
 
     const PatchSet patches = scanFreepats(options.freepatsDir);
-    if (patches.programs.empty()) *log += "warning: no freepats under " + options.freepatsDir + "; DIGMID will be silent\n";
+    if (patches.programs.empty())
+        *log += "warning: no freepats under " + options.freepatsDir + "; DIGMID will be silent\n";
     if (!writeText(out + "/default.cfg", digmidConfig(patches))) return "cannot write " + out + "/default.cfg";
     std::snprintf(line, sizeof line, "default.cfg: %zu programs, %zu drum keys\n", patches.programs.size(),
                   patches.drums.size());

@@ -7,7 +7,7 @@
 struct AssetOptions {
     std::string outputDir;
     std::string freepatsDir = "/usr/share/midi/freepats";
-    bool respectUserConfig = true;   // leave allegro.cfg out when the user has one
+    bool respectUserConfig = true;  // leave allegro.cfg out when the user has one
 };
 
 // Writes Gfx/Tile.bmp, Gfx/Status.bmp, Snd/main.mid, default.cfg and

@@ -23,8 +23,14 @@ void putChunk(std::vector<uint8_t> &out, const char (&type)[5], const std::vecto
     out.insert(out.end(), body.begin(), body.end());
 }
 
-uint8_t data7(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 127)); }
-uint8_t status(int kind, int channel) { return static_cast<uint8_t>(kind | (channel & 0x0F)); }
+uint8_t data7(int v)
+{
+    return static_cast<uint8_t>(std::clamp(v, 0, 127));
+}
+uint8_t status(int kind, int channel)
+{
+    return static_cast<uint8_t>(kind | (channel & 0x0F));
+}
 
 enum { ORDER_OFF = 0, ORDER_SETUP = 1, ORDER_ON = 2 };
 
@@ -121,8 +127,7 @@ std::vector<uint8_t> MidiTrack::encode(uint32_t endTick) const
     return out;
 }
 
-std::vector<uint8_t> encodeMidiFile(const std::vector<MidiTrack> &tracks, int ticksPerQuarter,
-                                    uint32_t endTick)
+std::vector<uint8_t> encodeMidiFile(const std::vector<MidiTrack> &tracks, int ticksPerQuarter, uint32_t endTick)
 {
     std::vector<uint8_t> header;
     put16(header, 1);  // format 1: several tracks played together

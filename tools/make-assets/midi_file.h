@@ -24,7 +24,7 @@ public:
 private:
     struct Event {
         uint32_t tick;
-        int order;   // at one tick: note-offs first, then set-up, then note-ons
+        int order;  // at one tick: note-offs first, then set-up, then note-ons
         std::vector<uint8_t> bytes;
     };
     void add(uint32_t tick, int order, std::vector<uint8_t> bytes);
@@ -39,5 +39,4 @@ std::vector<uint8_t> midiVarLen(uint32_t value);
 
 // A whole file: header with `ticksPerQuarter`, then every track, all ending
 // at `endTick`.
-std::vector<uint8_t> encodeMidiFile(const std::vector<MidiTrack> &tracks, int ticksPerQuarter,
-                                    uint32_t endTick);
+std::vector<uint8_t> encodeMidiFile(const std::vector<MidiTrack> &tracks, int ticksPerQuarter, uint32_t endTick);

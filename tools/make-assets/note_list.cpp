@@ -8,14 +8,22 @@ namespace {
 int naturalOffset(char upper)
 {
     switch (upper) {
-    case 'C': return 0;
-    case 'D': return 2;
-    case 'E': return 4;
-    case 'F': return 5;
-    case 'G': return 7;
-    case 'A': return 9;
-    case 'B': return 11;
-    default: return -1;
+    case 'C':
+        return 0;
+    case 'D':
+        return 2;
+    case 'E':
+        return 4;
+    case 'F':
+        return 5;
+    case 'G':
+        return 7;
+    case 'A':
+        return 9;
+    case 'B':
+        return 11;
+    default:
+        return -1;
     }
 }
 
@@ -80,7 +88,7 @@ struct Reader {
 // first fault is kept in `error`.
 struct BarCheck {
     int length;
-    int start = 0;    // position where the current bar began
+    int start = 0;  // position where the current bar began
     int number = 1;
 
     void barLine(int position, std::string &error)
@@ -99,8 +107,8 @@ private:
     void check(int position, std::string &error) const
     {
         if (length > 0 && error.empty() && position - start != length)
-            error = "bar " + std::to_string(number) + " holds " + std::to_string(position - start) +
-                    " eighths, not " + std::to_string(length);
+            error = "bar " + std::to_string(number) + " holds " + std::to_string(position - start) + " eighths, not " +
+                    std::to_string(length);
     }
 };
 
@@ -161,13 +169,27 @@ DrumGrid parseDrumGrid(const std::string &text, int barLength)
     for (size_t i = 0; i < text.size() && grid.error.empty(); ++i) {
         const char c = text[i];
         switch (c) {
-        case ' ': case '\t': case '\n': break;
-        case '|': bars.barLine(position, grid.error); break;
-        case 'X': grid.hits.push_back({position++, 2}); break;
-        case 'x': grid.hits.push_back({position++, 1}); break;
-        case 'o': grid.hits.push_back({position++, 0}); break;
-        case '-': ++position; break;
-        default: grid.error = std::string("unknown drum mark '") + c + "' at character " + std::to_string(i);
+        case ' ':
+        case '\t':
+        case '\n':
+            break;
+        case '|':
+            bars.barLine(position, grid.error);
+            break;
+        case 'X':
+            grid.hits.push_back({position++, 2});
+            break;
+        case 'x':
+            grid.hits.push_back({position++, 1});
+            break;
+        case 'o':
+            grid.hits.push_back({position++, 0});
+            break;
+        case '-':
+            ++position;
+            break;
+        default:
+            grid.error = std::string("unknown drum mark '") + c + "' at character " + std::to_string(i);
         }
     }
     bars.end(position, grid.error);

@@ -22,16 +22,16 @@ struct NoteListEvent {
 
 struct NoteList {
     std::vector<NoteListEvent> events;
-    int length = 0;            // total eighth notes
-    std::string error;         // empty when the list read cleanly
+    int length = 0;     // total eighth notes
+    std::string error;  // empty when the list read cleanly
 };
 
 // `barLength` is the number of eighths every bar must hold (0: unchecked).
 NoteList parseNoteList(const std::string &text, int barLength);
 
 struct DrumHit {
-    int start;   // eighth note
-    int level;   // 2 accented, 1 normal, 0 soft
+    int start;  // eighth note
+    int level;  // 2 accented, 1 normal, 0 soft
 };
 
 struct DrumGrid {

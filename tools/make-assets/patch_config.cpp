@@ -24,6 +24,7 @@ std::map<int, std::string> numberedPatches(const std::string &dir)
         if (!std::isdigit(static_cast<unsigned char>(name[0])) || !std::isdigit(static_cast<unsigned char>(name[1])) ||
             !std::isdigit(static_cast<unsigned char>(name[2])) || name[3] != '_')
             continue;
+        // NOLINTNEXTLINE(performance-inefficient-string-concatenation): one path per patch file
         found[std::atoi(name.substr(0, 3).c_str())] = dir + "/" + name;
     }
     closedir(d);
@@ -94,13 +95,12 @@ PatchSet readDigmidConfig(const std::string &text)
 
 std::string allegroConfig()
 {
-    return std::string(GENERATED_CONFIG_MARK) +
-           " beside the game: DIGMID's instruments come from freepats\n"
-           "# through default.cfg in this directory. A bare file name here is\n"
-           "# looked for beside the program whatever the working directory\n"
-           "# (a path with directories would be taken from the working one).\n"
-           "[sound]\n"
-           "patches = default.cfg\n";
+    return std::string(GENERATED_CONFIG_MARK) + " beside the game: DIGMID's instruments come from freepats\n"
+                                                "# through default.cfg in this directory. A bare file name here is\n"
+                                                "# looked for beside the program whatever the working directory\n"
+                                                "# (a path with directories would be taken from the working one).\n"
+                                                "[sound]\n"
+                                                "patches = default.cfg\n";
 }
 
 std::string userAllegroConfig()

@@ -12,8 +12,8 @@
 #include <string>
 
 struct PatchSet {
-    std::map<int, std::string> programs;   // 0-based GM program -> .pat path
-    std::map<int, std::string> drums;      // GM percussion key -> .pat path
+    std::map<int, std::string> programs;  // 0-based GM program -> .pat path
+    std::map<int, std::string> drums;     // GM percussion key -> .pat path
 };
 
 // freepats keeps melodic patches as Tone_000/NNN_Name.pat (NNN the 0-based

@@ -40,8 +40,7 @@ ShantyMidi renderShanty(const Shanty &shanty)
         }
         if (length < 0) length = partLength;
         if (partLength != length && out.error.empty())
-            out.error = name + " lasts " + std::to_string(partLength) + " eighths, the tune " +
-                        std::to_string(length);
+            out.error = name + " lasts " + std::to_string(partLength) + " eighths, the tune " + std::to_string(length);
         return true;
     };
 

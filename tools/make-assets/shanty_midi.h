@@ -10,10 +10,10 @@
 constexpr int SHANTY_TICKS_PER_QUARTER = 480;
 
 struct ShantyMidi {
-    std::vector<uint8_t> bytes;   // the file; empty when `error` is set
-    std::string error;            // which part failed to read, and why
+    std::vector<uint8_t> bytes;  // the file; empty when `error` is set
+    std::string error;           // which part failed to read, and why
     int bars = 0;
-    double seconds = 0.0;         // playing time of one pass through the loop
+    double seconds = 0.0;  // playing time of one pass through the loop
 };
 
 ShantyMidi renderShanty(const Shanty &shanty);

@@ -82,7 +82,7 @@ void paintRope(BITMAP *bmp, int y0)
 // A parchment scroll with rolled ends.
 void paintScroll(BITMAP *bmp, int x0, int y0, int x1, int y1, Grain &grain)
 {
-    rectfill(bmp, x0 + 3, y0 + 3, x1 + 3, y1 + 3, colourOf(bmp, 'd'));   // drop shadow on the wood
+    rectfill(bmp, x0 + 3, y0 + 3, x1 + 3, y1 + 3, colourOf(bmp, 'd'));  // drop shadow on the wood
     rectfill(bmp, x0 + 2, y0 + 4, x1 - 2, y1 - 4, colourOf(bmp, 'K'));
     rectfill(bmp, x0 + 3, y0 + 5, x1 - 3, y1 - 5, colourOf(bmp, 'P'));
     hline(bmp, x0 + 3, y0 + 5, x1 - 3, colourOf(bmp, 'p'));
@@ -98,8 +98,7 @@ void paintScroll(BITMAP *bmp, int x0, int y0, int x1, int y1, Grain &grain)
     const char shades[] = "KqpPPpqYK";
     for (int side = 0; side < 2; ++side) {
         const int rx = side == 0 ? x0 : x1 - 8;
-        for (int i = 0; i < 9; ++i)
-            vline(bmp, rx + i, y0 + 1, y1 - 1, colourOf(bmp, shades[i]));
+        for (int i = 0; i < 9; ++i) vline(bmp, rx + i, y0 + 1, y1 - 1, colourOf(bmp, shades[i]));
         hline(bmp, rx, y0, rx + 8, colourOf(bmp, 'K'));
         hline(bmp, rx, y1, rx + 8, colourOf(bmp, 'K'));
     }

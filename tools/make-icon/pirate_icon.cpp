@@ -13,13 +13,12 @@ constexpr int PIRATE_COLUMN = 1;
 constexpr int PIRATE_ROW = 2;
 constexpr int CELL = 32;
 
-} // namespace
+}  // namespace
 
 std::vector<std::uint8_t> pirateIcon(int size)
 {
     BITMAP *sheet = buildSpriteSheet();
-    if (sheet == nullptr)
-        return {};
+    if (sheet == nullptr) return {};
     const int x0 = PIRATE_COLUMN * CELL, y0 = PIRATE_ROW * CELL;
     const int mask = bitmap_mask_color(sheet);
 
@@ -44,11 +43,9 @@ std::vector<std::uint8_t> pirateIcon(int size)
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
             const int artX = (x - offsetX) / factor, artY = (y - offsetY) / factor;
-            if (x < offsetX || y < offsetY || artX >= width || artY >= height)
-                continue;
+            if (x < offsetX || y < offsetY || artX >= width || artY >= height) continue;
             const int c = getpixel(sheet, x0 + left + artX, y0 + top + artY);
-            if (c == mask)
-                continue;
+            if (c == mask) continue;
             std::uint8_t *p = &rgba[(static_cast<std::size_t>(y) * size + x) * 4];
             p[0] = static_cast<std::uint8_t>(getr_depth(bitmap_color_depth(sheet), c));
             p[1] = static_cast<std::uint8_t>(getg_depth(bitmap_color_depth(sheet), c));

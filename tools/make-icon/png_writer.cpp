@@ -9,16 +9,14 @@ std::uint32_t crc32(const std::uint8_t *data, std::size_t length, std::uint32_t 
     crc = ~crc;
     for (std::size_t i = 0; i < length; ++i) {
         crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
 }
 
 void putBigEndian(std::vector<std::uint8_t> &out, std::uint32_t value)
 {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<std::uint8_t>(value >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
 }
 
 void putChunk(std::vector<std::uint8_t> &out, const char type[4], const std::vector<std::uint8_t> &data)
@@ -32,13 +30,12 @@ void putChunk(std::vector<std::uint8_t> &out, const char type[4], const std::vec
 
 // Writes bits into a deflate stream, least significant bit first.
 class BitWriter {
-  public:
+public:
     explicit BitWriter(std::vector<std::uint8_t> &out) : out_(out) {}
     void put(std::uint32_t value, int count)
     {
         for (int i = 0; i < count; ++i) {
-            if (used_ == 0)
-                out_.push_back(0);
+            if (used_ == 0) out_.push_back(0);
             out_.back() |= static_cast<std::uint8_t>(((value >> i) & 1u) << used_);
             used_ = (used_ + 1) % 8;
         }
@@ -46,11 +43,10 @@ class BitWriter {
     // Huffman codes go in from their most significant bit.
     void putCode(std::uint32_t code, int length)
     {
-        for (int i = length - 1; i >= 0; --i)
-            put((code >> i) & 1u, 1);
+        for (int i = length - 1; i >= 0; --i) put((code >> i) & 1u, 1);
     }
 
-  private:
+private:
     std::vector<std::uint8_t> &out_;
     int used_ = 0;
 };
@@ -83,13 +79,11 @@ void putFixedSymbol(BitWriter &bits, int symbol)
 void putMatch(BitWriter &bits, int length, int distance)
 {
     int l = 28;
-    while (LENGTH_BASE[l] > length)
-        --l;
+    while (LENGTH_BASE[l] > length) --l;
     putFixedSymbol(bits, 257 + l);
     bits.put(static_cast<std::uint32_t>(length - LENGTH_BASE[l]), LENGTH_EXTRA[l]);
     int d = 29;
-    while (DISTANCE_BASE[d] > distance)
-        --d;
+    while (DISTANCE_BASE[d] > distance) --d;
     bits.putCode(static_cast<std::uint32_t>(d), 5);
     bits.put(static_cast<std::uint32_t>(distance - DISTANCE_BASE[d]), DISTANCE_EXTRA[d]);
 }
@@ -102,15 +96,14 @@ std::vector<std::uint8_t> zlibCompress(const std::vector<std::uint8_t> &raw, std
 {
     std::vector<std::uint8_t> out = {0x78, 0x01};
     BitWriter bits(out);
-    bits.put(1, 1);   // the last block
-    bits.put(1, 2);   // fixed Huffman code
+    bits.put(1, 1);  // the last block
+    bits.put(1, 2);  // fixed Huffman code
     const std::size_t candidates[] = {4, rowStride};
     std::size_t at = 0;
     while (at < raw.size()) {
         std::size_t bestLength = 0, bestDistance = 0;
         for (std::size_t distance : candidates) {
-            if (distance == 0 || distance > at || distance > 32768)
-                continue;
+            if (distance == 0 || distance > at || distance > 32768) continue;
             std::size_t length = 0;
             while (length < 258 && at + length < raw.size() && raw[at + length] == raw[at + length - distance])
                 ++length;
@@ -127,7 +120,7 @@ std::vector<std::uint8_t> zlibCompress(const std::vector<std::uint8_t> &raw, std
             ++at;
         }
     }
-    putFixedSymbol(bits, 256);   // end of block; the last byte is padded with zeros
+    putFixedSymbol(bits, 256);  // end of block; the last byte is padded with zeros
     std::uint32_t a = 1, b = 0;
     for (std::uint8_t byte : raw) {
         a = (a + byte) % 65521;
@@ -137,7 +130,7 @@ std::vector<std::uint8_t> zlibCompress(const std::vector<std::uint8_t> &raw, std
     return out;
 }
 
-} // namespace
+}  // namespace
 
 std::vector<std::uint8_t> encodePng(int width, int height, const std::vector<std::uint8_t> &rgba)
 {
@@ -145,13 +138,13 @@ std::vector<std::uint8_t> encodePng(int width, int height, const std::vector<std
     std::vector<std::uint8_t> header;
     putBigEndian(header, static_cast<std::uint32_t>(width));
     putBigEndian(header, static_cast<std::uint32_t>(height));
-    header.insert(header.end(), {8, 6, 0, 0, 0});   // 8-bit RGBA, deflate, no filter, no interlace
+    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8-bit RGBA, deflate, no filter, no interlace
     putChunk(out, "IHDR", header);
 
     std::vector<std::uint8_t> raw;
     const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
     for (int y = 0; y < height; ++y) {
-        raw.push_back(0);   // filter type "none"
+        raw.push_back(0);  // filter type "none"
         const auto row = rgba.begin() + static_cast<std::ptrdiff_t>(y * rowBytes);
         raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
     }
@@ -163,8 +156,7 @@ std::vector<std::uint8_t> encodePng(int width, int height, const std::vector<std
 bool writeFile(const std::string &path, const std::vector<std::uint8_t> &bytes)
 {
     std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
+    if (file == nullptr) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     ok = std::fclose(file) == 0 && ok;
     return ok;

@@ -10,12 +10,13 @@ constexpr long LINES_SHOWN = 25;
 
 }  // namespace
 
-void FaultLog::report(const std::string& what) {
-  ++faults;
-  if (faults <= LINES_SHOWN) {
-    std::fprintf(stderr, "soak fault: seed %u game %ld step %ld (step %ld of the game): %s\n", seed, game, step,
-                 gameStep, what.c_str());
-  } else if (faults == LINES_SHOWN + 1) {
-    std::fprintf(stderr, "soak: further faults are counted, not shown\n");
-  }
+void FaultLog::report(const std::string &what)
+{
+    ++faults;
+    if (faults <= LINES_SHOWN) {
+        std::fprintf(stderr, "soak fault: seed %u game %ld step %ld (step %ld of the game): %s\n", seed, game, step,
+                     gameStep, what.c_str());
+    } else if (faults == LINES_SHOWN + 1) {
+        std::fprintf(stderr, "soak: further faults are counted, not shown\n");
+    }
 }

@@ -5,11 +5,11 @@
 #include <string>
 
 struct FaultLog {
-  unsigned int seed = 0;
-  long game = 1;      // counted from 1
-  long step = 0;      // steps of the whole run
-  long gameStep = 0;  // steps of this game
-  long faults = 0;
+    unsigned int seed = 0;
+    long game = 1;      // counted from 1
+    long step = 0;      // steps of the whole run
+    long gameStep = 0;  // steps of this game
+    long faults = 0;
 
-  void report(const std::string& what);
+    void report(const std::string &what);
 };

@@ -15,38 +15,38 @@ class Monster;
 class Bottle;
 
 struct CellRecord {
-  const Tile* cell;
-  int kind;
-  int walkable;
-  int variant;  // a wall's image, -1 for any other cell
-  bool bridge;
+    const Tile *cell;
+    int kind;
+    int walkable;
+    int variant;  // a wall's image, -1 for any other cell
+    bool bridge;
 };
 
 struct MonsterRecord {
-  const Monster* monster;
-  int x, y;
-  int direction;
-  int variety;
-  std::uint8_t moveAlongX;
-  std::uint8_t resting;
+    const Monster *monster;
+    int x, y;
+    int direction;
+    int variety;
+    std::uint8_t moveAlongX;
+    std::uint8_t resting;
 };
 
 struct BottleRecord {
-  const Bottle* bottle;
-  int x, y;
+    const Bottle *bottle;
+    int x, y;
 };
 
 struct LevelRecord {
-  std::vector<CellRecord> cells;  // column-major, GRID_SIZE * GRID_SIZE
-  std::vector<MonsterRecord> monsters;
-  std::vector<BottleRecord> bottles;
+    std::vector<CellRecord> cells;  // column-major, GRID_SIZE * GRID_SIZE
+    std::vector<MonsterRecord> monsters;
+    std::vector<BottleRecord> bottles;
 };
 
-std::vector<MonsterRecord> recordMonsters(const MonsterPtrList& monsters);
-std::vector<BottleRecord> recordBottles(const BottlePtrList& bottles);
-LevelRecord recordLevel(const Level& level);
+std::vector<MonsterRecord> recordMonsters(const MonsterPtrList &monsters);
+std::vector<BottleRecord> recordBottles(const BottlePtrList &bottles);
+LevelRecord recordLevel(const Level &level);
 
 // The first way in which `now` differs from `was`, in words; empty when the
 // two are the same.
-std::string firstDifference(const LevelRecord& was, const LevelRecord& now);
-std::string firstDifference(const std::vector<MonsterRecord>& was, const std::vector<MonsterRecord>& now);
+std::string firstDifference(const LevelRecord &was, const LevelRecord &now);
+std::string firstDifference(const std::vector<MonsterRecord> &was, const std::vector<MonsterRecord> &now);

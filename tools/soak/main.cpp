@@ -50,171 +50,179 @@ constexpr int MATCH_STEPS = 3000;
 constexpr long BASELINE_GAME = 10;
 
 struct Options {
-  long seconds = DEFAULT_SECONDS;
-  long steps = 0;  // when given, the run ends after this many steps instead
-  unsigned int seed = 1;
+    long seconds = DEFAULT_SECONDS;
+    long steps = 0;  // when given, the run ends after this many steps instead
+    unsigned int seed = 1;
 };
 
-bool parseNumber(const char* text, unsigned long max, unsigned long& value) {
-  if (text == nullptr || *text < '0' || *text > '9') return false;
-  char* end = nullptr;
-  errno = 0;
-  value = std::strtoul(text, &end, 10);
-  return errno == 0 && *end == '\0' && value <= max;
+bool parseNumber(const char *text, unsigned long max, unsigned long &value)
+{
+    if (text == nullptr || *text < '0' || *text > '9') return false;
+    char *end = nullptr;
+    errno = 0;
+    value = std::strtoul(text, &end, 10);
+    return errno == 0 && *end == '\0' && value <= max;
 }
 
-bool parseOptions(int argc, char** argv, Options& options) {
-  for (int i = 1; i < argc; ++i) {
-    const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-    unsigned long number = 0;
-    if (std::strcmp(argv[i], "--seconds") == 0 && parseNumber(value, 1000000, number) && number > 0) {
-      options.seconds = static_cast<long>(number);
-    } else if (std::strcmp(argv[i], "--minutes") == 0 && parseNumber(value, 100000, number) && number > 0) {
-      options.seconds = static_cast<long>(number) * 60;
-    } else if (std::strcmp(argv[i], "--steps") == 0 && parseNumber(value, 1000000000, number) && number > 0) {
-      options.steps = static_cast<long>(number);
-    } else if (std::strcmp(argv[i], "--seed") == 0 && parseNumber(value, 0xffffffffUL, number)) {
-      options.seed = static_cast<unsigned int>(number);
-    } else {
-      return false;
+bool parseOptions(int argc, char **argv, Options &options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *value = i + 1 < argc ? argv[i + 1] : nullptr;
+        unsigned long number = 0;
+        if (std::strcmp(argv[i], "--seconds") == 0 && parseNumber(value, 1000000, number) && number > 0) {
+            options.seconds = static_cast<long>(number);
+        } else if (std::strcmp(argv[i], "--minutes") == 0 && parseNumber(value, 100000, number) && number > 0) {
+            options.seconds = static_cast<long>(number) * 60;
+        } else if (std::strcmp(argv[i], "--steps") == 0 && parseNumber(value, 1000000000, number) && number > 0) {
+            options.steps = static_cast<long>(number);
+        } else if (std::strcmp(argv[i], "--seed") == 0 && parseNumber(value, 0xffffffffUL, number)) {
+            options.seed = static_cast<unsigned int>(number);
+        } else {
+            return false;
+        }
+        ++i;
     }
-    ++i;
-  }
-  return true;
+    return true;
 }
 
 // The game's bitmaps as memory bitmaps, and a blank sprite sheet: frames
 // are drawn in full, nothing is shown.
-void makeHeadlessCanvas() {
-  set_color_depth(16);
-  screen = create_bitmap(800, 600);
-  WorldBitmap = create_bitmap(GRID_SIZE * CELL_SIZE, GRID_SIZE * CELL_SIZE);
-  StatusBitmap = create_bitmap(800, 100);
-  SpriteSheet = create_bitmap(6 * CELL_SIZE, 12 * CELL_SIZE);
-  clear_to_color(SpriteSheet, makecol(90, 120, 60));
-  StatusImage = nullptr;
+void makeHeadlessCanvas()
+{
+    set_color_depth(16);
+    screen = create_bitmap(800, 600);
+    WorldBitmap = create_bitmap(GRID_SIZE * CELL_SIZE, GRID_SIZE * CELL_SIZE);
+    StatusBitmap = create_bitmap(800, 100);
+    SpriteSheet = create_bitmap(6 * CELL_SIZE, 12 * CELL_SIZE);
+    clear_to_color(SpriteSheet, makecol(90, 120, 60));
+    StatusImage = nullptr;
 }
 
 // What newGame() sets up, without its title screen and play loop.
-void beginGame() {
-  releaseWorldObjects();
-  ThePlayer = new Player();
-  Score = 0;
-  LevelIndex = 0;
-  Lives = STARTING_LIVES;
-  Paused = 0;
-  generateLevel();
+void beginGame()
+{
+    releaseWorldObjects();
+    ThePlayer = new Player();
+    Score = 0;
+    LevelIndex = 0;
+    Lives = STARTING_LIVES;
+    Paused = 0;
+    generateLevel();
 }
 
-double mebibytes(long kib) { return kib / 1024.0; }
+double mebibytes(long kib)
+{
+    return kib / 1024.0;
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  Options options;
-  if (!parseOptions(argc, argv, options)) {
-    std::fprintf(stderr, "usage: soak [--seconds N | --minutes N | --steps N] [--seed S]\n");
-    return 2;
-  }
-  if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
-    std::fprintf(stderr, "soak: Allegro did not start\n");
-    return 2;
-  }
-  makeHeadlessCanvas();
-
-  FaultLog log;
-  log.seed = options.seed;
-  if (const int step = stepsMatchTheGame(options.seed, MATCH_STEPS)) {
-    log.report("the soak's step order no longer matches advanceWorld() (they part at scripted step " +
-               std::to_string(step) + "): bring world_step.cpp in line with the game");
-  }
-
-  std::srand(options.seed);
-  SoakBot bot(options.seed);
-  bot.takeTheControls();
-  RuleChecks checks(log);
-  long traps = 0;
-  int deepestLevel = 1;
-  long baselineKiB = 0;
-  long baselineHeapKiB = 0;
-  long lastGameHeapKiB = 0;
-  beginGame();
-  bot.startGame();
-  checks.startGame();
-
-  using Clock = std::chrono::steady_clock;
-  const Clock::time_point start = Clock::now();
-  const Clock::time_point end = start + std::chrono::seconds(options.seconds);
-  Clock::time_point nextProgress = start + std::chrono::minutes(1);
-  for (;;) {
-    if (options.steps > 0 && log.step == options.steps) break;
-    if ((log.step & 255) == 0) {
-      const Clock::time_point now = Clock::now();
-      if (options.steps == 0 && now >= end) break;
-      if ((options.seconds >= 120 || options.steps > 0) && now >= nextProgress) {
-        nextProgress += std::chrono::minutes(1);
-        std::printf("soak: %ld min: games %ld, steps %ld, faults %ld, resident %.1f MiB\n",
-                    static_cast<long>(std::chrono::duration_cast<std::chrono::minutes>(now - start).count()),
-                    log.game - 1, log.step, log.faults, mebibytes(residentKiB()));
-        std::fflush(stdout);
-      }
+int main(int argc, char **argv)
+{
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: soak [--seconds N | --minutes N | --steps N] [--seed S]\n");
+        return 2;
     }
-    ++log.step;
-    ++log.gameStep;
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+        std::fprintf(stderr, "soak: Allegro did not start\n");
+        return 2;
+    }
+    makeHeadlessCanvas();
 
-    // The play step as playStep() runs it, the controls read once. The bot
-    // never pauses, never toggles the music and never quits.
-    checks.beforeStep();
-    const StepInput input = StepInputSource();
-    observedWorldStep(input.walk, &checks);
-    drawFrame();
-    if (playerIsTrapped()) {
-      // The trap rule without its 400 ms hold; the last life ends the game.
-      ++traps;
-      Lives -= 1;
-      if (Lives == 0) {
-        LevelStore.clear();
-        ++log.game;
-        log.gameStep = 0;
-        beginGame();
-        lastGameHeapKiB = heapInUseKiB();
-        if (log.game == BASELINE_GAME) {
-          baselineKiB = residentKiB();
-          baselineHeapKiB = lastGameHeapKiB;
+    FaultLog log;
+    log.seed = options.seed;
+    if (const int step = stepsMatchTheGame(options.seed, MATCH_STEPS)) {
+        log.report("the soak's step order no longer matches advanceWorld() (they part at scripted step " +
+                   std::to_string(step) + "): bring world_step.cpp in line with the game");
+    }
+
+    std::srand(options.seed);
+    SoakBot bot(options.seed);
+    bot.takeTheControls();
+    RuleChecks checks(log);
+    long traps = 0;
+    int deepestLevel = 1;
+    long baselineKiB = 0;
+    long baselineHeapKiB = 0;
+    long lastGameHeapKiB = 0;
+    beginGame();
+    bot.startGame();
+    checks.startGame();
+
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point end = start + std::chrono::seconds(options.seconds);
+    Clock::time_point nextProgress = start + std::chrono::minutes(1);
+    for (;;) {
+        if (options.steps > 0 && log.step == options.steps) break;
+        if ((log.step & 255) == 0) {
+            const Clock::time_point now = Clock::now();
+            if (options.steps == 0 && now >= end) break;
+            if ((options.seconds >= 120 || options.steps > 0) && now >= nextProgress) {
+                nextProgress += std::chrono::minutes(1);
+                std::printf("soak: %ld min: games %ld, steps %ld, faults %ld, resident %.1f MiB\n",
+                            static_cast<long>(std::chrono::duration_cast<std::chrono::minutes>(now - start).count()),
+                            log.game - 1, log.step, log.faults, mebibytes(residentKiB()));
+                std::fflush(stdout);
+            }
         }
-        bot.startGame();
-        checks.startGame();
-        continue;
-      }
-      MonsterList.clear();
-      respawnBesideStairsUp();
-      checks.afterRespawn();
-    }
-    checks.afterStep();
-    if (LevelIndex + 1 > deepestLevel) deepestLevel = LevelIndex + 1;
-  }
+        ++log.step;
+        ++log.gameStep;
 
-  const long endKiB = residentKiB();
-  const long seconds = static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count());
-  std::printf("soak: seed %u, %ld s: games %ld (the last unfinished), steps %ld, level changes %ld (deepest level "
-              "%d), traps %ld, faults %ld\n",
-              options.seed, seconds, log.game, log.step, checks.levelChanges(), deepestLevel, traps,
-              log.faults);
-  std::printf("soak: monsters that spawned onto another monster or the player (which the rules allow): %ld\n",
-              checks.spawnLandings());
-  std::printf("soak: peak resident (VmHWM) %.1f MiB, resident at the end (VmRSS) %.1f MiB\n",
-              mebibytes(peakResidentKiB()), mebibytes(endKiB));
-  if (baselineKiB > 0) {
-    std::printf("soak: resident at game %ld %.1f MiB, at the end %.1f MiB: drift %+.2f%%\n", BASELINE_GAME,
-                mebibytes(baselineKiB), mebibytes(endKiB), 100.0 * (endKiB - baselineKiB) / baselineKiB);
-    // Both taken as a game had just built its first level, so they compare
-    // like with like: a leak makes the second grow.
-    std::printf("soak: heap in use as game %ld began %ld KiB, as game %ld began %ld KiB\n", BASELINE_GAME,
-                baselineHeapKiB, log.game, lastGameHeapKiB);
-  } else {
-    std::printf("soak: game %ld was not reached: no memory drift measured\n", BASELINE_GAME);
-  }
-  releaseWorldObjects();
-  return log.faults == 0 ? 0 : 1;
+        // The play step as playStep() runs it, the controls read once. The bot
+        // never pauses, never toggles the music and never quits.
+        checks.beforeStep();
+        const StepInput input = StepInputSource();
+        observedWorldStep(input.walk, &checks);
+        drawFrame();
+        if (playerIsTrapped()) {
+            // The trap rule without its 400 ms hold; the last life ends the game.
+            ++traps;
+            Lives -= 1;
+            if (Lives == 0) {
+                LevelStore.clear();
+                ++log.game;
+                log.gameStep = 0;
+                beginGame();
+                lastGameHeapKiB = heapInUseKiB();
+                if (log.game == BASELINE_GAME) {
+                    baselineKiB = residentKiB();
+                    baselineHeapKiB = lastGameHeapKiB;
+                }
+                bot.startGame();
+                checks.startGame();
+                continue;
+            }
+            MonsterList.clear();
+            respawnBesideStairsUp();
+            checks.afterRespawn();
+        }
+        checks.afterStep();
+        if (LevelIndex + 1 > deepestLevel) deepestLevel = LevelIndex + 1;
+    }
+
+    const long endKiB = residentKiB();
+    const long seconds =
+        static_cast<long>(std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - start).count());
+    std::printf("soak: seed %u, %ld s: games %ld (the last unfinished), steps %ld, level changes %ld (deepest level "
+                "%d), traps %ld, faults %ld\n",
+                options.seed, seconds, log.game, log.step, checks.levelChanges(), deepestLevel, traps, log.faults);
+    std::printf("soak: monsters that spawned onto another monster or the player (which the rules allow): %ld\n",
+                checks.spawnLandings());
+    std::printf("soak: peak resident (VmHWM) %.1f MiB, resident at the end (VmRSS) %.1f MiB\n",
+                mebibytes(peakResidentKiB()), mebibytes(endKiB));
+    if (baselineKiB > 0) {
+        std::printf("soak: resident at game %ld %.1f MiB, at the end %.1f MiB: drift %+.2f%%\n", BASELINE_GAME,
+                    mebibytes(baselineKiB), mebibytes(endKiB), 100.0 * (endKiB - baselineKiB) / baselineKiB);
+        // Both taken as a game had just built its first level, so they compare
+        // like with like: a leak makes the second grow.
+        std::printf("soak: heap in use as game %ld began %ld KiB, as game %ld began %ld KiB\n", BASELINE_GAME,
+                    baselineHeapKiB, log.game, lastGameHeapKiB);
+    } else {
+        std::printf("soak: game %ld was not reached: no memory drift measured\n", BASELINE_GAME);
+    }
+    releaseWorldObjects();
+    return log.faults == 0 ? 0 : 1;
 }
 END_OF_MAIN()

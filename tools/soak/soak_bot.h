@@ -11,28 +11,28 @@
 #include "step_input.h"
 
 class SoakBot {
- public:
-  explicit SoakBot(unsigned int seed);
+public:
+    explicit SoakBot(unsigned int seed);
 
-  // A new game: a fresh plan.
-  void startGame();
-  // The controls for the next play step, from the current level.
-  StepInput nextInput();
+    // A new game: a fresh plan.
+    void startGame();
+    // The controls for the next play step, from the current level.
+    StepInput nextInput();
 
-  // Makes this bot the play step's input source.
-  void takeTheControls();
+    // Makes this bot the play step's input source.
+    void takeTheControls();
 
- private:
-  enum class Aim { Bottle, StairsDown, StairsUp };
+private:
+    enum class Aim { Bottle, StairsDown, StairsUp };
 
-  ArrowKeys randomKeys();
-  // One arrow towards the nearest cell of the aim, or none when there is
-  // no way to one.
-  bool stepTowards(Aim aim, ArrowKeys& keys);
-  void chooseDepth();
+    ArrowKeys randomKeys();
+    // One arrow towards the nearest cell of the aim, or none when there is
+    // no way to one.
+    bool stepTowards(Aim aim, ArrowKeys &keys);
+    void chooseDepth();
 
-  std::mt19937 random_;
-  int targetDepth_ = 0;
-  int stepsBeforeNewPlan_ = 0;
-  int idleSteps_ = 0;
+    std::mt19937 random_;
+    int targetDepth_ = 0;
+    int stepsBeforeNewPlan_ = 0;
+    int idleSteps_ = 0;
 };

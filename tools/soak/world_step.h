@@ -9,19 +9,19 @@
 struct ArrowKeys;
 
 class StepObserver {
- public:
-  virtual ~StepObserver() = default;
-  // After playerTurn: the moves and the stairs rule.
-  virtual void afterPlayerTurn() {}
-  // After spawnMonster, before any monster acts.
-  virtual void afterSpawn() {}
-  // After monster `index` of MonsterList acted; it stood at (oldX, oldY).
-  virtual void afterMonsterStep(int /*index*/, int /*oldX*/, int /*oldY*/) {}
+public:
+    virtual ~StepObserver() = default;
+    // After playerTurn: the moves and the stairs rule.
+    virtual void afterPlayerTurn() {}
+    // After spawnMonster, before any monster acts.
+    virtual void afterSpawn() {}
+    // After monster `index` of MonsterList acted; it stood at (oldX, oldY).
+    virtual void afterMonsterStep(int /*index*/, int /*oldX*/, int /*oldY*/) {}
 };
 
 // Does what advanceWorld(walk) does, telling `observer` (may be null) along
 // the way.
-void observedWorldStep(const ArrowKeys& walk, StepObserver* observer);
+void observedWorldStep(const ArrowKeys &walk, StepObserver *observer);
 
 // Plays the same scripted game twice from `seed`, once through the game's
 // advanceWorld() and once through observedWorldStep(), and compares where

@@ -23,52 +23,54 @@ constexpr int TRAPS_TO_GAME_OVER = 3;
 constexpr int STEP_LIMIT = 15 * 600;  // ten minutes of play
 
 // Steps until the third trap, or STEP_LIMIT when it does not come.
-int stepsToGameOver(unsigned int seed) {
-  std::srand(seed);
-  releaseWorldObjects();
-  ThePlayer = new Player();
-  Score = 0;
-  LevelIndex = 0;
-  generateLevel();
-  int traps = 0;
-  for (int step = 1; step <= STEP_LIMIT; ++step) {
-    advanceWorld();
-    if (playerIsTrapped()) {
-      if (++traps == TRAPS_TO_GAME_OVER) return step;
-      MonsterList.clear();
-      respawnBesideStairsUp();
+int stepsToGameOver(unsigned int seed)
+{
+    std::srand(seed);
+    releaseWorldObjects();
+    ThePlayer = new Player();
+    Score = 0;
+    LevelIndex = 0;
+    generateLevel();
+    int traps = 0;
+    for (int step = 1; step <= STEP_LIMIT; ++step) {
+        advanceWorld();
+        if (playerIsTrapped()) {
+            if (++traps == TRAPS_TO_GAME_OVER) return step;
+            MonsterList.clear();
+            respawnBesideStairsUp();
+        }
     }
-  }
-  return STEP_LIMIT;
+    return STEP_LIMIT;
 }
 
 }  // namespace
 
-int main(int argc, char* argv[]) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: trap-seeds FIRST LAST\n");
-    return 2;
-  }
-  unsigned int first = static_cast<unsigned int>(std::strtoul(argv[1], nullptr, 10));
-  unsigned int last = static_cast<unsigned int>(std::strtoul(argv[2], nullptr, 10));
-  install_allegro(SYSTEM_NONE, &errno, atexit);
-  set_color_depth(16);
-  // Without a sheet every new cell would look for "Gfx/Tile.bmp" again and
-  // say it is missing, thousands of times a level; nothing is drawn here,
-  // so a blank stand-in does.
-  loadSpriteSheet("Gfx/Tile.bmp");
-  if (SpriteSheet == nullptr) SpriteSheet = create_bitmap(6 * CELL_SIZE, 12 * CELL_SIZE);
-
-  unsigned int best = first;
-  int bestSteps = STEP_LIMIT + 1;
-  for (unsigned int seed = first; seed <= last && seed >= first; ++seed) {
-    int steps = stepsToGameOver(seed);
-    std::printf("seed %u: game over after %d steps (%.1f s)\n", seed, steps, steps / 15.0);
-    if (steps < bestSteps) {
-      bestSteps = steps;
-      best = seed;
+int main(int argc, char *argv[])
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: trap-seeds FIRST LAST\n");
+        return 2;
     }
-  }
-  std::printf("quickest: seed %u, %d steps (%.1f s)\n", best, bestSteps, bestSteps / 15.0);
-  return 0;
+    unsigned int first = static_cast<unsigned int>(std::strtoul(argv[1], nullptr, 10));
+    unsigned int last = static_cast<unsigned int>(std::strtoul(argv[2], nullptr, 10));
+    install_allegro(SYSTEM_NONE, &errno, atexit);
+    set_color_depth(16);
+    // Without a sheet every new cell would look for "Gfx/Tile.bmp" again and
+    // say it is missing, thousands of times a level; nothing is drawn here,
+    // so a blank stand-in does.
+    loadSpriteSheet("Gfx/Tile.bmp");
+    if (SpriteSheet == nullptr) SpriteSheet = create_bitmap(6 * CELL_SIZE, 12 * CELL_SIZE);
+
+    unsigned int best = first;
+    int bestSteps = STEP_LIMIT + 1;
+    for (unsigned int seed = first; seed <= last && seed >= first; ++seed) {
+        int steps = stepsToGameOver(seed);
+        std::printf("seed %u: game over after %d steps (%.1f s)\n", seed, steps, steps / 15.0);
+        if (steps < bestSteps) {
+            bestSteps = steps;
+            best = seed;
+        }
+    }
+    std::printf("quickest: seed %u, %d steps (%.1f s)\n", best, bestSteps, bestSteps / 15.0);
+    return 0;
 }

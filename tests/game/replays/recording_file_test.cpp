@@ -14,7 +14,7 @@ bool parse(const std::string &text, Recording &recording, std::string &error)
 
 const std::string HEADER = std::string(RECORDING_VERSION_LINE) + "\nseed 7\n";
 
-} // namespace
+}  // namespace
 
 // What the recorder writes reads back as the same run, whatever the keys
 // and however odd the name.
@@ -23,11 +23,9 @@ TEST(RecordingFile, ReadsBackWhatTheRecorderWrites)
     const std::vector<std::string> names = {"", "Cappy Bilgewig", "back\\slash \\x41", "Ma\xC3\xABl \xF0\x9F\x8F\xB4",
                                             std::string(100, 'z')};
     std::string text = recordingHeader(4294967295u) + waitLine(RecordedEvent::Kind::TitleKey, 17165, 12);
-    for (int keys = 0; keys < 256; ++keys)
-        text += stepLine(static_cast<std::uint8_t>(keys));
+    for (int keys = 0; keys < 256; ++keys) text += stepLine(static_cast<std::uint8_t>(keys));
     text += stepLine(0) + stepLine(0);
-    for (std::size_t k = 0; k < names.size(); ++k)
-        text += nameLine(k % 2 == 0, names[k]);
+    for (std::size_t k = 0; k < names.size(); ++k) text += nameLine(k % 2 == 0, names[k]);
     text += waitLine(RecordedEvent::Kind::GameOverKey, RECORDED_KEY_MAX, 2147483647);
     GameSummary summary;
     summary.steps = 258;
@@ -119,8 +117,7 @@ TEST(RecordingFile, RefusesBadTruncatedAndHostileFiles)
     }
 
     std::string tooManySteps = HEADER;
-    for (std::uint32_t i = 0; i <= RECORDING_STEPS_MAX; ++i)
-        tooManySteps += i % 2 ? "R\n" : "L\n";
+    for (std::uint32_t i = 0; i <= RECORDING_STEPS_MAX; ++i) tooManySteps += i % 2 ? "R\n" : "L\n";
     Recording recording;
     std::string error;
     EXPECT_FALSE(parse(tooManySteps, recording, error));

@@ -29,284 +29,309 @@ namespace {
 
 // A level where the monsters hem the standing pirate in three times within
 // about 480 steps (some thirty seconds).
-const char* const QUICK_TRAPS_SEED = "3598";
+const char *const QUICK_TRAPS_SEED = "3598";
 
 // Sound drivers need a device; this ALSA set-up swallows the music.
-const char* const SILENT_ALSA = "pcm.!default { type null }\nctl.!default { type hw card 0 }\n";
+const char *const SILENT_ALSA = "pcm.!default { type null }\nctl.!default { type hw card 0 }\n";
 
 using Clock = std::chrono::steady_clock;
 
-void pause(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
+void pause(double seconds)
+{
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
 
 // The 800x600 window at the top-left of the X screen, as RGB bytes.
 struct Shot {
-  int width = 0, height = 0;
-  std::vector<unsigned char> rgb;
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
 
-  bool valid() const { return width == 800 && height == 600; }
-  int brightness(int x, int y) const {
-    const unsigned char* p = &rgb[static_cast<std::size_t>((y * width + x) * 3)];
-    return std::max(p[0], std::max(p[1], p[2]));
-  }
-  bool blackIn(int x0, int y0, int x1, int y1) const {
-    for (int y = y0; y <= y1; ++y)
-      for (int x = x0; x <= x1; ++x)
-        if (brightness(x, y) > 0) return false;
-    return true;
-  }
+    bool valid() const { return width == 800 && height == 600; }
+    int brightness(int x, int y) const
+    {
+        const unsigned char *p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
+        return std::max(p[0], std::max(p[1], p[2]));
+    }
+    bool blackIn(int x0, int y0, int x1, int y1) const
+    {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                if (brightness(x, y) > 0) return false;
+        return true;
+    }
 };
 
-Shot takeShot() {
-  Shot shot;
-  std::FILE* pipe = popen("xwd -root -silent | convert xwd:- -crop 800x600+0+0 +repage -depth 8 ppm:- 2>/dev/null", "r");
-  if (!pipe) return shot;
-  std::vector<unsigned char> data;
-  unsigned char buffer[65536];
-  std::size_t got;
-  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) data.insert(data.end(), buffer, buffer + got);
-  pclose(pipe);
-  // "P6", width, height, maximum, one blank, then the pixels.
-  std::size_t pos = 0;
-  int numbers[3] = {0, 0, 0};
-  if (data.size() < 2 || data[0] != 'P' || data[1] != '6') return shot;
-  pos = 2;
-  for (int& n : numbers) {
-    // Blanks and "#" comment lines (convert names the source there).
-    while (pos < data.size() && (std::isspace(data[pos]) || data[pos] == '#')) {
-      if (data[pos] == '#')
-        while (pos < data.size() && data[pos] != '\n') ++pos;
-      else
-        ++pos;
+Shot takeShot()
+{
+    Shot shot;
+    std::FILE *pipe =
+        popen("xwd -root -silent | convert xwd:- -crop 800x600+0+0 +repage -depth 8 ppm:- 2>/dev/null", "r");
+    if (!pipe) return shot;
+    std::vector<unsigned char> data;
+    unsigned char buffer[65536];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) data.insert(data.end(), buffer, buffer + got);
+    pclose(pipe);
+    // "P6", width, height, maximum, one blank, then the pixels.
+    std::size_t pos = 0;
+    int numbers[3] = {0, 0, 0};
+    if (data.size() < 2 || data[0] != 'P' || data[1] != '6') return shot;
+    pos = 2;
+    for (int &n : numbers) {
+        // Blanks and "#" comment lines (convert names the source there).
+        while (pos < data.size() && (std::isspace(data[pos]) || data[pos] == '#')) {
+            if (data[pos] == '#')
+                while (pos < data.size() && data[pos] != '\n') ++pos;
+            else
+                ++pos;
+        }
+        while (pos < data.size() && std::isdigit(data[pos])) n = n * 10 + (data[pos++] - '0');
     }
-    while (pos < data.size() && std::isdigit(data[pos])) n = n * 10 + (data[pos++] - '0');
-  }
-  ++pos;
-  std::size_t bytes = static_cast<std::size_t>(numbers[0]) * static_cast<std::size_t>(numbers[1]) * 3;
-  if (numbers[2] != 255 || data.size() < pos + bytes) return shot;
-  shot.width = numbers[0];
-  shot.height = numbers[1];
-  shot.rgb.assign(data.begin() + static_cast<std::ptrdiff_t>(pos), data.begin() + static_cast<std::ptrdiff_t>(pos + bytes));
-  return shot;
+    ++pos;
+    std::size_t bytes = static_cast<std::size_t>(numbers[0]) * static_cast<std::size_t>(numbers[1]) * 3;
+    if (numbers[2] != 255 || data.size() < pos + bytes) return shot;
+    shot.width = numbers[0];
+    shot.height = numbers[1];
+    shot.rgb.assign(data.begin() + static_cast<std::ptrdiff_t>(pos),
+                    data.begin() + static_cast<std::ptrdiff_t>(pos + bytes));
+    return shot;
 }
 
 // Whether `text` stands at (x, y) as the game draws it with Allegro's font:
 // lit exactly where the glyphs are, dark around them.
-bool showsText(const Shot& shot, int x, int y, const std::string& text) {
-  if (!shot.valid()) return false;
-  BITMAP* glyphs = create_bitmap_ex(8, text_length(font, text.c_str()) + 2, text_height(font) + 2);
-  clear_bitmap(glyphs);
-  textout_ex(glyphs, font, text.c_str(), 1, 1, 1, -1);
-  bool same = true;
-  for (int gy = 0; gy < glyphs->h && same; ++gy) {
-    for (int gx = 0; gx < glyphs->w && same; ++gx) {
-      int sx = x - 1 + gx, sy = y - 1 + gy;
-      if (sx < 0 || sy < 0 || sx >= shot.width || sy >= shot.height) continue;
-      bool lit = shot.brightness(sx, sy) > 100;
-      same = lit == (getpixel(glyphs, gx, gy) != 0);
+bool showsText(const Shot &shot, int x, int y, const std::string &text)
+{
+    if (!shot.valid()) return false;
+    BITMAP *glyphs = create_bitmap_ex(8, text_length(font, text.c_str()) + 2, text_height(font) + 2);
+    clear_bitmap(glyphs);
+    textout_ex(glyphs, font, text.c_str(), 1, 1, 1, -1);
+    bool same = true;
+    for (int gy = 0; gy < glyphs->h && same; ++gy) {
+        for (int gx = 0; gx < glyphs->w && same; ++gx) {
+            int sx = x - 1 + gx, sy = y - 1 + gy;
+            if (sx < 0 || sy < 0 || sx >= shot.width || sy >= shot.height) continue;
+            bool lit = shot.brightness(sx, sy) > 100;
+            same = lit == (getpixel(glyphs, gx, gy) != 0);
+        }
     }
-  }
-  destroy_bitmap(glyphs);
-  return same;
+    destroy_bitmap(glyphs);
+    return same;
 }
 
 // Runs an xdotool command line against our display.
-void xdotool(const std::string& arguments) {
-  std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
-  if (std::system(command.c_str()) != 0) ADD_FAILURE() << "failed: " << command;
+void xdotool(const std::string &arguments)
+{
+    std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) ADD_FAILURE() << "failed: " << command;
 }
 
 // The dialog engine polls the button state rather than reading events, so
 // a click is held down for a moment, as a hand would.
-void clickAt(int x, int y) {
-  xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
-  pause(0.2);
-  xdotool("mousedown 1");
-  pause(0.2);
-  xdotool("mouseup 1");
+void clickAt(int x, int y)
+{
+    xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
+    pause(0.2);
+    xdotool("mousedown 1");
+    pause(0.2);
+    xdotool("mouseup 1");
 }
 
 class GameEndToEnd : public testing::Test {
- protected:
-  void SetUp() override {
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    startXvfb();
-  }
-
-  void TearDown() override {
-    // The last screen seen is kept beside the test for a look at a failure.
-    if (HasFailure() && last.valid()) {
-      std::string name = dir.previous() + "/end_to_end_last_screen.ppm";
-      if (std::FILE* out = std::fopen(name.c_str(), "wb")) {
-        std::fprintf(out, "P6\n%d %d\n255\n", last.width, last.height);
-        std::fwrite(last.rgb.data(), 1, last.rgb.size(), out);
-        std::fclose(out);
-      }
+protected:
+    void SetUp() override
+    {
+        install_allegro(SYSTEM_NONE, &errno, atexit);
+        startXvfb();
     }
-    stopProcess(game);
-    stopProcess(xvfb);
-  }
 
-  void startXvfb() {
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    xvfb = fork();
-    ASSERT_GE(xvfb, 0);
-    if (xvfb == 0) {
-      close(fds[0]);
-      int devnull = open("/dev/null", O_WRONLY);
-      dup2(devnull, 1);
-      dup2(devnull, 2);
-      std::string fd = std::to_string(fds[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-             static_cast<char*>(nullptr));
-      _exit(127);
+    void TearDown() override
+    {
+        // The last screen seen is kept beside the test for a look at a failure.
+        if (HasFailure() && last.valid()) {
+            std::string name = dir.previous() + "/end_to_end_last_screen.ppm";
+            if (std::FILE *out = std::fopen(name.c_str(), "wb")) {
+                std::fprintf(out, "P6\n%d %d\n255\n", last.width, last.height);
+                std::fwrite(last.rgb.data(), 1, last.rgb.size(), out);
+                std::fclose(out);
+            }
+        }
+        stopProcess(game);
+        stopProcess(xvfb);
     }
-    close(fds[1]);
-    // Xvfb writes the number of the display it took once it is ready.
-    std::string number;
-    pollfd ready = {fds[0], POLLIN, 0};
-    char c;
-    while (poll(&ready, 1, 15000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-    close(fds[0]);
-    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
-    setenv("DISPLAY", (":" + number).c_str(), 1);
-  }
 
-  void startGame() {
-    writeWholeFile("High.txt", [] {
-      std::string table;
-      for (int i = 0; i < 10; ++i) table += "Nobody\n-1\n1\n";
-      return table;
-    }());
-    writeWholeFile("asound.conf", SILENT_ALSA);
-    std::string copy = "cp -r '" GROG_ASSET_DIR "/Gfx' '" GROG_ASSET_DIR "/Snd' .";
-    ASSERT_EQ(std::system(copy.c_str()), 0);
-    std::string alsa = dir.path() + "/asound.conf";
-    // In a sanitizer build, full stacks let the leak suppressions recognise
-    // what the sound libraries keep until exit.
-    const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
-    std::string asan = std::string(sanitizerOptions ? sanitizerOptions : "") + ":fast_unwind_on_malloc=0";
-    game = fork();
-    ASSERT_GE(game, 0);
-    if (game == 0) {
-      int out = open("game.log", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      dup2(out, 1);
-      dup2(out, 2);
-      setenv("ALSA_CONFIG_PATH", alsa.c_str(), 1);
-      setenv("ASAN_OPTIONS", asan.c_str(), 1);
-      execl(GROG_PROGRAM, GROG_PROGRAM, "--seed", QUICK_TRAPS_SEED, static_cast<char*>(nullptr));
-      _exit(127);
+    void startXvfb()
+    {
+        int fds[2];
+        ASSERT_EQ(pipe(fds), 0);
+        xvfb = fork();
+        ASSERT_GE(xvfb, 0);
+        if (xvfb == 0) {
+            close(fds[0]);
+            int devnull = open("/dev/null", O_WRONLY);
+            dup2(devnull, 1);
+            dup2(devnull, 2);
+            std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                   static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        // Xvfb writes the number of the display it took once it is ready.
+        std::string number;
+        pollfd ready = {fds[0], POLLIN, 0};
+        char c;
+        while (poll(&ready, 1, 15000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        close(fds[0]);
+        ASSERT_FALSE(number.empty()) << "Xvfb did not start";
+        setenv("DISPLAY", (":" + number).c_str(), 1);
     }
-  }
 
-  // Polls the screen until `wanted` holds, the game ends, or time runs out.
-  bool waitForScreen(const std::function<bool(const Shot&)>& wanted, double seconds) {
-    auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
-    while (Clock::now() < deadline) {
-      last = takeShot();
-      if (last.valid() && wanted(last)) return true;
-      if (game > 0 && waitpid(game, &gameStatus, WNOHANG) == game) {
-        game = -1;
+    void startGame()
+    {
+        writeWholeFile("High.txt", [] {
+            std::string table;
+            for (int i = 0; i < 10; ++i) table += "Nobody\n-1\n1\n";
+            return table;
+        }());
+        writeWholeFile("asound.conf", SILENT_ALSA);
+        std::string copy = "cp -r '" GROG_ASSET_DIR "/Gfx' '" GROG_ASSET_DIR "/Snd' .";
+        ASSERT_EQ(std::system(copy.c_str()), 0);
+        std::string alsa = dir.path() + "/asound.conf";
+        // In a sanitizer build, full stacks let the leak suppressions recognise
+        // what the sound libraries keep until exit.
+        const char *sanitizerOptions = std::getenv("ASAN_OPTIONS");
+        std::string asan = std::string(sanitizerOptions ? sanitizerOptions : "") + ":fast_unwind_on_malloc=0";
+        game = fork();
+        ASSERT_GE(game, 0);
+        if (game == 0) {
+            int out = open("game.log", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(out, 1);
+            dup2(out, 2);
+            setenv("ALSA_CONFIG_PATH", alsa.c_str(), 1);
+            setenv("ASAN_OPTIONS", asan.c_str(), 1);
+            execl(GROG_PROGRAM, GROG_PROGRAM, "--seed", QUICK_TRAPS_SEED, static_cast<char *>(nullptr));
+            _exit(127);
+        }
+    }
+
+    // Polls the screen until `wanted` holds, the game ends, or time runs out.
+    bool waitForScreen(const std::function<bool(const Shot &)> &wanted, double seconds)
+    {
+        auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+        while (Clock::now() < deadline) {
+            last = takeShot();
+            if (last.valid() && wanted(last)) return true;
+            if (game > 0 && waitpid(game, &gameStatus, WNOHANG) == game) {
+                game = -1;
+                return false;
+            }
+            pause(0.25);
+        }
         return false;
-      }
-      pause(0.25);
     }
-    return false;
-  }
 
-  bool gameEndsWithin(double seconds) {
-    auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
-    while (Clock::now() < deadline) {
-      if (waitpid(game, &gameStatus, WNOHANG) == game) {
-        game = -1;
-        return true;
-      }
-      pause(0.1);
+    bool gameEndsWithin(double seconds)
+    {
+        auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+        while (Clock::now() < deadline) {
+            if (waitpid(game, &gameStatus, WNOHANG) == game) {
+                game = -1;
+                return true;
+            }
+            pause(0.1);
+        }
+        return false;
     }
-    return false;
-  }
 
-  static void stopProcess(pid_t& pid) {
-    if (pid <= 0) return;
-    kill(pid, SIGTERM);
-    for (int i = 0; i < 50 && waitpid(pid, nullptr, WNOHANG) == 0; ++i) pause(0.1);
-    if (kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
-    pid = -1;
-  }
+    static void stopProcess(pid_t &pid)
+    {
+        if (pid <= 0) return;
+        kill(pid, SIGTERM);
+        for (int i = 0; i < 50 && waitpid(pid, nullptr, WNOHANG) == 0; ++i) pause(0.1);
+        if (kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
 
-  std::string gameLog() { return readWholeFile("game.log"); }
+    std::string gameLog() { return readWholeFile("game.log"); }
 
-  ScratchDirectory dir;
-  pid_t xvfb = -1;
-  pid_t game = -1;
-  int gameStatus = 0;
-  Shot last;
+    ScratchDirectory dir;
+    pid_t xvfb = -1;
+    pid_t game = -1;
+    int gameStatus = 0;
+    Shot last;
 };
 
 }  // namespace
 
-TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle) {
-  startGame();
-  ASSERT_TRUE(waitForScreen(
-      [](const Shot& s) { return showsText(s, 350, 300, "GROG SLOOP") && showsText(s, 100, 20, "1) Nobody - Lvl.1 - -1pts."); },
-      20))
-      << "no title screen with the table\n" << gameLog();
+TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
+{
+    startGame();
+    ASSERT_TRUE(waitForScreen(
+        [](const Shot &s) {
+            return showsText(s, 350, 300, "GROG SLOOP") && showsText(s, 100, 20, "1) Nobody - Lvl.1 - -1pts.");
+        },
+        20))
+        << "no title screen with the table\n"
+        << gameLog();
 
-  // The pointer over the window gives it the keyboard; any key starts.
-  xdotool("mousemove 400 300");
-  xdotool("key Return");
-  // Out of the way of the texts: the dialog draws the pointer into the
-  // screen.
-  xdotool("mousemove 780 580");
+    // The pointer over the window gives it the keyboard; any key starts.
+    xdotool("mousemove 400 300");
+    xdotool("key Return");
+    // Out of the way of the texts: the dialog draws the pointer into the
+    // screen.
+    xdotool("mousemove 780 580");
 
-  // Hands off: the monsters come by themselves.
-  ASSERT_TRUE(waitForScreen([](const Shot& s) { return showsText(s, 350, 300, "GAME OVER"); }, 100))
-      << "no game over: if the levels or the monsters changed, tools/trap-seeds finds a seed that ends soon again\n"
-      << gameLog();
-  // The edit field and the button over the banner, near the top-left.
-  ASSERT_TRUE(waitForScreen([](const Shot& s) { return !s.blackIn(17, 77, 141, 84) && !s.blackIn(92, 117, 191, 134); }, 10))
-      << "no name dialog";
-  EXPECT_TRUE(last.blackIn(0, 0, 799, 60)) << "something drawn above the dialog";
+    // Hands off: the monsters come by themselves.
+    ASSERT_TRUE(waitForScreen([](const Shot &s) { return showsText(s, 350, 300, "GAME OVER"); }, 100))
+        << "no game over: if the levels or the monsters changed, tools/trap-seeds finds a seed that ends soon again\n"
+        << gameLog();
+    // The edit field and the button over the banner, near the top-left.
+    ASSERT_TRUE(
+        waitForScreen([](const Shot &s) { return !s.blackIn(17, 77, 141, 84) && !s.blackIn(92, 117, 191, 134); }, 10))
+        << "no name dialog";
+    EXPECT_TRUE(last.blackIn(0, 0, 799, 60)) << "something drawn above the dialog";
 
-  // Click into the field, clear the offered name, type ours, click YARRR.
-  clickAt(60, 81);
-  pause(0.3);
-  xdotool("key --delay 30 End");
-  xdotool("key --delay 30 " + [] {
-    std::string keys;
-    for (int i = 0; i < 20; ++i) keys += " BackSpace";
-    return keys;
-  }());
-  xdotool("type --delay 60 'Anne Bonny'");
-  pause(0.3);
-  clickAt(140, 126);
-  pause(0.3);
-  xdotool("mousemove 780 580");
+    // Click into the field, clear the offered name, type ours, click YARRR.
+    clickAt(60, 81);
+    pause(0.3);
+    xdotool("key --delay 30 End");
+    xdotool("key --delay 30 " + [] {
+        std::string keys;
+        for (int i = 0; i < 20; ++i) keys += " BackSpace";
+        return keys;
+    }());
+    xdotool("type --delay 60 'Anne Bonny'");
+    pause(0.3);
+    clickAt(140, 126);
+    pause(0.3);
+    xdotool("mousemove 780 580");
 
-  ASSERT_TRUE(waitForScreen(
-      [](const Shot& s) {
-        return showsText(s, 100, 20, "1) Anne Bonny - Lvl.1 - 0pts.") &&
-               showsText(s, 100, 40, "2) Nobody - Lvl.1 - -1pts.") && showsText(s, 350, 300, "GAME OVER");
-      },
-      10))
-      << "the new entry is not at the top of the table";
-  std::string expected = "Anne Bonny\n0\n1\n";
-  for (int i = 0; i < 9; ++i) expected += "Nobody\n-1\n1\n";
-  EXPECT_EQ(readWholeFile("High.txt"), expected);
+    ASSERT_TRUE(waitForScreen(
+        [](const Shot &s) {
+            return showsText(s, 100, 20, "1) Anne Bonny - Lvl.1 - 0pts.") &&
+                   showsText(s, 100, 40, "2) Nobody - Lvl.1 - -1pts.") && showsText(s, 350, 300, "GAME OVER");
+        },
+        10))
+        << "the new entry is not at the top of the table";
+    std::string expected = "Anne Bonny\n0\n1\n";
+    for (int i = 0; i < 9; ++i) expected += "Nobody\n-1\n1\n";
+    EXPECT_EQ(readWholeFile("High.txt"), expected);
 
-  // A key leads to the title screen, which shows the new table.
-  xdotool("mousemove 780 580 key Return");
-  ASSERT_TRUE(waitForScreen(
-      [](const Shot& s) { return showsText(s, 350, 300, "GROG SLOOP") && showsText(s, 100, 20, "1) Anne Bonny - Lvl.1 - 0pts."); },
-      10))
-      << "no title screen after the game over";
+    // A key leads to the title screen, which shows the new table.
+    xdotool("mousemove 780 580 key Return");
+    ASSERT_TRUE(waitForScreen(
+        [](const Shot &s) {
+            return showsText(s, 350, 300, "GROG SLOOP") && showsText(s, 100, 20, "1) Anne Bonny - Lvl.1 - 0pts.");
+        },
+        10))
+        << "no title screen after the game over";
 
-  // ESC held leaves the title, ends the new game at its first step and the
-  // first game after it.
-  xdotool("keydown Escape");
-  pause(1.0);
-  xdotool("keyup Escape");
-  ASSERT_TRUE(gameEndsWithin(15)) << "the program did not end\n" << gameLog();
-  ASSERT_TRUE(WIFEXITED(gameStatus)) << gameLog();
-  EXPECT_EQ(WEXITSTATUS(gameStatus), 0) << gameLog();
+    // ESC held leaves the title, ends the new game at its first step and the
+    // first game after it.
+    xdotool("keydown Escape");
+    pause(1.0);
+    xdotool("keyup Escape");
+    ASSERT_TRUE(gameEndsWithin(15)) << "the program did not end\n" << gameLog();
+    ASSERT_TRUE(WIFEXITED(gameStatus)) << gameLog();
+    EXPECT_EQ(WEXITSTATUS(gameStatus), 0) << gameLog();
 }

@@ -14,7 +14,7 @@ bool parse(const std::vector<const char *> &words, LaunchOptions &options)
     return parseCommandLine(static_cast<int>(argv.size()), argv.data(), options);
 }
 
-} // namespace
+}  // namespace
 
 TEST(CommandLine, AcceptsNothingOrOneSeed)
 {
@@ -31,10 +31,25 @@ TEST(CommandLine, AcceptsNothingOrOneSeed)
 TEST(CommandLine, RefusesAnythingElseAndKeepsTheOptions)
 {
     const std::vector<std::vector<const char *>> refused = {
-        {"--seed"}, {"--seed", ""}, {"--seed", "-1"}, {"--seed", "+5"}, {"--seed", "12x"}, {"--seed", "0x10"},
-        {"--seed", "4294967296"}, {"--seed", "1", "--seed", "2"}, {"--seed", "1", "extra"}, {"--seed=5"}, {"5"},
-        {"--scale"}, {"--scale", "0"}, {"--scale", "5"}, {"--scale", "02"}, {"--scale", "2", "--scale", "3"},
-        {"--scale", "Auto"}, {"--scale", ""}, {"--scale", "--seed", "1"},
+        {"--seed"},
+        {"--seed", ""},
+        {"--seed", "-1"},
+        {"--seed", "+5"},
+        {"--seed", "12x"},
+        {"--seed", "0x10"},
+        {"--seed", "4294967296"},
+        {"--seed", "1", "--seed", "2"},
+        {"--seed", "1", "extra"},
+        {"--seed=5"},
+        {"5"},
+        {"--scale"},
+        {"--scale", "0"},
+        {"--scale", "5"},
+        {"--scale", "02"},
+        {"--scale", "2", "--scale", "3"},
+        {"--scale", "Auto"},
+        {"--scale", ""},
+        {"--scale", "--seed", "1"},
     };
     for (const auto &words : refused) {
         LaunchOptions options;
@@ -59,8 +74,13 @@ TEST(CommandLine, TakesOneRecordingOrReplayWithItsFile)
     EXPECT_FALSE(options.replayFast);
 
     const std::vector<std::vector<const char *>> refused = {
-        {"--record"}, {"--replay", ""}, {"--replay", "a", "--seed", "1"}, {"--seed", "1", "--replay-fast", "a"},
-        {"--record", "a", "--replay", "b"}, {"--replay", "a", "--replay", "b"}, {"--record", "a", "--record", "b"},
+        {"--record"},
+        {"--replay", ""},
+        {"--replay", "a", "--seed", "1"},
+        {"--seed", "1", "--replay-fast", "a"},
+        {"--record", "a", "--replay", "b"},
+        {"--replay", "a", "--replay", "b"},
+        {"--record", "a", "--record", "b"},
     };
     for (const auto &words : refused) {
         LaunchOptions kept;

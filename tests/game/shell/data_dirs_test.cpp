@@ -19,11 +19,17 @@
 namespace {
 
 std::set<std::string> existingDirs, readableDirs;
-bool fakeIsDirectory(const std::string &path) { return existingDirs.count(path) > 0; }
-bool fakeIsReadable(const std::string &path) { return readableDirs.count(path) > 0; }
+bool fakeIsDirectory(const std::string &path)
+{
+    return existingDirs.count(path) > 0;
+}
+bool fakeIsReadable(const std::string &path)
+{
+    return readableDirs.count(path) > 0;
+}
 
 class GamePlacesChoice : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override
     {
         existingDirs.clear();
@@ -51,7 +57,7 @@ mode_t modeOf(const std::string &path)
     return stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
 }
 
-} // namespace
+}  // namespace
 
 TEST(InstalledLayout, DataLiesInShareGamesBesideTheProgramsDirectory)
 {

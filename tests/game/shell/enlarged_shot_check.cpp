@@ -23,7 +23,7 @@ BITMAP *loadOrExit(const char *path)
     return bitmap;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -39,8 +39,7 @@ int main(int argc, char *argv[])
         const int n = std::atoi(argv[3]);
         BITMAP *small = create_bitmap(big->w / n, big->h / n);
         for (int y = 0; y < small->h; ++y)
-            for (int x = 0; x < small->w; ++x)
-                putpixel(small, x, y, getpixel(big, x * n, y * n));
+            for (int x = 0; x < small->w; ++x) putpixel(small, x, y, getpixel(big, x * n, y * n));
         return save_bitmap(argv[4], small, nullptr) == 0 ? 0 : 2;
     }
     BITMAP *small = loadOrExit(argv[2]);
@@ -55,12 +54,10 @@ int main(int argc, char *argv[])
     for (int y = 0; y < big->h; ++y)
         for (int x = 0; x < big->w; ++x)
             if (getpixel(big, x, y) != getpixel(small, x / n, y / n)) {
-                if (differing++ == 0)
-                    firstX = x, firstY = y;
+                if (differing++ == 0) firstX = x, firstY = y;
             }
     std::printf("%ld of %d pixels differ", differing, big->w * big->h);
-    if (differing > 0)
-        std::printf(", the first at (%d,%d)", firstX, firstY);
+    if (differing > 0) std::printf(", the first at (%d,%d)", firstX, firstY);
     std::printf("\n");
     return differing == 0 ? 0 : 1;
 }

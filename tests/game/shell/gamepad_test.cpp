@@ -14,7 +14,7 @@ namespace {
 // One pad as the Linux driver reports a common one: the left stick first,
 // a one-axis trigger, and the d-pad last; twelve buttons.
 class Gamepad : public ShellTest {
-  protected:
+protected:
     void SetUp() override
     {
         ShellTest::SetUp();
@@ -24,11 +24,10 @@ class Gamepad : public ShellTest {
         joy[0].stick[0].num_axis = 2;
         joy[0].stick[1].num_axis = 1;
         joy[0].stick[2].num_axis = 2;
-        for (int s = 0; s < 3; ++s)
-            joy[0].stick[s].flags = JOYFLAG_ANALOGUE | JOYFLAG_SIGNED;
+        for (int s = 0; s < 3; ++s) joy[0].stick[s].flags = JOYFLAG_ANALOGUE | JOYFLAG_SIGNED;
         joy[0].num_buttons = 12;
         num_joysticks = 1;
-        readGamepadControls(); // forget buttons of earlier tests
+        readGamepadControls();  // forget buttons of earlier tests
     }
     void TearDown() override
     {
@@ -52,11 +51,10 @@ std::string directions(const ArrowKeys &walk)
 void openRoomAroundPlayer()
 {
     for (int x = 5; x <= 15; ++x)
-        for (int y = 5; y <= 15; ++y)
-            putCell<Floor>(x, y);
+        for (int y = 5; y <= 15; ++y) putCell<Floor>(x, y);
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(Gamepad, StickAndDpadWalkEachDirectionAndDiagonalsAsTwoArrows)
 {
@@ -107,8 +105,7 @@ TEST_F(Gamepad, AHeldPauseButtonTogglesOnceAndStartPausesToo)
 {
     openRoomAroundPlayer();
     joy[0].button[PAUSE_BUTTON_FACE].b = 1;
-    for (int step = 0; step < 5; ++step)
-        playStep();
+    for (int step = 0; step < 5; ++step) playStep();
     EXPECT_EQ(Paused, 1) << "held through five steps, toggled once";
     joy[0].button[PAUSE_BUTTON_FACE].b = 0;
     playStep();
@@ -125,10 +122,10 @@ TEST_F(Gamepad, AHeldPauseButtonTogglesOnceAndStartPausesToo)
 TEST_F(Gamepad, AnyButtonLeavesTheTitleButOneHeldSinceBeforeDoesNot)
 {
     joy[0].button[3].b = 1;
-    readGamepadControls(); // a play step saw it down
+    readGamepadControls();  // a play step saw it down
     EXPECT_FALSE(gamepadButtonPressed());
     joy[0].button[11].b = 1;
-    waitForKeyPress(); // returns on the new button
+    waitForKeyPress();  // returns on the new button
     EXPECT_FALSE(keypressed());
     // The button that left the title is still down at the first play step
     // and must not pause the game.

@@ -17,7 +17,7 @@ double processCpuSeconds()
     return now.tv_sec + now.tv_nsec / 1e9;
 }
 
-} // namespace
+}  // namespace
 
 using KeyWait = ShellTest;
 

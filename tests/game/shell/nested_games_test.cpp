@@ -17,15 +17,14 @@ namespace {
 // player would. Runs on Allegro's timer thread.
 void pressEnterWhenIdle()
 {
-    if (!keypressed())
-        simulate_keypress((KEY_ENTER << 8) | '\r');
+    if (!keypressed()) simulate_keypress((KEY_ENTER << 8) | '\r');
 }
 
 // The script the play loop follows, one decision per timed step.
 struct Script {
-    int trapsLeft = 0;         // steps at which the player is walled in
-    int stepsBetweenQuits = 0; // normal steps before each brief ESC
-    int quits = 0;             // ESC presses made
+    int trapsLeft = 0;          // steps at which the player is walled in
+    int stepsBetweenQuits = 0;  // normal steps before each brief ESC
+    int quits = 0;              // ESC presses made
     int stepsSinceQuit = 0;
     int stepsAfterLastQuit = 0;  // steps taken since the last ESC
     std::size_t mostWorldObjects = 0;
@@ -36,8 +35,7 @@ void followScript()
 {
     key[KEY_ESC] = 0;  // ESC held for one step only: a brief press
     const std::size_t objects = WorldOwner::instance().objectCount();
-    if (objects > script.mostWorldObjects)
-        script.mostWorldObjects = objects;
+    if (objects > script.mostWorldObjects) script.mostWorldObjects = objects;
 
     if (script.trapsLeft > 0) {
         // Column 0 next to the grid's left edge: nothing there is walkable
@@ -57,7 +55,7 @@ void followScript()
 }
 
 class NestedGames : public ShellTest {
-  protected:
+protected:
     void SetUp() override
     {
         ShellTest::SetUp();
@@ -72,7 +70,7 @@ class NestedGames : public ShellTest {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(NestedGames, ThreeGameOversNestAndUnwindOneEscAtATime)
 {
@@ -120,8 +118,7 @@ TEST_F(NestedGames, CloseButtonEndsEveryLoop)
     script.stepsBetweenQuits = 1000;
     PlayStepHook = [] {
         followScript();
-        if (script.trapsLeft == 0)
-            CloseRequested = 1;
+        if (script.trapsLeft == 0) CloseRequested = 1;
     };
     newGame();
     EXPECT_EQ(script.quits, 0);

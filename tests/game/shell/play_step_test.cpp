@@ -10,11 +10,10 @@ namespace {
 void openRoomAroundPlayer()
 {
     for (int x = 5; x <= 15; ++x)
-        for (int y = 5; y <= 15; ++y)
-            putCell<Floor>(x, y);
+        for (int y = 5; y <= 15; ++y) putCell<Floor>(x, y);
 }
 
-} // namespace
+}  // namespace
 
 using PlayStep = ShellTest;
 

@@ -21,7 +21,7 @@ bool near(int a, int b)
     return std::abs(a - b) <= TOLERANCE;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char *argv[])
 {

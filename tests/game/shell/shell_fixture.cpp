@@ -32,15 +32,14 @@ void sleepMilliseconds(int ms)
 }
 
 class AllegroEnvironment : public ::testing::Environment {
-  public:
+public:
     void SetUp() override
     {
         // An X server that is resetting, as Xvfb does when its last client
         // leaves, refuses connections for a moment: try again before giving up.
         int started = -1;
         for (int attempt = 0; attempt < 50 && started != 0; ++attempt) {
-            if ((started = install_allegro(SYSTEM_AUTODETECT, &errno, atexit)) != 0)
-                sleepMilliseconds(100);
+            if ((started = install_allegro(SYSTEM_AUTODETECT, &errno, atexit)) != 0) sleepMilliseconds(100);
         }
         if (started != 0) {
             // Not a skip: every test here needs the display.
@@ -79,7 +78,7 @@ class AllegroEnvironment : public ::testing::Environment {
         std::filesystem::remove_all(scratch_);
     }
 
-  private:
+private:
     std::filesystem::path original_;
     std::filesystem::path scratch_;
 };
@@ -88,18 +87,16 @@ const auto *const environment = ::testing::AddGlobalTestEnvironment(new AllegroE
 
 void releaseAllKeys()
 {
-    for (int k = 0; k < KEY_MAX; ++k)
-        key[k] = 0;
+    for (int k = 0; k < KEY_MAX; ++k) key[k] = 0;
 }
 
-} // namespace
+}  // namespace
 
 void ShellTest::SetUp()
 {
     releaseWorldObjects();
     for (int x = 0; x < GRID_SIZE; ++x)
-        for (int y = 0; y < GRID_SIZE; ++y)
-            TileGrid[x][y] = new Tile();
+        for (int y = 0; y < GRID_SIZE; ++y) TileGrid[x][y] = new Tile();
     ThePlayer = new Player();
     PlayerX = 10;
     PlayerY = 10;
@@ -121,8 +118,7 @@ void ShellTest::TearDown()
 {
     PlayStepHook = nullptr;
     releaseAllKeys();
-    if (StatusImage != nullptr)
-        destroy_bitmap(StatusImage);
+    if (StatusImage != nullptr) destroy_bitmap(StatusImage);
     StatusImage = nullptr;
     releaseWorldObjects();
 }

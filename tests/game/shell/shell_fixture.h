@@ -14,14 +14,13 @@
 // fresh game, the player at (10, 10), no keys down and an empty key buffer;
 // it releases every cell and actor it made.
 class ShellTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
 };
 
 // Puts a new cell of type T at (x, y), replacing what was there.
-template <typename T>
-T *putCell(int x, int y);
+template <typename T> T *putCell(int x, int y);
 
 // A new monster standing on (x, y), appended to the MonsterList.
 Monster *putMonster(int x, int y);
@@ -29,8 +28,7 @@ Monster *putMonster(int x, int y);
 // Screen pixel as (r, g, b) packed 0xRRGGBB.
 int screenRgb(int x, int y);
 
-template <typename T>
-T *putCell(int x, int y)
+template <typename T> T *putCell(int x, int y)
 {
     T *cell = new T();
     TileGrid[x][y] = cell;

@@ -14,11 +14,11 @@
 namespace {
 
 class StartUpFailure : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(StartUpFailure, NoDisplayEndsWithStatusOneAndAReason)
 {
@@ -71,8 +71,7 @@ TEST_F(StartUpFailure, BitmapThatCannotBeMadeEndsWithStatusOneAndAReason)
             getrlimit(RLIMIT_AS, &limit);
             long pages = 0;
             if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
-                if (std::fscanf(statm, "%ld", &pages) != 1)
-                    pages = 0;
+                if (std::fscanf(statm, "%ld", &pages) != 1) pages = 0;
                 std::fclose(statm);
             }
             limit.rlim_cur = static_cast<rlim_t>(pages) * 4096 + (64u << 20);

@@ -37,8 +37,7 @@ int differencesFromScreen(BITMAP *bar)
 {
     int differences = 0;
     for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 800; ++x)
-            differences += getpixel(bar, x, y) != getpixel(screen, x, 500 + y);
+        for (int x = 0; x < 800; ++x) differences += getpixel(bar, x, y) != getpixel(screen, x, 500 + y);
     return differences;
 }
 
@@ -47,8 +46,7 @@ BITMAP *patternedImage()
 {
     BITMAP *image = create_bitmap(800, 100);
     for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 800; ++x)
-            putpixel(image, x, y, makecol((x * 7) & 255, (y * 11) & 255, 200));
+        for (int x = 0; x < 800; ++x) putpixel(image, x, y, makecol((x * 7) & 255, (y * 11) & 255, 200));
     return image;
 }
 
@@ -61,7 +59,7 @@ void addBottles(int count)
     }
 }
 
-} // namespace
+}  // namespace
 
 using StatusBar = ShellTest;
 

@@ -14,11 +14,10 @@ const Side DIAGONALS[] = {{"north-east", 1, -1}, {"north-west", -1, -1}, {"south
 
 void floorAround(int x, int y)
 {
-    for (const Side &side : SIDES)
-        putCell<Floor>(x + side.dx, y + side.dy);
+    for (const Side &side : SIDES) putCell<Floor>(x + side.dx, y + side.dy);
 }
 
-} // namespace
+}  // namespace
 
 using TrapRule = ShellTest;
 
@@ -34,8 +33,7 @@ TEST_F(TrapRule, OneOpenSideIsEnough)
 
 TEST_F(TrapRule, WalkableCellsOnlyDiagonallyMeanTrapped)
 {
-    for (const Side &corner : DIAGONALS)
-        putCell<Floor>(10 + corner.dx, 10 + corner.dy);
+    for (const Side &corner : DIAGONALS) putCell<Floor>(10 + corner.dx, 10 + corner.dy);
     EXPECT_TRUE(playerIsTrapped());
 }
 
@@ -71,8 +69,7 @@ TEST_F(TrapRule, AMonsterBlocksOnlyItsOwnSide)
         MonsterList.clear();
         floorAround(10, 10);
         for (const Side &side : SIDES)
-            if (&side != &open)
-                putMonster(10 + side.dx, 10 + side.dy);
+            if (&side != &open) putMonster(10 + side.dx, 10 + side.dy);
         EXPECT_FALSE(playerIsTrapped());
         // The monster that was missing closes the last side.
         putMonster(10 + open.dx, 10 + open.dy);
@@ -83,8 +80,7 @@ TEST_F(TrapRule, AMonsterBlocksOnlyItsOwnSide)
 TEST_F(TrapRule, DiagonalMonstersAndOneOnThePlayerChangeNothing)
 {
     putCell<Floor>(11, 10);
-    for (const Side &corner : DIAGONALS)
-        putMonster(10 + corner.dx, 10 + corner.dy);
+    for (const Side &corner : DIAGONALS) putMonster(10 + corner.dx, 10 + corner.dy);
     putMonster(10, 10);
     EXPECT_FALSE(playerIsTrapped());
 }

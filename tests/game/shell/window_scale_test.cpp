@@ -31,8 +31,7 @@ TEST_F(Enlarging, EveryPixelBecomesASquareAndOnlyTheAskedRowsChange)
 {
     BITMAP *small = create_bitmap_ex(16, 800, 600);
     for (int y = 0; y < 600; ++y)
-        for (int x = 0; x < 800; ++x)
-            putpixel(small, x, y, (x * 7 + y * 13) & 0xffff);
+        for (int x = 0; x < 800; ++x) putpixel(small, x, y, (x * 7 + y * 13) & 0xffff);
     for (int scale = 2; scale <= MAX_WINDOW_SCALE; ++scale) {
         BITMAP *big = create_bitmap_ex(16, 800 * scale, 600 * scale);
         clear_to_color(big, 0x1234);

@@ -98,15 +98,15 @@ SLOOPGUI_API extern Theme *theme_allegro;
 /* What register_theme and unregister_theme answer. Every refusal leaves the
  * registry exactly as it was. */
 enum {
-    THEME_OK = 0,               /* done */
-    THEME_ERR_NULL = -1,        /* the theme pointer is null */
-    THEME_ERR_NAME = -2,        /* its name is null or empty */
-    THEME_ERR_DUPLICATE = -3,   /* a registered look has that name already */
-    THEME_ERR_FULL = -4,        /* no room left (SLOOPGUI_REGISTRY_CAPACITY) */
+    THEME_OK = 0,                /* done */
+    THEME_ERR_NULL = -1,         /* the theme pointer is null */
+    THEME_ERR_NAME = -2,         /* its name is null or empty */
+    THEME_ERR_DUPLICATE = -3,    /* a registered look has that name already */
+    THEME_ERR_FULL = -4,         /* no room left (SLOOPGUI_REGISTRY_CAPACITY) */
     THEME_ERR_MISSING_SLOT = -5, /* a required slot is null, see register_theme */
-    THEME_ERR_NOT_FOUND = -6,   /* unregister_theme: the look is not registered */
-    THEME_ERR_BUILTIN = -7,     /* unregister_theme: built-in looks stay */
-    THEME_ERR_CURRENT = -8      /* unregister_theme: the look is current */
+    THEME_ERR_NOT_FOUND = -6,    /* unregister_theme: the look is not registered */
+    THEME_ERR_BUILTIN = -7,      /* unregister_theme: built-in looks stay */
+    THEME_ERR_CURRENT = -8       /* unregister_theme: the look is current */
 };
 
 /* Adds a look of the program's own after the built-in ones, so find_theme

@@ -1,0 +1,184 @@
+// The "ASE" look: palette, primitives and every procedure except the edit
+// field (edit.cpp). Icons, lists, text boxes, sliders and menus keep
+// Allegro's stock look.
+#include "widgets/themes/ase/look.h"
+
+#include "widgets/shared/push_button.h"
+#include "widgets/theme.h"
+#include "widgets/shared/centred_title.h"
+#include "widgets/shared/dotted_rect.h"
+#include "widgets/shared/transparent_label.h"
+
+int ase_fg_color;
+int ase_bg_color;
+int ase_mg_color;
+
+int ase_grey(int level)
+{
+    return makecol(level, level, level);
+}
+
+static void ase_init(void)
+{
+    const int depth = screen ? bitmap_color_depth(screen) : get_color_depth();
+    if (depth == 8) {
+        // Palette components run from 0 to 63 in 8-bit mode.
+        ase_fg_color = bestfit_color(_current_palette, 0, 0, 0);
+        ase_bg_color = bestfit_color(_current_palette, 63, 63, 63);
+        ase_mg_color = bestfit_color(_current_palette, 32, 32, 32);
+    } else {
+        ase_fg_color = makecol(0, 0, 0);
+        ase_bg_color = makecol(255, 255, 255);
+        ase_mg_color = makecol(ASE_DIM_LEVEL, ASE_DIM_LEVEL, ASE_DIM_LEVEL);
+    }
+}
+
+static void ase_shutdown(void)
+{
+    // Nothing to free: every colour but the three cells is made on use.
+}
+
+void ase_bevel_lines(int x1, int y1, int x2, int y2, int top_left, int bottom_right)
+{
+    hline(screen, x1, y1, x2 - 1, top_left);
+    vline(screen, x1, y1 + 1, y2 - 1, top_left);
+    hline(screen, x1, y2, x2, bottom_right);
+    vline(screen, x2, y1, y2 - 1, bottom_right);
+}
+
+void ase_gradient(int x1, int y1, int x2, int y2, int top_level, int bottom_level)
+{
+    const int span = y2 - y1;
+    for (int y = y1; y <= y2; y++) {
+        // A one-row span has no slope: it keeps its start level rather
+        // than dividing by zero.
+        const int level = span == 0 ? top_level : (y - y1) * (bottom_level - top_level) / span + top_level;
+        hline(screen, x1, y, x2, ase_grey(level));
+    }
+}
+
+void ase_box(int x1, int y1, int x2, int y2, int flags)
+{
+    const bool pressed = (flags & D_SELECTED) != 0;
+    const bool focused = (flags & D_GOTFOCUS) != 0;
+    int outline, dots, level;
+    if (flags & D_DISABLED) {
+        outline = ase_grey(ASE_DIM_LEVEL);
+        dots = ase_grey(ASE_DOT_DIM_LEVEL);
+        level = ASE_DIM_LEVEL;
+    } else {
+        outline = makecol(0, 0, 0);
+        dots = makecol(255, 255, 255);
+        level = focused ? ASE_FOCUS_LEVEL : ASE_FACE_LEVEL;
+    }
+    const int light = makecol(255, 255, 255);
+    const int dark = ase_grey(ASE_DIM_LEVEL);
+
+    // Pressed turns bevel and fade upside down.
+    rect(screen, x1, y1, x2, y2, outline);
+    ase_bevel_lines(x1 + 1, y1 + 1, x2 - 1, y2 - 1, pressed ? dark : light, pressed ? light : dark);
+    ase_gradient(x1 + 2, y1 + 2, x2 - 2, y2 - 2, pressed ? level : ASE_TOP_LEVEL, pressed ? ASE_TOP_LEVEL : level);
+    if (focused) {
+        // The dotted rectangle follows the face when it sinks.
+        const int sink = pressed ? 1 : 0;
+        dotted_rect_outline(x1 + 2 + sink, y1 + 2 + sink, x2 - 3 + sink, y2 - 3 + sink, outline, dots);
+    }
+}
+
+static int ase_text_colour(int flags)
+{
+    return (flags & D_DISABLED) ? ase_grey(ASE_DIM_LEVEL) : makecol(0, 0, 0);
+}
+
+int ase_box_proc(int msg, DIALOG *d, int c)
+{
+    (void)c;
+    if (msg == MSG_DRAW) ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
+    return D_O_K;
+}
+
+int ase_button_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
+    ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
+    if (d->dp) {
+        // A pressed label sinks with the face, one pixel right and down.
+        const int s = (d->flags & D_SELECTED) ? 1 : 0;
+        draw_transparent_label(static_cast<const char *>(d->dp), d->x + d->w / 2 + s,
+                               d->y + d->h / 2 - text_height(font) / 2 + s, ase_text_colour(d->flags), -1);
+    }
+    return D_O_K;
+}
+
+int ase_push_proc(int msg, DIALOG *d, int c)
+{
+    return push_button_rule(msg, d, c, ase_button_proc, PUSH_REDRAW_NOW);
+}
+
+// Check boxes and radio buttons look alike: a 12x12 box, pressed when set.
+static void ase_draw_check(const DIALOG *d)
+{
+    const int cy = d->y + d->h / 2;
+    ase_box(d->x, cy - 6, d->x + 11, cy + 5, d->flags);
+    if (d->dp)
+        draw_transparent_label(static_cast<const char *>(d->dp), d->x + 16, cy - text_height(font) / 2,
+                               ase_text_colour(d->flags), 0);
+}
+
+int ase_check_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
+    ase_draw_check(d);
+    return D_O_K;
+}
+
+int ase_radio_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
+    ase_draw_check(d);
+    return D_O_K;
+}
+
+int ase_window_proc(int msg, DIALOG *d, int c)
+{
+    (void)c;
+    if (msg != MSG_DRAW) return D_O_K;
+    ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
+    draw_centred_title(d, d->y + 4, makecol(0, 0, 0));
+    return D_O_K;
+}
+
+int ase_clear_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
+    clear_to_color(screen, ase_bg_color);
+    return D_O_K;
+}
+
+// clang-format off
+static Theme ase_record = {
+    "ASE",
+    &ase_fg_color, &ase_bg_color, &ase_mg_color,
+    ase_init, ase_shutdown,
+    ase_box_proc,        // box
+    ase_box_proc,        // shadow box
+    ase_button_proc,     // button
+    ase_push_proc,       // push button
+    ase_check_proc,      // check box
+    ase_radio_proc,      // radio button
+    d_icon_proc,         // icon
+    ase_edit_proc,       // edit field
+    d_list_proc,         // list
+    d_text_list_proc,    // text list
+    d_textbox_proc,      // text box
+    d_slider_proc,       // slider
+    d_menu_proc,         // menu
+    ase_window_proc,     // window
+    ase_clear_proc,      // clear
+    themed_text_proc,    // text
+    themed_ctext_proc,   // centred text
+    themed_rtext_proc,   // right-aligned text
+};
+// clang-format on
+
+Theme *theme_ase = &ase_record;

@@ -1,0 +1,144 @@
+// The "Photon" look's frames and buttons: boxes, buttons, push buttons,
+// check boxes, radio buttons, icons, windows and the clear procedure.
+#include "widgets/shared/push_button.h"
+#include "widgets/shared/centred_title.h"
+#include "widgets/themes/photon/look.h"
+
+namespace {
+
+// The label beside a check box or radio button.
+void draw_side_label(const DIALOG *d)
+{
+    if (d->dp) {
+        photon_text(screen, static_cast<const char *>(d->dp), d->x + 20, d->y + d->h / 2 - text_height(font) / 2,
+                    d->flags, FALSE);
+    }
+}
+
+}  // namespace
+
+int photon_box_proc(int msg, DIALOG *d, int)
+{
+    if (msg == MSG_DRAW) photon_panel(screen, d->x, d->y, d->w, d->h, photon_colour(PH_FACE));
+    return D_O_K;
+}
+
+int photon_button_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
+
+    const int r = d->x + d->w - 1, b = d->y + d->h - 1;
+    const bool pressed = d->flags & D_SELECTED;
+    // A pressed button swaps its light and dark edges and nudges its label;
+    // the face gradient stays as it is.
+    const int shift = pressed ? 1 : 0;
+    const int light = photon_colour(pressed ? PH_EDGE_DARK : PH_WHITE);
+    const int dark = photon_colour(pressed ? PH_WHITE : PH_EDGE_DARK);
+
+    photon_frame(screen, d->x, d->y, d->w, d->h);
+    hline(screen, d->x + 2, d->y + 2, r - 2, light);
+    vline(screen, d->x + 2, d->y + 2, b - 2, light);
+    hline(screen, d->x + 2, b - 2, r - 2, dark);
+    vline(screen, r - 2, d->y + 2, b - 2, dark);
+    photon_gradient(screen, d->x + 3, d->y + 3, r - 3, b - 3, photon_button_face, 0);
+    if (d->dp) {
+        photon_text(screen, static_cast<const char *>(d->dp), d->x + d->w / 2 + shift,
+                    d->y + d->h / 2 - text_height(font) / 2 + shift, d->flags, TRUE);
+    }
+    return D_O_K;
+}
+
+int photon_push_proc(int msg, DIALOG *d, int c)
+{
+    return push_button_rule(msg, d, c, photon_button_proc, PUSH_REDRAW_NOW);
+}
+
+int photon_check_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
+
+    const int x = d->x, cy = d->y + d->h / 2;
+    rectfill(screen, x, d->y, x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
+    photon_frame(screen, x + 3, cy - 7, 14, 14);
+    rectfill(screen, x + 5, cy - 5, x + 14, cy + 4, photon_colour(PH_WHITE));
+    if (d->flags & D_SELECTED) {
+        const int shade = photon_colour(PH_CROSS_SHADE), cross = photon_colour(PH_CROSS);
+        line(screen, x + 6, cy - 3, x + 12, cy + 3, shade);
+        line(screen, x + 7, cy - 4, x + 13, cy + 2, shade);
+        line(screen, x + 6, cy + 2, x + 12, cy - 4, shade);
+        line(screen, x + 7, cy + 3, x + 13, cy - 3, shade);
+        line(screen, x + 6, cy - 4, x + 13, cy + 3, cross);
+        line(screen, x + 6, cy + 3, x + 13, cy - 4, cross);
+    } else {
+        rect(screen, x + 6, cy - 4, x + 13, cy + 3, photon_colour(PH_CHECK_HINT));
+    }
+    draw_side_label(d);
+    return D_O_K;
+}
+
+int photon_radio_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
+
+    rectfill(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
+    BITMAP *image = (d->flags & D_SELECTED) ? photon_radio_on : photon_radio_off;
+    if (image) blit(image, screen, 0, 0, d->x + 3, d->y + d->h / 2 - 7, image->w, image->h);
+    draw_side_label(d);
+    return D_O_K;
+}
+
+int photon_icon_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return photon_button_proc(msg, d, c);
+
+    photon_frame(screen, d->x, d->y, d->w, d->h);
+    if (d->dp) stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    return D_O_K;
+}
+
+int photon_window_proc(int msg, DIALOG *d, int)
+{
+    if (msg != MSG_DRAW) return D_O_K;
+
+    const int x = d->x, y = d->y, r = x + d->w - 1, b = y + d->h - 1;
+    const int white = photon_colour(PH_WHITE), shade = photon_colour(PH_WINDOW_SHADE);
+    const int rim = photon_colour(PH_MENU_FACE);
+
+    // Outline and the three-step bevel down the sides and along the bottom.
+    rect(screen, x, y, r, b, photon_colour(PH_BLACK));
+    rect(screen, x + 1, y + 1, r - 1, b - 1, photon_colour(PH_WINDOW_RIM));
+    vline(screen, x + 2, y + 2, b - 2, white);
+    hline(screen, x + 2, b - 2, r - 2, shade);
+    vline(screen, r - 2, y + 2, b - 2, shade);
+    vline(screen, x + 3, y + 3, b - 3, rim);
+    hline(screen, x + 3, b - 3, r - 3, rim);
+    vline(screen, r - 3, y + 3, b - 3, rim);
+    vline(screen, x + 4, y + 4, b - 4, shade);
+    hline(screen, x + 4, b - 4, r - 4, white);
+    vline(screen, r - 4, y + 4, b - 4, white);
+
+    // The blue title bar: a ridge of stripes over a shaded band.
+    const int title_light = photon_colour(PH_TITLE_LIGHT);
+    const int title_mid = photon_colour(PH_TITLE_MID);
+    const int title_dark = photon_colour(PH_TITLE_DARK);
+    hline(screen, x + 2, y + 2, r - 2, title_light);
+    hline(screen, x + 2, y + 3, r - 2, title_mid);
+    hline(screen, x + 2, y + 4, r - 2, title_dark);
+    hline(screen, x + 2, y + 5, r - 2, title_mid);
+    photon_gradient(screen, x + 2, y + 6, r - 2, y + 19, photon_title, 0);
+    hline(screen, x + 2, y + 20, r - 2, title_dark);
+    vline(screen, x + 2, y + 6, y + 20, title_light);
+    vline(screen, r - 2, y + 6, y + 20, title_dark);
+
+    rectfill(screen, x + 5, y + 21, r - 5, b - 5, photon_colour(PH_FACE));
+
+    draw_centred_title(d, y + 8, photon_colour(PH_BLACK));
+    return D_O_K;
+}
+
+int photon_clear_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
+    clear_to_color(screen, photon_colour(PH_FACE));
+    return D_O_K;
+}

@@ -1,0 +1,82 @@
+// The "Win95" drawing primitives: the two-pixel button bevel, the sunken
+// field frame, the flat one-pixel frame, the dotted focus rectangle and the
+// clipped title text.
+#include "widgets/shared/text_mode.h"
+#include "widgets/shared/dotted_rect.h"
+#include "widgets/themes/win95/look.h"
+
+void w95_button_bevel(int x, int y, int w, int h, int pressed)
+{
+    const int x2 = x + w - 1;
+    const int y2 = y + h - 1;
+    // Raised: light outside and white inside on the upper left, black
+    // outside and grey inside on the lower right. Pressed swaps the roles.
+    const int outer_tl = pressed ? w95_shadow : w95_light;
+    const int outer_br = pressed ? w95_white : w95_black;
+    const int inner_tl = pressed ? w95_black : w95_white;
+    const int inner_br = pressed ? w95_light : w95_shadow;
+
+    hline(screen, x, y, x + w - 2, outer_tl);
+    vline(screen, x, y + 1, y + h - 2, outer_tl);
+    hline(screen, x, y2, x2, outer_br);
+    vline(screen, x2, y, y + h - 2, outer_br);
+    hline(screen, x + 1, y + 1, x + w - 3, inner_tl);
+    vline(screen, x + 1, y + 2, y + h - 3, inner_tl);
+    hline(screen, x + 1, y + h - 2, x + w - 2, inner_br);
+    vline(screen, x + w - 2, y + 1, y + h - 3, inner_br);
+    // A bevel too small to have a face must not fill outside itself
+    // (rectfill swaps reversed corners).
+    if (w > 4 && h > 4) rectfill(screen, x + 2, y + 2, x + w - 3, y + h - 3, w95_face);
+}
+
+void w95_field(int x, int y, int w, int h)
+{
+    const int x2 = x + w - 1;
+    const int y2 = y + h - 1;
+    hline(screen, x, y, x + w - 2, w95_grey149);
+    vline(screen, x, y, y + h - 2, w95_grey149);
+    hline(screen, x + 1, y + 1, x + w - 3, w95_black);
+    vline(screen, x + 1, y + 1, y + h - 3, w95_black);
+    hline(screen, x + 1, y + h - 2, x + w - 2, w95_grey165);
+    vline(screen, x + w - 2, y + 1, y + h - 2, w95_grey165);
+    hline(screen, x, y2, x2, w95_white);
+    vline(screen, x2, y, y2, w95_white);
+}
+
+void w95_flat(int x, int y, int w, int h, int kind)
+{
+    const int x2 = x + w - 1;
+    const int y2 = y + h - 1;
+    rectfill(screen, x, y, x2, y2, w95_face);
+    if (kind == 0) return;
+    // Kind 1 is raised; kinds 2 and 3 (selected, with or without focus)
+    // are sunken.
+    const int top_left = kind == 1 ? w95_white : w95_grey149;
+    const int bottom_right = kind == 1 ? w95_grey149 : w95_white;
+    hline(screen, x, y, x + w - 2, top_left);
+    vline(screen, x, y, y + h - 2, top_left);
+    hline(screen, x, y2, x2, bottom_right);
+    vline(screen, x2, y, y2, bottom_right);
+}
+
+void w95_dotted_rect(int x1, int y1, int x2, int y2)
+{
+    dotted_rect_outline(x1, y1, x2, y2, w95_black, w95_face);
+}
+
+void w95_text_clipped(int x, int y, int w, const char *text, int fg, int bg)
+{
+    if (w <= 0) return;
+    const int th = text_height(font);
+    const int old_mode = theme_text_mode(bg);
+    scare_mouse_area(x, y, w, th);
+    int cl, ct, cr, cb;
+    get_clip_rect(screen, &cl, &ct, &cr, &cb);
+    set_clip_rect(screen, x, y, x + w - 1, y + th - 1);
+    textout_ex(screen, font, text, x, y, fg, _textmode);
+    const int length = text_length(font, text);
+    if (length < w) rectfill(screen, x + length, y, x + w - 1, y + th - 1, bg);
+    set_clip_rect(screen, cl, ct, cr, cb);
+    unscare_mouse();
+    theme_text_mode(old_mode);
+}
