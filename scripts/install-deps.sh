@@ -9,7 +9,7 @@ PACKAGES=(
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   freepats alsa-utils
   clang libclang-rt-14-dev
-  clang-format clang-tidy
+  clang-format clang-tidy python3
   dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
