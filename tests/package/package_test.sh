@@ -9,19 +9,7 @@
 set -uo pipefail
 
 build=$1 text_check=$2 art_check=$3
-scratch=$(mktemp -d /tmp/grog-package-XXXXXX)
-xvfb_pid="" game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-failures=0
-pass() { echo "ok: $*"; }
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/../program_session.sh" package
 # Everything under a directory, with sizes and times, to see what changed.
 listing() { (cd "$1" && find . -printf '%p %s %T@ %m\n' | sort); }
 

@@ -17,15 +17,8 @@ set -uo pipefail
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
 
 game=$(realpath "$1") data=$(realpath "$2") keep=${3:-}
-scratch=$(mktemp -d /tmp/grog-replay-XXXXXX)
-xvfb_pid="" game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../program_session.sh" replay
+# Here the first failed check ends the run.
 fail() { echo "FAILED: $*"; exit 1; }
 
 # A level where the monsters hem the standing pirate in three times within
@@ -55,7 +48,6 @@ wait_exit() {  # SECONDS: the game's status, 124 if it is still running then
   game_pid=""
   return $rc
 }
-hold() { xdotool keydown "$1"; sleep "${2:-0.2}"; xdotool keyup "$1"; }
 click() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2; xdotool mouseup 1; }
 lines() { wc -l <"$scratch/record/game.rec"; }
 # Waits until the recording stops growing for a second: the game waits on a

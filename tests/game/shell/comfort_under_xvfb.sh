@@ -9,29 +9,9 @@
 set -uo pipefail
 
 game=$1 data=$2 text_check=$3 enlarged_check=$4
-scratch=$(mktemp -d /tmp/grog-comfort-XXXXXX)
-xvfb_pid="" game_pid="" other_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-  [ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../../program_session.sh" comfort
 
-failures=0
-pass() { echo "ok: $*"; }
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-hold() { xdotool keydown "$1"; sleep "${2:-0.2}"; xdotool keyup "$1"; }
-
-cp -r "$data/Gfx" "$scratch/" 2>/dev/null
-cp -r "$data/Snd" "$scratch/" 2>/dev/null
-cp "$data"/*.cfg "$scratch/" 2>/dev/null
-if [ ! -f "$scratch/Snd/main.mid" ]; then
-  mkdir -p "$scratch/Snd"
-  printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\14\0\220\74\100\140\200\74\100\0\377\57\0' >"$scratch/Snd/main.mid"
-fi
+copy_game_data "$data"
 cd "$scratch" || exit 1
 
 # Refused scales, before any window.

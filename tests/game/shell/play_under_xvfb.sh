@@ -10,36 +10,15 @@
 set -uo pipefail
 
 game=$1 data=$2 text_check=$3 close_request=$4
-scratch=$(mktemp -d /tmp/grog-play-XXXXXX)
-xvfb_pid="" game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-failures=0
-pass() { echo "ok: $*"; }
-fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+source "$(dirname "$0")/../../program_session.sh" play
 expect_text() {  # TEXT X Y left|right R G B present|absent WHAT
   if "$text_check" "$scratch/shot.bmp" "${@:1:8}" >"$scratch/check.txt"; then pass "${9}"
   else fail "${9}: $(cat "$scratch/check.txt")"; fi
 }
 shoot() { import -silent -window "$window" "BMP3:$scratch/shot.bmp"; }
-hold() { xdotool keydown "$1"; sleep "${2:-0.2}"; xdotool keyup "$1"; }
 
-# The game's data as the build made it; without it the game still runs
-# (silently and without art), but a missing piece of music would stop it
-# with a message box, so a one-note piece stands in.
-cp -r "$data/Gfx" "$scratch/" 2>/dev/null
-cp -r "$data/Snd" "$scratch/" 2>/dev/null
-cp "$data"/*.cfg "$scratch/" 2>/dev/null
-if [ ! -f "$scratch/Snd/main.mid" ]; then
-  mkdir -p "$scratch/Snd"
-  printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\14\0\220\74\100\140\200\74\100\0\377\57\0' >"$scratch/Snd/main.mid"
-fi
+# The game's data as the build made it.
+copy_game_data "$data"
 cd "$scratch" || exit 1
 
 # Refusals before any window: no display, and an unknown argument.
