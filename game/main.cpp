@@ -7,14 +7,14 @@
 #include <ctime>
 #include <string>
 
-#include "command_line.h"
-#include "game_recorder.h"
-#include "game_replay.h"
-#include "new_game.h"
-#include "run_summary.h"
-#include "shut_down.h"
-#include "start_up.h"
-#include "window_scale.h"
+#include "platform/command_line.h"
+#include "recording/game_recorder.h"
+#include "recording/game_replay.h"
+#include "play/new_game.h"
+#include "recording/run_summary.h"
+#include "platform/shut_down.h"
+#include "platform/start_up.h"
+#include "platform/window_scale.h"
 
 int main(int argc, char *argv[])
 {

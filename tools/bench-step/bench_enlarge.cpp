@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "window_scale.h"
+#include "platform/window_scale.h"
 
 namespace {
 

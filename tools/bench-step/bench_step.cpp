@@ -20,9 +20,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "play_loop.h"
-#include "render_frame.h"
-#include "trap_rule.h"
+#include "play/play_loop.h"
+#include "screens/render_frame.h"
+#include "play/trap_rule.h"
 #include "world/world.h"
 
 namespace {

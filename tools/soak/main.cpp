@@ -31,12 +31,12 @@
 #include <string>
 
 #include "fault_log.h"
-#include "new_game.h"
-#include "render_frame.h"
+#include "play/new_game.h"
+#include "screens/render_frame.h"
 #include "resident_memory.h"
 #include "rule_checks.h"
 #include "soak_bot.h"
-#include "trap_rule.h"
+#include "play/trap_rule.h"
 #include "world/world.h"
 #include "world_step.h"
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "new_game.h"
-#include "trap_rule.h"
+#include "play/new_game.h"
+#include "play/trap_rule.h"
 #include "world/world.h"
 
 namespace {

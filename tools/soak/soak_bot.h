@@ -8,7 +8,7 @@
 
 #include <random>
 
-#include "step_input.h"
+#include "input/step_input.h"
 
 class SoakBot {
 public:

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "play_loop.h"
-#include "trap_rule.h"
+#include "play/play_loop.h"
+#include "play/trap_rule.h"
 #include "world/world.h"
 
 void observedWorldStep(const ArrowKeys &walk, StepObserver *observer)

@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "play_loop.h"
-#include "trap_rule.h"
+#include "play/play_loop.h"
+#include "play/trap_rule.h"
 #include "world/world.h"
 
 namespace {

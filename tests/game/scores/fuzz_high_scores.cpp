@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "high_score_table.h"
+#include "scores/high_score_table.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "high_score_file.h"
+#include "scores/high_score_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "high_score_table.h"
+#include "scores/high_score_table.h"
 
 #include <gtest/gtest.h>
 

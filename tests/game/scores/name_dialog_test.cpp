@@ -3,7 +3,7 @@
 // 800x600 window. Needs an X display (the test command runs Xvfb); the
 // dialog engine clips its drawing to the graphics mode's size, so a memory
 // bitmap as the screen would show nothing.
-#include "name_dialog.h"
+#include "scores/name_dialog.h"
 
 #include <gtest/gtest.h>
 #include <time.h>
@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-#include "high_scores.h"
+#include "scores/high_scores.h"
 #include "scratch_directory.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"

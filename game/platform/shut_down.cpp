@@ -1,0 +1,28 @@
+#include "platform/shut_down.h"
+
+#include <allegro.h>
+
+#include "sound/music.h"
+#include "world/game_state.h"
+#include "world/world_owner.h"
+
+namespace {
+
+void destroyBitmap(BITMAP *&bitmap)
+{
+    if (bitmap != nullptr) destroy_bitmap(bitmap);
+    bitmap = nullptr;
+}
+
+}  // namespace
+
+void shutDown()
+{
+    destroyBitmap(WorldBitmap);
+    destroyBitmap(StatusBitmap);
+    destroyBitmap(StatusImage);
+    releaseMusic();
+    // The last game's cells and actors too, so that a leak checker sees a
+    // clean exit. The sprite sheet stays until the library exits.
+    releaseWorldObjects();
+}

@@ -1,0 +1,128 @@
+#include "platform/start_up.h"
+
+#include <allegro.h>
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/data_dirs.h"
+#include "input/focus_pause.h"
+#include "input/gamepad.h"
+#include "platform/library_callbacks.h"
+#include "platform/window_scale.h"
+#include "widgets/theme.h"
+#include "world/game_state.h"
+#include "world/sprite_sheet.h"
+
+namespace {
+
+const char *allegroReason(const char *fallback)
+{
+    return allegro_error[0] != '\0' ? allegro_error : fallback;
+}
+
+}  // namespace
+
+void pointMidiAtOwnPatches()
+{
+    // The player's own Allegro configuration naming a patch set wins.
+    const char *theirs = get_config_string("sound", "patches", nullptr);
+    if (theirs != nullptr && theirs[0] != '\0') return;
+    const std::string patches = gameDataPath("default.cfg");
+    // In the working directory the allegro.cfg made beside the program
+    // already does this; only a data directory elsewhere needs the pointer.
+    if (patches[0] != '/' || access(patches.c_str(), R_OK) != 0) return;
+    // An override lives in memory only: nothing is written into the
+    // player's configuration file when Allegro saves it at exit.
+    const std::string text = "[sound]\npatches = " + patches + "\n";
+    override_config_data(text.c_str(), static_cast<int>(text.size()));
+}
+
+void startSound()
+{
+    pointMidiAtOwnPatches();
+    // With the freepats patch set the software MIDI player is chosen even
+    // where no sound card gives it voices; the game then runs silent, as it
+    // does without the patch set, instead of not at all.
+    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0) {
+        if (midi_driver == nullptr || midi_driver->id == MIDI_NONE)
+            std::fprintf(stderr, "grog-sloop: playing without music: no MIDI player could be started "
+                                 "(no instrument set for the software player, no MIDI device)\n");
+        return;
+    }
+    const std::string whyNoMidi = allegroReason("unknown MIDI failure");
+    if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0) {
+        std::fprintf(stderr, "grog-sloop: playing without music: %s\n", whyNoMidi.c_str());
+        return;
+    }
+    std::fprintf(stderr, "grog-sloop: playing without sound: %s\n", allegroReason("unknown sound failure"));
+}
+
+void startLibraryOrExit()
+{
+    if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) {
+        std::fprintf(stderr, "grog-sloop: cannot start the Allegro library: %s\n",
+                     allegroReason("no usable system driver (is an X display available? check DISPLAY)"));
+        std::exit(1);
+    }
+}
+
+void openWindowOrExit(int card, int width, int height)
+{
+    if (set_gfx_mode(card, width, height, 0, 0) != 0) {
+        std::fprintf(stderr, "grog-sloop: cannot open a %dx%d window in %d-bit colour: %s\n", width, height,
+                     get_color_depth(), allegroReason("unknown graphics failure"));
+        std::exit(1);
+    }
+}
+
+BITMAP *createBitmapOrExit(int width, int height, const char *purpose)
+{
+    BITMAP *bitmap = create_bitmap(width, height);
+    if (bitmap == nullptr) {
+        std::fprintf(stderr, "grog-sloop: out of memory for the %dx%d %s\n", width, height, purpose);
+        std::exit(1);
+    }
+    // A fresh bitmap holds whatever the allocator left there; the first
+    // title screen is drawn onto this one without being cleared otherwise.
+    clear_bitmap(bitmap);
+    return bitmap;
+}
+
+int startUp()
+{
+    startLibraryOrExit();
+
+    // These have no failure the game could do anything about.
+    install_keyboard();
+    install_mouse();
+    install_timer();
+    installGamepad();
+
+    locateGameFiles();
+    startSound();
+
+    install_int_ex(onTimerTick, PLAY_TIMER_PERIOD);
+    set_close_button_callback(onCloseButton);
+
+    set_color_depth(16);
+    openScaledWindowOrExit(RequestedWindowScale == SCALE_TO_DESKTOP ? scaleFittingDesktop() : RequestedWindowScale);
+    installFocusPause();
+
+    WorldBitmap = createBitmapOrExit(WORLD_BITMAP_SIZE, WORLD_BITMAP_SIZE, "world bitmap");
+    loadSpriteSheet(gameDataPath("Gfx/Tile.bmp").c_str());
+    StatusBitmap = createBitmapOrExit(STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT, "status bar");
+    StatusImage = load_bitmap(gameDataPath("Gfx/Status.bmp").c_str(), nullptr);
+    if (StatusImage == nullptr) {
+        std::printf("ERROR!\n");
+        std::fflush(stdout);
+    }
+
+    // The dialog look is made current here, once the graphics mode is set.
+    init_theme(theme_gtk);
+    return 0;
+}

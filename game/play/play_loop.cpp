@@ -1,0 +1,78 @@
+#include "play/play_loop.h"
+
+#include <allegro.h>
+
+#include <cstddef>
+
+#include "sound/music.h"
+#include "screens/render_frame.h"
+#include "input/step_input.h"
+#include "world/game_state.h"
+#include "world/level.h"
+#include "world/monster.h"
+#include "world/player.h"
+#include "world/tile.h"
+
+void (*PlayStepHook)() = nullptr;
+
+namespace {
+
+// Waits in 20 ms slices until the timer has moved past `last`.
+void waitForTickAfter(int last)
+{
+    while (TickCounter == last) rest(20);
+}
+
+}  // namespace
+
+void advanceWorld()
+{
+    advanceWorld(heldArrowKeys());
+}
+
+void advanceWorld(const ArrowKeys &walk)
+{
+    playerTurn(walk);
+    spawnMonster();
+    // Monsters that arrive during this loop wait for the next step.
+    const std::size_t monsters = MonsterList.size();
+    for (std::size_t i = 0; i < monsters; ++i) MonsterList[i]->step();
+    advanceAnimTick();
+}
+
+StepResult playStep()
+{
+    // One look at the controls serves the whole step.
+    const StepInput input = StepInputSource();
+    if (input.quit || CloseRequested) return StepResult::Quit;
+    clear_keybuf();
+
+    if (input.pause) {
+        Paused = !Paused;
+        clear_keybuf();
+        rest(TOGGLE_KEY_REST_MS);
+    }
+    if (input.music) {
+        toggleMusicPause();
+        clear_keybuf();
+        rest(TOGGLE_KEY_REST_MS);
+    }
+
+    if (!Paused) advanceWorld(input.walk);
+    renderFrame();
+    return StepResult::Continue;
+}
+
+void playLoop()
+{
+    int last = TickCounter;
+    waitForTickAfter(last);
+    for (;;) {
+        // Ticks that passed during a long step are not made up: one step
+        // per observed change.
+        last = TickCounter;
+        if (PlayStepHook != nullptr) PlayStepHook();
+        if (playStep() == StepResult::Quit) return;
+        waitForTickAfter(last);
+    }
+}

@@ -1,0 +1,28 @@
+// --replay FILE and --replay-fast FILE: a recorded run played back in place
+// of the keyboard. The file supplies every play step's controls, the keys
+// that leave the waiting screens and the names entered, so the run reaches
+// the same levels, score, lives and steps at any pace.
+#ifndef GAME_GAME_REPLAY_H
+#define GAME_GAME_REPLAY_H
+
+#include <string>
+
+#include "recording/recording_file.h"
+
+// Reads and checks the whole file before anything else starts. False, with
+// the reason, for a file that cannot be read or is not a recording.
+bool loadRecording(const char *path, Recording &recording, std::string &error);
+
+// Puts the recording in place of the play step's controls, the key waits
+// and the name entry. `fast`: steps follow each other without waiting for
+// the timer, and the waiting screens do not wait.
+void startReplay(const Recording &recording, bool fast);
+
+// After the run: 0 when it went as recorded, 3 (with the reason on standard
+// error) when the game asked for something else than the file holds, or
+// ended elsewhere than the recording did.
+int finishReplay();
+
+constexpr int EXIT_REPLAY_DIFFERS = 3;
+
+#endif

@@ -1,0 +1,53 @@
+#include "screens/status_bar.h"
+
+#include <allegro.h>
+
+#include "screens/render_frame.h"
+#include "platform/start_up.h"
+#include "world/game_state.h"
+#include "world/level.h"
+
+namespace {
+
+// clang-format off
+// Where the four counters go: level and lives grow to the right from x 100,
+// bottles and score to the left from x 700.
+constexpr int LEFT_COLUMN_X  = 100;
+constexpr int RIGHT_COLUMN_X = 700;
+constexpr int UPPER_LINE_Y   = 35;
+constexpr int LOWER_LINE_Y   = 55;
+constexpr int PAUSE_X        = 380;
+constexpr int PAUSE_Y        = 45;
+// clang-format on
+
+}  // namespace
+
+int plainStatusBackground()
+{
+    // Light sand: the black texts stay readable on it.
+    return makecol(214, 196, 150);
+}
+
+void drawStatusBar()
+{
+    const int bottlesLeft = static_cast<int>(BottleList.size());
+    const int black = makecol(0, 0, 0);
+
+    // Without an image that covers the whole bar, the plain background shows
+    // where it does not reach, rather than the texts of earlier frames.
+    if (StatusImage == nullptr || StatusImage->w < STATUS_BAR_WIDTH || StatusImage->h < STATUS_BAR_HEIGHT)
+        clear_to_color(StatusBitmap, plainStatusBackground());
+    if (StatusImage != nullptr) blit(StatusImage, StatusBitmap, 0, 0, 0, 0, STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT);
+
+    if (Paused) {
+        textprintf_ex(StatusBitmap, font, PAUSE_X, PAUSE_Y, black, -1, "PAUSE");
+    } else {
+        textprintf_ex(StatusBitmap, font, LEFT_COLUMN_X, UPPER_LINE_Y, black, -1, "Level: %d", LevelIndex + 1);
+        textprintf_ex(StatusBitmap, font, LEFT_COLUMN_X, LOWER_LINE_Y, black, -1, "Lives: %d", Lives);
+        textprintf_right_ex(StatusBitmap, font, RIGHT_COLUMN_X, UPPER_LINE_Y, black, -1, "Bottles left: %d",
+                            bottlesLeft);
+        textprintf_right_ex(StatusBitmap, font, RIGHT_COLUMN_X, LOWER_LINE_Y, black, -1, "Score: %d", Score);
+    }
+
+    blit(StatusBitmap, screen, 0, 0, 0, VIEW_HEIGHT, STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT);
+}

@@ -1,0 +1,37 @@
+#include "sound/music.h"
+
+#include <allegro.h>
+
+#include "platform/data_dirs.h"
+#include "world/game_state.h"
+
+void startGameMusic()
+{
+    MIDI *previous = Music;
+    Music = load_midi(gameDataPath("Snd/main.mid").c_str());
+    if (Music == nullptr) allegro_message("Error reading MIDI file\n");
+    // Restarts the piece even while MusicPaused is set; the flag keeps its
+    // value, so the next F2 merely clears it.
+    play_midi(Music, -1);
+    // play_midi has let go of the old piece, so it can be freed now.
+    if (previous != nullptr) destroy_midi(previous);
+}
+
+void toggleMusicPause()
+{
+    if (MusicPaused) {
+        MusicPaused = 0;
+        midi_resume();
+    } else {
+        MusicPaused = 1;
+        midi_pause();
+    }
+}
+
+void releaseMusic()
+{
+    if (Music == nullptr) return;
+    stop_midi();
+    destroy_midi(Music);
+    Music = nullptr;
+}

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/command_line.h"
+#include "platform/window_scale.h"
+
+namespace {
+
+bool parse(const std::vector<const char *> &words, LaunchOptions &options)
+{
+    std::vector<const char *> argv{"grog-sloop"};
+    argv.insert(argv.end(), words.begin(), words.end());
+    return parseCommandLine(static_cast<int>(argv.size()), argv.data(), options);
+}
+
+}  // namespace
+
+TEST(CommandLine, AcceptsNothingOrOneSeed)
+{
+    LaunchOptions options;
+    ASSERT_TRUE(parse({}, options));
+    EXPECT_FALSE(options.seedGiven);
+    ASSERT_TRUE(parse({"--seed", "42"}, options));
+    EXPECT_TRUE(options.seedGiven);
+    EXPECT_EQ(options.seed, 42u);
+    ASSERT_TRUE(parse({"--seed", "4294967295"}, options));
+    EXPECT_EQ(options.seed, 4294967295u);
+}
+
+TEST(CommandLine, RefusesAnythingElseAndKeepsTheOptions)
+{
+    const std::vector<std::vector<const char *>> refused = {
+        {"--seed"},
+        {"--seed", ""},
+        {"--seed", "-1"},
+        {"--seed", "+5"},
+        {"--seed", "12x"},
+        {"--seed", "0x10"},
+        {"--seed", "4294967296"},
+        {"--seed", "1", "--seed", "2"},
+        {"--seed", "1", "extra"},
+        {"--seed=5"},
+        {"5"},
+        {"--scale"},
+        {"--scale", "0"},
+        {"--scale", "5"},
+        {"--scale", "02"},
+        {"--scale", "2", "--scale", "3"},
+        {"--scale", "Auto"},
+        {"--scale", ""},
+        {"--scale", "--seed", "1"},
+    };
+    for (const auto &words : refused) {
+        LaunchOptions options;
+        options.seed = 777;
+        EXPECT_FALSE(parse(words, options)) << words.front() << " " << (words.size() > 1 ? words[1] : "");
+        EXPECT_FALSE(options.seedGiven);
+        EXPECT_EQ(options.seed, 777u);
+    }
+}
+
+TEST(CommandLine, TakesOneRecordingOrReplayWithItsFile)
+{
+    LaunchOptions options;
+    ASSERT_TRUE(parse({"--seed", "5", "--record", "game.rec"}, options));
+    EXPECT_STREQ(options.recordPath, "game.rec");
+    EXPECT_EQ(options.replayPath, nullptr);
+    ASSERT_TRUE(parse({"--replay-fast", "game.rec"}, options));
+    EXPECT_STREQ(options.replayPath, "game.rec");
+    EXPECT_TRUE(options.replayFast);
+    ASSERT_TRUE(parse({"--replay", "--seed"}, options)) << "a file may have any name";
+    EXPECT_STREQ(options.replayPath, "--seed");
+    EXPECT_FALSE(options.replayFast);
+
+    const std::vector<std::vector<const char *>> refused = {
+        {"--record"},
+        {"--replay", ""},
+        {"--replay", "a", "--seed", "1"},
+        {"--seed", "1", "--replay-fast", "a"},
+        {"--record", "a", "--replay", "b"},
+        {"--replay", "a", "--replay", "b"},
+        {"--record", "a", "--record", "b"},
+    };
+    for (const auto &words : refused) {
+        LaunchOptions kept;
+        EXPECT_FALSE(parse(words, kept)) << words.front() << " " << words.size();
+        EXPECT_EQ(kept.recordPath, nullptr);
+        EXPECT_EQ(kept.replayPath, nullptr);
+    }
+}
+
+TEST(CommandLine, ScaleFromOneToFourOrAutoBesideTheSeed)
+{
+    LaunchOptions options;
+    ASSERT_TRUE(parse({}, options));
+    EXPECT_EQ(options.windowScale, 1) << "no option, the plain window";
+    ASSERT_TRUE(parse({"--scale", "4", "--seed", "9"}, options));
+    EXPECT_EQ(options.windowScale, 4);
+    EXPECT_EQ(options.seed, 9u);
+    ASSERT_TRUE(parse({"--seed", "9", "--scale", "auto"}, options));
+    EXPECT_EQ(options.windowScale, SCALE_TO_DESKTOP);
+}

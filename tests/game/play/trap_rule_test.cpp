@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include "shell_fixture.h"
+#include "play/trap_rule.h"
+
+namespace {
+
+struct Side {
+    const char *name;
+    int dx, dy;
+};
+const Side SIDES[] = {{"east", 1, 0}, {"west", -1, 0}, {"north", 0, -1}, {"south", 0, 1}};
+const Side DIAGONALS[] = {{"north-east", 1, -1}, {"north-west", -1, -1}, {"south-east", 1, 1}, {"south-west", -1, 1}};
+
+void floorAround(int x, int y)
+{
+    for (const Side &side : SIDES) putCell<Floor>(x + side.dx, y + side.dy);
+}
+
+}  // namespace
+
+using TrapRule = ShellTest;
+
+TEST_F(TrapRule, OneOpenSideIsEnough)
+{
+    for (const Side &side : SIDES) {
+        SCOPED_TRACE(side.name);
+        putCell<Floor>(10 + side.dx, 10 + side.dy);
+        EXPECT_FALSE(playerIsTrapped());
+        putCell<Tile>(10 + side.dx, 10 + side.dy);
+    }
+}
+
+TEST_F(TrapRule, WalkableCellsOnlyDiagonallyMeanTrapped)
+{
+    for (const Side &corner : DIAGONALS) putCell<Floor>(10 + corner.dx, 10 + corner.dy);
+    EXPECT_TRUE(playerIsTrapped());
+}
+
+TEST_F(TrapRule, NeighbourInColumnOrRowZeroCountsAsBlocked)
+{
+    PlayerX = 1;
+    putCell<Floor>(0, 10);
+    EXPECT_TRUE(playerIsTrapped());
+    PlayerX = 10;
+    PlayerY = 1;
+    putCell<Floor>(10, 0);
+    EXPECT_TRUE(playerIsTrapped());
+}
+
+// At the far corner nothing beyond the grid may be read (the sanitizer
+// build would catch the read); the last column and row are looked at.
+TEST_F(TrapRule, FarCornerNeverLooksPastTheGrid)
+{
+    PlayerX = 49;
+    PlayerY = 49;
+    EXPECT_TRUE(playerIsTrapped());
+    putCell<Floor>(48, 49);
+    EXPECT_FALSE(playerIsTrapped());
+    PlayerX = 48;
+    PlayerY = 48;
+    EXPECT_FALSE(playerIsTrapped());
+}
+
+TEST_F(TrapRule, AMonsterBlocksOnlyItsOwnSide)
+{
+    for (const Side &open : SIDES) {
+        SCOPED_TRACE(open.name);
+        MonsterList.clear();
+        floorAround(10, 10);
+        for (const Side &side : SIDES)
+            if (&side != &open) putMonster(10 + side.dx, 10 + side.dy);
+        EXPECT_FALSE(playerIsTrapped());
+        // The monster that was missing closes the last side.
+        putMonster(10 + open.dx, 10 + open.dy);
+        EXPECT_TRUE(playerIsTrapped());
+    }
+}
+
+TEST_F(TrapRule, DiagonalMonstersAndOneOnThePlayerChangeNothing)
+{
+    putCell<Floor>(11, 10);
+    for (const Side &corner : DIAGONALS) putMonster(10 + corner.dx, 10 + corner.dy);
+    putMonster(10, 10);
+    EXPECT_FALSE(playerIsTrapped());
+}
+
+TEST_F(TrapRule, TrapCostsALifeClearsMonstersAndRespawnsBelowTheStairsUp)
+{
+    putCell<Stairs_up>(20, 20);
+    putCell<Floor>(20, 21);
+    putCell<Floor>(20, 19);
+    putMonster(11, 10);
+    putMonster(30, 30);
+    checkTrapped();
+    EXPECT_EQ(Lives, 2);
+    EXPECT_TRUE(MonsterList.empty());
+    EXPECT_EQ(PlayerX, 20);
+    EXPECT_EQ(PlayerY, 21);
+    // The stairs next to the player are walkable, so it is free again.
+    EXPECT_FALSE(playerIsTrapped());
+}
+
+TEST_F(TrapRule, RespawnAboveTheStairsWhenBelowIsClosed)
+{
+    putCell<Stairs_up>(20, 20);
+    putCell<Floor>(20, 19);
+    checkTrapped();
+    EXPECT_EQ(PlayerX, 20);
+    EXPECT_EQ(PlayerY, 19);
+    EXPECT_FALSE(playerIsTrapped());
+}
+
+TEST_F(TrapRule, LastStairsUpInColumnOrderWins)
+{
+    putCell<Stairs_up>(5, 30);
+    putCell<Stairs_up>(30, 5);
+    putCell<Stairs_up>(30, 4);
+    putCell<Floor>(30, 6);
+    checkTrapped();
+    EXPECT_EQ(PlayerX, 30);
+    EXPECT_EQ(PlayerY, 6);
+}
+
+TEST_F(TrapRule, LevelWithoutStairsUpLeavesThePlayerOnTheGrid)
+{
+    // Placing the player beside its own cell here would put it in row -1.
+    PlayerX = 30;
+    PlayerY = 0;
+    checkTrapped();
+    EXPECT_EQ(Lives, 2);
+    EXPECT_EQ(PlayerX, 30);
+    EXPECT_EQ(PlayerY, 0);
+}

@@ -1,0 +1,33 @@
+#!/bin/bash
+# Lists every place in the program that calls rand, srand or random and
+# fails when one lies outside the world's sources and the main routine's
+# seeding, or when a library the program loads at start calls them: such a
+# caller would shift what a seed gives and a replay would go astray.
+#
+#   rand_callers.sh GAME SOURCE_DIR
+set -uo pipefail
+game=$1 source=$(realpath "$2")
+
+# The source line of each call, from the line table: objdump prints
+# "FILE:LINE" before the instructions that came from there.
+callers=$(objdump -d -l --no-show-raw-insn "$game" |
+  awk '/^\/.*:[0-9]+/ { where = $1 } /call.*<(rand|srand|random|srandom)@plt>/ { print where }' | sort -u)
+[ -n "$callers" ] || { echo "FAILED: found no call of rand at all: has the program lost its line table?"; exit 1; }
+
+status=0
+while read -r where; do
+  # A relative path in the line table (a compiler cache rewrites them) is
+  # read from the build directory it was compiled in.
+  file=$(realpath -m "${where%%:*}")
+  case "$file" in
+    "$source"/world/*|"$source"/game/main.cpp) echo "ok: $where" ;;
+    *) echo "FAILED: $where draws from the game's random numbers"; status=1 ;;
+  esac
+done <<<"$callers"
+
+for library in $(ldd "$game" | awk '$3 ~ /^\// { print $3 }'); do
+  if nm -D --undefined-only "$library" 2>/dev/null | grep -qwE 'rand|srand|random|srandom'; then
+    echo "FAILED: $library calls the C library's random numbers"; status=1
+  fi
+done
+exit $status

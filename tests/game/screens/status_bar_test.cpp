@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell_fixture.h"
+#include "screens/status_bar.h"
+
+namespace {
+
+struct Text {
+    std::string text;
+    int x, y;
+    bool rightAligned;
+};
+
+// The bar as it must look: `background` (or the plain colour) with the
+// given texts in black.
+BITMAP *expectedBar(BITMAP *background, const std::vector<Text> &texts)
+{
+    BITMAP *bar = create_bitmap(800, 100);
+    if (background)
+        blit(background, bar, 0, 0, 0, 0, 800, 100);
+    else
+        clear_to_color(bar, plainStatusBackground());
+    for (const Text &t : texts) {
+        if (t.rightAligned)
+            textout_right_ex(bar, font, t.text.c_str(), t.x, t.y, makecol(0, 0, 0), -1);
+        else
+            textout_ex(bar, font, t.text.c_str(), t.x, t.y, makecol(0, 0, 0), -1);
+    }
+    return bar;
+}
+
+// Counts the pixels of screen rows 500..599 that differ from `bar`.
+int differencesFromScreen(BITMAP *bar)
+{
+    int differences = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 800; ++x) differences += getpixel(bar, x, y) != getpixel(screen, x, 500 + y);
+    return differences;
+}
+
+// A background with a pattern, so a shifted copy would show.
+BITMAP *patternedImage()
+{
+    BITMAP *image = create_bitmap(800, 100);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 800; ++x) putpixel(image, x, y, makecol((x * 7) & 255, (y * 11) & 255, 200));
+    return image;
+}
+
+void addBottles(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        Bottle *bottle = new Bottle();
+        bottle->setPosition(i, 1);
+        BottleList.push_back(bottle);
+    }
+}
+
+}  // namespace
+
+using StatusBar = ShellTest;
+
+TEST_F(StatusBar, FourCountersAtTheirPlacesOverTheImage)
+{
+    StatusImage = patternedImage();
+    LevelIndex = 0;
+    Lives = 3;
+    Score = 120;
+    addBottles(7);
+    drawStatusBar();
+    BITMAP *expected = expectedBar(StatusImage, {{"Level: 1", 100, 35, false},
+                                                 {"Lives: 3", 100, 55, false},
+                                                 {"Bottles left: 7", 700, 35, true},
+                                                 {"Score: 120", 700, 55, true}});
+    EXPECT_EQ(differencesFromScreen(expected), 0);
+    destroy_bitmap(expected);
+}
+
+TEST_F(StatusBar, LongNumbersGrowAwayFromTheirAnchors)
+{
+    LevelIndex = 1233;
+    Lives = 99999;
+    Score = 1234567890;
+    addBottles(250);
+    drawStatusBar();
+    BITMAP *expected = expectedBar(nullptr, {{"Level: 1234", 100, 35, false},
+                                             {"Lives: 99999", 100, 55, false},
+                                             {"Bottles left: 250", 700, 35, true},
+                                             {"Score: 1234567890", 700, 55, true}});
+    EXPECT_EQ(differencesFromScreen(expected), 0);
+    destroy_bitmap(expected);
+}
+
+TEST_F(StatusBar, OnlyPauseWhilePaused)
+{
+    StatusImage = patternedImage();
+    Paused = 1;
+    Score = 500;
+    addBottles(3);
+    drawStatusBar();
+    BITMAP *expected = expectedBar(StatusImage, {{"PAUSE", 380, 45, false}});
+    EXPECT_EQ(differencesFromScreen(expected), 0);
+    destroy_bitmap(expected);
+}
+
+TEST_F(StatusBar, WithoutItsImageTheTextsStandOnAPlainBackground)
+{
+    ASSERT_EQ(StatusImage, nullptr);
+    drawStatusBar();
+    BITMAP *expected = expectedBar(nullptr, {{"Level: 1", 100, 35, false},
+                                             {"Lives: 3", 100, 55, false},
+                                             {"Bottles left: 0", 700, 35, true},
+                                             {"Score: 0", 700, 55, true}});
+    EXPECT_EQ(differencesFromScreen(expected), 0);
+    destroy_bitmap(expected);
+}
+
+TEST_F(StatusBar, ASmallerImageLeavesNoOldTextBehindIt)
+{
+    Paused = 1;
+    drawStatusBar();
+    Paused = 0;
+    StatusImage = create_bitmap(10, 10);
+    clear_to_color(StatusImage, makecol(0, 0, 255));
+    drawStatusBar();
+    EXPECT_EQ(getpixel(screen, 5, 505), makecol(0, 0, 255));
+    for (int y = 545; y < 553; ++y)
+        for (int x = 380; x < 420; ++x)
+            ASSERT_EQ(getpixel(screen, x, y), plainStatusBackground()) << "PAUSE still shows at " << x << "," << y;
+}
