@@ -14,4 +14,5 @@
 #include "world/sprite_sheet.h"
 #include "world/stairs_rule.h"
 #include "world/tile.h"
+#include "world/world_event.h"
 #include "world/world_owner.h"
