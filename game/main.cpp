@@ -11,6 +11,7 @@
 #include "recording/game_recorder.h"
 #include "recording/game_replay.h"
 #include "play/new_game.h"
+#include "platform/end_request.h"
 #include "recording/run_summary.h"
 #include "platform/shut_down.h"
 #include "platform/start_up.h"
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
     if (options.recordPath) finishRecording();
     if (options.replayPath) status = finishReplay();
     shutDown();
-    return status;
+    // A game ended by a signal or a lost display says so in its status.
+    return endRequested() ? endStatus() : status;
 }
 END_OF_MAIN()

@@ -3,10 +3,11 @@
 #include <allegro.h>
 
 #include "input/gamepad.h"
+#include "platform/end_request.h"
 
 void waitForKeyPress()
 {
-    while (!keypressed() && !gamepadButtonPressed()) rest(KEY_WAIT_REST_MS);
+    while (!keypressed() && !gamepadButtonPressed() && !endRequested()) rest(KEY_WAIT_REST_MS);
 }
 
 void (*KeyWaitSource)() = waitForKeyPress;

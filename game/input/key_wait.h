@@ -6,8 +6,8 @@
 // 67 ms frame, while a player reading the screen costs next to nothing.
 constexpr int KEY_WAIT_REST_MS = 20;
 
-// Returns once a key is in the keyboard buffer (the key stays there) or a
-// gamepad button goes down. Needs the timer and keyboard installed.
+// Returns once a key is in the keyboard buffer (the key stays there), a
+// gamepad button goes down or the game is asked to end from outside. Needs the timer and keyboard installed.
 void waitForKeyPress();
 
 // What the title and game-over screens wait with: waitForKeyPress, unless a

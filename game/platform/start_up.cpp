@@ -10,9 +10,12 @@
 #include <string>
 
 #include "platform/data_dirs.h"
+#include "platform/display_loss.h"
+#include "platform/end_signals.h"
 #include "input/focus_pause.h"
 #include "input/gamepad.h"
 #include "platform/library_callbacks.h"
+#include "platform/shut_down_watchdog.h"
 #include "platform/window_scale.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
@@ -64,11 +67,16 @@ void startSound()
 
 void startLibraryOrExit()
 {
+    rememberSignalDispositions();
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) {
         std::fprintf(stderr, "grog-sloop: cannot start the Allegro library: %s\n",
                      allegroReason("no usable system driver (is an X display available? check DISPLAY)"));
         std::exit(1);
     }
+    // The library's own handlers would shut it down inside the signal.
+    takeBackSignals();
+    installShutDownWatchdog();
+    watchForLostDisplay();
 }
 
 void openWindowOrExit(int card, int width, int height)

@@ -7,6 +7,7 @@
 #include "sound/music.h"
 #include "screens/render_frame.h"
 #include "input/step_input.h"
+#include "platform/end_request.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
@@ -20,7 +21,7 @@ namespace {
 // Waits in 20 ms slices until the timer has moved past `last`.
 void waitForTickAfter(int last)
 {
-    while (TickCounter == last) rest(20);
+    while (TickCounter == last && !endRequested()) rest(20);
 }
 
 }  // namespace
@@ -42,6 +43,9 @@ void advanceWorld(const ArrowKeys &walk)
 
 StepResult playStep()
 {
+    // A signal or a lost display ends play as the close button does, and
+    // like it is noted in a recording's step, so its replay ends there too.
+    if (endRequested()) CloseRequested = 1;
     // One look at the controls serves the whole step.
     const StepInput input = StepInputSource();
     if (input.quit || CloseRequested) return StepResult::Quit;
@@ -50,12 +54,12 @@ StepResult playStep()
     if (input.pause) {
         Paused = !Paused;
         clear_keybuf();
-        rest(TOGGLE_KEY_REST_MS);
+        restUnlessEnding(TOGGLE_KEY_REST_MS);
     }
     if (input.music) {
         toggleMusicPause();
         clear_keybuf();
-        rest(TOGGLE_KEY_REST_MS);
+        restUnlessEnding(TOGGLE_KEY_REST_MS);
     }
 
     if (!Paused) advanceWorld(input.walk);

@@ -4,8 +4,8 @@
 
 enum class StepResult { Continue, Quit };
 
-// One play step, without any waiting for the timer: ESC or the close button
-// end the game (Quit); SPACE and F2 toggle the pause and the music; unless
+// One play step, without any waiting for the timer: ESC, the close button,
+// an ending signal or a lost display end the game (Quit); SPACE and F2 toggle the pause and the music; unless
 // paused the world moves on; then the frame is drawn and the trap rule
 // applied. Reads its controls once, from StepInputSource, and may run a whole nested game when the last life
 // is lost.

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "play/game_over.h"
+#include "platform/end_request.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
@@ -57,7 +58,7 @@ void checkTrapped()
 {
     if (!playerIsTrapped()) return;
 
-    rest(TRAPPED_HOLD_MS);
+    restUnlessEnding(TRAPPED_HOLD_MS);
     Lives -= 1;
     if (Lives == 0) {
         // Plays a whole new game before it returns; from here on only the

@@ -11,6 +11,7 @@
 #include "scores/name_dialog.h"
 #include "recording/run_summary.h"
 #include "input/step_input.h"
+#include "platform/shut_down_watchdog.h"
 #include "world/game_state.h"
 
 namespace {
@@ -91,6 +92,7 @@ bool openRecording(const char *path, unsigned int seed, std::string &error)
         RecordingFile = nullptr;
         return false;
     }
+    watchRecordingFile(fileno(RecordingFile));
     return true;
 }
 
@@ -107,6 +109,7 @@ void finishRecording()
 {
     if (RecordingFile == nullptr) return;
     writeLine(endLine(currentSummary()));
+    watchRecordingFile(-1);
     std::fclose(RecordingFile);
     RecordingFile = nullptr;
 }

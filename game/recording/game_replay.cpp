@@ -11,6 +11,7 @@
 #include "scores/name_dialog.h"
 #include "recording/run_summary.h"
 #include "input/step_input.h"
+#include "platform/end_request.h"
 #include "world/game_state.h"
 
 namespace {
@@ -102,7 +103,7 @@ void replayedKeyWait()
     if (!Fast) {
         const int start = TickCounter;
         const int ticks = event->ticks < LONGEST_REPLAYED_WAIT_TICKS ? event->ticks : LONGEST_REPLAYED_WAIT_TICKS;
-        while (TickCounter - start < ticks && !CloseRequested) rest(20);
+        while (TickCounter - start < ticks && !CloseRequested && !endRequested()) rest(20);
     }
     // The key lands in the buffer as the player's did; the keyboard itself
     // is not read.
@@ -166,6 +167,12 @@ void startReplay(const Recording &recording, bool fast)
 
 int finishReplay()
 {
+    // Stopped from outside, the replay has not gone differently: it ended early.
+    if (endRequested() && Difference.empty()) {
+        std::fprintf(stderr, "grog-sloop: replay stopped by %s after %u steps\n",
+                     EndSignal != 0 ? "a signal" : "the loss of the display", static_cast<unsigned>(RunSteps));
+        return 0;
+    }
     if (ViewerClosed && Difference.empty()) {
         std::fprintf(stderr, "grog-sloop: replay stopped by the close button after %u steps\n",
                      static_cast<unsigned>(RunSteps));

@@ -18,7 +18,8 @@ bool loadRecording(const char *path, Recording &recording, std::string &error);
 // the timer, and the waiting screens do not wait.
 void startReplay(const Recording &recording, bool fast);
 
-// After the run: 0 when it went as recorded, 3 (with the reason on standard
+// After the run: 0 when it went as recorded or was stopped early (the close
+// button, a signal, a lost display), 3 (with the reason on standard
 // error) when the game asked for something else than the file holds, or
 // ended elsewhere than the recording did.
 int finishReplay();

@@ -10,7 +10,8 @@
 constexpr int DIALOG_IDLE_REST_MS = 20;
 
 // On MSG_IDLE, with no key waiting, sleeps DIALOG_IDLE_REST_MS; otherwise
-// does nothing. Stands in for Allegro's d_yield_proc, which sleeps 1 ms and
+// does nothing. Once the game is asked to end from outside (a signal, a
+// lost display) it closes the dialog instead. Stands in for Allegro's d_yield_proc, which sleeps 1 ms and
 // so wakes the dialog a thousand times a second.
 int restWhileIdleProc(int msg, DIALOG *row, int c);
 
