@@ -2,6 +2,7 @@
 
 #include "input/focus_pause.h"
 #include "input/key_wait.h"
+#include "platform/end_request.h"
 #include "sound/music.h"
 #include "play/play_loop.h"
 #include "screens/title_screen.h"
@@ -28,7 +29,10 @@ void newGame()
     KeyWaitSource();
 
     generateLevel();
-    startGameMusic();
+    // Asked to end on the title screen, the game goes on to its first step,
+    // which ends it as a recording notes; loading the piece and the
+    // instruments it needs would only hold up the way out.
+    if (!endRequested()) startGameMusic();
     Paused = 0;
     // Switching windows on the title screen does not pause the game to come.
     armFocusPause();
