@@ -1,6 +1,5 @@
 // Waiting for the player on the title and game-over screens.
-#ifndef GAME_KEY_WAIT_H
-#define GAME_KEY_WAIT_H
+#pragma once
 
 // How long the wait sleeps between looks: a key is noticed well within one
 // 67 ms frame, while a player reading the screen costs next to nothing.
@@ -14,4 +13,3 @@ void waitForKeyPress();
 // recording (which notes the key) or a replay (which presses it) stands in.
 extern void (*KeyWaitSource)();
 
-#endif

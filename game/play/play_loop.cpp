@@ -12,23 +12,22 @@
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/tile.h"
+#include "platform/library_callbacks.h"
 
+unsigned char Paused = 0;
+bool PlayWaits = true;
 void (*PlayStepHook)() = nullptr;
 
 namespace {
 
-// Waits in 20 ms slices until the timer has moved past `last`.
+// Waits in 20 ms slices until the timer has moved past `last`; a run
+// without waits has no timer and goes straight on.
 void waitForTickAfter(int last)
 {
-    while (TickCounter == last) rest(20);
+    while (PlayWaits && TickCounter == last) rest(20);
 }
 
 }  // namespace
-
-void advanceWorld()
-{
-    advanceWorld(heldArrowKeys());
-}
 
 void advanceWorld(const ArrowKeys &walk)
 {
@@ -50,12 +49,12 @@ StepResult playStep()
     if (input.pause) {
         Paused = !Paused;
         clear_keybuf();
-        rest(TOGGLE_KEY_REST_MS);
+        if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
     if (input.music) {
         toggleMusicPause();
         clear_keybuf();
-        rest(TOGGLE_KEY_REST_MS);
+        if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
 
     if (!Paused) advanceWorld(input.walk);
