@@ -8,6 +8,7 @@
 #include "screens/render_frame.h"
 #include "input/step_input.h"
 #include "world/game_state.h"
+#include "world/world_step.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/player.h"
@@ -28,16 +29,6 @@ void waitForTickAfter(int last)
 }
 
 }  // namespace
-
-void advanceWorld(const ArrowKeys &walk)
-{
-    playerTurn(walk);
-    spawnMonster();
-    // Monsters that arrive during this loop wait for the next step.
-    const std::size_t monsters = MonsterList.size();
-    for (std::size_t i = 0; i < monsters; ++i) MonsterList[i]->step();
-    advanceAnimTick();
-}
 
 StepResult playStep()
 {
