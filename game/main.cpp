@@ -8,14 +8,14 @@
 #include <string>
 
 #include "platform/command_line.h"
-#include "recording/game_recorder.h"
-#include "recording/game_replay.h"
-#include "play/headless_run.h"
-#include "play/new_game.h"
-#include "recording/run_summary.h"
 #include "platform/shut_down.h"
 #include "platform/start_up.h"
 #include "platform/window_scale.h"
+#include "play/headless_run.h"
+#include "play/new_game.h"
+#include "recording/game_recorder.h"
+#include "recording/game_replay.h"
+#include "recording/run_summary.h"
 
 namespace {
 

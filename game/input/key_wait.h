@@ -12,4 +12,3 @@ void waitForKeyPress();
 // What the title and game-over screens wait with: waitForKeyPress, unless a
 // recording (which notes the key) or a replay (which presses it) stands in.
 extern void (*KeyWaitSource)();
-

@@ -25,4 +25,3 @@ StepInput readPlayerInput();
 // gamepad (readPlayerInput) unless something else (a replay, say) has been
 // put in its place.
 extern StepInput (*StepInputSource)();
-

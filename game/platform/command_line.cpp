@@ -71,6 +71,7 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 
 const char *usageLine()
 {
-    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--record FILE | --replay FILE | --replay-fast FILE | --verify FILE]"
+    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--record FILE | --replay FILE | --replay-fast FILE | "
+           "--verify FILE]"
            "   (N: a whole number from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }

@@ -28,4 +28,3 @@ const char *usageLine();
 
 // Process exit status for a refused command line.
 constexpr int EXIT_USAGE = 2;
-

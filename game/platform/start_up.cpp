@@ -9,15 +9,14 @@
 #include <cstdlib>
 #include <string>
 
+#include "input/focus_pause.h"
+#include "input/gamepad.h"
 #include "platform/data_dirs.h"
 #include "platform/exit_on_failure.h"
 #include "platform/library_callbacks.h"
 #include "platform/screen_size.h"
-#include "screens/status_bar.h"
-#include "input/focus_pause.h"
-#include "input/gamepad.h"
-#include "platform/library_callbacks.h"
 #include "platform/window_scale.h"
+#include "screens/status_bar.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
 #include "world/sprite_sheet.h"

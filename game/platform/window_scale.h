@@ -48,4 +48,3 @@ int runScaledDialog(DIALOG *dialog, int focusObject);
 // Enlarges rows firstRow..lastRow of the 16-bit `source` into the 16-bit
 // `target` (scale times its size), every pixel a scale x scale square.
 void enlargeRows(const BITMAP *source, BITMAP *target, int scale, int firstRow, int lastRow);
-

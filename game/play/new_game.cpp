@@ -3,7 +3,7 @@
 #include "input/focus_pause.h"
 #include "input/key_wait.h"
 #include "play/play_loop.h"
-#include "screens/title_screen.h"
+#include "screens/screen_text.h"
 #include "sound/music.h"
 #include "world/game_start.h"
 

@@ -4,16 +4,16 @@
 
 #include <cstddef>
 
-#include "sound/music.h"
-#include "screens/render_frame.h"
 #include "input/step_input.h"
+#include "platform/library_callbacks.h"
+#include "screens/render_frame.h"
+#include "sound/music.h"
 #include "world/game_state.h"
-#include "world/world_step.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/tile.h"
-#include "platform/library_callbacks.h"
+#include "world/world_step.h"
 
 unsigned char Paused = 0;
 bool PlayWaits = true;

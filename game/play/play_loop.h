@@ -20,7 +20,6 @@ enum class StepResult { Continue, Quit };
 // waits in the world's event list (takeWorldEvents).
 StepResult playStep();
 
-
 // Runs steps paced by TickCounter, one per observed tick change, sleeping
 // in 20 ms slices while it waits, until a step returns Quit.
 void playLoop();
@@ -32,4 +31,3 @@ extern void (*PlayStepHook)();
 
 // The pause a SPACE or F2 press costs, so one press toggles only once.
 constexpr int TOGGLE_KEY_REST_MS = 200;
-

@@ -28,4 +28,3 @@ extern void (*GameOverRunner)();
 void respawnBesideStairsUp();
 
 constexpr int TRAPPED_HOLD_MS = 400;
-

@@ -28,4 +28,3 @@ void startReplay(const Recording &recording, ReplayPace pace);
 int finishReplay();
 
 constexpr int EXIT_REPLAY_DIFFERS = 3;
-

@@ -4,6 +4,7 @@
 
 #include "platform/screen_size.h"
 #include "platform/window_scale.h"
+#include "scores/high_scores.h"
 #include "world/game_state.h"
 
 void drawBanner(const char *text)
@@ -14,5 +15,15 @@ void drawBanner(const char *text)
 void showWorldBitmapScreen()
 {
     blit(WorldBitmap, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    presentScreen();
+}
+
+void showTitleScreen()
+{
+    drawBanner("GROG SLOOP");
+
+    // The ten best results above the title; showing them also copies the
+    // WorldBitmap to the screen.
+    showScoreTable();
     presentScreen();
 }

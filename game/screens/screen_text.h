@@ -1,4 +1,5 @@
-// The grey banner the title and game-over screens share.
+// The grey banner the title and game-over screens share, and the title
+// screen that opens every game.
 #pragma once
 
 // Where the banner's top-left corner goes on the WorldBitmap.
@@ -12,3 +13,6 @@ void drawBanner(const char *text);
 // Copies the top-left 800x600 of the WorldBitmap to the screen.
 void showWorldBitmapScreen();
 
+// Draws "GROG SLOOP" (and the high-score table above it) into the
+// WorldBitmap and shows the top-left 800x600 of it on the screen.
+void showTitleScreen();

@@ -21,4 +21,3 @@ void toggleMusicPause();
 
 // Stops the music and releases the piece loaded last.
 void releaseMusic();
-

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "shell_fixture.h"
 #include "play/game_over.h"
 #include "play/trap_rule.h"
+#include "shell_fixture.h"
 
 namespace {
 
