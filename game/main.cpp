@@ -34,6 +34,10 @@ int main(int argc, char *argv[])
         std::fputs(usageLine(), stderr);
         return EXIT_USAGE;
     }
+    if (options.help || options.version) {
+        std::fputs(options.help ? helpText() : versionLine(), stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
     RequestedWindowScale = options.windowScale;
     unsigned int seed = options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr));
 
