@@ -11,11 +11,13 @@
 #include "platform/shut_down.h"
 #include "platform/start_up.h"
 #include "platform/window_scale.h"
+#include "input/key_bindings.h"
 #include "play/headless_run.h"
 #include "play/new_game.h"
 #include "recording/game_recorder.h"
 #include "recording/game_replay.h"
 #include "recording/run_summary.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -38,7 +40,14 @@ int main(int argc, char *argv[])
         std::fputs(options.help ? helpText() : versionLine(), stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
-    RequestedWindowScale = options.windowScale;
+    // The player's settings, with what the command line says winning for
+    // this run only.
+    if (!options.verify) savedSettings() = loadSettings(playerSettingsPath());
+    Settings &settings = currentSettings();
+    settings = savedSettings();
+    if (options.scaleGiven) settings.windowScale = options.windowScale;
+    RequestedWindowScale = settings.windowScale;
+    applyKeySettings(settings);
     unsigned int seed = options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr));
 
     // A recording's file is checked, and a new one created, before any

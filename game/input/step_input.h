@@ -11,10 +11,11 @@ struct StepInput {
     bool quit = false;   // ESC: ends the game
 };
 
-// The arrow keys of the keyboard as they are held now.
+// The walking keys of the key set as they are held now, with the short taps
+// since the last step.
 ArrowKeys heldArrowKeys();
 
-// The keyboard's state now.
+// The keyboard's state now, by the key set; forgets the taps it has read.
 StepInput readKeyboardInput();
 
 // The keyboard's controls with the first pad's added: a direction or pause

@@ -11,6 +11,7 @@
 
 #include "input/focus_pause.h"
 #include "input/gamepad.h"
+#include "input/key_bindings.h"
 #include "platform/data_dirs.h"
 #include "platform/exit_on_failure.h"
 #include "platform/library_callbacks.h"
@@ -80,6 +81,9 @@ int startUp()
 
     // These have no failure the game could do anything about.
     install_keyboard();
+    // Every press is noted, so a tap shorter than a step still walks.
+    LOCK_FUNCTION(noteKeyEvent);
+    keyboard_lowlevel_callback = noteKeyEvent;
     install_mouse();
     install_timer();
     installGamepad();

@@ -1,6 +1,7 @@
 #include "play/new_game.h"
 
 #include "input/focus_pause.h"
+#include "input/key_bindings.h"
 #include "input/key_wait.h"
 #include "play/play_loop.h"
 #include "screens/screen_text.h"
@@ -18,7 +19,9 @@ void newGame()
     buildFirstLevel();
     startGameMusic();
     Paused = 0;
-    // Switching windows on the title screen does not pause the game to come.
+    // Switching windows on the title screen does not pause the game to come,
+    // and the key that left it does not walk.
     armFocusPause();
+    forgetTaps();
     playLoop();
 }

@@ -127,6 +127,12 @@ Settings &currentSettings()
     return settings;
 }
 
+Settings &savedSettings()
+{
+    static Settings settings;
+    return settings;
+}
+
 std::string playerSettingsPath()
 {
     return settingsPathFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));

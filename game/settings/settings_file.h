@@ -24,8 +24,13 @@ Settings loadSettings(const std::string &path);
 // directories are made with mode 0700. False, with the reason, on failure.
 bool saveSettings(const std::string &path, const Settings &settings, std::string &error);
 
-// The settings of this run: read at start-up, changed by the options.
+// The settings of this run: those saved, with the command line's choices
+// for this run over them; changed by the options.
 Settings &currentSettings();
+
+// The settings as the file holds them (the defaults when there is none):
+// what the options save, without the command line's choices.
+Settings &savedSettings();
 
 // This player's settings file (settingsPathFor with the environment).
 std::string playerSettingsPath();
