@@ -17,7 +17,9 @@
 #include "recording/game_recorder.h"
 #include "recording/game_replay.h"
 #include "recording/run_summary.h"
+#include "settings/options_dialog.h"
 #include "settings/settings_file.h"
+#include "sound/music.h"
 
 namespace {
 
@@ -73,6 +75,11 @@ int main(int argc, char *argv[])
         }
     } else if (startUp() != 0) {
         return 1;
+    }
+    if (!options.verify) {
+        applyDialogLook(settings.look);
+        // Full volume is the library's own; only a quieter choice is set.
+        if (settings.musicVolume != 100) applyMusicVolume(settings.musicVolume);
     }
     if (options.recordPath) startRecording();
     if (options.replayPath) startReplay(replayed, replayPace(options));

@@ -23,6 +23,7 @@ StepInput readKeyboardInput()
     input.pause = controlDown(CONTROL_PAUSE);
     input.music = controlDown(CONTROL_MUSIC);
     input.quit = key[KEY_ESC] != 0;
+    input.help = key[KEY_F1] != 0;
     // A tap counts for the one step that reads it.
     forgetTaps();
     return input;

@@ -9,6 +9,7 @@ struct StepInput {
     bool pause = false;  // SPACE: toggles Paused
     bool music = false;  // F2: pauses or resumes the music
     bool quit = false;   // ESC: ends the game
+    bool help = false;   // F1: the help page, while paused (changes nothing in the world)
 };
 
 // The walking keys of the key set as they are held now, with the short taps

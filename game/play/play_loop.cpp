@@ -6,6 +6,7 @@
 
 #include "input/step_input.h"
 #include "platform/library_callbacks.h"
+#include "screens/help_page.h"
 #include "screens/render_frame.h"
 #include "sound/music.h"
 #include "world/game_state.h"
@@ -47,6 +48,10 @@ StepResult playStep()
         clear_keybuf();
         if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
+
+    // The help page changes nothing in the world, so a recording needs no
+    // letter for it; the frame below draws the paused play again.
+    if (input.help && Paused) showHelpPage();
 
     if (!Paused) advanceWorld(input.walk);
     renderFrame();
