@@ -7,11 +7,13 @@
 
 #include "play/game_over.h"
 #include "platform/end_request.h"
+#include "play/play_loop.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/stairs_rule.h"
 #include "world/tile.h"
+#include "world/world_event.h"
 
 namespace {
 
@@ -54,16 +56,31 @@ void respawnBesideStairsUp()
     if (findLastCellOfKind(KIND_STAIRS_UP, stairsX, stairsY)) placePlayerBeside(stairsX, stairsY);
 }
 
+void (*GameOverRunner)() = gameOver;
+
+void holdTrappedFrame()
+{
+    if (PlayWaits) restUnlessEnding(TRAPPED_HOLD_MS);
+}
+
 void checkTrapped()
 {
     if (!playerIsTrapped()) return;
 
-    restUnlessEnding(TRAPPED_HOLD_MS);
+    WorldEvent trapped{WorldEventKind::PlayerTrapped};
+    trapped.x = PlayerX;
+    trapped.y = PlayerY;
+    trapped.livesLeft = Lives - 1;
+    reportWorldEvent(trapped);
+    holdTrappedFrame();
     Lives -= 1;
     if (Lives == 0) {
+        WorldEvent over{WorldEventKind::GameOver};
+        over.points = Score;
+        reportWorldEvent(over);
         // Plays a whole new game before it returns; from here on only the
         // globals are used, and they name that game's level.
-        gameOver();
+        GameOverRunner();
     }
     MonsterList.clear();
     respawnBesideStairsUp();

@@ -9,19 +9,20 @@
 #   end_under_xvfb.sh GAME DATA_DIR TEXT_CHECK [REPEATS [SCREENS]]
 #
 # REPEATS (default 1) runs each screen and way that many times; SCREENS
-# (default "title play paused name:term+x") chooses among title, play,
-# paused, trap, gameover and name, each with all three ways or, after a
+# (default "title play paused help:term+x options:term+x name:term+x")
+# chooses among title, play, paused, help (F1 on the title), options (F10
+# there), trap, gameover and name, each with all three ways or, after a
 # colon, the ways given (term, x, term+x, separated by commas). The last
 # three wait for the monsters of seed 3598 to hem in a pirate who stands
 # still: about fifteen seconds for the trap, thirty for the game over. The
 # tally at the end counts runs and hangs. For the full figure:
-#   end_under_xvfb.sh GAME DATA_DIR TEXT_CHECK 10 "title play paused trap gameover name"
+#   end_under_xvfb.sh GAME DATA_DIR TEXT_CHECK 10 "title play paused help options trap gameover name"
 set -uo pipefail
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
 ulimit -c 0  # the SIGQUIT run dumps no core
 
 game=$(realpath "$1") data=$(realpath "$2") text_check=$3
-repeats=${4:-1} screens=${5:-title play paused name:term+x}
+repeats=${4:-1} screens=${5:-title play paused help:term+x options:term+x name:term+x}
 source "$(dirname "$0")/../../program_session.sh" end
 copy_game_data "$data"
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$scratch/asound.conf"
@@ -58,6 +59,11 @@ shows() {  # TEXT X Y R G B: the window shows TEXT there
   import -silent -window "$window" "BMP3:$run/shot.bmp" 2>/dev/null &&
     "$text_check" "$run/shot.bmp" "$1" "$2" "$3" left "$4" "$5" "$6" present >/dev/null
 }
+# The options dialog stands over the title's banner.
+title_covered() {
+  import -silent -window "$window" "BMP3:$run/shot.bmp" 2>/dev/null &&
+    "$text_check" "$run/shot.bmp" "GROG SLOOP" 350 300 left 175 175 175 absent >/dev/null
+}
 stepped_past() { [ "$(steps)" -gt "$1" ]; }
 paused_step() { grep -q '^P$' "$run/game.rec"; }
 # The first trap comes in step FIRST_TRAP_STEP of a pirate standing still;
@@ -87,7 +93,11 @@ reach() {
   # keys still go to the window under it.
   xdotool mousemove 795 595
   until_true 10 shows "GROG SLOOP" 350 300 175 175 175 || return 1
-  [ "$1" = title ] && return 0
+  case $1 in
+    title) return 0 ;;
+    help) xdotool key F1; until_true 10 shows "HOW TO PLAY" 356 40 255 255 255; return ;;
+    options) xdotool key F10; until_true 10 title_covered; return ;;
+  esac
   xdotool key Return
   until_true 10 stepped_past 0 || return 1
   case $1 in
