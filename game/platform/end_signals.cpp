@@ -1,6 +1,8 @@
 #include "platform/end_signals.h"
 
-#include <csignal>
+#include <signal.h>
+
+#include <cstddef>
 
 #include "platform/end_request.h"
 #include "platform/shut_down_watchdog.h"
