@@ -37,8 +37,8 @@ void line(BITMAP *target, int y, int colour, const std::string &text, int x = MA
 
 std::string walkKeys()
 {
-    return controlKeyNames(CONTROL_UP) + ", " + controlKeyNames(CONTROL_DOWN) + ", " +
-           controlKeyNames(CONTROL_LEFT) + ", " + controlKeyNames(CONTROL_RIGHT);
+    return controlKeyNames(CONTROL_UP) + ", " + controlKeyNames(CONTROL_DOWN) + ", " + controlKeyNames(CONTROL_LEFT) +
+           ", " + controlKeyNames(CONTROL_RIGHT);
 }
 
 bool anyKeyHeld()
@@ -59,7 +59,8 @@ void drawHelpPage(BITMAP *target)
 
     textout_centre_ex(target, font, "HOW TO PLAY", target->w / 2, TITLE_Y, white, -1);
     line(target, GOAL_Y, grey, "Walk the pirate through the dungeon. Every bottle it walks onto scores 10 points.");
-    line(target, GOAL_Y + LINE_STEP, grey, "Go deeper: stairs down lead to new levels, stairs up back to the levels left.");
+    line(target, GOAL_Y + LINE_STEP, grey,
+         "Go deeper: stairs down lead to new levels, stairs up back to the levels left.");
 
     const int pictureRows[] = {PICTURES_Y, PICTURES_Y + PICTURE_STEP, PICTURES_Y + 2 * PICTURE_STEP};
     drawSheetPicture(TERRAIN_COLUMN, STAIRS_DOWN_ROW, target, MARGIN_X, pictureRows[0]);

@@ -145,10 +145,10 @@ Settings::Settings() : customKeys{KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_SPA
 
 bool Settings::operator==(const Settings &other) const
 {
-    return musicVolume == other.musicVolume && effectsVolume == other.effectsVolume &&
-           effectsOn == other.effectsOn && keySet == other.keySet &&
-           std::memcmp(customKeys, other.customKeys, sizeof customKeys) == 0 && shortTaps == other.shortTaps &&
-           windowScale == other.windowScale && fullscreen == other.fullscreen && look == other.look;
+    return musicVolume == other.musicVolume && effectsVolume == other.effectsVolume && effectsOn == other.effectsOn &&
+           keySet == other.keySet && std::memcmp(customKeys, other.customKeys, sizeof customKeys) == 0 &&
+           shortTaps == other.shortTaps && windowScale == other.windowScale && fullscreen == other.fullscreen &&
+           look == other.look;
 }
 
 const char *keySetName(KeySet set)
@@ -237,7 +237,8 @@ std::string settingsText(const Settings &settings)
     for (int control = 0; control < CONTROL_COUNT; ++control)
         text += std::string(CONTROL_KEYS[control]) + " = " + keyName(settings.customKeys[control]) + "\n";
     text += std::string("short_taps = ") + (settings.shortTaps ? "on" : "off") + "\n";
-    text += "scale = " + (settings.windowScale == 0 ? std::string("auto") : std::to_string(settings.windowScale)) + "\n";
+    text +=
+        "scale = " + (settings.windowScale == 0 ? std::string("auto") : std::to_string(settings.windowScale)) + "\n";
     text += std::string("fullscreen = ") + (settings.fullscreen ? "on" : "off") + "\n";
     text += "look = " + settings.look + "\n";
     return text;

@@ -82,15 +82,15 @@ protected:
 TEST_F(OptionsDialog, OkSavesWhatTheKeysChose)
 {
     // Focus starts on the music volume; the tab order follows the rows.
-    press(KEY_LEFT, 3);        // music volume 97
-    press(KEY_TAB, 3);         // effects volume, effects on, short taps
-    press(KEY_SPACE);          // short taps off
-    press(KEY_TAB, 2);         // arrows, arrows + WASD
-    press(KEY_SPACE);          // choose arrows + WASD
-    press(KEY_TAB, 8);         // custom, six keys, scale
-    press(KEY_TAB);            // look
-    press(KEY_DOWN, 4);        // "BeOS"
-    press(KEY_TAB);            // OK
+    press(KEY_LEFT, 3);  // music volume 97
+    press(KEY_TAB, 3);   // effects volume, effects on, short taps
+    press(KEY_SPACE);    // short taps off
+    press(KEY_TAB, 2);   // arrows, arrows + WASD
+    press(KEY_SPACE);    // choose arrows + WASD
+    press(KEY_TAB, 8);   // custom, six keys, scale
+    press(KEY_TAB);      // look
+    press(KEY_DOWN, 4);  // "BeOS"
+    press(KEY_TAB);      // OK
     press(KEY_ENTER);
     ASSERT_TRUE(runOptionsDialog());
     const Settings saved = loadSettings(config_ + "/grog-sloop/settings.cfg");
@@ -104,9 +104,9 @@ TEST_F(OptionsDialog, OkSavesWhatTheKeysChose)
 
 TEST_F(OptionsDialog, EscapeLeavesEverythingAsItWasAndSavesNothing)
 {
-    press(KEY_LEFT, 20);       // music volume 80, heard at once
-    press(KEY_TAB, 12);        // the look list
-    press(KEY_DOWN, 2);        // "Win95"
+    press(KEY_LEFT, 20);  // music volume 80, heard at once
+    press(KEY_TAB, 12);   // the look list
+    press(KEY_DOWN, 2);   // "Win95"
     press(KEY_ESC);
     EXPECT_FALSE(runOptionsDialog());
     EXPECT_EQ(currentSettings(), Settings());

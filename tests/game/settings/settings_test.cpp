@@ -71,8 +71,8 @@ TEST(SettingsText, FilesThatAreNotSettingsGiveTheDefaults)
 {
     const std::string withNul = std::string("version = 1\nmusic_volume = 5\n") + '\0' + "x";
     const std::string huge = "version = 1\n" + std::string(SETTINGS_BYTES_MAX, '#');
-    for (const std::string &text : {std::string("music_volume = 5\n"), std::string("version = 2\nmusic_volume = 5\n"),
-                                    withNul, huge}) {
+    for (const std::string &text :
+         {std::string("music_volume = 5\n"), std::string("version = 2\nmusic_volume = 5\n"), withNul, huge}) {
         std::vector<std::string> problems;
         EXPECT_EQ(parse(text, problems), Settings()) << text.substr(0, 40);
         EXPECT_EQ(problems.size(), 1u) << text.substr(0, 40);
