@@ -44,6 +44,7 @@ int main(int argc, char *argv[])
     if (startUp() != 0) return 1;
     if (options.recordPath) startRecording();
     if (options.replayPath) startReplay(replayed, options.replayFast);
+    if (options.stopGiven) stopReplayAtStep(options.stopAtStep);
     newGame();
 
     int status = 0;

@@ -2,7 +2,8 @@
 // replay the same levels (the seed replaces the clock for srand), "--scale N"
 // or "--scale auto" for a larger window, and one of "--record FILE",
 // "--replay FILE", "--replay-fast FILE" (a replay takes its seed from FILE,
-// so --seed with a replay is refused).
+// so --seed with a replay is refused), and with a replay "--stop-at N" to
+// hold the picture once N play steps have been replayed.
 #ifndef GAME_COMMAND_LINE_H
 #define GAME_COMMAND_LINE_H
 
@@ -13,6 +14,9 @@ struct LaunchOptions {
     const char *recordPath = nullptr;
     const char *replayPath = nullptr;
     bool replayFast = false;  // --replay-fast: no waiting for the timer
+    // --stop-at N (a replay only): hold after N replayed steps.
+    bool stopGiven = false;
+    unsigned int stopAtStep = 0;
     // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
     bool scaleGiven = false;
     int windowScale = 1;
@@ -20,7 +24,8 @@ struct LaunchOptions {
 
 // Reads argv[1..argc-1]. Returns false for anything it does not accept
 // (unknown words, a missing, negative, non-numeric or too large seed, a
-// scale other than 1..4 or "auto", a second --seed or --scale); `options` is then left as it was.
+// scale other than 1..4 or "auto", a second --seed or --scale, a --stop-at
+// without a replay); `options` is then left as it was.
 bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options);
 
 // The one line printed on standard error when the command line is refused.
