@@ -90,6 +90,12 @@ xdotool key Return
 wait_until 30 titles 1 || fail "the title key was not taken"
 press space P; press space P                 # a pause and back
 press F2 M; press F2 M                       # the music off and on
+# A step that came late may have seen a held key twice; the recording says
+# how often SPACE toggled. Play must go on for the traps: one more press
+# when it is paused (steering by the recorded state, not a retry).
+toggles() { grep -E '^[-LRUDPMQC]+$' "$rec" | grep -c P; }
+[ $(($(toggles) % 2)) -eq 0 ] || press space P
+[ $(($(toggles) % 2)) -eq 0 ] || fail "play stays paused after SPACE"
 # Hands off until the third trap brings up the name dialog.
 wait_until 150 on_screen "appy Bilgewig" 21 81 0 0 0 || fail "the game never came to the name dialog"
 grep -q . "$rec" || fail "nothing recorded"
