@@ -4,6 +4,7 @@
 #include "world/animation.h"
 #include "world/bottle.h"
 #include "world/cells.h"
+#include "world/game_start.h"
 #include "world/game_state.h"
 #include "world/generator.h"
 #include "world/level.h"
@@ -16,3 +17,4 @@
 #include "world/tile.h"
 #include "world/world_event.h"
 #include "world/world_owner.h"
+#include "world/world_step.h"

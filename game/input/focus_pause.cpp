@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include "play/play_loop.h"
+#include "sound/music.h"
 #include "world/game_state.h"
 
 volatile int FocusLost = 0;

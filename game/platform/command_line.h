@@ -1,11 +1,10 @@
 // What the player may put on the command line: nothing, "--seed N" to
 // replay the same levels (the seed replaces the clock for srand), "--scale N"
 // or "--scale auto" for a larger window, and one of "--record FILE",
-// "--replay FILE", "--replay-fast FILE" (a replay takes its seed from FILE,
-// so --seed with a replay is refused), and with a replay "--stop-at N" to
-// hold the picture once N play steps have been replayed.
-#ifndef GAME_COMMAND_LINE_H
-#define GAME_COMMAND_LINE_H
+// "--replay FILE", "--replay-fast FILE", "--verify FILE" (a replay takes its
+// seed from FILE, so --seed with a replay is refused), and with a replay in
+// a window "--stop-at N" to hold the picture once N steps are replayed.
+#pragma once
 
 struct LaunchOptions {
     bool seedGiven = false;
@@ -14,7 +13,10 @@ struct LaunchOptions {
     const char *recordPath = nullptr;
     const char *replayPath = nullptr;
     bool replayFast = false;  // --replay-fast: no waiting for the timer
-    // --stop-at N (a replay only): hold after N replayed steps.
+    bool verify = false;      // --verify: replayed headless, no window, sound or waits
+    bool help = false;        // --help: print how to use the game and stop
+    bool version = false;     // --version: print the version and stop
+    // --stop-at N (a replay in a window only): hold after N replayed steps.
     bool stopGiven = false;
     unsigned int stopAtStep = 0;
     // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
@@ -31,7 +33,12 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 // The one line printed on standard error when the command line is refused.
 const char *usageLine();
 
+// What --help prints on standard output: the usage, every option on a line
+// of its own, the keys, and where scores and settings are kept.
+const char *helpText();
+
+// What --version prints: "grog-sloop 1.0.0".
+const char *versionLine();
+
 // Process exit status for a refused command line.
 constexpr int EXIT_USAGE = 2;
-
-#endif

@@ -9,11 +9,15 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/data_dirs.h"
 #include "input/focus_pause.h"
 #include "input/gamepad.h"
+#include "input/key_bindings.h"
+#include "platform/data_dirs.h"
+#include "platform/exit_on_failure.h"
 #include "platform/library_callbacks.h"
+#include "platform/screen_size.h"
 #include "platform/window_scale.h"
+#include "screens/status_bar.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
 #include "world/sprite_sheet.h"
@@ -71,34 +75,15 @@ void startLibraryOrExit()
     }
 }
 
-void openWindowOrExit(int card, int width, int height)
-{
-    if (set_gfx_mode(card, width, height, 0, 0) != 0) {
-        std::fprintf(stderr, "grog-sloop: cannot open a %dx%d window in %d-bit colour: %s\n", width, height,
-                     get_color_depth(), allegroReason("unknown graphics failure"));
-        std::exit(1);
-    }
-}
-
-BITMAP *createBitmapOrExit(int width, int height, const char *purpose)
-{
-    BITMAP *bitmap = create_bitmap(width, height);
-    if (bitmap == nullptr) {
-        std::fprintf(stderr, "grog-sloop: out of memory for the %dx%d %s\n", width, height, purpose);
-        std::exit(1);
-    }
-    // A fresh bitmap holds whatever the allocator left there; the first
-    // title screen is drawn onto this one without being cleared otherwise.
-    clear_bitmap(bitmap);
-    return bitmap;
-}
-
 int startUp()
 {
     startLibraryOrExit();
 
     // These have no failure the game could do anything about.
     install_keyboard();
+    // Every press is noted, so a tap shorter than a step still walks.
+    LOCK_FUNCTION(noteKeyEvent);
+    keyboard_lowlevel_callback = noteKeyEvent;
     install_mouse();
     install_timer();
     installGamepad();

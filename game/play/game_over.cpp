@@ -2,11 +2,11 @@
 
 #include <allegro.h>
 
-#include "scores/high_scores.h"
 #include "input/key_wait.h"
-#include "play/new_game.h"
-#include "screens/screen_text.h"
 #include "platform/window_scale.h"
+#include "play/new_game.h"
+#include "scores/high_scores.h"
+#include "screens/screen_text.h"
 #include "world/game_state.h"
 #include "world/level.h"
 

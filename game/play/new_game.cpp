@@ -1,36 +1,51 @@
 #include "play/new_game.h"
 
+#include <allegro.h>
+
 #include "input/focus_pause.h"
+#include "input/key_bindings.h"
 #include "input/key_wait.h"
-#include "sound/music.h"
 #include "play/play_loop.h"
-#include "screens/title_screen.h"
-#include "world/game_state.h"
-#include "world/generator.h"
-#include "world/player.h"
-#include "world/world_owner.h"
+#include "screens/help_page.h"
+#include "settings/options_dialog.h"
+#include "screens/screen_text.h"
+#include "sound/music.h"
+#include "world/game_start.h"
+
+namespace {
+
+bool answerTitleKey(int scancode)
+{
+    if (scancode == KEY_F1) {
+        showHelpPage();
+    } else if (scancode == KEY_F10) {
+        runOptionsDialog();
+    } else {
+        return false;
+    }
+    showTitleScreen();
+    return true;
+}
+
+}  // namespace
 
 void newGame()
 {
-    // A game over starts this game from inside the old game's play step.
-    // That step and the loops around it read only the globals once we
-    // return, and those will name this game's objects, so the old game's
-    // cells, actors and player can all go now.
-    releaseWorldObjects();
-
-    ThePlayer = new Player();
-    Score = 0;
-    LevelIndex = 0;
-    Lives = STARTING_LIVES;
+    resetForNewGame();
 
     showTitleScreen();
-    // The key stays in the buffer; the first play step empties it.
+    // The key stays in the buffer; the first play step empties it. F1 and
+    // F10 show the help and the options and come back here.
+    WaitingScreenKeys = answerTitleKey;
     KeyWaitSource();
+    WaitingScreenKeys = nullptr;
 
-    generateLevel();
+    buildFirstLevel();
     startGameMusic();
     Paused = 0;
-    // Switching windows on the title screen does not pause the game to come.
+    // Switching windows on the title screen does not pause the game to come,
+    // and the key that left it does not walk.
     armFocusPause();
+    forgetTaps();
     playLoop();
 }

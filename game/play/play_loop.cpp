@@ -4,41 +4,32 @@
 
 #include <cstddef>
 
-#include "sound/music.h"
-#include "screens/render_frame.h"
 #include "input/step_input.h"
+#include "platform/library_callbacks.h"
+#include "screens/help_page.h"
+#include "screens/render_frame.h"
+#include "sound/music.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/tile.h"
+#include "world/world_step.h"
 
+unsigned char Paused = 0;
+bool PlayWaits = true;
 void (*PlayStepHook)() = nullptr;
 
 namespace {
 
-// Waits in 20 ms slices until the timer has moved past `last`.
+// Waits in 20 ms slices until the timer has moved past `last`; a run
+// without waits has no timer and goes straight on.
 void waitForTickAfter(int last)
 {
-    while (TickCounter == last) rest(20);
+    while (PlayWaits && TickCounter == last) rest(20);
 }
 
 }  // namespace
-
-void advanceWorld()
-{
-    advanceWorld(heldArrowKeys());
-}
-
-void advanceWorld(const ArrowKeys &walk)
-{
-    playerTurn(walk);
-    spawnMonster();
-    // Monsters that arrive during this loop wait for the next step.
-    const std::size_t monsters = MonsterList.size();
-    for (std::size_t i = 0; i < monsters; ++i) MonsterList[i]->step();
-    advanceAnimTick();
-}
 
 StepResult playStep()
 {
@@ -50,13 +41,17 @@ StepResult playStep()
     if (input.pause) {
         Paused = !Paused;
         clear_keybuf();
-        rest(TOGGLE_KEY_REST_MS);
+        if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
     if (input.music) {
         toggleMusicPause();
         clear_keybuf();
-        rest(TOGGLE_KEY_REST_MS);
+        if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
+
+    // The help page changes nothing in the world, so a recording needs no
+    // letter for it; the frame below draws the paused play again.
+    if (input.help && Paused) showHelpPage();
 
     if (!Paused) advanceWorld(input.walk);
     renderFrame();

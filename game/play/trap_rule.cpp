@@ -6,11 +6,13 @@
 #include <cstdint>
 
 #include "play/game_over.h"
+#include "play/play_loop.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/stairs_rule.h"
 #include "world/tile.h"
+#include "world/world_event.h"
 
 namespace {
 
@@ -53,16 +55,31 @@ void respawnBesideStairsUp()
     if (findLastCellOfKind(KIND_STAIRS_UP, stairsX, stairsY)) placePlayerBeside(stairsX, stairsY);
 }
 
+void (*GameOverRunner)() = gameOver;
+
+void holdTrappedFrame()
+{
+    if (PlayWaits) rest(TRAPPED_HOLD_MS);
+}
+
 void checkTrapped()
 {
     if (!playerIsTrapped()) return;
 
-    rest(TRAPPED_HOLD_MS);
+    WorldEvent trapped{WorldEventKind::PlayerTrapped};
+    trapped.x = PlayerX;
+    trapped.y = PlayerY;
+    trapped.livesLeft = Lives - 1;
+    reportWorldEvent(trapped);
+    holdTrappedFrame();
     Lives -= 1;
     if (Lives == 0) {
+        WorldEvent over{WorldEventKind::GameOver};
+        over.points = Score;
+        reportWorldEvent(over);
         // Plays a whole new game before it returns; from here on only the
         // globals are used, and they name that game's level.
-        gameOver();
+        GameOverRunner();
     }
     MonsterList.clear();
     respawnBesideStairsUp();

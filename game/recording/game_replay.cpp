@@ -6,11 +6,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "scores/high_scores.h"
 #include "input/key_wait.h"
-#include "scores/name_dialog.h"
-#include "recording/run_summary.h"
 #include "input/step_input.h"
+#include "platform/library_callbacks.h"
+#include "recording/run_summary.h"
+#include "scores/high_scores.h"
+#include "scores/name_dialog.h"
 #include "world/game_state.h"
 
 namespace {
@@ -24,6 +25,7 @@ static_assert(RECORDED_NAME_BYTES_MAX < sizeof PlayerName, "a recorded name fits
 
 const Recording *Replayed = nullptr;
 bool Fast = false;
+bool KeepScoreTable = false;
 std::size_t NextEvent = 0;
 std::uint32_t StepsLeftInEvent = 0;
 // Why the game and the file went apart; empty while they agree.
@@ -134,7 +136,7 @@ void replayedNameEntry(bool)
     if (event == nullptr) return;
     ustrzcpy(PlayerName, sizeof PlayerName, Replayed->names[event->name].c_str());
     // The button's own path, so the table ends as the recorded one did.
-    if (event->saved) recordScore(nullptr);
+    if (event->saved && !KeepScoreTable) recordScore(nullptr);
 }
 
 void onCloseWhileReplaying()
@@ -168,10 +170,11 @@ bool loadRecording(const char *path, Recording &recording, std::string &error)
     return parseRecording(text.data(), text.size(), recording, error);
 }
 
-void startReplay(const Recording &recording, bool fast)
+void startReplay(const Recording &recording, ReplayPace pace)
 {
     Replayed = &recording;
-    Fast = fast;
+    Fast = pace != ReplayPace::Normal;
+    KeepScoreTable = pace == ReplayPace::Headless;
     NextEvent = 0;
     StepsLeftInEvent = recording.events.empty() ? 0 : recording.events[0].count;
     StepInputSource = replayedStep;

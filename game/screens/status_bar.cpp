@@ -2,10 +2,14 @@
 
 #include <allegro.h>
 
+#include "platform/screen_size.h"
+#include "play/play_loop.h"
 #include "screens/render_frame.h"
-#include "platform/start_up.h"
 #include "world/game_state.h"
 #include "world/level.h"
+
+BITMAP *StatusBitmap = nullptr;
+BITMAP *StatusImage = nullptr;
 
 namespace {
 

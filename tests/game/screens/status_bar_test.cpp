@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "shell_fixture.h"
+#include "play/play_loop.h"
 #include "screens/status_bar.h"
+#include "shell_fixture.h"
 
 namespace {
 
