@@ -83,6 +83,7 @@ int main(int argc, char *argv[])
     }
     if (options.recordPath) startRecording();
     if (options.replayPath) startReplay(replayed, replayPace(options));
+    if (options.stopGiven) stopReplayAtStep(options.stopAtStep);
     newGame();
 
     int status = 0;

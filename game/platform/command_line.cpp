@@ -65,12 +65,20 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
             continue;
         }
 
+        if (std::strcmp(argv[i], "--stop-at") == 0) {
+            if (parsed.stopGiven || i + 1 >= argc || !parseSeed(argv[++i], parsed.stopAtStep)) return false;
+            parsed.stopGiven = true;
+            continue;
+        }
+
         if (std::strcmp(argv[i], "--seed") != 0 || parsed.seedGiven || i + 1 >= argc) return false;
         if (!parseSeed(argv[++i], parsed.seed)) return false;
         parsed.seedGiven = true;
     }
     // A replay's levels come from the seed in its file.
     if (parsed.replayPath && parsed.seedGiven) return false;
+    // Only a replay in a window has steps to stop at and a close button.
+    if (parsed.stopGiven && (!parsed.replayPath || parsed.verify)) return false;
     options = parsed;
     return true;
 }
@@ -78,8 +86,9 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 const char *usageLine()
 {
     return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--record FILE | --replay FILE | --replay-fast FILE | "
-           "--verify FILE]"
-           "   (N: a whole number from 0 to 4294967295; a replay takes its seed from FILE)\n";
+           "--verify FILE] [--stop-at STEP]"
+           "   (N, STEP: whole numbers from 0 to 4294967295; a replay takes its seed from FILE)
+           ";
 }
 
 const char *helpText()
