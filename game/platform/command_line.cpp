@@ -87,8 +87,7 @@ const char *usageLine()
 {
     return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--record FILE | --replay FILE | --replay-fast FILE | "
            "--verify FILE] [--stop-at STEP]"
-           "   (N, STEP: whole numbers from 0 to 4294967295; a replay takes its seed from FILE)
-           ";
+           "   (N, STEP: whole numbers from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }
 
 const char *helpText()
@@ -104,6 +103,8 @@ const char *helpText()
            "  --replay-fast FILE   play a recorded game back as fast as it can be drawn\n"
            "  --verify FILE        replay a recording with no window, sound or waiting; exit 0 when it\n"
            "                       went as recorded\n"
+           "  --stop-at STEP       with --replay or --replay-fast: hold the picture of play step STEP and\n"
+           "                       wait for the window to be closed (for tests and bug reports)\n"
            "  --help               print this help and exit\n"
            "  --version            print the version and exit\n"
            "\n"

@@ -134,6 +134,8 @@ TEST(CommandLine, EveryOptionOfTheHelpIsAcceptedAndInTheManual)
         std::vector<std::string> argv = {"grog-sloop", option};
         if (argument == "N" || argument == "N|auto") argv.push_back("2");
         if (argument == "FILE") argv.push_back("game.rec");
+        // A step to stop at needs a replay to stop.
+        if (argument == "STEP") argv.insert(argv.end(), {"7", "--replay", "game.rec"});
         std::vector<const char *> pointers;
         for (const std::string &word : argv) pointers.push_back(word.c_str());
         LaunchOptions parsed;
