@@ -15,6 +15,7 @@
 #include "platform/shut_down.h"
 #include "platform/start_up.h"
 #include "platform/window_scale.h"
+#include "sound/sound_settings.h"
 
 int main(int argc, char *argv[])
 {
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
         return EXIT_USAGE;
     }
     RequestedWindowScale = options.windowScale;
+    setEffectsOn(options.soundEffects);
     unsigned int seed = options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr));
 
     // A recording's file is checked, and a new one created, before any

@@ -50,6 +50,10 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
             parsed.replayFast = replayFast;
             continue;
         }
+        if (std::strcmp(argv[i], "--no-sound-effects") == 0) {
+            parsed.soundEffects = false;
+            continue;
+        }
         if (std::strcmp(argv[i], "--scale") == 0) {
             if (parsed.scaleGiven || i + 1 >= argc || !parseScale(argv[++i], parsed.windowScale)) return false;
             parsed.scaleGiven = true;
@@ -68,6 +72,7 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 
 const char *usageLine()
 {
-    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--record FILE | --replay FILE | --replay-fast FILE]"
+    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--no-sound-effects]"
+           " [--record FILE | --replay FILE | --replay-fast FILE]"
            "   (N: a whole number from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }

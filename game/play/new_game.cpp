@@ -3,11 +3,13 @@
 #include "input/focus_pause.h"
 #include "input/key_wait.h"
 #include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "play/play_loop.h"
 #include "screens/title_screen.h"
 #include "world/game_state.h"
 #include "world/generator.h"
 #include "world/player.h"
+#include "world/world_event.h"
 #include "world/world_owner.h"
 
 void newGame()
@@ -28,6 +30,8 @@ void newGame()
     KeyWaitSource();
 
     generateLevel();
+    // The start's call, as the title gives way to play.
+    playEffectsOf(takeWorldEvents());
     startGameMusic();
     Paused = 0;
     // Switching windows on the title screen does not pause the game to come.

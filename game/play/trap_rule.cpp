@@ -6,11 +6,14 @@
 #include <cstdint>
 
 #include "play/game_over.h"
+#include "screens/trap_blink.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/stairs_rule.h"
 #include "world/tile.h"
+#include "world/world_event.h"
 
 namespace {
 
@@ -57,7 +60,10 @@ void checkTrapped()
 {
     if (!playerIsTrapped()) return;
 
-    rest(TRAPPED_HOLD_MS);
+    // The step's sounds, the trap's among them, play through the hold
+    // rather than after it.
+    playEffectsOf(takeWorldEvents());
+    blinkTrappedPlayer(TRAPPED_HOLD_MS);
     Lives -= 1;
     if (Lives == 0) {
         // Plays a whole new game before it returns; from here on only the

@@ -9,7 +9,8 @@
 // or on the player's own cell close nothing. Changes nothing.
 bool playerIsTrapped();
 
-// Applies the rule: when trapped, holds the frame for 400 ms, takes a life
+// Applies the rule: when trapped, holds the frame for 400 ms (the pirate
+// blinking, the step's sounds playing), takes a life
 // (running the game-over screen and a whole nested game when it was the
 // last), clears the level's monsters and respawns the player beside the
 // stairs up.

@@ -11,6 +11,7 @@
 #include "scores/name_dialog.h"
 #include "recording/run_summary.h"
 #include "input/step_input.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
 
 namespace {
@@ -156,6 +157,8 @@ void startReplay(const Recording &recording, bool fast)
 {
     Replayed = &recording;
     Fast = fast;
+    // At the fast pace steps come faster than any sound could follow.
+    if (fast) silenceEffectsForRun();
     NextEvent = 0;
     StepsLeftInEvent = recording.events.empty() ? 0 : recording.events[0].count;
     StepInputSource = replayedStep;
