@@ -22,8 +22,16 @@ namespace {
 // A plain square note: no filter, slide or vibrato; a flat hold only.
 SoundEffectRecipe plainSquare()
 {
-    return {"test", EffectWave::Square, 0.0, 0.2, 0.0, 0.0, 441.0, 0.0, 0.0, 0.0, 0.0, 0.0,
-            1.0, 0.0, 0.5, 0.0, 0.0, 0.0, 0.0, -6.0};
+    return {"test", EffectWave::Square,
+            0.0,    0.2,
+            0.0,    0.0,
+            441.0,  0.0,
+            0.0,    0.0,
+            0.0,    0.0,
+            1.0,    0.0,
+            0.5,    0.0,
+            0.0,    0.0,
+            0.0,    -6.0};
 }
 
 double shareAboveZero(const std::vector<std::int16_t> &s, std::size_t from, std::size_t to)
