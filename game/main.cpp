@@ -10,12 +10,23 @@
 #include "platform/command_line.h"
 #include "recording/game_recorder.h"
 #include "recording/game_replay.h"
+#include "play/headless_run.h"
 #include "play/new_game.h"
 #include "recording/run_summary.h"
 #include "platform/shut_down.h"
 #include "platform/start_up.h"
 #include "platform/window_scale.h"
 #include "sound/sound_settings.h"
+
+namespace {
+
+ReplayPace replayPace(const LaunchOptions &options)
+{
+    if (options.verify) return ReplayPace::Headless;
+    return options.replayFast ? ReplayPace::Fast : ReplayPace::Normal;
+}
+
+}  // namespace
 
 int main(int argc, char *argv[])
 {
@@ -43,9 +54,17 @@ int main(int argc, char *argv[])
     }
     std::srand(seed);
 
-    if (startUp() != 0) return 1;
+    // A verification replays with no window, sound or waiting.
+    if (options.verify) {
+        if (!startHeadlessRun()) {
+            std::fputs("grog-sloop: cannot start the Allegro library\n", stderr);
+            return 1;
+        }
+    } else if (startUp() != 0) {
+        return 1;
+    }
     if (options.recordPath) startRecording();
-    if (options.replayPath) startReplay(replayed, options.replayFast);
+    if (options.replayPath) startReplay(replayed, replayPace(options));
     newGame();
 
     int status = 0;

@@ -7,6 +7,7 @@
 #include "world/level.h"
 #include "world/random.h"
 #include "world/sprite_sheet.h"
+#include "world/world_event.h"
 
 // Monster images: rows direction + 3 for variety 0 (4..7), four rows
 // further down for variety 1 (8..11).
@@ -18,7 +19,7 @@ constexpr int SPAWN_CHANCE = 80;
 
 Monster::Monster()
     : frame(0), frameDelay(0), moveAlongX(1), resting(0), x(0), y(0), variety(randomUpTo(2) - 1), frameCount(4),
-      direction(1)
+      direction(MONSTER_FACING_UP)
 {
 }
 
@@ -64,8 +65,11 @@ void Monster::step()
     const bool acceptable = s != 0 && TileGrid[targetX][targetY]->walkable == 1 &&
                             !(targetX == PlayerX && targetY == PlayerY) && !monsterStandsOn(targetX, targetY);
     if (acceptable) {
-        // Along X: 2 after a step left, 4 after a step right; along Y: 1 up, 3 down.
-        direction = targetX != x ? s + 3 : s + 2;
+        if (targetX != x) {
+            direction = s > 0 ? MONSTER_FACING_RIGHT : MONSTER_FACING_LEFT;
+        } else {
+            direction = s > 0 ? MONSTER_FACING_DOWN : MONSTER_FACING_UP;
+        }
         x = targetX;
         y = targetY;
     }
@@ -85,4 +89,9 @@ void spawnMonster()
     MonsterList.push_back(monster);
     monster->setX(cellX);
     monster->setY(cellY);
+    WorldEvent appeared{WorldEventKind::MonsterAppeared};
+    appeared.x = cellX;
+    appeared.y = cellY;
+    appeared.monsterKind = monster->variety;
+    reportWorldEvent(appeared);
 }

@@ -6,6 +6,17 @@
 
 #include "world/tile.h"
 
+// clang-format off
+// Which way a monster faces after its last step; its sheet row is the code
+// + 3, four rows further down for variety 1.
+enum MonsterFacing : int {
+    MONSTER_FACING_UP    = 1,
+    MONSTER_FACING_LEFT  = 2,
+    MONSTER_FACING_DOWN  = 3,
+    MONSTER_FACING_RIGHT = 4,
+};
+// clang-format on
+
 class Monster : public Tile {
 public:
     Monster();
@@ -29,7 +40,7 @@ public:
     int y;
     int variety;  // 0 or 1: which block of monster images
     int frameCount;
-    int direction;  // 1 up, 2 left, 3 down, 4 right (after its last step)
+    int direction;  // a MonsterFacing
 };
 
 // True when a monster of the current level stands on cell (cellX, cellY).

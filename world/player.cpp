@@ -1,7 +1,5 @@
 #include "world/player.h"
 
-#include <allegro.h>
-
 #include <algorithm>
 
 #include "world/animation.h"
@@ -11,13 +9,9 @@
 #include "world/monster.h"
 #include "world/sprite_sheet.h"
 #include "world/stairs_rule.h"
+#include "world/world_event.h"
 
 // clang-format off
-// Facing codes; the sheet row of the walking images is direction - 1.
-constexpr int FACING_UP    = 1;
-constexpr int FACING_RIGHT = 2;
-constexpr int FACING_DOWN  = 3;
-constexpr int FACING_LEFT  = 4;
 // The standing image.
 constexpr int STILL_COLUMN = 2;
 constexpr int STILL_ROW    = 0;
@@ -70,17 +64,12 @@ void Player::move(int delta, bool horizontal)
     if (bottle != BottleList.end()) {
         Score += BOTTLE_POINTS;
         BottleList.erase(bottle);
+        WorldEvent taken{WorldEventKind::BottleTaken};
+        taken.x = targetX;
+        taken.y = targetY;
+        taken.points = BOTTLE_POINTS;
+        reportWorldEvent(taken);
     }
-}
-
-ArrowKeys heldArrowKeys()
-{
-    ArrowKeys held;
-    held.right = key[KEY_RIGHT] != 0;
-    held.left = key[KEY_LEFT] != 0;
-    held.up = key[KEY_UP] != 0;
-    held.down = key[KEY_DOWN] != 0;
-    return held;
 }
 
 void playerTurn(const ArrowKeys &held)
@@ -90,9 +79,4 @@ void playerTurn(const ArrowKeys &held)
     if (held.up) ThePlayer->move(-1, false);
     if (held.down) ThePlayer->move(1, false);
     changeLevel();
-}
-
-void playerTurn()
-{
-    playerTurn(heldArrowKeys());
 }

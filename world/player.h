@@ -1,8 +1,19 @@
-// The pirate steered by the arrow keys. Its cell lives in the globals
+// The pirate steered by the player. Its cell lives in the globals
 // PlayerX and PlayerY, not in the object.
 #pragma once
 
 #include "world/tile.h"
+
+// clang-format off
+// Which way the player faces; the sheet row of its walking images is the
+// code - 1.
+enum PlayerFacing : int {
+    FACING_UP    = 1,
+    FACING_RIGHT = 2,
+    FACING_DOWN  = 3,
+    FACING_LEFT  = 4,
+};
+// clang-format on
 
 class Player : public Tile {
 public:
@@ -15,13 +26,13 @@ public:
     // Tries one step of one cell: delta +1 or -1, along X when horizontal.
     virtual void move(int delta, bool horizontal);
 
-    int direction;   // 1 up, 2 right, 3 down, 4 left; the sheet row is direction - 1
+    int direction;   // a PlayerFacing
     int frame;       // sheet column of the current image
     int frameCount;  // 4 facing up or down, 2 facing left or right
     int frameDelay;  // draws since the frame last changed
 };
 
-// The four walking controls held during one step.
+// The four walking controls of one step, as the game read them.
 struct ArrowKeys {
     bool right = false;
     bool left = false;
@@ -29,11 +40,6 @@ struct ArrowKeys {
     bool down = false;
 };
 
-// The arrow keys of the keyboard as they are held now.
-ArrowKeys heldArrowKeys();
-
 // One play step of the player: a move for each walking control held, in
 // the order right, left, up, down, then the stairs rule.
 void playerTurn(const ArrowKeys &held);
-// The same with the keyboard's arrow keys as they are held now.
-void playerTurn();

@@ -4,6 +4,7 @@
 #include "world/generator.h"
 #include "world/level.h"
 #include "world/tile.h"
+#include "world/world_event.h"
 
 void placePlayerBeside(int x, int y)
 {
@@ -43,22 +44,37 @@ static void arriveBeside(int kind)
     placePlayerBeside(foundX, foundY);
 }
 
+static void reportLevelChange(int from, bool down, bool newLevel)
+{
+    WorldEvent changed{WorldEventKind::LevelChanged};
+    changed.fromLevel = from;
+    changed.toLevel = LevelIndex;
+    changed.down = down;
+    changed.newLevel = newLevel;
+    changed.x = PlayerX;
+    changed.y = PlayerY;
+    reportWorldEvent(changed);
+}
+
 void changeLevel()
 {
     if (TileGrid[PlayerX][PlayerY]->kind == KIND_STAIRS_DOWN) {
         LevelStore[LevelIndex] = captureCurrentLevel();
         LevelIndex += 1;
-        if (LevelIndex < static_cast<int>(LevelStore.size())) {
+        const bool kept = LevelIndex < static_cast<int>(LevelStore.size());
+        if (kept) {
             restoreCurrentLevel(LevelStore[LevelIndex]);
             arriveBeside(KIND_STAIRS_UP);
         } else {
             generateLevel();
         }
+        reportLevelChange(LevelIndex - 1, true, !kept);
     }
     if (TileGrid[PlayerX][PlayerY]->kind == KIND_STAIRS_UP && LevelIndex > 0) {
         LevelStore[LevelIndex] = captureCurrentLevel();
         LevelIndex -= 1;
         restoreCurrentLevel(LevelStore[LevelIndex]);
         arriveBeside(KIND_STAIRS_DOWN);
+        reportLevelChange(LevelIndex + 1, false, false);
     }
 }

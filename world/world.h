@@ -4,6 +4,7 @@
 #include "world/animation.h"
 #include "world/bottle.h"
 #include "world/cells.h"
+#include "world/game_start.h"
 #include "world/game_state.h"
 #include "world/generator.h"
 #include "world/level.h"

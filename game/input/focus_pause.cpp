@@ -3,6 +3,8 @@
 #include <allegro.h>
 
 #include "world/game_state.h"
+#include "sound/music.h"
+#include "play/play_loop.h"
 
 volatile int FocusLost = 0;
 

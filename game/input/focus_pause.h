@@ -1,8 +1,7 @@
 // Pausing play when the window loses the input focus: a player who switches
 // to another window comes back to a paused game with the music paused,
 // rather than to a pirate the monsters have trapped meanwhile.
-#ifndef GAME_FOCUS_PAUSE_H
-#define GAME_FOCUS_PAUSE_H
+#pragma once
 
 #include "input/step_input.h"
 
@@ -24,5 +23,3 @@ void armFocusPause();
 // resumes the music that the focus loss paused, unless the player has
 // toggled the music since. Recordings of `input` thus see plain presses.
 StepInput withFocusPause(StepInput input);
-
-#endif

@@ -1,8 +1,7 @@
 // The gamepad: the first stick or the d-pad walks the pirate like the
 // arrow keys, the first face button or Start pauses like SPACE, and any
 // button leaves the title and game-over screens like a key.
-#ifndef GAME_GAMEPAD_H
-#define GAME_GAMEPAD_H
+#pragma once
 
 #include "world/player.h"
 
@@ -31,5 +30,3 @@ GamepadControls readGamepadControls();
 // True once a button of the first pad goes down that was up when the pad
 // was last read: the title and game-over screens leave on it.
 bool gamepadButtonPressed();
-
-#endif

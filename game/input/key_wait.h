@@ -1,6 +1,5 @@
 // Waiting for the player on the title and game-over screens.
-#ifndef GAME_KEY_WAIT_H
-#define GAME_KEY_WAIT_H
+#pragma once
 
 // How long the wait sleeps between looks: a key is noticed well within one
 // 67 ms frame, while a player reading the screen costs next to nothing.
@@ -13,5 +12,3 @@ void waitForKeyPress();
 // What the title and game-over screens wait with: waitForKeyPress, unless a
 // recording (which notes the key) or a replay (which presses it) stands in.
 extern void (*KeyWaitSource)();
-
-#endif

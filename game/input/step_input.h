@@ -1,7 +1,6 @@
 // The controls one play step reads, gathered in one place so that a step
 // can be fed from the keyboard, a recording or a gamepad alike.
-#ifndef GAME_STEP_INPUT_H
-#define GAME_STEP_INPUT_H
+#pragma once
 
 #include "world/player.h"
 
@@ -12,12 +11,17 @@ struct StepInput {
     bool quit = false;   // ESC: ends the game
 };
 
+// The arrow keys of the keyboard as they are held now.
+ArrowKeys heldArrowKeys();
+
 // The keyboard's state now.
 StepInput readKeyboardInput();
+
+// The keyboard's controls with the first pad's added: a direction or pause
+// from either counts, so the two can be mixed. Then the focus pause.
+StepInput readPlayerInput();
 
 // Where the play step takes its controls from; the player's keyboard and
 // gamepad (readPlayerInput) unless something else (a replay, say) has been
 // put in its place.
 extern StepInput (*StepInputSource)();
-
-#endif

@@ -40,14 +40,17 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 {
     LaunchOptions parsed;
     for (int i = 1; i < argc; ++i) {
-        // Recording or replaying a game: one of the three, with its file.
+        // Recording, replaying or verifying a game: one of the four, with
+        // its file.
         const bool record = std::strcmp(argv[i], "--record") == 0;
         const bool replay = std::strcmp(argv[i], "--replay") == 0;
         const bool replayFast = std::strcmp(argv[i], "--replay-fast") == 0;
-        if (record || replay || replayFast) {
+        const bool verify = std::strcmp(argv[i], "--verify") == 0;
+        if (record || replay || replayFast || verify) {
             if (parsed.recordPath || parsed.replayPath || i + 1 >= argc || argv[i + 1][0] == '\0') return false;
             (record ? parsed.recordPath : parsed.replayPath) = argv[++i];
             parsed.replayFast = replayFast;
+            parsed.verify = verify;
             continue;
         }
         if (std::strcmp(argv[i], "--no-sound-effects") == 0) {
@@ -73,6 +76,6 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 const char *usageLine()
 {
     return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--no-sound-effects]"
-           " [--record FILE | --replay FILE | --replay-fast FILE]"
+           " [--record FILE | --replay FILE | --replay-fast FILE | --verify FILE]"
            "   (N: a whole number from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }

@@ -1,10 +1,9 @@
 // What the player may put on the command line: nothing, "--seed N" to
 // replay the same levels (the seed replaces the clock for srand), "--scale N"
 // or "--scale auto" for a larger window, "--no-sound-effects", and one of "--record FILE",
-// "--replay FILE", "--replay-fast FILE" (a replay takes its seed from FILE,
-// so --seed with a replay is refused).
-#ifndef GAME_COMMAND_LINE_H
-#define GAME_COMMAND_LINE_H
+// "--replay FILE", "--replay-fast FILE", "--verify FILE" (a replay takes its
+// seed from FILE, so --seed with a replay is refused).
+#pragma once
 
 struct LaunchOptions {
     bool seedGiven = false;
@@ -13,6 +12,7 @@ struct LaunchOptions {
     const char *recordPath = nullptr;
     const char *replayPath = nullptr;
     bool replayFast = false;  // --replay-fast: no waiting for the timer
+    bool verify = false;      // --verify: replayed headless, no window, sound or waits
     // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
     bool scaleGiven = false;
     int windowScale = 1;
@@ -29,5 +29,3 @@ const char *usageLine();
 
 // Process exit status for a refused command line.
 constexpr int EXIT_USAGE = 2;
-
-#endif

@@ -3,8 +3,7 @@
 // build directory, scripts/play.sh); otherwise the data lies beside the
 // program or, for an installed game, in ../share/games/grog-sloop from the
 // program's directory, and the scores go to the player's own data directory.
-#ifndef GAME_DATA_DIRS_H
-#define GAME_DATA_DIRS_H
+#pragma once
 
 #include <string>
 
@@ -46,5 +45,3 @@ void locateGameFiles();
 
 // `relative` ("Gfx/Tile.bmp") in the chosen data directory.
 std::string gameDataPath(const char *relative);
-
-#endif

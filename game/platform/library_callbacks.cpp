@@ -1,6 +1,7 @@
 #include "platform/library_callbacks.h"
 
-#include "world/game_state.h"
+volatile int TickCounter = 0;
+volatile unsigned char CloseRequested = 0;
 
 void onTimerTick()
 {

@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include "screens/status_bar.h"
 #include "sound/music.h"
 #include "sound/sound_effects.h"
 #include "world/game_state.h"

@@ -8,7 +8,8 @@
 #include <ctime>
 
 #include "scores/name_dialog.h"
-#include "platform/start_up.h"
+#include "platform/exit_on_failure.h"
+#include "platform/screen_size.h"
 
 int RequestedWindowScale = 1;
 int WindowScale = 1;

@@ -3,8 +3,7 @@
 // keeps drawing into an 800x600 canvas that stands in for `screen`; each
 // shown picture is then enlarged into the real window. At scale 1 the game
 // draws straight into the window as it always has.
-#ifndef GAME_WINDOW_SCALE_H
-#define GAME_WINDOW_SCALE_H
+#pragma once
 
 struct BITMAP;
 struct DIALOG;
@@ -49,5 +48,3 @@ int runScaledDialog(DIALOG *dialog, int focusObject);
 // Enlarges rows firstRow..lastRow of the 16-bit `source` into the 16-bit
 // `target` (scale times its size), every pixel a scale x scale square.
 void enlargeRows(const BITMAP *source, BITMAP *target, int scale, int firstRow, int lastRow);
-
-#endif

@@ -14,7 +14,10 @@
 #include "world/player.h"
 #include "world/tile.h"
 #include "world/world_event.h"
+#include "platform/library_callbacks.h"
 
+unsigned char Paused = 0;
+bool PlayWaits = true;
 void (*PlayStepHook)() = nullptr;
 
 namespace {
@@ -31,18 +34,14 @@ void watchEffectsKey()
     EffectsKeyWasDown = down;
 }
 
-// Waits in 20 ms slices until the timer has moved past `last`.
+// Waits in 20 ms slices until the timer has moved past `last`; a run
+// without waits has no timer and goes straight on.
 void waitForTickAfter(int last)
 {
-    while (TickCounter == last) rest(20);
+    while (PlayWaits && TickCounter == last) rest(20);
 }
 
 }  // namespace
-
-void advanceWorld()
-{
-    advanceWorld(heldArrowKeys());
-}
 
 void advanceWorld(const ArrowKeys &walk)
 {
@@ -66,12 +65,12 @@ StepResult playStep()
         Paused = !Paused;
         playEffect(Paused ? SoundEffect::Paused : SoundEffect::Resumed);
         clear_keybuf();
-        rest(TOGGLE_KEY_REST_MS);
+        if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
     if (input.music) {
         toggleMusicPause();
         clear_keybuf();
-        rest(TOGGLE_KEY_REST_MS);
+        if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
 
     if (!Paused) advanceWorld(input.walk);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "play/game_over.h"
+#include "play/play_loop.h"
 #include "screens/trap_blink.h"
 #include "sound/sound_effects.h"
 #include "world/game_state.h"
@@ -56,19 +57,36 @@ void respawnBesideStairsUp()
     if (findLastCellOfKind(KIND_STAIRS_UP, stairsX, stairsY)) placePlayerBeside(stairsX, stairsY);
 }
 
+void (*GameOverRunner)() = gameOver;
+
+void holdTrappedFrame()
+{
+    if (!PlayWaits) return;
+    // The step's sounds, the trap's among them, play through the hold
+    // rather than after it, and the pirate blinks so the player sees who
+    // was caught.
+    playEffectsOf(takeWorldEvents());
+    blinkTrappedPlayer(TRAPPED_HOLD_MS);
+}
+
 void checkTrapped()
 {
     if (!playerIsTrapped()) return;
 
-    // The step's sounds, the trap's among them, play through the hold
-    // rather than after it.
-    playEffectsOf(takeWorldEvents());
-    blinkTrappedPlayer(TRAPPED_HOLD_MS);
+    WorldEvent trapped{WorldEventKind::PlayerTrapped};
+    trapped.x = PlayerX;
+    trapped.y = PlayerY;
+    trapped.livesLeft = Lives - 1;
+    reportWorldEvent(trapped);
+    holdTrappedFrame();
     Lives -= 1;
     if (Lives == 0) {
+        WorldEvent over{WorldEventKind::GameOver};
+        over.points = Score;
+        reportWorldEvent(over);
         // Plays a whole new game before it returns; from here on only the
         // globals are used, and they name that game's level.
-        gameOver();
+        GameOverRunner();
     }
     MonsterList.clear();
     respawnBesideStairsUp();

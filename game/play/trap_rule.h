@@ -1,7 +1,6 @@
 // The trap rule: a player who can move in none of the four directions, for
 // walls or monsters, loses a life and is put back beside the stairs up.
-#ifndef GAME_TRAP_RULE_H
-#define GAME_TRAP_RULE_H
+#pragma once
 
 // True when no side of the player's cell is open. A side is open when its
 // cell is walkable and no monster stands on it; a neighbour in column 0 or
@@ -9,12 +8,20 @@
 // or on the player's own cell close nothing. Changes nothing.
 bool playerIsTrapped();
 
-// Applies the rule: when trapped, holds the frame for 400 ms (the pirate
-// blinking, the step's sounds playing), takes a life
-// (running the game-over screen and a whole nested game when it was the
-// last), clears the level's monsters and respawns the player beside the
-// stairs up.
+// Applies the rule: when trapped, reports PlayerTrapped, holds the frame for
+// 400 ms, takes a life (reporting GameOver and running GameOverRunner when
+// it was the last), clears the level's monsters and respawns the player
+// beside the stairs up.
 void checkTrapped();
+
+// The 400 ms the trapped frame stays on screen, the pirate blinking and the
+// sounds of the step so far playing (none of it when PlayWaits is off).
+void holdTrappedFrame();
+
+// What the last life lost runs: gameOver (the game-over screen, then a
+// whole nested game) unless something else, a soak's new headless game
+// say, stands in.
+extern void (*GameOverRunner)();
 
 // Puts the player beside the current level's stairs up (the last found
 // scanning columns, then rows). A level without them leaves the player
@@ -22,5 +29,3 @@ void checkTrapped();
 void respawnBesideStairsUp();
 
 constexpr int TRAPPED_HOLD_MS = 400;
-
-#endif

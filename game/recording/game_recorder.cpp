@@ -12,6 +12,7 @@
 #include "recording/run_summary.h"
 #include "input/step_input.h"
 #include "world/game_state.h"
+#include "platform/library_callbacks.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 // --record FILE: writes the seed, the controls every play step consumed,
 // the keys that leave the waiting screens and the names entered, one line
 // each as it happens, so a run that crashes still leaves what led there.
-#ifndef GAME_GAME_RECORDER_H
-#define GAME_GAME_RECORDER_H
+#pragma once
 
 #include <string>
 
@@ -16,5 +15,3 @@ void startRecording();
 
 // Writes the final state as the "end" line and closes the file.
 void finishRecording();
-
-#endif

@@ -13,6 +13,7 @@
 #include "input/step_input.h"
 #include "sound/sound_effects.h"
 #include "world/game_state.h"
+#include "platform/library_callbacks.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ static_assert(RECORDED_NAME_BYTES_MAX < sizeof PlayerName, "a recorded name fits
 
 const Recording *Replayed = nullptr;
 bool Fast = false;
+bool KeepScoreTable = false;
 std::size_t NextEvent = 0;
 std::uint32_t StepsLeftInEvent = 0;
 // Why the game and the file went apart; empty while they agree.
@@ -119,7 +121,7 @@ void replayedNameEntry(bool)
     if (event == nullptr) return;
     ustrzcpy(PlayerName, sizeof PlayerName, Replayed->names[event->name].c_str());
     // The button's own path, so the table ends as the recorded one did.
-    if (event->saved) recordScore(nullptr);
+    if (event->saved && !KeepScoreTable) recordScore(nullptr);
 }
 
 void onCloseWhileReplaying()
@@ -153,12 +155,13 @@ bool loadRecording(const char *path, Recording &recording, std::string &error)
     return parseRecording(text.data(), text.size(), recording, error);
 }
 
-void startReplay(const Recording &recording, bool fast)
+void startReplay(const Recording &recording, ReplayPace pace)
 {
     Replayed = &recording;
-    Fast = fast;
-    // At the fast pace steps come faster than any sound could follow.
-    if (fast) silenceEffectsForRun();
+    Fast = pace != ReplayPace::Normal;
+    KeepScoreTable = pace == ReplayPace::Headless;
+    // Faster than the timer, steps come faster than any sound could follow.
+    if (Fast) silenceEffectsForRun();
     NextEvent = 0;
     StepsLeftInEvent = recording.events.empty() ? 0 : recording.events[0].count;
     StepInputSource = replayedStep;

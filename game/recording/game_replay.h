@@ -2,8 +2,7 @@
 // of the keyboard. The file supplies every play step's controls, the keys
 // that leave the waiting screens and the names entered, so the run reaches
 // the same levels, score, lives and steps at any pace.
-#ifndef GAME_GAME_REPLAY_H
-#define GAME_GAME_REPLAY_H
+#pragma once
 
 #include <string>
 
@@ -13,10 +12,15 @@
 // the reason, for a file that cannot be read or is not a recording.
 bool loadRecording(const char *path, Recording &recording, std::string &error);
 
+// How a replay runs: at the recorded pace, as fast as the steps go, or
+// headless (fast, and the names saved in it leave the score table alone:
+// a verification only checks the game).
+enum class ReplayPace { Normal, Fast, Headless };
+
 // Puts the recording in place of the play step's controls, the key waits
-// and the name entry. `fast`: steps follow each other without waiting for
-// the timer, and the waiting screens do not wait.
-void startReplay(const Recording &recording, bool fast);
+// and the name entry. Unless Normal, steps follow each other without
+// waiting for the timer, and the waiting screens do not wait.
+void startReplay(const Recording &recording, ReplayPace pace);
 
 // After the run: 0 when it went as recorded, 3 (with the reason on standard
 // error) when the game asked for something else than the file holds, or
@@ -24,5 +28,3 @@ void startReplay(const Recording &recording, bool fast);
 int finishReplay();
 
 constexpr int EXIT_REPLAY_DIFFERS = 3;
-
-#endif

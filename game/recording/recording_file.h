@@ -16,8 +16,7 @@
 //                                                 then the name as it was left
 //   end steps 812 level 3 lives 2 score 40        the final state (the last line; a
 //                                                 recording cut short by a crash has none)
-#ifndef GAME_RECORDING_FILE_H
-#define GAME_RECORDING_FILE_H
+#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -94,5 +93,3 @@ std::string nameLine(bool saved, const std::string &name);
 std::string endLine(const GameSummary &summary);
 // "game steps 812 level 3 lives 2 score 40\n"
 std::string summaryLine(const GameSummary &summary);
-
-#endif

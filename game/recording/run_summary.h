@@ -1,7 +1,6 @@
 // The line a recorded run and its replay both end with, so the two can be
 // compared: "game steps 812 level 3 lives 2 score 40".
-#ifndef GAME_RUN_SUMMARY_H
-#define GAME_RUN_SUMMARY_H
+#pragma once
 
 #include <cstdint>
 
@@ -15,5 +14,3 @@ extern std::uint32_t RunSteps;
 // RunSteps and the current game's level as shown (LevelIndex + 1), lives
 // and score.
 GameSummary currentSummary();
-
-#endif

@@ -1,7 +1,6 @@
 // A dialog row that gives the processor away while the player thinks: the
 // name dialog's engine loops without pause otherwise.
-#ifndef GROG_DIALOG_IDLE_REST_H
-#define GROG_DIALOG_IDLE_REST_H
+#pragma once
 
 #include <allegro.h>
 
@@ -13,5 +12,3 @@ constexpr int DIALOG_IDLE_REST_MS = 20;
 // does nothing. Stands in for Allegro's d_yield_proc, which sleeps 1 ms and
 // so wakes the dialog a thousand times a second.
 int restWhileIdleProc(int msg, DIALOG *row, int c);
-
-#endif

@@ -3,8 +3,7 @@
 // default entries, and replacing its table so that a crash or a power loss
 // in the middle leaves either the whole old file or the whole new one.
 // Plain C++ and POSIX, no Allegro.
-#ifndef GROG_HIGH_SCORE_FILE_H
-#define GROG_HIGH_SCORE_FILE_H
+#pragma once
 
 #include <string>
 
@@ -43,5 +42,3 @@ const std::string &scoreFilePath();
 
 // Lets the next failure report again (a test starts each case afresh).
 void resetScoreSaveWarning();
-
-#endif

@@ -1,8 +1,7 @@
 // The table of the ten best results: its entries, how they are read from the
 // text of "High.txt", how they are written back, and where a new score goes.
 // Plain C++ with no Allegro, so that the reading can be checked on its own.
-#ifndef GROG_HIGH_SCORE_TABLE_H
-#define GROG_HIGH_SCORE_TABLE_H
+#pragma once
 
 #include <cstddef>
 #include <cstdio>
@@ -75,5 +74,3 @@ bool scoreEarnsPlace(const ScoreTable &table, int score);
 // tenth place is dropped. Returns false, leaving the table as it was, when
 // the score earns no place. `levelReached` is counted from 1.
 bool insertScore(ScoreTable &table, int score, const char *name, int levelReached);
-
-#endif

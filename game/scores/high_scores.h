@@ -1,8 +1,7 @@
 // The high-score table in the game: shown on the title and game-over
 // screens, checked at game over, and the name dialog's button that records
 // the result. The file and the table themselves: high_score_file.h.
-#ifndef GROG_HIGH_SCORES_H
-#define GROG_HIGH_SCORES_H
+#pragma once
 
 #include <allegro.h>
 
@@ -27,5 +26,3 @@ void askForNameIfEarned(bool earnsPlace);
 // LevelIndex + 1, in its place and saves the table. Returns D_CLOSE so the
 // dialog closes, whether or not the file could be saved.
 int recordScore(DIALOG *row);
-
-#endif

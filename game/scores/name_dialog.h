@@ -1,8 +1,7 @@
 // The small dialog at game over that asks for the player's name: an edit
 // field over the "GAME OVER" screen and the "YARRR" button that records the
 // score. Drawn by the current look of the themed widget layer.
-#ifndef GROG_NAME_DIALOG_H
-#define GROG_NAME_DIALOG_H
+#pragma once
 
 #include <allegro.h>
 
@@ -29,5 +28,3 @@ extern int (*NameDialogRunner)(DIALOG *dialog, int focusObject);
 // Runs the dialog until the button records the score or ESC closes it.
 // Returns do_dialog's result: the closing row, or -1 for ESC.
 int runNameDialog();
-
-#endif

@@ -1,7 +1,6 @@
 // The camera window: 25 by 16 cells of the 50 by 50 level, kept around the
 // player and held against the level's edges.
-#ifndef GAME_CAMERA_H
-#define GAME_CAMERA_H
+#pragma once
 
 constexpr int CAMERA_COLUMNS = 25;
 constexpr int CAMERA_ROWS = 16;
@@ -11,5 +10,3 @@ int cameraX(int playerX);
 
 // Top row of the window for a player in row `playerY`: 0..34.
 int cameraY(int playerY);
-
-#endif

@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "screens/camera.h"
-#include "platform/start_up.h"
+#include "platform/screen_size.h"
 #include "screens/status_bar.h"
 #include "play/trap_rule.h"
 #include "platform/window_scale.h"

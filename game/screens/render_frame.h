@@ -1,7 +1,6 @@
 // Drawing one frame of play: the camera window over the level, the actors,
 // the status bar; then the trap rule.
-#ifndef GAME_RENDER_FRAME_H
-#define GAME_RENDER_FRAME_H
+#pragma once
 
 // Rows of the screen that show the level; the status bar fills the rest.
 constexpr int VIEW_HEIGHT = 500;
@@ -14,5 +13,3 @@ void drawFrame();
 
 // drawFrame, then the trap rule (which may cost a life or end the game).
 void renderFrame();
-
-#endif

@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "platform/start_up.h"
+#include "platform/screen_size.h"
 #include "platform/window_scale.h"
 #include "world/game_state.h"
 

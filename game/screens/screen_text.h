@@ -1,6 +1,5 @@
 // The grey banner the title and game-over screens share.
-#ifndef GAME_SCREEN_TEXT_H
-#define GAME_SCREEN_TEXT_H
+#pragma once
 
 // Where the banner's top-left corner goes on the WorldBitmap.
 constexpr int BANNER_X = 350;
@@ -12,5 +11,3 @@ void drawBanner(const char *text);
 
 // Copies the top-left 800x600 of the WorldBitmap to the screen.
 void showWorldBitmapScreen();
-
-#endif

@@ -3,9 +3,13 @@
 #include <allegro.h>
 
 #include "screens/render_frame.h"
-#include "platform/start_up.h"
+#include "platform/screen_size.h"
 #include "world/game_state.h"
 #include "world/level.h"
+#include "play/play_loop.h"
+
+BITMAP *StatusBitmap = nullptr;
+BITMAP *StatusImage = nullptr;
 
 namespace {
 

@@ -1,7 +1,11 @@
 // The 800x100 strip under the view: level, lives, bottles left and score,
 // or "PAUSE" while play is paused.
-#ifndef GAME_STATUS_BAR_H
-#define GAME_STATUS_BAR_H
+#pragma once
+
+#include <allegro.h>
+
+extern BITMAP *StatusBitmap;  // 800x100: canvas of the status bar
+extern BITMAP *StatusImage;   // "Gfx/Status.bmp": background of the status bar
 
 // Rebuilds the bar in the StatusBitmap over the StatusImage (or a plain
 // background when "Gfx/Status.bmp" could not be loaded) and copies it to
@@ -10,5 +14,3 @@ void drawStatusBar();
 
 // The plain background used when there is no StatusImage.
 int plainStatusBackground();
-
-#endif

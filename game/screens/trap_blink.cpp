@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cstddef>
 
-#include "platform/start_up.h"
+#include "platform/screen_size.h"
 #include "platform/window_scale.h"
 #include "screens/camera.h"
 #include "screens/render_frame.h"

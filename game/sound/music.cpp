@@ -3,10 +3,14 @@
 #include <allegro.h>
 
 #include "platform/data_dirs.h"
-#include "world/game_state.h"
+
+MIDI *Music = nullptr;
+unsigned char MusicPaused = 0;
+bool MusicWanted = true;
 
 void startGameMusic()
 {
+    if (!MusicWanted) return;
     MIDI *previous = Music;
     Music = load_midi(gameDataPath("Snd/main.mid").c_str());
     if (Music == nullptr) allegro_message("Error reading MIDI file\n");
@@ -19,12 +23,12 @@ void startGameMusic()
 
 void toggleMusicPause()
 {
+    MusicPaused = !MusicPaused;
+    if (!MusicWanted) return;
     if (MusicPaused) {
-        MusicPaused = 0;
-        midi_resume();
-    } else {
-        MusicPaused = 1;
         midi_pause();
+    } else {
+        midi_resume();
     }
 }
 

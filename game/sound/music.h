@@ -1,7 +1,15 @@
 // The background music: one MIDI piece, looped for the whole game, paused
 // and resumed with F2.
-#ifndef GAME_MUSIC_H
-#define GAME_MUSIC_H
+#pragma once
+
+#include <allegro.h>
+
+extern MIDI *Music;                // "Snd/main.mid": the background music
+extern unsigned char MusicPaused;  // the music is paused (F2)
+// False for a run without a timer (a headless verification): Allegro's
+// MIDI player needs one, so nothing is loaded or played, and F2 only flips
+// MusicPaused.
+extern bool MusicWanted;
 
 // Loads "Snd/main.mid" afresh into Music and plays it in a loop, releasing
 // the piece of the previous game. A missing piece is reported in a message
@@ -13,5 +21,3 @@ void toggleMusicPause();
 
 // Stops the music and releases the piece loaded last.
 void releaseMusic();
-
-#endif

@@ -14,6 +14,8 @@
 #include "play/play_loop.h"
 #include "platform/start_up.h"
 #include "world/world.h"
+#include "sound/music.h"
+#include "screens/status_bar.h"
 
 namespace {
 

@@ -2,12 +2,15 @@
 // tests, with `screen` pointed at an 800x600 memory bitmap, the game's
 // bitmaps made, a synthetic sprite sheet, and a scratch working directory
 // that holds a tiny "Snd/main.mid" so a new game finds its music.
-#ifndef TESTS_GAME_SHELL_FIXTURE_H
-#define TESTS_GAME_SHELL_FIXTURE_H
+#pragma once
 
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include "platform/library_callbacks.h"
+#include "play/play_loop.h"
+#include "screens/status_bar.h"
+#include "sound/music.h"
 #include "world/world.h"
 
 // Every test starts on a 50x50 grid of plain cells with the game state of a
@@ -34,5 +37,3 @@ template <typename T> T *putCell(int x, int y)
     TileGrid[x][y] = cell;
     return cell;
 }
-
-#endif

@@ -70,8 +70,9 @@ TEST_F(PlayerMoves, BottleScoresTenOnceAndLeavesTheOthersInOrder)
 
 TEST_F(PlayerMoves, LeftAndRightTogetherEndFacingLeftWhereItStarted)
 {
-    key[KEY_LEFT] = key[KEY_RIGHT] = 1;
-    playerTurn();
+    ArrowKeys both;
+    both.left = both.right = true;
+    playerTurn(both);
     EXPECT_EQ(PlayerX, 10);
     EXPECT_EQ(ThePlayer->direction, 4);
 }

@@ -38,13 +38,17 @@ TEST_F(WorldOwnership, RepeatedGamesReleaseEverythingTheyMade)
         LevelIndex = 0;
         generateLevel();
         for (int step = 0; step < 300; ++step) {
-            for (int k : {KEY_RIGHT, KEY_LEFT, KEY_UP, KEY_DOWN}) key[k] = std::rand() % 2;
+            ArrowKeys walk;
+            walk.right = std::rand() % 2;
+            walk.left = std::rand() % 2;
+            walk.up = std::rand() % 2;
+            walk.down = std::rand() % 2;
             if (step % 40 == 0) {
                 const Cell down = findKind(step % 80 == 0 ? KIND_STAIRS_DOWN : KIND_STAIRS_UP);
                 PlayerX = down.x;
                 PlayerY = down.y;
             }
-            playerTurn();
+            playerTurn(walk);
             spawnMonster();
             for (std::size_t i = 0, n = MonsterList.size(); i < n; ++i) MonsterList[i]->step();
         }

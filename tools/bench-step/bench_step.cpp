@@ -1,8 +1,8 @@
 // bench-step: what one play step costs, with 0, 50 and 500 monsters on the
-// level. A step here is the player's turn, spawning, every monster's step,
-// the frame drawn into memory bitmaps (camera window, actors, status bar)
-// and the trap test; the timer wait, the toggle keys and the 400 ms trap
-// hold are left out. The play timer allows 66.7 ms a step.
+// level. A step here is the game's own play step run headless: the player's
+// turn, spawning, every monster's step, the frame drawn into memory bitmaps
+// (camera window, actors, status bar) and the trap rule; the timer wait and
+// the 400 ms trap hold are left out. The play timer allows 66.7 ms a step.
 //
 //   bench-step [STEPS]     (run from the build directory to use its art)
 //
@@ -20,8 +20,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "input/step_input.h"
+#include "play/headless_run.h"
 #include "play/play_loop.h"
-#include "screens/render_frame.h"
 #include "play/trap_rule.h"
 #include "world/world.h"
 
@@ -29,12 +30,16 @@ namespace {
 
 constexpr double STEP_BUDGET_US = 1e6 / 15.0;
 
-BITMAP *loadOr(const char *path, int width, int height, int colour)
+// The step being measured, for the pacing player.
+int StepNumber = 0;
+
+// The player paces left and right, as a player exploring would.
+StepInput pacingPlayer()
 {
-    if (BITMAP *image = load_bitmap(path, nullptr)) return image;
-    BITMAP *stand_in = create_bitmap(width, height);
-    clear_to_color(stand_in, colour);
-    return stand_in;
+    StepInput input;
+    input.walk.right = (StepNumber / 8) % 2 == 0;
+    input.walk.left = !input.walk.right;
+    return input;
 }
 
 bool occupied(int x, int y)
@@ -85,44 +90,30 @@ Spread spreadOf(std::vector<double> values)
 int main(int argc, char *argv[])
 {
     const int steps = argc > 1 ? std::max(11, std::atoi(argv[1])) : 1000;
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    set_color_depth(16);
-    screen = create_bitmap(800, 600);
-    WorldBitmap = create_bitmap(1600, 1600);
-    StatusBitmap = create_bitmap(800, 100);
-    SpriteSheet = loadOr("Gfx/Tile.bmp", 192, 384, makecol(90, 120, 60));
-    StatusImage = loadOr("Gfx/Status.bmp", 800, 100, makecol(200, 180, 140));
+    if (!startHeadlessRun()) return 2;
+    StepInputSource = pacingPlayer;
+    // The measured game goes on through any number of traps.
+    GameOverRunner = [] { Lives = STARTING_LIVES; };
 
     std::srand(1);
     const int counts[] = {0, 50, 500};
     std::vector<double> medians;
     for (int monsters : counts) {
-        releaseWorldObjects();
-        ThePlayer = new Player();
-        Lives = 3;
-        generateLevel();
+        startHeadlessGame();
+        takeWorldEvents();
         std::vector<double> cpuTimes, wallTimes;
         int trapped = 0;
         for (int i = 0; i < steps + 10; ++i) {
             keepMonsters(monsters);
-            // The player paces left and right, as a player exploring would.
-            key[KEY_RIGHT] = (i / 8) % 2 == 0;
-            key[KEY_LEFT] = !key[KEY_RIGHT];
+            StepNumber = i;
 
             const auto wallStart = std::chrono::steady_clock::now();
             const double cpuStart = threadCpuMicroseconds();
-            advanceWorld();
-            drawFrame();
-            const bool caught = playerIsTrapped();
+            playStep();
             const double cpuEnd = threadCpuMicroseconds();
             const auto wallEnd = std::chrono::steady_clock::now();
 
-            if (caught) {
-                // The game would hold, take a life and clear the monsters.
-                ++trapped;
-                MonsterList.clear();
-                respawnBesideStairsUp();
-            }
+            for (const WorldEvent &event : takeWorldEvents()) trapped += event.kind == WorldEventKind::PlayerTrapped;
             if (i >= 10) {  // the first steps warm the caches
                 cpuTimes.push_back(cpuEnd - cpuStart);
                 wallTimes.push_back(std::chrono::duration<double, std::micro>(wallEnd - wallStart).count());

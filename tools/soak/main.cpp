@@ -31,20 +31,17 @@
 #include <string>
 
 #include "fault_log.h"
-#include "play/new_game.h"
-#include "screens/render_frame.h"
+#include "play/headless_run.h"
+#include "play/play_loop.h"
+#include "play/trap_rule.h"
 #include "resident_memory.h"
 #include "rule_checks.h"
 #include "soak_bot.h"
-#include "play/trap_rule.h"
 #include "world/world.h"
-#include "world_step.h"
 
 namespace {
 
 constexpr long DEFAULT_SECONDS = 10;
-// The steps compared between advanceWorld() and the soak's own step order.
-constexpr int MATCH_STEPS = 3000;
 // The game whose start is the baseline of the memory drift: by then every
 // allocator pool a game needs has been filled once.
 constexpr long BASELINE_GAME = 10;
@@ -85,31 +82,6 @@ bool parseOptions(int argc, char **argv, Options &options)
     return true;
 }
 
-// The game's bitmaps as memory bitmaps, and a blank sprite sheet: frames
-// are drawn in full, nothing is shown.
-void makeHeadlessCanvas()
-{
-    set_color_depth(16);
-    screen = create_bitmap(800, 600);
-    WorldBitmap = create_bitmap(GRID_SIZE * CELL_SIZE, GRID_SIZE * CELL_SIZE);
-    StatusBitmap = create_bitmap(800, 100);
-    SpriteSheet = create_bitmap(6 * CELL_SIZE, 12 * CELL_SIZE);
-    clear_to_color(SpriteSheet, makecol(90, 120, 60));
-    StatusImage = nullptr;
-}
-
-// What newGame() sets up, without its title screen and play loop.
-void beginGame()
-{
-    releaseWorldObjects();
-    ThePlayer = new Player();
-    Score = 0;
-    LevelIndex = 0;
-    Lives = STARTING_LIVES;
-    Paused = 0;
-    generateLevel();
-}
-
 double mebibytes(long kib)
 {
     return kib / 1024.0;
@@ -124,18 +96,16 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: soak [--seconds N | --minutes N | --steps N] [--seed S]\n");
         return 2;
     }
-    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+    if (!startHeadlessRun()) {
         std::fprintf(stderr, "soak: Allegro did not start\n");
         return 2;
     }
-    makeHeadlessCanvas();
+    // The last life lost only ends the step's game here; the soak starts the
+    // next one itself once the step is over, as the game-over screen would.
+    GameOverRunner = [] {};
 
     FaultLog log;
     log.seed = options.seed;
-    if (const int step = stepsMatchTheGame(options.seed, MATCH_STEPS)) {
-        log.report("the soak's step order no longer matches advanceWorld() (they part at scripted step " +
-                   std::to_string(step) + "): bring world_step.cpp in line with the game");
-    }
 
     std::srand(options.seed);
     SoakBot bot(options.seed);
@@ -146,7 +116,8 @@ int main(int argc, char **argv)
     long baselineKiB = 0;
     long baselineHeapKiB = 0;
     long lastGameHeapKiB = 0;
-    beginGame();
+    startHeadlessGame();
+    takeWorldEvents();
     bot.startGame();
     checks.startGame();
 
@@ -170,35 +141,31 @@ int main(int argc, char **argv)
         ++log.step;
         ++log.gameStep;
 
-        // The play step as playStep() runs it, the controls read once. The bot
+        // The game's own play step, the controls read once from the bot, which
         // never pauses, never toggles the music and never quits.
         checks.beforeStep();
-        const StepInput input = StepInputSource();
-        observedWorldStep(input.walk, &checks);
-        drawFrame();
-        if (playerIsTrapped()) {
-            // The trap rule without its 400 ms hold; the last life ends the game.
-            ++traps;
-            Lives -= 1;
-            if (Lives == 0) {
-                LevelStore.clear();
-                ++log.game;
-                log.gameStep = 0;
-                beginGame();
-                lastGameHeapKiB = heapInUseKiB();
-                if (log.game == BASELINE_GAME) {
-                    baselineKiB = residentKiB();
-                    baselineHeapKiB = lastGameHeapKiB;
-                }
-                bot.startGame();
-                checks.startGame();
-                continue;
-            }
-            MonsterList.clear();
-            respawnBesideStairsUp();
-            checks.afterRespawn();
+        playStep();
+        const std::vector<WorldEvent> events = takeWorldEvents();
+        bool gameOver = false;
+        for (const WorldEvent &event : events) {
+            traps += event.kind == WorldEventKind::PlayerTrapped;
+            gameOver = gameOver || event.kind == WorldEventKind::GameOver;
         }
-        checks.afterStep();
+        if (gameOver) {
+            ++log.game;
+            log.gameStep = 0;
+            startHeadlessGame();
+            takeWorldEvents();
+            lastGameHeapKiB = heapInUseKiB();
+            if (log.game == BASELINE_GAME) {
+                baselineKiB = residentKiB();
+                baselineHeapKiB = lastGameHeapKiB;
+            }
+            bot.startGame();
+            checks.startGame();
+            continue;
+        }
+        checks.afterStep(events);
         if (LevelIndex + 1 > deepestLevel) deepestLevel = LevelIndex + 1;
     }
 

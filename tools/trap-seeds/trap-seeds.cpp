@@ -4,40 +4,35 @@
 // game needs a seed where that comes soon; this finds one (15 steps are a
 // second of play) after the level generator or the monsters change.
 //
-// Replays exactly what the program does with the seed: the same random
-// numbers are drawn in the same order, since nothing but the level and the
-// monsters draws any. Nothing is drawn, so the art is not needed.
+// Plays exactly what the program plays with the seed, through the game's
+// own play step run headless: the same random numbers are drawn in the same
+// order, since nothing but the level and the monsters draws any.
 #include <allegro.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
+#include "play/headless_run.h"
 #include "play/play_loop.h"
 #include "play/trap_rule.h"
+#include "input/step_input.h"
 #include "world/world.h"
 
 namespace {
 
-constexpr int TRAPS_TO_GAME_OVER = 3;
 constexpr int STEP_LIMIT = 15 * 600;  // ten minutes of play
 
 // Steps until the third trap, or STEP_LIMIT when it does not come.
 int stepsToGameOver(unsigned int seed)
 {
     std::srand(seed);
-    releaseWorldObjects();
-    ThePlayer = new Player();
-    Score = 0;
-    LevelIndex = 0;
-    generateLevel();
-    int traps = 0;
+    startHeadlessGame();
+    takeWorldEvents();
     for (int step = 1; step <= STEP_LIMIT; ++step) {
-        advanceWorld();
-        if (playerIsTrapped()) {
-            if (++traps == TRAPS_TO_GAME_OVER) return step;
-            MonsterList.clear();
-            respawnBesideStairsUp();
+        playStep();
+        for (const WorldEvent &event : takeWorldEvents()) {
+            if (event.kind == WorldEventKind::GameOver) return step;
         }
     }
     return STEP_LIMIT;
@@ -53,13 +48,10 @@ int main(int argc, char *argv[])
     }
     unsigned int first = static_cast<unsigned int>(std::strtoul(argv[1], nullptr, 10));
     unsigned int last = static_cast<unsigned int>(std::strtoul(argv[2], nullptr, 10));
-    install_allegro(SYSTEM_NONE, &errno, atexit);
-    set_color_depth(16);
-    // Without a sheet every new cell would look for "Gfx/Tile.bmp" again and
-    // say it is missing, thousands of times a level; nothing is drawn here,
-    // so a blank stand-in does.
-    loadSpriteSheet("Gfx/Tile.bmp");
-    if (SpriteSheet == nullptr) SpriteSheet = create_bitmap(6 * CELL_SIZE, 12 * CELL_SIZE);
+    if (!startHeadlessRun()) return 2;
+    // A pirate who never moves; the game over ends the count, not the run.
+    StepInputSource = [] { return StepInput{}; };
+    GameOverRunner = [] {};
 
     unsigned int best = first;
     int bestSteps = STEP_LIMIT + 1;

@@ -8,6 +8,7 @@
 #include "play/play_loop.h"
 #include "shell_fixture.h"
 #include "world/game_state.h"
+#include "sound/music.h"
 
 namespace {
 

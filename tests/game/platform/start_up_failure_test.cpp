@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/exit_on_failure.h"
 #include "platform/start_up.h"
 
 namespace {

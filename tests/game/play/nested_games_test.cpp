@@ -10,6 +10,7 @@
 #include "play/new_game.h"
 #include "play/play_loop.h"
 #include "shell_fixture.h"
+#include "platform/library_callbacks.h"
 
 namespace {
 

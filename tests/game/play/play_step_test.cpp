@@ -3,6 +3,8 @@
 #include "play/play_loop.h"
 #include "screens/render_frame.h"
 #include "shell_fixture.h"
+#include "sound/music.h"
+#include "platform/library_callbacks.h"
 
 namespace {
 
@@ -102,7 +104,7 @@ TEST_F(PlayStep, MonstersMoveInListOrderSeeingEachOthersNewCells)
     // Enough monsters in a row that each sees the one before it move.
     putMonster(14, 10);
     putMonster(15, 10);
-    advanceWorld();
+    advanceWorld(ArrowKeys{});
     EXPECT_EQ(MonsterList[0]->getX(), 13);
     EXPECT_EQ(MonsterList[1]->getX(), 14) << "the second monster sees the first at its new cell";
 }

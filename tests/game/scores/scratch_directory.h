@@ -1,8 +1,7 @@
 // A fresh directory made the working directory for the length of a test,
 // since "High.txt" is always named relative to it. Removed afterwards with
 // everything in it.
-#ifndef GROG_TESTS_SCRATCH_DIRECTORY_H
-#define GROG_TESTS_SCRATCH_DIRECTORY_H
+#pragma once
 
 #include <string>
 #include <vector>
@@ -34,5 +33,3 @@ std::vector<std::string> directoryEntries();
 std::string repeat(const std::string &text, int times);
 // "High.txt" as it is first made: the default entry ten times.
 extern const std::string DEFAULT_FILE;
-
-#endif

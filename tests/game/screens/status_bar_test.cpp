@@ -5,6 +5,7 @@
 
 #include "shell_fixture.h"
 #include "screens/status_bar.h"
+#include "play/play_loop.h"
 
 namespace {
 
