@@ -85,8 +85,8 @@ std::vector<double> replayAndCapture(const std::string &options, std::string &fa
                                        << "\"\n  format \"raw\"\n}\n";
     const std::string build = GROG_BUILD_DIR;
     std::string command = "cp -r " + quote(build + "/Gfx") + " " + quote(build + "/Snd") + " " +
-                          quote(build + "/default.cfg") + " " + quote(game) + " && cd " + quote(game) + " && env HOME=" +
-                          quote(home) + " ASAN_OPTIONS=detect_leaks=0 timeout 60 ";
+                          quote(build + "/default.cfg") + " " + quote(game) + " && cd " + quote(game) +
+                          " && env HOME=" + quote(home) + " ASAN_OPTIONS=detect_leaks=0 timeout 60 ";
     if (!std::getenv("DISPLAY")) command += "xvfb-run -a ";
     command += quote(GROG_PROGRAM) + " " + options + " --replay " + quote(HEARD_RECORDING) + " >" +
                quote(s.path + "/out.txt") + " 2>&1";
@@ -153,8 +153,8 @@ void fft(std::vector<Complex> &a, bool inverse)
 }
 
 struct Found {
-    std::size_t at = 0;     // capture frame where the effect starts
-    double likeness = 0;    // normalised correlation there
+    std::size_t at = 0;   // capture frame where the effect starts
+    double likeness = 0;  // normalised correlation there
 };
 
 // Where in the capture the effect's waveform fits best: the correlation
