@@ -17,3 +17,4 @@
 #include "world/tile.h"
 #include "world/world_event.h"
 #include "world/world_owner.h"
+#include "world/world_step.h"

@@ -13,6 +13,8 @@ struct LaunchOptions {
     const char *replayPath = nullptr;
     bool replayFast = false;  // --replay-fast: no waiting for the timer
     bool verify = false;      // --verify: replayed headless, no window, sound or waits
+    bool help = false;        // --help: print how to use the game and stop
+    bool version = false;     // --version: print the version and stop
     // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
     bool scaleGiven = false;
     int windowScale = 1;
@@ -26,6 +28,13 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 
 // The one line printed on standard error when the command line is refused.
 const char *usageLine();
+
+// What --help prints on standard output: the usage, every option on a line
+// of its own, the keys, and where scores and settings are kept.
+const char *helpText();
+
+// What --version prints: "grog-sloop 1.0.0".
+const char *versionLine();
 
 // Process exit status for a refused command line.
 constexpr int EXIT_USAGE = 2;

@@ -9,17 +9,16 @@
 #include <cstdlib>
 #include <string>
 
+#include "input/focus_pause.h"
+#include "input/gamepad.h"
+#include "input/key_bindings.h"
 #include "platform/data_dirs.h"
 #include "platform/exit_on_failure.h"
 #include "platform/library_callbacks.h"
 #include "platform/screen_size.h"
-#include "screens/status_bar.h"
-#include "input/focus_pause.h"
-#include "input/gamepad.h"
-#include "platform/library_callbacks.h"
 #include "platform/window_scale.h"
+#include "screens/status_bar.h"
 #include "sound/sound_effects.h"
-#include "sound/sound_settings.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
 #include "world/sprite_sheet.h"
@@ -59,7 +58,6 @@ void startSound()
         if (midi_driver == nullptr || midi_driver->id == MIDI_NONE)
             std::fprintf(stderr, "grog-sloop: playing without music: no MIDI player could be started "
                                  "(no instrument set for the software player, no MIDI device)\n");
-        applyMusicVolume();
         loadSoundEffects(gameDataPath);
         return;
     }
@@ -87,6 +85,9 @@ int startUp()
 
     // These have no failure the game could do anything about.
     install_keyboard();
+    // Every press is noted, so a tap shorter than a step still walks.
+    LOCK_FUNCTION(noteKeyEvent);
+    keyboard_lowlevel_callback = noteKeyEvent;
     install_mouse();
     install_timer();
     installGamepad();

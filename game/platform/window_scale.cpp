@@ -7,9 +7,9 @@
 #include <cstring>
 #include <ctime>
 
-#include "scores/name_dialog.h"
 #include "platform/exit_on_failure.h"
 #include "platform/screen_size.h"
+#include "scores/name_dialog.h"
 
 int RequestedWindowScale = 1;
 int WindowScale = 1;

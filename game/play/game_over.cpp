@@ -2,12 +2,12 @@
 
 #include <allegro.h>
 
-#include "scores/high_scores.h"
 #include "input/key_wait.h"
+#include "platform/window_scale.h"
 #include "play/new_game.h"
+#include "scores/high_scores.h"
 #include "screens/screen_text.h"
 #include "sound/sound_effects.h"
-#include "platform/window_scale.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/world_event.h"

@@ -4,17 +4,19 @@
 
 #include <cstddef>
 
+#include "input/step_input.h"
+#include "platform/library_callbacks.h"
+#include "screens/help_page.h"
+#include "screens/render_frame.h"
 #include "sound/music.h"
 #include "sound/sound_effects.h"
-#include "screens/render_frame.h"
-#include "input/step_input.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/tile.h"
+#include "world/world_step.h"
 #include "world/world_event.h"
-#include "platform/library_callbacks.h"
 
 unsigned char Paused = 0;
 bool PlayWaits = true;
@@ -43,16 +45,6 @@ void waitForTickAfter(int last)
 
 }  // namespace
 
-void advanceWorld(const ArrowKeys &walk)
-{
-    playerTurn(walk);
-    spawnMonster();
-    // Monsters that arrive during this loop wait for the next step.
-    const std::size_t monsters = MonsterList.size();
-    for (std::size_t i = 0; i < monsters; ++i) MonsterList[i]->step();
-    advanceAnimTick();
-}
-
 StepResult playStep()
 {
     // One look at the controls serves the whole step.
@@ -72,6 +64,10 @@ StepResult playStep()
         clear_keybuf();
         if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
+
+    // The help page changes nothing in the world, so a recording needs no
+    // letter for it; the frame below draws the paused play again.
+    if (input.help && Paused) showHelpPage();
 
     if (!Paused) advanceWorld(input.walk);
     renderFrame();

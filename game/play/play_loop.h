@@ -20,12 +20,6 @@ enum class StepResult { Continue, Quit };
 // waits in the world's event list (takeWorldEvents).
 StepResult playStep();
 
-struct ArrowKeys;
-
-// The world's part of an unpaused step: the player's turn (with the
-// stairs), spawning, every monster's step, the background animation.
-void advanceWorld(const ArrowKeys &walk);
-
 // Runs steps paced by TickCounter, one per observed tick change, sleeping
 // in 20 ms slices while it waits, until a step returns Quit. After each
 // step the sound effects of what happened in it play.

@@ -61,12 +61,8 @@ void (*GameOverRunner)() = gameOver;
 
 void holdTrappedFrame()
 {
-    if (!PlayWaits) return;
-    // The step's sounds, the trap's among them, play through the hold
-    // rather than after it, and the pirate blinks so the player sees who
-    // was caught.
-    playEffectsOf(takeWorldEvents());
-    blinkTrappedPlayer(TRAPPED_HOLD_MS);
+    // The pirate blinks, so the player sees who was caught.
+    if (PlayWaits) blinkTrappedPlayer(TRAPPED_HOLD_MS);
 }
 
 void checkTrapped()
@@ -78,6 +74,7 @@ void checkTrapped()
     trapped.y = PlayerY;
     trapped.livesLeft = Lives - 1;
     reportWorldEvent(trapped);
+    if (PlayWaits) playTrapEffectEarly(trapped);
     holdTrappedFrame();
     Lives -= 1;
     if (Lives == 0) {

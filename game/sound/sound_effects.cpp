@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "sound/sound_settings.h"
+#include "sound/effect_settings.h"
 
 namespace {
 
@@ -34,6 +34,9 @@ constexpr std::array<const char *, EFFECT_COUNT> EFFECT_FILES = {
 std::array<SAMPLE *, EFFECT_COUNT> Samples{};
 bool SilencedForRun = false;
 bool MonsterHeard = false;
+// The trap whose sound started with its hold, until its event comes by.
+bool TrapHeardEarly = false;
+WorldEvent EarlyTrap{WorldEventKind::PlayerTrapped};
 std::chrono::steady_clock::time_point LastMonster;
 
 // Several monsters can arrive in one step and more the next: one growl a
@@ -81,11 +84,11 @@ void releaseSoundEffects()
 void playEffect(SoundEffect effect)
 {
     SAMPLE *sample = Samples[static_cast<int>(effect)];
-    if (sample == nullptr || SilencedForRun || !soundSettings().effectsOn) return;
+    if (sample == nullptr || SilencedForRun || !effectSettings().effectsOn) return;
     if (effect == SoundEffect::MonsterAppeared && !monsterMayGrowl()) return;
     // Started again, it starts over: a second copy would only make it louder.
     stop_sample(sample);
-    play_sample(sample, allegroVolume(soundSettings().effectsVolume), CENTRE_PAN, RECORDED_PITCH, 0);
+    play_sample(sample, allegroVolume(effectSettings().effectsVolume), CENTRE_PAN, RECORDED_PITCH, 0);
 }
 
 bool effectOfEvent(const WorldEvent &event, SoundEffect &effect)
@@ -113,9 +116,21 @@ bool effectOfEvent(const WorldEvent &event, SoundEffect &effect)
     return false;
 }
 
+void playTrapEffectEarly(const WorldEvent &trapped)
+{
+    playEffect(SoundEffect::Trapped);
+    TrapHeardEarly = true;
+    EarlyTrap = trapped;
+}
+
 void playEffectsOf(const std::vector<WorldEvent> &events)
 {
     for (const WorldEvent &event : events) {
+        if (TrapHeardEarly && event.kind == WorldEventKind::PlayerTrapped && event.x == EarlyTrap.x &&
+            event.y == EarlyTrap.y && event.livesLeft == EarlyTrap.livesLeft) {
+            TrapHeardEarly = false;
+            continue;
+        }
         SoundEffect effect{};
         if (effectOfEvent(event, effect)) playEffect(effect);
     }
@@ -123,7 +138,7 @@ void playEffectsOf(const std::vector<WorldEvent> &events)
 
 void toggleSoundEffects()
 {
-    setEffectsOn(!soundSettings().effectsOn);
+    setEffectsOn(!effectSettings().effectsOn);
 }
 
 void silenceEffectsForRun()

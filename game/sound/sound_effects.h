@@ -50,6 +50,11 @@ void playEffect(SoundEffect effect);
 // passed over). Call after the step, with what takeWorldEvents() returned.
 void playEffectsOf(const std::vector<WorldEvent> &events);
 
+// The trap's sound belongs with the hold that shows the trap, which comes
+// before the step is over: it starts now, and when the step's events are
+// played this event passes without starting it again.
+void playTrapEffectEarly(const WorldEvent &trapped);
+
 // Whether an event has a sound, and which.
 bool effectOfEvent(const WorldEvent &event, SoundEffect &effect);
 

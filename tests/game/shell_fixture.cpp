@@ -11,11 +11,11 @@
 #include <thread>
 
 #include "platform/library_callbacks.h"
-#include "play/play_loop.h"
 #include "platform/start_up.h"
-#include "world/world.h"
-#include "sound/music.h"
+#include "play/play_loop.h"
 #include "screens/status_bar.h"
+#include "sound/music.h"
+#include "world/world.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "shell_fixture.h"
+#include "play/game_over.h"
 #include "play/trap_rule.h"
 #include "screens/camera.h"
 #include "screens/render_frame.h"
+#include "shell_fixture.h"
 
 #include <string>
 #include <vector>
@@ -109,6 +110,7 @@ TEST_F(TrapRule, TrapCostsALifeClearsMonstersAndRespawnsBelowTheStairsUp)
     putCell<Floor>(20, 19);
     putMonster(11, 10);
     putMonster(30, 30);
+    takeWorldEvents();
     checkTrapped();
     EXPECT_EQ(Lives, 2);
     EXPECT_TRUE(MonsterList.empty());
@@ -116,6 +118,36 @@ TEST_F(TrapRule, TrapCostsALifeClearsMonstersAndRespawnsBelowTheStairsUp)
     EXPECT_EQ(PlayerY, 21);
     // The stairs next to the player are walkable, so it is free again.
     EXPECT_FALSE(playerIsTrapped());
+    // Reported once, naming the cell it happened on and the lives left.
+    const std::vector<WorldEvent> events = takeWorldEvents();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].kind, WorldEventKind::PlayerTrapped);
+    EXPECT_EQ(events[0].x, 10);
+    EXPECT_EQ(events[0].y, 10);
+    EXPECT_EQ(events[0].livesLeft, 2);
+    // Free, the player is not trapped again: nothing more to report.
+    checkTrapped();
+    EXPECT_TRUE(takeWorldEvents().empty());
+}
+
+TEST_F(TrapRule, TheLastLifeReportsTheTrapThenTheGameOverAndRunsTheGameOver)
+{
+    putMonster(11, 10);
+    Lives = 1;
+    Score = 70;
+    static int gameOvers;
+    gameOvers = 0;
+    GameOverRunner = [] { ++gameOvers; };
+    takeWorldEvents();
+    checkTrapped();
+    GameOverRunner = gameOver;
+    EXPECT_EQ(gameOvers, 1);
+    const std::vector<WorldEvent> events = takeWorldEvents();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].kind, WorldEventKind::PlayerTrapped);
+    EXPECT_EQ(events[0].livesLeft, 0);
+    EXPECT_EQ(events[1].kind, WorldEventKind::GameOver);
+    EXPECT_EQ(events[1].points, 70);
 }
 
 TEST_F(TrapRule, RespawnAboveTheStairsWhenBelowIsClosed)

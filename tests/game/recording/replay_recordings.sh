@@ -1,12 +1,14 @@
 #!/bin/bash
-# Replays every kept recording with --replay-fast: each must end on the
-# state it holds (its "end" line, or for one cut short the line its comment
-# names), so a change to the play rules shows up here as a failed replay.
-# Then checks that a replay which goes differently is reported as such.
+# Replays every kept recording with --replay-fast, and verifies it with
+# --verify (headless: no X display): each must end on the state it holds
+# (its "end" line, or for one cut short the line its comment names), so a
+# change to the play rules shows up here as a failed replay. Then checks
+# that a replay which goes differently is reported as such, both ways.
 #
 #   replay_recordings.sh GAME DATA_DIR RECORDINGS_DIR
 #
-# Needs an X server in DISPLAY (the test command runs ctest under xvfb-run).
+# --replay-fast needs an X server in DISPLAY (the test command runs ctest
+# under xvfb-run); --verify runs with DISPLAY unset.
 set -uo pipefail
 # In a sanitizer build, full stacks let the leak suppressions recognise
 # what the sound libraries keep until exit.
@@ -21,37 +23,54 @@ export ALSA_CONFIG_PATH="$scratch/asound.conf"
 cd "$scratch" || exit 1
 
 failures=0
-# replay FILE: runs it in the scratch directory with a table that any score
-# beats; leaves the status in $rc, the output in out.txt and err.txt.
+# replay FILE: runs it the $mode way in the scratch directory with a table
+# that any score beats; leaves the status in $rc, the output in out.txt and
+# err.txt.
 replay() {
   for _ in 1 2 3 4 5 6 7 8 9 10; do printf 'Nobody\n-1\n1\n'; done >High.txt
-  timeout 120 "$game" --replay-fast "$1" >out.txt 2>err.txt
+  if [ "$mode" = --verify ]; then
+    env -u DISPLAY timeout 120 "$game" --verify "$1" >out.txt 2>err.txt
+  else
+    timeout 120 "$game" "$mode" "$1" >out.txt 2>err.txt
+  fi
   rc=$?
 }
 
-for file in "$recordings"/*.rec; do
-  name=$(basename "$file")
-  expected=$(sed -n 's/^end /game /p' "$file")
-  [ -n "$expected" ] || expected=$(sed -n 's/^#.*its replay ends with: //p' "$file")
-  replay "$file"
-  if [ $rc -eq 0 ] && [ "$(cat out.txt)" = "$expected" ]; then
-    echo "ok: $name: $expected"
-  else
-    echo "FAILED: $name: status $rc, printed \"$(cat out.txt)\", expected \"$expected\""
-    grep -v ALSA err.txt | head -5
-    failures=$((failures + 1))
-  fi
+for mode in --replay-fast --verify; do
+  for file in "$recordings"/*.rec; do
+    name=$(basename "$file")
+    expected=$(sed -n 's/^end /game /p' "$file")
+    [ -n "$expected" ] || expected=$(sed -n 's/^#.*its replay ends with: //p' "$file")
+    replay "$file"
+    if [ $rc -eq 0 ] && [ "$(cat out.txt)" = "$expected" ]; then
+      echo "ok: $mode $name: $expected"
+    else
+      echo "FAILED: $mode $name: status $rc, printed \"$(cat out.txt)\", expected \"$expected\""
+      grep -v ALSA err.txt | head -5
+      failures=$((failures + 1))
+    fi
+    # A verification saves no name into the score table, though the
+    # recording pressed the button: it only checks the game.
+    saved=$(sed -n 's/^name saved //p' "$file" | head -1)
+    if [ "$mode" = --verify ] && [ -n "$saved" ] && grep -qF "$saved" High.txt; then
+      echo "FAILED: --verify $name wrote \"$saved\" into the score table"
+      failures=$((failures + 1))
+    fi
+  done
 done
 
-# differs MESSAGE FILE: the replay must end with status 3 and say why.
+# differs MESSAGE FILE: the replay and the verification must each end with
+# status 3 and say why.
 differs() {
-  replay "$2"
-  if [ $rc -eq 3 ] && grep -q "went differently from the recording" err.txt; then
-    echo "ok: $1 is reported"
-  else
-    echo "FAILED: $1: status $rc, stderr: $(grep -v ALSA err.txt | head -3)"
-    failures=$((failures + 1))
-  fi
+  for mode in --replay-fast --verify; do
+    replay "$2"
+    if [ $rc -eq 3 ] && grep -q "went differently from the recording" err.txt; then
+      echo "ok: $mode: $1 is reported"
+    else
+      echo "FAILED: $mode: $1: status $rc, stderr: $(grep -v ALSA err.txt | head -3)"
+      failures=$((failures + 1))
+    fi
+  done
 }
 sed 's/^end \(.*\) score [0-9]*$/end \1 score 99990/' "$recordings/walk_pause_and_quit.rec" >other_score.rec
 differs "a replay ending on another score" other_score.rec
