@@ -59,6 +59,10 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
             parsed.verify = verify;
             continue;
         }
+        if (std::strcmp(argv[i], "--no-sound-effects") == 0) {
+            parsed.soundEffects = false;
+            continue;
+        }
         if (std::strcmp(argv[i], "--scale") == 0) {
             if (parsed.scaleGiven || i + 1 >= argc || !parseScale(argv[++i], parsed.windowScale)) return false;
             parsed.scaleGiven = true;
@@ -85,8 +89,8 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 
 const char *usageLine()
 {
-    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--record FILE | --replay FILE | --replay-fast FILE | "
-           "--verify FILE] [--stop-at STEP]"
+    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--no-sound-effects] [--record FILE | --replay FILE | "
+           "--replay-fast FILE | --verify FILE] [--stop-at STEP]"
            "   (N, STEP: whole numbers from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }
 
@@ -98,6 +102,7 @@ const char *helpText()
            "Options:\n"
            "  --seed N             play the levels of seed N (0 to 4294967295) instead of the clock's\n"
            "  --scale N|auto       open an 800Nx600N window (N from 1 to 4), or the largest that fits\n"
+           "  --no-sound-effects   start with the sound effects off (F3 turns them on)\n"
            "  --record FILE        write the game into FILE, for a bug report\n"
            "  --replay FILE        play a recorded game back at the normal pace\n"
            "  --replay-fast FILE   play a recorded game back as fast as it can be drawn\n"
@@ -112,6 +117,7 @@ const char *helpText()
            "  arrow keys           walk\n"
            "  SPACE                pause and resume\n"
            "  F2                   pause and resume the music\n"
+           "  F3                   turn the sound effects off and on\n"
            "  F1                   how to play (on the title screen and while paused)\n"
            "  F10                  options (on the title screen)\n"
            "  ESC                  quit\n"

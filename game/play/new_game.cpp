@@ -10,7 +10,9 @@
 #include "settings/options_dialog.h"
 #include "screens/screen_text.h"
 #include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "world/game_start.h"
+#include "world/world_event.h"
 
 namespace {
 
@@ -41,6 +43,8 @@ void newGame()
     WaitingScreenKeys = nullptr;
 
     buildFirstLevel();
+    // The start's call, as the title gives way to play.
+    playEffectsOf(takeWorldEvents());
     startGameMusic();
     Paused = 0;
     // Switching windows on the title screen does not pause the game to come,

@@ -12,6 +12,7 @@
 #include "recording/run_summary.h"
 #include "scores/high_scores.h"
 #include "scores/name_dialog.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
 
 namespace {
@@ -175,6 +176,8 @@ void startReplay(const Recording &recording, ReplayPace pace)
     Replayed = &recording;
     Fast = pace != ReplayPace::Normal;
     KeepScoreTable = pace == ReplayPace::Headless;
+    // Faster than the timer, steps come faster than any sound could follow.
+    if (Fast) silenceEffectsForRun();
     NextEvent = 0;
     StepsLeftInEvent = recording.events.empty() ? 0 : recording.events[0].count;
     StepInputSource = replayedStep;
