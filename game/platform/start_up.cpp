@@ -62,6 +62,9 @@ void startSound()
         return;
     }
     const std::string whyNoMidi = allegroReason("unknown MIDI failure");
+    // Without MIDI the voices kept for the music would only be missing from
+    // the samples: the library chooses again, as it did before effects.
+    reserve_voices(-1, -1);
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0) {
         std::fprintf(stderr, "grog-sloop: playing without music: %s\n", whyNoMidi.c_str());
         loadSoundEffects(gameDataPath);
