@@ -21,6 +21,7 @@
 #include "settings/options_dialog.h"
 #include "settings/settings_file.h"
 #include "sound/music.h"
+#include "sound/effect_settings.h"
 
 namespace {
 
@@ -51,6 +52,11 @@ int main(int argc, char *argv[])
     if (options.scaleGiven) settings.windowScale = options.windowScale;
     RequestedWindowScale = settings.windowScale;
     applyKeySettings(settings);
+    // Effects: the player's settings, unless the command line turns them off
+    // for this run.
+    if (!options.soundEffects) settings.effectsOn = false;
+    setEffectsOn(settings.effectsOn);
+    setEffectsVolume(settings.effectsVolume);
     unsigned int seed = options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr));
 
     // A recording's file is checked, and a new one created, before any
@@ -84,6 +90,7 @@ int main(int argc, char *argv[])
     }
     if (options.recordPath) startRecording();
     if (options.replayPath) startReplay(replayed, replayPace(options));
+    if (options.stopGiven) stopReplayAtStep(options.stopAtStep);
     newGame();
 
     int status = 0;

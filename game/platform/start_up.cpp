@@ -21,6 +21,7 @@
 #include "platform/shut_down_watchdog.h"
 #include "platform/window_scale.h"
 #include "screens/status_bar.h"
+#include "sound/sound_effects.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
 #include "world/sprite_sheet.h"
@@ -52,6 +53,7 @@ void pointMidiAtOwnPatches()
 void startSound()
 {
     pointMidiAtOwnPatches();
+    reserveEffectVoices();
     // With the freepats patch set the software MIDI player is chosen even
     // where no sound card gives it voices; the game then runs silent, as it
     // does without the patch set, instead of not at all.
@@ -59,11 +61,16 @@ void startSound()
         if (midi_driver == nullptr || midi_driver->id == MIDI_NONE)
             std::fprintf(stderr, "grog-sloop: playing without music: no MIDI player could be started "
                                  "(no instrument set for the software player, no MIDI device)\n");
+        loadSoundEffects(gameDataPath);
         return;
     }
     const std::string whyNoMidi = allegroReason("unknown MIDI failure");
+    // Without MIDI the voices kept for the music would only be missing from
+    // the samples: the library chooses again, as it did before effects.
+    reserve_voices(-1, -1);
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0) {
         std::fprintf(stderr, "grog-sloop: playing without music: %s\n", whyNoMidi.c_str());
+        loadSoundEffects(gameDataPath);
         return;
     }
     std::fprintf(stderr, "grog-sloop: playing without sound: %s\n", allegroReason("unknown sound failure"));

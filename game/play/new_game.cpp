@@ -11,7 +11,9 @@
 #include "settings/options_dialog.h"
 #include "screens/screen_text.h"
 #include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "world/game_start.h"
+#include "world/world_event.h"
 
 namespace {
 
@@ -42,6 +44,8 @@ void newGame()
     WaitingScreenKeys = nullptr;
 
     buildFirstLevel();
+    // The start's call, as the title gives way to play.
+    playEffectsOf(takeWorldEvents());
     // Asked to end on the title screen, the game goes on to its first step,
     // which ends it as a recording notes; loading the piece and the
     // instruments it needs would only hold up the way out.

@@ -10,18 +10,32 @@
 #include "screens/help_page.h"
 #include "screens/render_frame.h"
 #include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/tile.h"
 #include "world/world_step.h"
+#include "world/world_event.h"
 
 unsigned char Paused = 0;
 bool PlayWaits = true;
 void (*PlayStepHook)() = nullptr;
 
 namespace {
+
+bool EffectsKeyWasDown = false;
+
+// F3 turns the effects off and on. It is read from the keyboard even in a
+// replay, where the recording's controls drive the step: it changes nothing
+// in the world, so a recording holds no trace of it.
+void watchEffectsKey()
+{
+    const bool down = key[KEY_F3] != 0;
+    if (down && !EffectsKeyWasDown) toggleSoundEffects();
+    EffectsKeyWasDown = down;
+}
 
 // Waits in 20 ms slices until the timer has moved past `last`; a run
 // without waits has no timer and goes straight on.
@@ -42,8 +56,10 @@ StepResult playStep()
     if (input.quit || CloseRequested) return StepResult::Quit;
     clear_keybuf();
 
+    watchEffectsKey();
     if (input.pause) {
         Paused = !Paused;
+        playEffect(Paused ? SoundEffect::Paused : SoundEffect::Resumed);
         clear_keybuf();
         if (PlayWaits) restUnlessEnding(TOGGLE_KEY_REST_MS);
     }
@@ -72,6 +88,7 @@ void playLoop()
         last = TickCounter;
         if (PlayStepHook != nullptr) PlayStepHook();
         if (playStep() == StepResult::Quit) return;
+        playEffectsOf(takeWorldEvents());
         waitForTickAfter(last);
     }
 }

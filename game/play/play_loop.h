@@ -13,15 +13,17 @@ extern bool PlayWaits;
 enum class StepResult { Continue, Quit };
 
 // One play step, without any waiting for the timer: ESC, the close button,
-// an ending signal or a lost display end the game (Quit); SPACE and F2 toggle the pause and the music; unless
-// paused the world moves on; then the frame is drawn and the trap rule
-// applied. Reads its controls once, from StepInputSource, and may run a
+// an ending signal or a lost display end the game (Quit); SPACE and F2
+// toggle the pause and the music, F3 the sound effects; unless paused the
+// world moves on; then the frame is drawn and the trap rule applied. Reads
+// its controls once, from StepInputSource, and may run a
 // whole nested game when the last life is lost. What happened in the world
 // waits in the world's event list (takeWorldEvents).
 StepResult playStep();
 
 // Runs steps paced by TickCounter, one per observed tick change, sleeping
-// in 20 ms slices while it waits, until a step returns Quit.
+// in 20 ms slices while it waits, until a step returns Quit. After each
+// step the sound effects of what happened in it play.
 void playLoop();
 
 // Called at the top of every timed step, before the step itself, when set.

@@ -80,6 +80,7 @@ void drawHelpPage(BITMAP *target)
         {"Walk", walkKeys()},
         {"Pause", controlKeyNames(CONTROL_PAUSE)},
         {"Music on/off", controlKeyNames(CONTROL_MUSIC)},
+        {"Effects on/off", "F3"},
         {"How to play", "F1 (title screen and pause)"},
         {"Options", "F10 (title screen)"},
         {"Quit", "ESC"},

@@ -14,7 +14,9 @@
 #include "scores/name_dialog.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
+#include "sound/effect_settings.h"
 #include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "widgets/theme.h"
 
 namespace {
@@ -81,6 +83,10 @@ int musicVolumeChanged(void *, int value)
 int effectsVolumeChanged(void *, int value)
 {
     Editing.effectsVolume = value;
+    // A bottle at the new volume; each move starts it over, so the one left
+    // when the slider stops is heard whole.
+    setEffectsVolume(value);
+    playEffect(SoundEffect::BottleTaken);
     return D_O_K;
 }
 
@@ -209,6 +215,8 @@ void applySettings(const Settings &settings)
 {
     applyKeySettings(settings);
     applyMusicVolume(settings.musicVolume);
+    setEffectsVolume(settings.effectsVolume);
+    setEffectsOn(settings.effectsOn);
     applyDialogLook(settings.look);
 }
 

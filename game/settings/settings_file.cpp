@@ -71,7 +71,7 @@ Settings loadSettings(const std::string &path)
         return Settings();
     }
     std::vector<std::string> problems;
-    const Settings settings = parseSettings(text.data(), text.size(), problems);
+    Settings settings = parseSettings(text.data(), text.size(), problems);
     for (std::size_t i = 0; i < problems.size() && i < SETTINGS_PROBLEMS_TOLD; ++i)
         std::fprintf(stderr, "grog-sloop: settings %s, %s\n", path.c_str(), problems[i].c_str());
     if (problems.size() > SETTINGS_PROBLEMS_TOLD)

@@ -75,6 +75,10 @@ TEST(CommandLine, TakesOneRecordingOrReplayWithItsFile)
     ASSERT_TRUE(parse({"--replay", "--seed"}, options)) << "a file may have any name";
     EXPECT_STREQ(options.replayPath, "--seed");
     EXPECT_FALSE(options.replayFast);
+    EXPECT_FALSE(options.stopGiven);
+    ASSERT_TRUE(parse({"--stop-at", "0", "--replay-fast", "game.rec"}, options)) << "step 0: the first title screen";
+    EXPECT_TRUE(options.stopGiven);
+    EXPECT_EQ(options.stopAtStep, 0u);
 
     const std::vector<std::vector<const char *>> refused = {
         {"--record"},
@@ -84,6 +88,10 @@ TEST(CommandLine, TakesOneRecordingOrReplayWithItsFile)
         {"--record", "a", "--replay", "b"},
         {"--replay", "a", "--replay", "b"},
         {"--record", "a", "--record", "b"},
+        {"--stop-at", "5"},
+        {"--record", "a", "--stop-at", "5"},
+        {"--replay", "a", "--stop-at", "-1"},
+        {"--replay", "a", "--stop-at", "5", "--stop-at", "6"},
     };
     for (const auto &words : refused) {
         LaunchOptions kept;
@@ -126,6 +134,8 @@ TEST(CommandLine, EveryOptionOfTheHelpIsAcceptedAndInTheManual)
         std::vector<std::string> argv = {"grog-sloop", option};
         if (argument == "N" || argument == "N|auto") argv.push_back("2");
         if (argument == "FILE") argv.push_back("game.rec");
+        // A step to stop at needs a replay to stop.
+        if (argument == "STEP") argv.insert(argv.end(), {"7", "--replay", "game.rec"});
         std::vector<const char *> pointers;
         for (const std::string &word : argv) pointers.push_back(word.c_str());
         LaunchOptions parsed;
