@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "play/game_over.h"
-#include "platform/end_request.h"
 #include "play/play_loop.h"
 #include "screens/trap_blink.h"
 #include "sound/sound_effects.h"
