@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make pkg-config
-  liballegro4-dev libgtest-dev
+  liballegro4-dev libloadpng4-dev libgtest-dev
   xvfb xauth xdotool x11-apps x11-utils imagemagick
   freepats alsa-utils
   clang libclang-rt-14-dev
