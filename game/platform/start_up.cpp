@@ -17,6 +17,7 @@
 #include "input/focus_pause.h"
 #include "input/gamepad.h"
 #include "platform/library_callbacks.h"
+#include "platform/window_identity.h"
 #include "platform/window_scale.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
@@ -77,6 +78,7 @@ void startLibraryOrExit()
 
 int startUp()
 {
+    nameWindowBeforeLibraryStarts();
     startLibraryOrExit();
 
     // These have no failure the game could do anything about.
@@ -93,6 +95,7 @@ int startUp()
 
     set_color_depth(16);
     openScaledWindowOrExit(RequestedWindowScale == SCALE_TO_DESKTOP ? scaleFittingDesktop() : RequestedWindowScale);
+    finishWindowIdentity();
     installFocusPause();
 
     WorldBitmap = createBitmapOrExit(WORLD_BITMAP_SIZE, WORLD_BITMAP_SIZE, "world bitmap");

@@ -74,7 +74,7 @@ env -u XDG_DATA_HOME HOME="$home" "$root/usr/games/grog-sloop" --seed 7 >"$scrat
 game_pid=$!
 window=""
 for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "grog-sloop" 2>/dev/null | head -n1)
+  window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1)
   [ -n "$window" ] && break
   kill -0 "$game_pid" 2>/dev/null || break
   sleep 0.1
@@ -130,7 +130,7 @@ env -u XDG_DATA_HOME HOME="$home2" "$root/usr/games/grog-sloop" --seed 7 >"$scra
 game_pid=$!
 window=""
 for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "grog-sloop" 2>/dev/null | head -n1)
+  window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1)
   [ -n "$window" ] && break
   kill -0 "$game_pid" 2>/dev/null || break
   sleep 0.1

@@ -42,8 +42,8 @@ declare -A result
 for scale in 1 2 3; do
   ./grog-sloop --seed 1 --scale "$scale" >/dev/null 2>&1 &
   game_pid=$!
-  for _ in $(seq 100); do xdotool search --onlyvisible --name grog-sloop >/dev/null 2>&1 && break; sleep 0.1; done
-  window=$(xdotool search --onlyvisible --name grog-sloop | head -n1)
+  for _ in $(seq 100); do xdotool search --onlyvisible --name "GROG SLOOP" >/dev/null 2>&1 && break; sleep 0.1; done
+  window=$(xdotool search --onlyvisible --name "GROG SLOOP" | head -n1)
   xdotool windowfocus "$window"
   sleep 1
   xdotool keydown Return; sleep 0.2; xdotool keyup Return

@@ -53,7 +53,8 @@ std::string iconXpmSource(const std::string &name, int size, const std::vector<s
     std::string text = "// The game's window icon, made by tools/make-icon from the pirate's art.\n";
     text += "extern const char *const " + name + "[];\n";
     text += "const char *const " + name + "[] = {\n";
-    text += "    \"" + std::to_string(size) + " " + std::to_string(size) + " " + std::to_string(colours.size()) + " 2\",\n";
+    text +=
+        "    \"" + std::to_string(size) + " " + std::to_string(size) + " " + std::to_string(colours.size()) + " 2\",\n";
     for (std::size_t i = 0; i < colours.size(); ++i) text += "    \"" + xpmCode(i) + " c " + colours[i] + "\",\n";
     for (const std::string &row : rows) text += "    \"" + row + "\",\n";
     text += "};\n";

@@ -42,7 +42,7 @@ start_game() {
   game_pid=$!
   window=""
   for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "grog-sloop" 2>/dev/null | head -n1)
+    window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1)
     [ -n "$window" ] && break
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.1

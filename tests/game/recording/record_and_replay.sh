@@ -73,7 +73,7 @@ export DISPLAY=":$(head -n1 "$scratch/display")"
 # --- The recorded game ---
 prepare "$scratch/record"
 run_in "$scratch/record" --seed "$SEED" --record game.rec
-for _ in $(seq 100); do xdotool search --onlyvisible --name grog-sloop >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do xdotool search --onlyvisible --name "GROG SLOOP" >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1
 xdotool mousemove 400 300
 hold Return 0.1
