@@ -15,6 +15,7 @@
 #include "recording/run_summary.h"
 #include "platform/shut_down.h"
 #include "platform/start_up.h"
+#include "platform/fullscreen.h"
 #include "platform/window_scale.h"
 
 namespace {
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
         return EXIT_USAGE;
     }
     RequestedWindowScale = options.windowScale;
+    RequestedFullscreen = options.fullscreen;
     unsigned int seed = options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr));
 
     // A recording's file is checked, and a new one created, before any

@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   cmake g++ make pkg-config
   liballegro4-dev libloadpng4-dev libgtest-dev
-  xvfb xauth xdotool x11-apps x11-utils imagemagick
+  xvfb xauth xdotool x11-apps x11-utils imagemagick openbox
   freepats alsa-utils
   clang libclang-rt-14-dev
   clang-format clang-tidy python3

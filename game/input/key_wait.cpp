@@ -3,10 +3,14 @@
 #include <allegro.h>
 
 #include "input/gamepad.h"
+#include "platform/desktop_keys.h"
 
 void waitForKeyPress()
 {
-    while (!keypressed() && !gamepadButtonPressed()) rest(KEY_WAIT_REST_MS);
+    while (!keypressed() && !gamepadButtonPressed()) {
+        serviceDesktopKeys();
+        rest(KEY_WAIT_REST_MS);
+    }
 }
 
 void (*KeyWaitSource)() = waitForKeyPress;

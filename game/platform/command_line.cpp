@@ -53,6 +53,11 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
             parsed.verify = verify;
             continue;
         }
+        if (std::strcmp(argv[i], "--fullscreen") == 0) {
+            if (parsed.fullscreen) return false;
+            parsed.fullscreen = true;
+            continue;
+        }
         if (std::strcmp(argv[i], "--scale") == 0) {
             if (parsed.scaleGiven || i + 1 >= argc || !parseScale(argv[++i], parsed.windowScale)) return false;
             parsed.scaleGiven = true;
@@ -71,6 +76,7 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 
 const char *usageLine()
 {
-    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--record FILE | --replay FILE | --replay-fast FILE | --verify FILE]"
+    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--fullscreen] [--record FILE | --replay FILE | "
+           "--replay-fast FILE | --verify FILE]"
            "   (N: a whole number from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }

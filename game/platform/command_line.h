@@ -1,6 +1,7 @@
 // What the player may put on the command line: nothing, "--seed N" to
 // replay the same levels (the seed replaces the clock for srand), "--scale N"
-// or "--scale auto" for a larger window, and one of "--record FILE",
+// or "--scale auto" for a larger window (and the window to go back to from
+// fullscreen), "--fullscreen" to start fullscreen, and one of "--record FILE",
 // "--replay FILE", "--replay-fast FILE", "--verify FILE" (a replay takes its
 // seed from FILE, so --seed with a replay is refused).
 #pragma once
@@ -16,6 +17,7 @@ struct LaunchOptions {
     // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
     bool scaleGiven = false;
     int windowScale = 1;
+    bool fullscreen = false;  // --fullscreen
 };
 
 // Reads argv[1..argc-1]. Returns false for anything it does not accept
@@ -28,4 +30,3 @@ const char *usageLine();
 
 // Process exit status for a refused command line.
 constexpr int EXIT_USAGE = 2;
-

@@ -17,6 +17,8 @@
 #include "input/focus_pause.h"
 #include "input/gamepad.h"
 #include "platform/library_callbacks.h"
+#include "platform/desktop_keys.h"
+#include "platform/fullscreen.h"
 #include "platform/window_identity.h"
 #include "platform/window_scale.h"
 #include "widgets/theme.h"
@@ -83,6 +85,7 @@ int startUp()
 
     // These have no failure the game could do anything about.
     install_keyboard();
+    installDesktopKeys();
     install_mouse();
     install_timer();
     installGamepad();
@@ -96,6 +99,7 @@ int startUp()
     set_color_depth(16);
     openScaledWindowOrExit(RequestedWindowScale == SCALE_TO_DESKTOP ? scaleFittingDesktop() : RequestedWindowScale);
     finishWindowIdentity();
+    if (RequestedFullscreen) setFullscreen(true);
     installFocusPause();
 
     WorldBitmap = createBitmapOrExit(WORLD_BITMAP_SIZE, WORLD_BITMAP_SIZE, "world bitmap");

@@ -8,8 +8,8 @@
 std::vector<unsigned long> xpmToArgb(const char *const *xpm)
 {
     int width = 0, height = 0, colours = 0, perPixel = 0;
-    if (xpm == nullptr || std::sscanf(xpm[0], "%d %d %d %d", &width, &height, &colours, &perPixel) != 4 ||
-        width <= 0 || height <= 0 || colours <= 0 || perPixel <= 0 || width > 1024 || height > 1024)
+    if (xpm == nullptr || std::sscanf(xpm[0], "%d %d %d %d", &width, &height, &colours, &perPixel) != 4 || width <= 0 ||
+        height <= 0 || colours <= 0 || perPixel <= 0 || width > 1024 || height > 1024)
         return {};
     const auto chars = static_cast<std::size_t>(perPixel);
     std::map<std::string, unsigned long> argbOf;

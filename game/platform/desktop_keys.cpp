@@ -1,0 +1,62 @@
+#include "platform/desktop_keys.h"
+
+#include <allegro.h>
+
+#include "platform/fullscreen.h"
+#include "platform/screenshot.h"
+#include "platform/window_scale.h"
+
+namespace {
+
+volatile int FullscreenSwitchAsked = 0;
+volatile int ScreenshotAsked = 0;
+
+bool altHeld()
+{
+    return key[KEY_ALT] != 0 || key[KEY_ALTGR] != 0;
+}
+
+bool isEnter(int scancode)
+{
+    return scancode == KEY_ENTER || scancode == KEY_ENTER_PAD;
+}
+
+// Input thread, once for every press and release.
+void noteDesktopKey(int scancode)
+{
+    if (scancode & 0x80) return;  // a release
+    if (scancode == KEY_F11 || (isEnter(scancode) && altHeld())) FullscreenSwitchAsked = 1;
+    if (scancode == KEY_F12) ScreenshotAsked = 1;
+}
+
+// Input thread, for every key that would enter the buffer: 0 keeps it out.
+int keepOutOfBuffer(int keyValue)
+{
+    const int scancode = keyValue >> 8;
+    if (scancode == KEY_F11 || scancode == KEY_F12 || (isEnter(scancode) && altHeld())) return 0;
+    return keyValue;
+}
+
+}  // namespace
+
+void installDesktopKeys()
+{
+    keyboard_lowlevel_callback = noteDesktopKey;
+    keyboard_callback = keepOutOfBuffer;
+}
+
+void serviceDesktopKeys()
+{
+    // A switch shows the picture again and so comes back here: the flags
+    // are taken first.
+    if (FullscreenSwitchAsked) {
+        FullscreenSwitchAsked = 0;
+        setFullscreen(!isFullscreen());
+        // A key held through the switch repeats; one press, one switch.
+        FullscreenSwitchAsked = 0;
+    }
+    if (ScreenshotAsked) {
+        ScreenshotAsked = 0;
+        saveScreenshot(shownPicture());
+    }
+}

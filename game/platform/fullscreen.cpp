@@ -1,0 +1,85 @@
+#include "platform/fullscreen.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "input/focus_pause.h"
+#include "platform/picture_layout.h"
+#include "platform/screen_size.h"
+#include "platform/window_identity.h"
+#include "platform/window_scale.h"
+#include "platform/x11_window.h"
+
+bool RequestedFullscreen = false;
+
+namespace {
+
+bool Fullscreen = false;
+bool AskedWindowManager = false;  // the window manager holds the window in its fullscreen state
+
+void reopenWindowedOrExit()
+{
+    if (reopenWindow(SCREEN_WIDTH * WindowScale, SCREEN_HEIGHT * WindowScale, windowedLayout(WindowScale))) return;
+    std::fprintf(stderr, "grog-sloop: cannot open the window again: %s\n",
+                 allegro_error[0] != '\0' ? allegro_error : "unknown graphics failure");
+    std::exit(1);
+}
+
+// A new graphics mode forgets the display-switch callbacks; the title and
+// icon stay with the window but are set again in case it was made anew.
+void afterNewMode()
+{
+    installFocusPause();
+    finishWindowIdentity();
+}
+
+bool goFullscreen()
+{
+    int width = 0, height = 0;
+    if (get_desktop_resolution(&width, &height) != 0) {
+        std::fputs("grog-sloop: cannot go fullscreen: the size of the screen is unknown\n", stderr);
+        return false;
+    }
+    if (width < SCREEN_WIDTH || height < SCREEN_HEIGHT) {
+        std::fprintf(stderr, "grog-sloop: cannot go fullscreen: the screen (%dx%d) is smaller than the game\n", width,
+                     height);
+        return false;
+    }
+    if (!reopenWindow(width, height, fullscreenLayout(width, height))) {
+        std::fprintf(stderr, "grog-sloop: cannot go fullscreen: %s\n",
+                     allegro_error[0] != '\0' ? allegro_error : "no window of the screen's size");
+        reopenWindowedOrExit();
+        afterNewMode();
+        return false;
+    }
+    AskedWindowManager = windowManagerDoesFullscreen() && askForFullscreenState(true);
+    if (!AskedWindowManager) moveWindowToDesktopCorner();
+    afterNewMode();
+    return true;
+}
+
+}  // namespace
+
+bool setFullscreen(bool fullscreen)
+{
+    if (fullscreen == Fullscreen) return true;
+    if (fullscreen) {
+        Fullscreen = goFullscreen();
+        return Fullscreen;
+    }
+    // Out of the window manager's fullscreen state first, so that it lets
+    // the window take its own size again.
+    if (AskedWindowManager) askForFullscreenState(false);
+    AskedWindowManager = false;
+    reopenWindowedOrExit();
+    afterNewMode();
+    Fullscreen = false;
+    return true;
+}
+
+bool isFullscreen()
+{
+    return Fullscreen;
+}
