@@ -27,12 +27,31 @@ void reopenWindowedOrExit()
     std::exit(1);
 }
 
+// A new graphics mode takes the input focus from the window for a moment:
+// that is not the player leaving the game, so the focus loss it brings is
+// forgotten once the focus is back (and a little later, when Allegro's
+// input thread has heard of it). A focus that does not come back within a
+// second stays lost, and play pauses.
+void forgetFocusLossOfSwitch()
+{
+    constexpr int WAIT_MS = 1000, STEP_MS = 10, SETTLE_MS = 100;
+    for (int waited = 0; waited < WAIT_MS; waited += STEP_MS) {
+        if (windowHasFocus()) {
+            rest(SETTLE_MS);
+            if (windowHasFocus()) FocusLost = 0;
+            return;
+        }
+        rest(STEP_MS);
+    }
+}
+
 // A new graphics mode forgets the display-switch callbacks; the title and
 // icon stay with the window but are set again in case it was made anew.
 void afterNewMode()
 {
     installFocusPause();
     finishWindowIdentity();
+    forgetFocusLossOfSwitch();
 }
 
 bool goFullscreen()

@@ -116,6 +116,17 @@ bool askForFullscreenState(bool fullscreen)
     return true;
 }
 
+bool windowHasFocus()
+{
+    Display *display = connection();
+    const Window window = display != nullptr ? topLevelWindow(display) : 0;
+    if (window == 0) return false;
+    Window focus = 0;
+    int revertTo = 0;
+    XGetInputFocus(display, &focus, &revertTo);
+    return focus == window || focus == _xwin.window || focus == PointerRoot;
+}
+
 bool moveWindowToDesktopCorner()
 {
     Display *display = connection();

@@ -18,6 +18,10 @@ bool windowManagerDoesFullscreen();
 // state, or to take it out; false when there is no window to ask about.
 bool askForFullscreenState(bool fullscreen);
 
+// Whether the input focus is on the game's window (or follows the pointer,
+// as on a desktop without a window manager).
+bool windowHasFocus();
+
 // Puts the game's window at the desktop's top-left corner; for a desktop
 // where nothing else would place it.
 bool moveWindowToDesktopCorner();
