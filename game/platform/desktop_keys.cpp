@@ -21,12 +21,20 @@ bool isEnter(int scancode)
     return scancode == KEY_ENTER || scancode == KEY_ENTER_PAD;
 }
 
-// Input thread, once for every press and release.
+// Which keys are down, as this callback has seen them: a key held long
+// enough to repeat asks only once.
+bool Down[KEY_MAX];
+
+// Input thread, once for every press and release (and repeat).
 void noteDesktopKey(int scancode)
 {
-    if (scancode & 0x80) return;  // a release
-    if (scancode == KEY_F11 || (isEnter(scancode) && altHeld())) FullscreenSwitchAsked = 1;
-    if (scancode == KEY_F12) ScreenshotAsked = 1;
+    const int code = scancode & 0x7f;
+    const bool pressed = (scancode & 0x80) == 0;
+    const bool repeated = pressed && Down[code];
+    Down[code] = pressed;
+    if (!pressed || repeated) return;
+    if (code == KEY_F11 || (isEnter(code) && altHeld())) FullscreenSwitchAsked = 1;
+    if (code == KEY_F12) ScreenshotAsked = 1;
 }
 
 // Input thread, for every key that would enter the buffer: 0 keeps it out.
@@ -52,8 +60,6 @@ void serviceDesktopKeys()
     if (FullscreenSwitchAsked) {
         FullscreenSwitchAsked = 0;
         setFullscreen(!isFullscreen());
-        // A key held through the switch repeats; one press, one switch.
-        FullscreenSwitchAsked = 0;
     }
     if (ScreenshotAsked) {
         ScreenshotAsked = 0;
