@@ -8,15 +8,20 @@
 #include <string>
 
 #include "platform/command_line.h"
-#include "recording/game_recorder.h"
-#include "recording/game_replay.h"
-#include "play/headless_run.h"
-#include "play/new_game.h"
-#include "recording/run_summary.h"
 #include "platform/shut_down.h"
 #include "platform/start_up.h"
 #include "platform/fullscreen.h"
 #include "platform/window_scale.h"
+#include "input/key_bindings.h"
+#include "play/headless_run.h"
+#include "play/new_game.h"
+#include "recording/game_recorder.h"
+#include "recording/game_replay.h"
+#include "recording/run_summary.h"
+#include "settings/options_dialog.h"
+#include "settings/settings_file.h"
+#include "sound/music.h"
+#include "sound/effect_settings.h"
 
 namespace {
 
@@ -35,8 +40,24 @@ int main(int argc, char *argv[])
         std::fputs(usageLine(), stderr);
         return EXIT_USAGE;
     }
-    RequestedWindowScale = options.windowScale;
+    if (options.help || options.version) {
+        std::fputs(options.help ? helpText() : versionLine(), stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
+    // The player's settings, with what the command line says winning for
+    // this run only.
+    if (!options.verify) savedSettings() = loadSettings(playerSettingsPath());
+    Settings &settings = currentSettings();
+    settings = savedSettings();
+    if (options.scaleGiven) settings.windowScale = options.windowScale;
+    RequestedWindowScale = settings.windowScale;
     RequestedFullscreen = options.fullscreen;
+    applyKeySettings(settings);
+    // Effects: the player's settings, unless the command line turns them off
+    // for this run.
+    if (!options.soundEffects) settings.effectsOn = false;
+    setEffectsOn(settings.effectsOn);
+    setEffectsVolume(settings.effectsVolume);
     unsigned int seed = options.seedGiven ? options.seed : static_cast<unsigned int>(std::time(nullptr));
 
     // A recording's file is checked, and a new one created, before any
@@ -63,8 +84,14 @@ int main(int argc, char *argv[])
     } else if (startUp() != 0) {
         return 1;
     }
+    if (!options.verify) {
+        applyDialogLook(settings.look);
+        // Full volume is the library's own; only a quieter choice is set.
+        if (settings.musicVolume != 100) applyMusicVolume(settings.musicVolume);
+    }
     if (options.recordPath) startRecording();
     if (options.replayPath) startReplay(replayed, replayPace(options));
+    if (options.stopGiven) stopReplayAtStep(options.stopAtStep);
     newGame();
 
     int status = 0;

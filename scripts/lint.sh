@@ -7,15 +7,22 @@
 #      database of build/ (configured here; configuring is enough, no
 #      source includes a generated header). A unit unchanged since it was
 #      last found clean is skipped (scripts/clang_tidy_units.py).
-# LINT_JOBS sets clang-tidy's parallel jobs (default 2).
+# LINT_JOBS sets clang-tidy's parallel jobs (default: the cores).
+#
+#   lint.sh [format|tidy]     one of the two, or both
 set -euo pipefail
 cd "$(dirname "$0")/.."
-JOBS=${LINT_JOBS:-2}
+JOBS=${LINT_JOBS:-$(nproc)}
+part=${1:-all}
 
-echo "lint: clang-format"
-bash scripts/project-sources.sh | xargs -r clang-format --dry-run --Werror
+if [ "$part" != tidy ]; then
+  echo "lint: clang-format"
+  bash scripts/project-sources.sh | xargs -r clang-format --dry-run --Werror
+fi
 
-echo "lint: clang-tidy"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
-python3 scripts/clang_tidy_units.py build "$JOBS"
+if [ "$part" != format ]; then
+  echo "lint: clang-tidy"
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+  python3 scripts/clang_tidy_units.py build "$JOBS"
+fi
 echo "lint: clean"

@@ -18,8 +18,116 @@ trap end_session EXIT
 failures=0
 pass() { echo "ok: $*"; }
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-# Holds KEY down for SECONDS (0.2 by default): the game reads key[] once a step.
+# Holds KEY down for SECONDS (0.2 by default): the game reads key[] once a
+# step. A guessed time: a busy machine can let a step miss the press or see
+# it twice. Tests here press with press_until instead; this stays for
+# tests of other branches until they move over.
 hold() { xdotool keydown "$1"; sleep "${2:-0.2}"; xdotool keyup "$1"; }
+
+# Waiting for a state, never for a guessed time: each wait below polls what
+# the program itself shows (a line it writes, a file, its screen, its exit)
+# until it holds, with a deadline that only stops a hung run. The 0.05 s
+# between looks is the poll, not a guess at how long the program needs.
+
+# wait_until SECONDS COMMAND...: 0 once COMMAND succeeds, 1 if it has not
+# within SECONDS.
+wait_until() {
+  local deadline=$(($(date +%s) + $1))
+  shift
+  until "$@"; do
+    [ "$(date +%s)" -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
+
+# A recording (--record FILE) is the game's own account of every play step,
+# written as the step reads its controls: its step lines tell a test which
+# steps have run and which keys each one saw.
+# steps_in FILE: how many play steps FILE holds.
+steps_in() {
+  local n
+  n=$(grep -cE '^[-LRUDPMQC]+$' "$1" 2>/dev/null)
+  echo "${n:-0}"
+}
+# step_keys FILE N: the keys play step N saw ("-" for none).
+step_keys() { grep -E '^[-LRUDPMQC]+$' "$1" | sed -n "${2}p"; }
+# step_after FILE AFTER LETTER: the first step after step AFTER whose keys
+# hold LETTER (L R U D arrows, P SPACE, M F2, Q ESC); fails while there is none.
+step_after() {
+  grep -E '^[-LRUDPMQC]+$' "$1" | awk -v after="$2" -v letter="$3" \
+    'NR > after && index($0, letter) { print NR; found = 1; exit } END { exit !found }'
+}
+# has_steps FILE N: FILE holds at least N play steps.
+has_steps() { [ "$(steps_in "$1")" -ge "$2" ]; }
+# has_key_after FILE AFTER LETTER: a step after AFTER saw LETTER.
+has_key_after() { step_after "$@" >/dev/null; }
+# released_after FILE AFTER LETTER: a step after AFTER did not see LETTER.
+released_after() {
+  grep -E '^[-LRUDPMQC]+$' "$1" | awk -v after="$2" -v letter="$3" \
+    'NR > after && !index($0, letter) { found = 1; exit } END { exit !found }'
+}
+
+# press_until KEY SECONDS COMMAND...: holds KEY down until COMMAND succeeds
+# (the game has seen the press), then lets go. Status 1 if it never did.
+press_until() {
+  local key=$1 seconds=$2 status=0
+  shift 2
+  xdotool keydown "$key"
+  wait_until "$seconds" "$@" || status=1
+  xdotool keyup "$key"
+  return $status
+}
+
+# pointer_to WIDTH HEIGHT X Y: the pointer to (X, Y) of a WIDTH x HEIGHT
+# window at the screen's top-left, where the game sees it there too.
+# Allegro follows the pointer by its motion, clamped at the window's edges,
+# from wherever it entered: a visit to the far corner and then to the near
+# one brings the game's idea of it to the X server's, in order, whatever the
+# timing.
+pointer_to() {
+  xdotool mousemove $(($1 - 1)) $(($2 - 1)) mousemove 0 0 mousemove "$3" "$4"
+}
+
+# is_running: the game started last ($game_pid) has not ended.
+is_running() { kill -0 "$game_pid" 2>/dev/null; }
+is_ended() { ! is_running; }
+
+# shoot_settled WINDOW FILE.bmp: a screenshot of WINDOW once two in a row
+# are the same, so a frame still on its way to the X server is not taken.
+# Status 1 if the picture does not settle within 20 s.
+shoot_settled() {
+  local deadline=$(($(date +%s) + 20))
+  import -silent -window "$1" "BMP3:$2.next" 2>/dev/null
+  while :; do
+    mv -f "$2.next" "$2"
+    import -silent -window "$1" "BMP3:$2.next" 2>/dev/null
+    cmp -s "$2" "$2.next" && { rm -f "$2.next"; return 0; }
+    [ "$(date +%s)" -ge "$deadline" ] && return 1
+  done
+}
+
+# show_step RECORDING STEP SHOT.bmp [ARGS...]: the game ($game, in the
+# current directory) replays RECORDING fast with ARGS and holds at STEP
+# (--stop-at); SHOT.bmp is its settled window. The replay is then closed
+# with its close button ($close_request) and must end with status 0.
+show_step() {
+  local recording=$1 step=$2 shot=$3 window=""
+  shift 3
+  "$game" --replay-fast "$recording" --stop-at "$step" "$@" >held.txt 2>held-err.txt &
+  game_pid=$!
+  if ! wait_until 60 grep -q "^stopped at step $step\$" held.txt; then
+    echo "FAILED: the replay of $recording did not stop at step $step: $(grep -v ALSA held-err.txt | head -3)"
+    exit 1
+  fi
+  wait_until 20 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ]'
+  shoot_settled "$window" "$shot" || { echo "FAILED: the picture held at step $step does not settle"; exit 1; }
+  "$close_request" "$window"
+  wait_until 30 is_ended || { echo "FAILED: the held replay did not end at the close button"; exit 1; }
+  wait "$game_pid"
+  local rc=$?
+  game_pid=""
+  [ $rc -eq 0 ] || { echo "FAILED: the held replay ended with status $rc: $(grep -v ALSA held-err.txt | head -3)"; exit 1; }
+}
 
 # Copies the game's data as the build made it (Gfx/, Snd/, the patch
 # index) from DATA into the scratch directory. Without it the game still

@@ -4,10 +4,8 @@
 #include "world/sprite_sheet.h"
 
 // clang-format off
-// Sheet cells (column, row) of the terrain images.
-constexpr int TERRAIN_COLUMN      = 4;
-constexpr int STAIRS_DOWN_ROW     = 0;
-constexpr int STAIRS_UP_ROW       = 1;
+// Sheet cells (column, row) of the terrain images; the stairs' are in
+// world/sprite_sheet.h.
 constexpr int FLOOR_ROW           = 2;
 constexpr int WALL_FIRST_ROW      = 5;  // variants 0..4 in rows 5..9
 constexpr int BRIDGE_COLUMN       = 5;

@@ -13,3 +13,9 @@ void drawSheetCell(int column, int row, int x, int y, int size)
     if (SpriteSheet == nullptr || WorldBitmap == nullptr) return;
     masked_blit(SpriteSheet, WorldBitmap, column * size, row * size, x * size, y * size, size, size);
 }
+
+void drawSheetPicture(int column, int row, BITMAP *target, int px, int py)
+{
+    if (SpriteSheet == nullptr || target == nullptr) return;
+    masked_blit(SpriteSheet, target, column * CELL_SIZE, row * CELL_SIZE, px, py, CELL_SIZE, CELL_SIZE);
+}

@@ -2,9 +2,9 @@
 
 #include <allegro.h>
 
-#include "world/game_state.h"
-#include "sound/music.h"
 #include "play/play_loop.h"
+#include "sound/music.h"
+#include "world/game_state.h"
 
 volatile int FocusLost = 0;
 

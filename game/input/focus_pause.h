@@ -23,4 +23,3 @@ void armFocusPause();
 // resumes the music that the focus loss paused, unless the player has
 // toggled the music since. Recordings of `input` thus see plain presses.
 StepInput withFocusPause(StepInput input);
-

@@ -30,4 +30,3 @@ GamepadControls readGamepadControls();
 // True once a button of the first pad goes down that was up when the pad
 // was last read: the title and game-over screens leave on it.
 bool gamepadButtonPressed();
-

@@ -5,11 +5,22 @@
 #include "input/gamepad.h"
 #include "platform/desktop_keys.h"
 
+bool (*WaitingScreenKeys)(int scancode) = nullptr;
+
 void waitForKeyPress()
 {
-    while (!keypressed() && !gamepadButtonPressed()) {
-        serviceDesktopKeys();
-        rest(KEY_WAIT_REST_MS);
+    for (;;) {
+        while (!keypressed() && !gamepadButtonPressed()) {
+            serviceDesktopKeys();
+            rest(KEY_WAIT_REST_MS);
+        }
+        if (WaitingScreenKeys == nullptr || !keypressed()) return;
+        const int pressed = readkey();
+        if (!WaitingScreenKeys(pressed >> 8)) {
+            // Put back: the key stays for whatever comes next, as it would.
+            simulate_keypress(pressed);
+            return;
+        }
     }
 }
 

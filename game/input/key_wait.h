@@ -6,10 +6,16 @@
 constexpr int KEY_WAIT_REST_MS = 20;
 
 // Returns once a key is in the keyboard buffer (the key stays there) or a
-// gamepad button goes down. Needs the timer and keyboard installed.
+// gamepad button goes down. Keys that WaitingScreenKeys takes are answered
+// there and the wait goes on. Needs the timer and keyboard installed.
 void waitForKeyPress();
+
+// Keys the waiting screen answers itself rather than being left by them
+// (the title's F1 and F10): called with each key's scancode; true when it
+// took the key. Null: every key leaves. Only the player's own wait asks it,
+// so a recording never holds these keys.
+extern bool (*WaitingScreenKeys)(int scancode);
 
 // What the title and game-over screens wait with: waitForKeyPress, unless a
 // recording (which notes the key) or a replay (which presses it) stands in.
 extern void (*KeyWaitSource)();
-

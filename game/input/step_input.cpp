@@ -4,14 +4,15 @@
 
 #include "input/focus_pause.h"
 #include "input/gamepad.h"
+#include "input/key_bindings.h"
 
 ArrowKeys heldArrowKeys()
 {
     ArrowKeys held;
-    held.right = key[KEY_RIGHT] != 0;
-    held.left = key[KEY_LEFT] != 0;
-    held.up = key[KEY_UP] != 0;
-    held.down = key[KEY_DOWN] != 0;
+    held.right = controlDown(CONTROL_RIGHT);
+    held.left = controlDown(CONTROL_LEFT);
+    held.up = controlDown(CONTROL_UP);
+    held.down = controlDown(CONTROL_DOWN);
     return held;
 }
 
@@ -19,9 +20,12 @@ StepInput readKeyboardInput()
 {
     StepInput input;
     input.walk = heldArrowKeys();
-    input.pause = key[KEY_SPACE] != 0;
-    input.music = key[KEY_F2] != 0;
+    input.pause = controlDown(CONTROL_PAUSE);
+    input.music = controlDown(CONTROL_MUSIC);
     input.quit = key[KEY_ESC] != 0;
+    input.help = key[KEY_F1] != 0;
+    // A tap counts for the one step that reads it.
+    forgetTaps();
     return input;
 }
 

@@ -9,12 +9,14 @@ struct StepInput {
     bool pause = false;  // SPACE: toggles Paused
     bool music = false;  // F2: pauses or resumes the music
     bool quit = false;   // ESC: ends the game
+    bool help = false;   // F1: the help page, while paused (changes nothing in the world)
 };
 
-// The arrow keys of the keyboard as they are held now.
+// The walking keys of the key set as they are held now, with the short taps
+// since the last step.
 ArrowKeys heldArrowKeys();
 
-// The keyboard's state now.
+// The keyboard's state now, by the key set; forgets the taps it has read.
 StepInput readKeyboardInput();
 
 // The keyboard's controls with the first pad's added: a direction or pause
@@ -25,4 +27,3 @@ StepInput readPlayerInput();
 // gamepad (readPlayerInput) unless something else (a replay, say) has been
 // put in its place.
 extern StepInput (*StepInputSource)();
-

@@ -40,6 +40,12 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 {
     LaunchOptions parsed;
     for (int i = 1; i < argc; ++i) {
+        // As GNU programs do: these answer at once, whatever else is there.
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "--version") == 0) {
+            options = LaunchOptions();
+            (argv[i][2] == 'h' ? options.help : options.version) = true;
+            return true;
+        }
         // Recording, replaying or verifying a game: one of the four, with
         // its file.
         const bool record = std::strcmp(argv[i], "--record") == 0;
@@ -58,9 +64,19 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
             parsed.fullscreen = true;
             continue;
         }
+        if (std::strcmp(argv[i], "--no-sound-effects") == 0) {
+            parsed.soundEffects = false;
+            continue;
+        }
         if (std::strcmp(argv[i], "--scale") == 0) {
             if (parsed.scaleGiven || i + 1 >= argc || !parseScale(argv[++i], parsed.windowScale)) return false;
             parsed.scaleGiven = true;
+            continue;
+        }
+
+        if (std::strcmp(argv[i], "--stop-at") == 0) {
+            if (parsed.stopGiven || i + 1 >= argc || !parseSeed(argv[++i], parsed.stopAtStep)) return false;
+            parsed.stopGiven = true;
             continue;
         }
 
@@ -70,13 +86,61 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
     }
     // A replay's levels come from the seed in its file.
     if (parsed.replayPath && parsed.seedGiven) return false;
+    // Only a replay in a window has steps to stop at and a close button.
+    if (parsed.stopGiven && (!parsed.replayPath || parsed.verify)) return false;
     options = parsed;
     return true;
 }
 
 const char *usageLine()
 {
-    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--fullscreen] [--record FILE | --replay FILE | "
-           "--replay-fast FILE | --verify FILE]"
-           "   (N: a whole number from 0 to 4294967295; a replay takes its seed from FILE)\n";
+    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--fullscreen] [--no-sound-effects] [--record FILE | --replay FILE | "
+           "--replay-fast FILE | --verify FILE] [--stop-at STEP]"
+           "   (N, STEP: whole numbers from 0 to 4294967295; a replay takes its seed from FILE)\n";
+}
+
+const char *helpText()
+{
+    return "Usage: grog-sloop [OPTION]...\n"
+           "Steer a pirate through random dungeon levels: take the bottles, go deeper.\n"
+           "\n"
+           "Options:\n"
+           "  --seed N             play the levels of seed N (0 to 4294967295) instead of the clock's\n"
+           "  --scale N|auto       open an 800Nx600N window (N from 1 to 4), or the largest that fits\n"
+           "  --fullscreen         start fullscreen (F11 or Alt+Enter switches at any time)\n"
+           "  --no-sound-effects   start with the sound effects off (F3 turns them on)\n"
+           "  --record FILE        write the game into FILE, for a bug report\n"
+           "  --replay FILE        play a recorded game back at the normal pace\n"
+           "  --replay-fast FILE   play a recorded game back as fast as it can be drawn\n"
+           "  --verify FILE        replay a recording with no window, sound or waiting; exit 0 when it\n"
+           "                       went as recorded\n"
+           "  --stop-at STEP       with --replay or --replay-fast: hold the picture of play step STEP and\n"
+           "                       wait for the window to be closed (for tests and bug reports)\n"
+           "  --help               print this help and exit\n"
+           "  --version            print the version and exit\n"
+           "\n"
+           "Keys (the options, F10 on the title screen, can add WASD or bind others):\n"
+           "  arrow keys           walk\n"
+           "  SPACE                pause and resume\n"
+           "  F2                   pause and resume the music\n"
+           "  F3                   turn the sound effects off and on\n"
+           "  F1                   how to play (on the title screen and while paused)\n"
+           "  F10                  options (on the title screen)\n"
+           "  F11, Alt+Enter       switch between the window and fullscreen\n"
+           "  F12                  save a screenshot in the pictures folder\n"
+           "  ESC                  quit\n"
+           "\n"
+           "A pirate boxed in on all four sides, by walls or monsters, loses a life.\n"
+           "\n"
+           "Files:\n"
+           "  high scores          $XDG_DATA_HOME/grog-sloop/High.txt (~/.local/share/grog-sloop/);\n"
+           "                       High.txt in the working directory when played from the build directory\n"
+           "  settings             $XDG_CONFIG_HOME/grog-sloop/settings.cfg (~/.config/grog-sloop/)\n"
+           "\n"
+           "Options given here win for this run and are not saved. Manual: man 6 grog-sloop\n";
+}
+
+const char *versionLine()
+{
+    return "grog-sloop " GROG_VERSION "\n";
 }

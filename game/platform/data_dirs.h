@@ -45,4 +45,3 @@ void locateGameFiles();
 
 // `relative` ("Gfx/Tile.bmp") in the chosen data directory.
 std::string gameDataPath(const char *relative);
-

@@ -8,6 +8,7 @@
 
 namespace {
 
+void (*EarlierLowLevelCallback)(int) = nullptr;  // the play keys' own, called first
 volatile int FullscreenSwitchAsked = 0;
 volatile int ScreenshotAsked = 0;
 
@@ -28,6 +29,7 @@ bool Down[KEY_MAX];
 // Input thread, once for every press and release (and repeat).
 void noteDesktopKey(int scancode)
 {
+    if (EarlierLowLevelCallback != nullptr) EarlierLowLevelCallback(scancode);
     const int code = scancode & 0x7f;
     const bool pressed = (scancode & 0x80) == 0;
     const bool repeated = pressed && Down[code];
@@ -49,6 +51,7 @@ int keepOutOfBuffer(int keyValue)
 
 void installDesktopKeys()
 {
+    if (keyboard_lowlevel_callback != noteDesktopKey) EarlierLowLevelCallback = keyboard_lowlevel_callback;
     keyboard_lowlevel_callback = noteDesktopKey;
     keyboard_callback = keepOutOfBuffer;
 }

@@ -5,7 +5,8 @@
 // them; the main thread acts on them at the next picture or wait.
 #pragma once
 
-// Hooks the keyboard; needs it installed.
+// Hooks the keyboard; needs it installed. A low-level keyboard callback
+// already in place is kept and called first.
 void installDesktopKeys();
 
 // Switches fullscreen and saves a screenshot if their keys were pressed

@@ -1,6 +1,5 @@
 #include "platform/library_callbacks.h"
 
-
 volatile int TickCounter = 0;
 volatile unsigned char CloseRequested = 0;
 

@@ -10,4 +10,3 @@ void onTimerTick();
 
 // Window-event thread, when the close button is pressed: CloseRequested = 1.
 void onCloseButton();
-

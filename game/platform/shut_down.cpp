@@ -4,6 +4,7 @@
 
 #include "screens/status_bar.h"
 #include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
 #include "world/world_owner.h"
 
@@ -23,6 +24,7 @@ void shutDown()
     destroyBitmap(StatusBitmap);
     destroyBitmap(StatusImage);
     releaseMusic();
+    releaseSoundEffects();
     // The last game's cells and actors too, so that a leak checker sees a
     // clean exit. The sprite sheet stays until the library exits.
     releaseWorldObjects();

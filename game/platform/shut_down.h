@@ -3,4 +3,3 @@
 #pragma once
 
 void shutDown();
-

@@ -9,18 +9,19 @@
 #include <cstdlib>
 #include <string>
 
+#include "input/focus_pause.h"
+#include "input/gamepad.h"
+#include "input/key_bindings.h"
 #include "platform/data_dirs.h"
 #include "platform/exit_on_failure.h"
 #include "platform/library_callbacks.h"
 #include "platform/screen_size.h"
-#include "screens/status_bar.h"
-#include "input/focus_pause.h"
-#include "input/gamepad.h"
-#include "platform/library_callbacks.h"
 #include "platform/desktop_keys.h"
 #include "platform/fullscreen.h"
 #include "platform/window_identity.h"
 #include "platform/window_scale.h"
+#include "screens/status_bar.h"
+#include "sound/sound_effects.h"
 #include "widgets/theme.h"
 #include "world/game_state.h"
 #include "world/sprite_sheet.h"
@@ -52,6 +53,7 @@ void pointMidiAtOwnPatches()
 void startSound()
 {
     pointMidiAtOwnPatches();
+    reserveEffectVoices();
     // With the freepats patch set the software MIDI player is chosen even
     // where no sound card gives it voices; the game then runs silent, as it
     // does without the patch set, instead of not at all.
@@ -59,11 +61,16 @@ void startSound()
         if (midi_driver == nullptr || midi_driver->id == MIDI_NONE)
             std::fprintf(stderr, "grog-sloop: playing without music: no MIDI player could be started "
                                  "(no instrument set for the software player, no MIDI device)\n");
+        loadSoundEffects(gameDataPath);
         return;
     }
     const std::string whyNoMidi = allegroReason("unknown MIDI failure");
+    // Without MIDI the voices kept for the music would only be missing from
+    // the samples: the library chooses again, as it did before effects.
+    reserve_voices(-1, -1);
     if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0) {
         std::fprintf(stderr, "grog-sloop: playing without music: %s\n", whyNoMidi.c_str());
+        loadSoundEffects(gameDataPath);
         return;
     }
     std::fprintf(stderr, "grog-sloop: playing without sound: %s\n", allegroReason("unknown sound failure"));
@@ -85,6 +92,10 @@ int startUp()
 
     // These have no failure the game could do anything about.
     install_keyboard();
+    // Every press is noted, so a tap shorter than a step still walks.
+    LOCK_FUNCTION(noteKeyEvent);
+    keyboard_lowlevel_callback = noteKeyEvent;
+    // F11, Alt+Enter and F12 are noted after the play keys are.
     installDesktopKeys();
     install_mouse();
     install_timer();

@@ -16,7 +16,8 @@ int startUp();
 void pointMidiAtOwnPatches();
 
 // Installs sound with MIDI, else without MIDI, else not at all; says on
-// standard error, in one line, what is missing and why. Never fails.
+// standard error, in one line, what is missing and why. Loads the sound
+// effects where samples can play. Never fails.
 void startSound();
 
 // Allegro with the system driver autodetected and its exit handler given to

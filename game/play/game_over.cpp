@@ -2,16 +2,21 @@
 
 #include <allegro.h>
 
-#include "scores/high_scores.h"
 #include "input/key_wait.h"
-#include "play/new_game.h"
-#include "screens/screen_text.h"
 #include "platform/window_scale.h"
+#include "play/new_game.h"
+#include "scores/high_scores.h"
+#include "screens/screen_text.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
 #include "world/level.h"
+#include "world/world_event.h"
 
 void gameOver()
 {
+    // The game over's own sound, with the banner rather than after the
+    // whole nested game this call runs.
+    playEffectsOf(takeWorldEvents());
     clear_bitmap(WorldBitmap);
     drawBanner("GAME OVER");
     showWorldBitmapScreen();

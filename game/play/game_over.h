@@ -4,4 +4,3 @@
 // Shows "GAME OVER", forgets the game's levels, waits for a key and runs
 // the next game (title screen included) before returning.
 void gameOver();
-

@@ -1,24 +1,55 @@
 #include "play/new_game.h"
 
+#include <allegro.h>
+
 #include "input/focus_pause.h"
+#include "input/key_bindings.h"
 #include "input/key_wait.h"
 #include "play/play_loop.h"
-#include "screens/title_screen.h"
+#include "screens/help_page.h"
+#include "settings/options_dialog.h"
+#include "screens/screen_text.h"
 #include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "world/game_start.h"
+#include "world/world_event.h"
+
+namespace {
+
+bool answerTitleKey(int scancode)
+{
+    if (scancode == KEY_F1) {
+        showHelpPage();
+    } else if (scancode == KEY_F10) {
+        runOptionsDialog();
+    } else {
+        return false;
+    }
+    showTitleScreen();
+    return true;
+}
+
+}  // namespace
 
 void newGame()
 {
     resetForNewGame();
 
     showTitleScreen();
-    // The key stays in the buffer; the first play step empties it.
+    // The key stays in the buffer; the first play step empties it. F1 and
+    // F10 show the help and the options and come back here.
+    WaitingScreenKeys = answerTitleKey;
     KeyWaitSource();
+    WaitingScreenKeys = nullptr;
 
     buildFirstLevel();
+    // The start's call, as the title gives way to play.
+    playEffectsOf(takeWorldEvents());
     startGameMusic();
     Paused = 0;
-    // Switching windows on the title screen does not pause the game to come.
+    // Switching windows on the title screen does not pause the game to come,
+    // and the key that left it does not walk.
     armFocusPause();
+    forgetTaps();
     playLoop();
 }

@@ -6,4 +6,3 @@
 // play loop.
 // Returns when that loop ends.
 void newGame();
-

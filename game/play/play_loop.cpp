@@ -4,22 +4,37 @@
 
 #include <cstddef>
 
-#include "sound/music.h"
-#include "screens/render_frame.h"
 #include "input/step_input.h"
+#include "platform/library_callbacks.h"
+#include "screens/help_page.h"
+#include "screens/render_frame.h"
+#include "sound/music.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
-#include "world/world_step.h"
 #include "world/level.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/tile.h"
-#include "platform/library_callbacks.h"
+#include "world/world_step.h"
+#include "world/world_event.h"
 
 unsigned char Paused = 0;
 bool PlayWaits = true;
 void (*PlayStepHook)() = nullptr;
 
 namespace {
+
+bool EffectsKeyWasDown = false;
+
+// F3 turns the effects off and on. It is read from the keyboard even in a
+// replay, where the recording's controls drive the step: it changes nothing
+// in the world, so a recording holds no trace of it.
+void watchEffectsKey()
+{
+    const bool down = key[KEY_F3] != 0;
+    if (down && !EffectsKeyWasDown) toggleSoundEffects();
+    EffectsKeyWasDown = down;
+}
 
 // Waits in 20 ms slices until the timer has moved past `last`; a run
 // without waits has no timer and goes straight on.
@@ -37,8 +52,10 @@ StepResult playStep()
     if (input.quit || CloseRequested) return StepResult::Quit;
     clear_keybuf();
 
+    watchEffectsKey();
     if (input.pause) {
         Paused = !Paused;
+        playEffect(Paused ? SoundEffect::Paused : SoundEffect::Resumed);
         clear_keybuf();
         if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
@@ -47,6 +64,10 @@ StepResult playStep()
         clear_keybuf();
         if (PlayWaits) rest(TOGGLE_KEY_REST_MS);
     }
+
+    // The help page changes nothing in the world, so a recording needs no
+    // letter for it; the frame below draws the paused play again.
+    if (input.help && Paused) showHelpPage();
 
     if (!Paused) advanceWorld(input.walk);
     renderFrame();
@@ -63,6 +84,7 @@ void playLoop()
         last = TickCounter;
         if (PlayStepHook != nullptr) PlayStepHook();
         if (playStep() == StepResult::Quit) return;
+        playEffectsOf(takeWorldEvents());
         waitForTickAfter(last);
     }
 }

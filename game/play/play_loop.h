@@ -13,16 +13,16 @@ extern bool PlayWaits;
 enum class StepResult { Continue, Quit };
 
 // One play step, without any waiting for the timer: ESC or the close button
-// end the game (Quit); SPACE and F2 toggle the pause and the music; unless
-// paused the world moves on; then the frame is drawn and the trap rule
-// applied. Reads its controls once, from StepInputSource, and may run a
+// end the game (Quit); SPACE and F2 toggle the pause and the music, F3 the
+// sound effects; unless paused the world moves on; then the frame is drawn
+// and the trap rule applied. Reads its controls once, from StepInputSource, and may run a
 // whole nested game when the last life is lost. What happened in the world
 // waits in the world's event list (takeWorldEvents).
 StepResult playStep();
 
-
 // Runs steps paced by TickCounter, one per observed tick change, sleeping
-// in 20 ms slices while it waits, until a step returns Quit.
+// in 20 ms slices while it waits, until a step returns Quit. After each
+// step the sound effects of what happened in it play.
 void playLoop();
 
 // Called at the top of every timed step, before the step itself, when set.
@@ -32,4 +32,3 @@ extern void (*PlayStepHook)();
 
 // The pause a SPACE or F2 press costs, so one press toggles only once.
 constexpr int TOGGLE_KEY_REST_MS = 200;
-

@@ -7,6 +7,8 @@
 
 #include "play/game_over.h"
 #include "play/play_loop.h"
+#include "screens/trap_blink.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
 #include "world/level.h"
 #include "world/monster.h"
@@ -59,7 +61,8 @@ void (*GameOverRunner)() = gameOver;
 
 void holdTrappedFrame()
 {
-    if (PlayWaits) rest(TRAPPED_HOLD_MS);
+    // The pirate blinks, so the player sees who was caught.
+    if (PlayWaits) blinkTrappedPlayer(TRAPPED_HOLD_MS);
 }
 
 void checkTrapped()
@@ -71,6 +74,7 @@ void checkTrapped()
     trapped.y = PlayerY;
     trapped.livesLeft = Lives - 1;
     reportWorldEvent(trapped);
+    if (PlayWaits) playTrapEffectEarly(trapped);
     holdTrappedFrame();
     Lives -= 1;
     if (Lives == 0) {

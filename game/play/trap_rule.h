@@ -14,7 +14,8 @@ bool playerIsTrapped();
 // beside the stairs up.
 void checkTrapped();
 
-// The 400 ms the trapped frame stays on screen (none when PlayWaits is off).
+// The 400 ms the trapped frame stays on screen, the pirate blinking (none
+// of it when PlayWaits is off). The trap's sound starts with it.
 void holdTrappedFrame();
 
 // What the last life lost runs: gameOver (the game-over screen, then a
@@ -28,4 +29,3 @@ extern void (*GameOverRunner)();
 void respawnBesideStairsUp();
 
 constexpr int TRAPPED_HOLD_MS = 400;
-

@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "scores/high_scores.h"
 #include "input/key_wait.h"
-#include "scores/name_dialog.h"
-#include "recording/run_summary.h"
 #include "input/step_input.h"
-#include "world/game_state.h"
 #include "platform/library_callbacks.h"
+#include "recording/run_summary.h"
+#include "scores/high_scores.h"
+#include "scores/name_dialog.h"
+#include "world/game_state.h"
 
 namespace {
 

@@ -15,4 +15,3 @@ void startRecording();
 
 // Writes the final state as the "end" line and closes the file.
 void finishRecording();
-

@@ -6,13 +6,14 @@
 #include <cstdio>
 #include <cstring>
 
-#include "scores/high_scores.h"
 #include "input/key_wait.h"
-#include "scores/name_dialog.h"
-#include "recording/run_summary.h"
 #include "input/step_input.h"
-#include "world/game_state.h"
 #include "platform/library_callbacks.h"
+#include "recording/run_summary.h"
+#include "scores/high_scores.h"
+#include "scores/name_dialog.h"
+#include "sound/sound_effects.h"
+#include "world/game_state.h"
 
 namespace {
 
@@ -31,6 +32,10 @@ std::uint32_t StepsLeftInEvent = 0;
 // Why the game and the file went apart; empty while they agree.
 std::string Difference;
 volatile int ViewerClosed = 0;
+// --stop-at: the step to hold at, and whether the hold has been reached.
+bool StopGiven = false;
+std::uint32_t StopAtStep = 0;
+bool Stopped = false;
 
 const char *eventName(RecordedEvent::Kind kind)
 {
@@ -47,11 +52,23 @@ const char *eventName(RecordedEvent::Kind kind)
     return "?";
 }
 
+// Holds the last picture until the close button; the line tells a waiting
+// test that the picture is final.
+void holdAtStop()
+{
+    Stopped = true;
+    std::printf("stopped at step %u\n", static_cast<unsigned>(RunSteps));
+    std::fflush(stdout);
+    while (!CloseRequested) rest(20);
+}
+
 // The next event if it is of the kind the game asks for; otherwise notes
-// the difference and ends the run as the close button would.
+// the difference and ends the run as the close button would. Past the
+// stop, nothing more is taken.
 const RecordedEvent *take(RecordedEvent::Kind wanted)
 {
-    if (!Difference.empty()) return nullptr;
+    if (StopGiven && !Stopped && RunSteps == StopAtStep) holdAtStop();
+    if (Stopped || !Difference.empty()) return nullptr;
     if (NextEvent == Replayed->events.size()) {
         // A recording without its end line stopped when its program did;
         // the replay stops there too. One with the line ended there.
@@ -159,12 +176,20 @@ void startReplay(const Recording &recording, ReplayPace pace)
     Replayed = &recording;
     Fast = pace != ReplayPace::Normal;
     KeepScoreTable = pace == ReplayPace::Headless;
+    // Faster than the timer, steps come faster than any sound could follow.
+    if (Fast) silenceEffectsForRun();
     NextEvent = 0;
     StepsLeftInEvent = recording.events.empty() ? 0 : recording.events[0].count;
     StepInputSource = replayedStep;
     KeyWaitSource = replayedKeyWait;
     NameEntrySource = replayedNameEntry;
     set_close_button_callback(onCloseWhileReplaying);
+}
+
+void stopReplayAtStep(unsigned int step)
+{
+    StopGiven = true;
+    StopAtStep = step;
 }
 
 int finishReplay()

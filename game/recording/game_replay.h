@@ -22,10 +22,18 @@ enum class ReplayPace { Normal, Fast, Headless };
 // waiting for the timer, and the waiting screens do not wait.
 void startReplay(const Recording &recording, ReplayPace pace);
 
+// --stop-at N: once N steps have been replayed (0: on the first title
+// screen), the next time the game asks the recording for anything the
+// replay holds instead: the picture stays as it is, "stopped at step N" goes
+// to standard output, and the run waits for the window's close button,
+// which ends it as it ends any replay. A test of the real program looks at
+// a fixed step this way, at any speed of the machine. A run that ends
+// before step N ends as usual, without the line.
+void stopReplayAtStep(unsigned int step);
+
 // After the run: 0 when it went as recorded, 3 (with the reason on standard
 // error) when the game asked for something else than the file holds, or
 // ended elsewhere than the recording did.
 int finishReplay();
 
 constexpr int EXIT_REPLAY_DIFFERS = 3;
-

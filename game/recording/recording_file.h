@@ -93,4 +93,3 @@ std::string nameLine(bool saved, const std::string &name);
 std::string endLine(const GameSummary &summary);
 // "game steps 812 level 3 lives 2 score 40\n"
 std::string summaryLine(const GameSummary &summary);
-

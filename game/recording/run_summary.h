@@ -14,4 +14,3 @@ extern std::uint32_t RunSteps;
 // RunSteps and the current game's level as shown (LevelIndex + 1), lives
 // and score.
 GameSummary currentSummary();
-

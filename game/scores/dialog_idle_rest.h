@@ -12,4 +12,3 @@ constexpr int DIALOG_IDLE_REST_MS = 20;
 // does nothing. Stands in for Allegro's d_yield_proc, which sleeps 1 ms and
 // so wakes the dialog a thousand times a second.
 int restWhileIdleProc(int msg, DIALOG *row, int c);
-

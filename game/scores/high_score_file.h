@@ -42,4 +42,3 @@ const std::string &scoreFilePath();
 
 // Lets the next failure report again (a test starts each case afresh).
 void resetScoreSaveWarning();
-

@@ -74,4 +74,3 @@ bool scoreEarnsPlace(const ScoreTable &table, int score);
 // tenth place is dropped. Returns false, leaving the table as it was, when
 // the score earns no place. `levelReached` is counted from 1.
 bool insertScore(ScoreTable &table, int score, const char *name, int levelReached);
-

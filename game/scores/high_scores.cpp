@@ -1,6 +1,7 @@
 #include "scores/high_scores.h"
 
 #include "scores/name_dialog.h"
+#include "sound/sound_effects.h"
 #include "world/game_state.h"
 
 void showScoreTable()
@@ -33,5 +34,6 @@ int recordScore(DIALOG *)
     // Read afresh: the table on disk is the one that counts.
     ScoreTable table = readScoreTable();
     if (insertScore(table, Score, PlayerName, LevelIndex + 1)) writeScoreTable(table);
+    playEffect(SoundEffect::ScoreRecorded);
     return D_CLOSE;
 }

@@ -26,4 +26,3 @@ void askForNameIfEarned(bool earnsPlace);
 // LevelIndex + 1, in its place and saves the table. Returns D_CLOSE so the
 // dialog closes, whether or not the file could be saved.
 int recordScore(DIALOG *row);
-

@@ -28,4 +28,3 @@ extern int (*NameDialogRunner)(DIALOG *dialog, int focusObject);
 // Runs the dialog until the button records the score or ESC closes it.
 // Returns do_dialog's result: the closing row, or -1 for ESC.
 int runNameDialog();
-

@@ -10,4 +10,3 @@ int cameraX(int playerX);
 
 // Top row of the window for a player in row `playerY`: 0..34.
 int cameraY(int playerY);
-

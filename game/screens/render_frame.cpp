@@ -4,11 +4,11 @@
 
 #include <cstddef>
 
-#include "screens/camera.h"
 #include "platform/screen_size.h"
-#include "screens/status_bar.h"
-#include "play/trap_rule.h"
 #include "platform/window_scale.h"
+#include "play/trap_rule.h"
+#include "screens/camera.h"
+#include "screens/status_bar.h"
 #include "world/bottle.h"
 #include "world/game_state.h"
 #include "world/level.h"

@@ -13,4 +13,3 @@ void drawFrame();
 
 // drawFrame, then the trap rule (which may cost a life or end the game).
 void renderFrame();
-

@@ -4,6 +4,7 @@
 
 #include "platform/screen_size.h"
 #include "platform/window_scale.h"
+#include "scores/high_scores.h"
 #include "world/game_state.h"
 
 void drawBanner(const char *text)
@@ -14,5 +15,18 @@ void drawBanner(const char *text)
 void showWorldBitmapScreen()
 {
     blit(WorldBitmap, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+    presentScreen();
+}
+
+void showTitleScreen()
+{
+    drawBanner("GROG SLOOP");
+    // The keys that explain the game, at the foot, in the banner's grey.
+    textout_centre_ex(WorldBitmap, font, "F1 how to play      F10 options", SCREEN_WIDTH / 2, TITLE_FOOT_Y,
+                      makecol(175, 175, 175), -1);
+
+    // The ten best results above the title; showing them also copies the
+    // WorldBitmap to the screen.
+    showScoreTable();
     presentScreen();
 }

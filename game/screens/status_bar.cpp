@@ -2,11 +2,11 @@
 
 #include <allegro.h>
 
-#include "screens/render_frame.h"
 #include "platform/screen_size.h"
+#include "play/play_loop.h"
+#include "screens/render_frame.h"
 #include "world/game_state.h"
 #include "world/level.h"
-#include "play/play_loop.h"
 
 BITMAP *StatusBitmap = nullptr;
 BITMAP *StatusImage = nullptr;

@@ -14,4 +14,3 @@ void drawStatusBar();
 
 // The plain background used when there is no StatusImage.
 int plainStatusBackground();
-

@@ -39,3 +39,9 @@ void releaseMusic()
     destroy_midi(Music);
     Music = nullptr;
 }
+
+void applyMusicVolume(int percent)
+{
+    // Allegro's MIDI volume runs 0..255; -1 leaves the samples' volume alone.
+    if (MusicWanted) set_volume(-1, percent * 255 / 100);
+}

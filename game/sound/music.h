@@ -22,3 +22,5 @@ void toggleMusicPause();
 // Stops the music and releases the piece loaded last.
 void releaseMusic();
 
+// The music's loudness, 0 (silent) to 100 (full), heard at once.
+void applyMusicVolume(int percent);

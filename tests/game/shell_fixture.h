@@ -37,4 +37,3 @@ template <typename T> T *putCell(int x, int y)
     TileGrid[x][y] = cell;
     return cell;
 }
-

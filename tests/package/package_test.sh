@@ -4,6 +4,8 @@
 # checkers, unpacked into a scratch root (nothing is installed into the
 # machine), and played from there under an X server of its own, from an
 # unrelated working directory, with a fresh HOME and no XDG_DATA_HOME.
+# Each wait reads a state (the window, the screen, the sound captured, the
+# game's exit), never a guessed time.
 #
 #   package_test.sh BUILD_DIR TEXT_CHECK ART_CHECK
 set -uo pipefail
@@ -65,26 +67,21 @@ tree_before=$(listing "$root")
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { echo "FAILED: no X server could be started"; exit 1; }
+wait_until 30 test -s "$scratch/display" || { echo "FAILED: no X server could be started"; exit 1; }
 export DISPLAY=":$(head -n1 "$scratch/display")"
 
 cd "$work" || exit 1
 env -u XDG_DATA_HOME HOME="$home" "$root/usr/games/grog-sloop" --seed 7 >"$scratch/out.txt" 2>"$scratch/err.txt" &
 game_pid=$!
+# find_window: $window, once the game's window shows (or the game ended).
+find_window() { window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended; }
 window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1)
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
+wait_until 60 find_window
 [ -n "$window" ] || { echo "FAILED: no window appeared"; grep -v '^ALSA' "$scratch/err.txt"; exit 1; }
-sleep 1
+xdotool windowfocus "$window"
 shoot() { import -silent -window "$window" "BMP3:$scratch/shot.bmp"; }
-shoot
-if "$text_check" "$scratch/shot.bmp" "GROG SLOOP" 350 300 left 175 175 175 present >"$scratch/check.txt"; then
-  pass "title shows"
+shows_title() { shoot && "$text_check" "$scratch/shot.bmp" "GROG SLOOP" 350 300 left 175 175 175 present >"$scratch/check.txt"; }
+if wait_until 60 shows_title; then pass "title shows"
 else fail "title: $(cat "$scratch/check.txt")"; fi
 
 scores=$home/.local/share/grog-sloop
@@ -95,17 +92,16 @@ if [ "$(stat -c %a "$home/.local" "$home/.local/share" "$scores" | sort -u)" = "
   pass "new directories are private (0700)"
 else fail "directory modes: $(stat -c '%n %a' "$home/.local" "$home/.local/share" "$scores")"; fi
 
-xdotool keydown Return; sleep 0.1; xdotool keyup Return   # any key starts play
-sleep 1.5
-shoot
-if "$art_check" "$scratch/shot.bmp" "$share/games/grog-sloop" >"$scratch/check.txt"; then
+xdotool key Return   # any key starts play
+shows_art() { shoot && "$art_check" "$scratch/shot.bmp" "$share/games/grog-sloop" >"$scratch/check.txt"; }
+if wait_until 60 shows_art; then
   pass "play shows the real art: $(tr '\n' ' ' <"$scratch/check.txt")"
 else fail "art: $(tr '\n' ' ' <"$scratch/check.txt")"; fi
-sleep 2
+# Two seconds of sound (44100 frames of two 16-bit samples a second) captured.
+captured() { [ "$(stat -c %s "$capture" 2>/dev/null || echo 0)" -gt 352800 ]; }
+wait_until 60 captured
 
-xdotool keydown Escape; sleep 0.3; xdotool keyup Escape
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game_pid" 2>/dev/null; then fail "ESC did not end the game"
+if ! press_until Escape 60 is_ended; then fail "ESC did not end the game"
 else wait "$game_pid"; rc=$?; game_pid=""; [ $rc -eq 0 ] && pass "ESC ends it with status 0" || fail "exit status $rc"; fi
 
 # Standard deviation of the captured 16-bit samples, read as signed and as
@@ -129,19 +125,13 @@ config_before=$(cat "$home2/allegro.cfg")
 env -u XDG_DATA_HOME HOME="$home2" "$root/usr/games/grog-sloop" --seed 7 >"$scratch/out2.txt" 2>"$scratch/err2.txt" &
 game_pid=$!
 window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1)
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
+wait_until 60 find_window
 if [ -n "$window" ]; then pass "without music the game still opens its window"
 else fail "without music no window appeared"; fi
-xdotool keydown Return; sleep 0.1; xdotool keyup Return
-sleep 1
-xdotool keydown Escape; sleep 0.3; xdotool keyup Escape
-for _ in $(seq 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$game_pid" 2>/dev/null && fail "ESC did not end the game without music"
+xdotool windowfocus "$window"
+wait_until 60 shows_title || fail "without music no title screen"
+xdotool key Return
+press_until Escape 60 is_ended || fail "ESC did not end the game without music"
 wait "$game_pid" 2>/dev/null; game_pid=""
 said=$(grep -v '^ALSA' "$scratch/err2.txt" | grep -c "playing without music: .*patch set")
 if [ "$said" = 1 ]; then pass "the player's patch set wins; one line says the music is missing and why"

@@ -45,11 +45,20 @@ ArrowKeys arrowTowards(int x, int y)
     ArrowKeys walk;
     // The way back from the player: the direction that reached it, reversed.
     switch (from[PlayerX][PlayerY]) {
-    case 0: walk.left = true; break;
-    case 1: walk.right = true; break;
-    case 2: walk.up = true; break;
-    case 3: walk.down = true; break;
-    default: break;
+    case 0:
+        walk.left = true;
+        break;
+    case 1:
+        walk.right = true;
+        break;
+    case 2:
+        walk.up = true;
+        break;
+    case 3:
+        walk.down = true;
+        break;
+    default:
+        break;
     }
     return walk;
 }
@@ -134,7 +143,8 @@ TEST_F(WorldEvents, ThreeThousandSeededStepsAgreeWithTheCounters)
         // now and then), with random stretches; a pirate boxed in is freed as
         // the game's trap rule would free it.
         Cell aim = findKind((step / 300) % 3 == 2 ? KIND_STAIRS_UP : KIND_STAIRS_DOWN);
-        if (!BottleList.empty() && (step / 300) % 3 == 0) aim = {BottleList.front()->getX(), BottleList.front()->getY()};
+        if (!BottleList.empty() && (step / 300) % 3 == 0)
+            aim = {BottleList.front()->getX(), BottleList.front()->getY()};
         ArrowKeys walk = arrowTowards(aim.x, aim.y);
         if (walker() % 5 == 0 || !(walk.left || walk.right || walk.up || walk.down)) {
             const unsigned bits = walker();

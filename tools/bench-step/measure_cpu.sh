@@ -4,7 +4,10 @@
 # screen; for its main thread and for the whole process (the main thread
 # plus Allegro's own threads: X events, timer, sound).
 #
-#   tools/bench-step/measure_cpu.sh [BUILD_DIR]    (default: build)
+#   tools/bench-step/measure_cpu.sh [BUILD_DIR [GAME_OPTION...]]    (default: build)
+#
+# Options after the build directory go to the game: measure once as it is
+# and once with --no-sound-effects to see what the effects cost.
 #
 # Prints one line per screen:
 #   title main_thread_cpu_percent 0.2 process_cpu_percent 2.1
@@ -15,6 +18,7 @@
 # some thirty seconds.
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
+shift $(($# > 0 ? 1 : 0))
 seconds=10
 ticks=$(getconf CLK_TCK)
 
@@ -30,7 +34,7 @@ cp -r "$build/Gfx" "$build/Snd" "$scratch/"
 cp "$build"/*.cfg "$scratch/" 2>/dev/null || true
 for _ in 1 2 3 4 5 6 7 8 9 10; do printf 'Nobody\n-1\n1\n'; done >"$scratch/High.txt"
 cd "$scratch"
-"$build/grog-sloop" --seed 3598 >/dev/null 2>&1 &
+"$build/grog-sloop" --seed 3598 "$@" >/dev/null 2>&1 &
 game_pid=$!
 for _ in $(seq 100); do xdotool search --onlyvisible --name "GROG SLOOP" >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1

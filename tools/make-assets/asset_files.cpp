@@ -6,10 +6,13 @@
 #include <cstdio>
 #include <fstream>
 
+#include "Snd/sound_effect.h"
 #include "patch_config.h"
+#include "sound_effect_synth.h"
 #include "shanty_midi.h"
 #include "sprite_sheet.h"
 #include "status_panel.h"
+#include "wav_file.h"
 
 namespace {
 
@@ -64,6 +67,14 @@ std::string writeAssets(const AssetOptions &options, std::string *log)
     char line[160];
     std::snprintf(line, sizeof line, "Snd/main.mid: \"%s\", %d bars, %.1f s a pass\n", drunkenSailor().title.c_str(),
                   music.bars, music.seconds);
+    *log += line;
+
+    for (const SoundEffectRecipe &recipe : gameSoundEffects()) {
+        const std::vector<std::int16_t> samples = synthesiseEffect(recipe);
+        const std::string path = out + "/Snd/" + recipe.name + ".wav";
+        if (!writeBytes(path, monoWavBytes(samples, EFFECT_SAMPLE_RATE))) return "cannot write " + path;
+    }
+    std::snprintf(line, sizeof line, "Snd/*.wav: %zu sound effects\n", gameSoundEffects().size());
     *log += line;
 
     const PatchSet patches = scanFreepats(options.freepatsDir);

@@ -10,7 +10,7 @@ struct AssetOptions {
     bool respectUserConfig = true;  // leave allegro.cfg out when the user has one
 };
 
-// Writes Gfx/Tile.bmp, Gfx/Status.bmp, Snd/main.mid, default.cfg and
-// allegro.cfg. Needs Allegro installed (SYSTEM_NONE is enough). Returns an
+// Writes Gfx/Tile.bmp, Gfx/Status.bmp, Snd/main.mid, the sound effects
+// Snd/*.wav, default.cfg and allegro.cfg. Needs Allegro installed (SYSTEM_NONE is enough). Returns an
 // empty string on success, otherwise what failed; progress notes go to `log`.
 std::string writeAssets(const AssetOptions &options, std::string *log);

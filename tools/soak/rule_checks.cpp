@@ -105,7 +105,8 @@ void RuleChecks::afterStep(const std::vector<WorldEvent> &events)
     checkPlayer(lastChange != nullptr, trapped);
     if (trapped != nullptr) {
         if (!MonsterList.empty()) log_.report("the monsters stayed after a trap");
-        if (playerIsTrapped()) log_.report("the player is trapped right after being put back at " + at(PlayerX, PlayerY));
+        if (playerIsTrapped())
+            log_.report("the player is trapped right after being put back at " + at(PlayerX, PlayerY));
     } else if (lastChange == nullptr) {
         checkMonsters(appeared);
     } else if (!lastChange->newLevel) {
@@ -113,7 +114,8 @@ void RuleChecks::afterStep(const std::vector<WorldEvent> &events)
         if (kept != keptLevels_.end()) {
             const std::string changed = keptLevelDifference(kept->second, recordLevel(captureCurrentLevel()),
                                                             static_cast<std::size_t>(appearances));
-            if (!changed.empty()) log_.report("level " + std::to_string(LevelIndex + 1) + " came back changed: " + changed);
+            if (!changed.empty())
+                log_.report("level " + std::to_string(LevelIndex + 1) + " came back changed: " + changed);
         }
     }
     if (Lives < 1 || Lives > STARTING_LIVES) log_.report("Lives is " + std::to_string(Lives) + " during play");

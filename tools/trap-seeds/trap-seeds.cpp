@@ -13,10 +13,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "input/step_input.h"
 #include "play/headless_run.h"
 #include "play/play_loop.h"
 #include "play/trap_rule.h"
-#include "input/step_input.h"
 #include "world/world.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "input/key_wait.h"
 #include "play/play_loop.h"
 #include "shell_fixture.h"
-#include "world/game_state.h"
 #include "sound/music.h"
+#include "world/game_state.h"
 
 namespace {
 

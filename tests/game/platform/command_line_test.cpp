@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "platform/command_line.h"
@@ -72,6 +75,10 @@ TEST(CommandLine, TakesOneRecordingOrReplayWithItsFile)
     ASSERT_TRUE(parse({"--replay", "--seed"}, options)) << "a file may have any name";
     EXPECT_STREQ(options.replayPath, "--seed");
     EXPECT_FALSE(options.replayFast);
+    EXPECT_FALSE(options.stopGiven);
+    ASSERT_TRUE(parse({"--stop-at", "0", "--replay-fast", "game.rec"}, options)) << "step 0: the first title screen";
+    EXPECT_TRUE(options.stopGiven);
+    EXPECT_EQ(options.stopAtStep, 0u);
 
     const std::vector<std::vector<const char *>> refused = {
         {"--record"},
@@ -81,6 +88,10 @@ TEST(CommandLine, TakesOneRecordingOrReplayWithItsFile)
         {"--record", "a", "--replay", "b"},
         {"--replay", "a", "--replay", "b"},
         {"--record", "a", "--record", "b"},
+        {"--stop-at", "5"},
+        {"--record", "a", "--stop-at", "5"},
+        {"--replay", "a", "--stop-at", "-1"},
+        {"--replay", "a", "--stop-at", "5", "--stop-at", "6"},
     };
     for (const auto &words : refused) {
         LaunchOptions kept;
@@ -100,4 +111,39 @@ TEST(CommandLine, ScaleFromOneToFourOrAutoBesideTheSeed)
     EXPECT_EQ(options.seed, 9u);
     ASSERT_TRUE(parse({"--seed", "9", "--scale", "auto"}, options));
     EXPECT_EQ(options.windowScale, SCALE_TO_DESKTOP);
+}
+
+// Every option --help lists is one the game takes (with a sample value for
+// its argument), and the manual page names each one.
+TEST(CommandLine, EveryOptionOfTheHelpIsAcceptedAndInTheManual)
+{
+    std::ifstream manualFile(GROG_MANUAL);
+    std::stringstream manual;
+    manual << manualFile.rdbuf();
+    ASSERT_FALSE(manual.str().empty()) << GROG_MANUAL;
+
+    std::istringstream help(helpText());
+    std::string line;
+    int options = 0;
+    while (std::getline(help, line)) {
+        if (line.rfind("  --", 0) != 0) continue;
+        std::istringstream words(line);
+        std::string option;
+        std::string argument;
+        words >> option >> argument;
+        std::vector<std::string> argv = {"grog-sloop", option};
+        if (argument == "N" || argument == "N|auto") argv.push_back("2");
+        if (argument == "FILE") argv.push_back("game.rec");
+        // A step to stop at needs a replay to stop.
+        if (argument == "STEP") argv.insert(argv.end(), {"7", "--replay", "game.rec"});
+        std::vector<const char *> pointers;
+        for (const std::string &word : argv) pointers.push_back(word.c_str());
+        LaunchOptions parsed;
+        EXPECT_TRUE(parseCommandLine(static_cast<int>(pointers.size()), pointers.data(), parsed)) << line;
+        std::string troffName;
+        for (char c : option) troffName += c == '-' ? std::string("\\-") : std::string(1, c);
+        EXPECT_NE(manual.str().find(troffName), std::string::npos) << option << " is not in the manual";
+        ++options;
+    }
+    EXPECT_GE(options, 8);
 }

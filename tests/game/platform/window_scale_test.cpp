@@ -2,8 +2,8 @@
 
 #include <allegro.h>
 
-#include "shell_fixture.h"
 #include "platform/window_scale.h"
+#include "shell_fixture.h"
 
 #include <vector>
 

@@ -6,11 +6,11 @@
 
 #include <cstddef>
 
+#include "platform/library_callbacks.h"
 #include "play/game_over.h"
 #include "play/new_game.h"
 #include "play/play_loop.h"
 #include "shell_fixture.h"
-#include "platform/library_callbacks.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "platform/library_callbacks.h"
 #include "play/play_loop.h"
 #include "screens/render_frame.h"
 #include "shell_fixture.h"
 #include "sound/music.h"
-#include "platform/library_callbacks.h"
 
 namespace {
 

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "shell_fixture.h"
 #include "play/game_over.h"
 #include "play/trap_rule.h"
+#include "screens/camera.h"
+#include "screens/render_frame.h"
+#include "shell_fixture.h"
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -16,6 +21,18 @@ const Side DIAGONALS[] = {{"north-east", 1, -1}, {"north-west", -1, -1}, {"south
 void floorAround(int x, int y)
 {
     for (const Side &side : SIDES) putCell<Floor>(x + side.dx, y + side.dy);
+}
+
+// The screen at the trapped pirate's cell, sampled by the timer every 10 ms.
+constexpr int MOST_SAMPLES = 100;
+volatile int BlinkSamples[MOST_SAMPLES];
+volatile int BlinkSampleCount = 0;
+int BlinkX = 0;
+int BlinkY = 0;
+
+void sampleBlink()
+{
+    if (BlinkSampleCount < MOST_SAMPLES) BlinkSamples[BlinkSampleCount++] = getpixel(screen, BlinkX, BlinkY);
 }
 
 }  // namespace
@@ -163,4 +180,46 @@ TEST_F(TrapRule, LevelWithoutStairsUpLeavesThePlayerOnTheGrid)
     EXPECT_EQ(Lives, 2);
     EXPECT_EQ(PlayerX, 30);
     EXPECT_EQ(PlayerY, 0);
+}
+
+TEST_F(TrapRule, TheTrappedPirateBlinksThroughTheHoldThenGoesBesideTheStairs)
+{
+    putCell<Stairs_up>(20, 20);
+    putCell<Floor>(20, 21);
+    drawFrame();
+    BlinkX = (PlayerX - cameraX(PlayerX)) * 32 + 16;
+    BlinkY = (PlayerY - cameraY(PlayerY)) * 32 + 16;
+    const int pirate = getpixel(screen, BlinkX, BlinkY);
+    BlinkSampleCount = 0;
+    install_int(sampleBlink, 10);
+    checkTrapped();
+    remove_int(sampleBlink);
+
+    // Runs of one colour: the pirate, the cell beneath, the pirate, the cell,
+    // some 100 ms each. A busy machine's timer may miss the last half, so
+    // three runs will do; it must never show a run of twice the half.
+    std::vector<int> colours, lengths;
+    for (int i = 0; i < BlinkSampleCount; ++i) {
+        const int colour = BlinkSamples[i];
+        if (colours.empty() || colours.back() != colour) {
+            colours.push_back(colour);
+            lengths.push_back(0);
+        }
+        ++lengths.back();
+    }
+    std::string runs;
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        runs += (colours[i] == pirate ? " pirate x" : " other x") + std::to_string(lengths[i]);
+    SCOPED_TRACE(std::to_string(BlinkSampleCount) + " samples:" + runs);
+    ASSERT_GE(colours.size(), 3u);
+    ASSERT_LE(colours.size(), 4u);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        EXPECT_EQ(colours[i], i % 2 == 0 ? pirate : colours[1]);
+        EXPECT_LT(lengths[i], 18);
+    }
+    EXPECT_NE(colours[1], pirate);
+    // The rule's outcome is as ever.
+    EXPECT_EQ(Lives, 2);
+    EXPECT_EQ(PlayerX, 20);
+    EXPECT_EQ(PlayerY, 21);
 }

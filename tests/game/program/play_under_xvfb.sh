@@ -3,6 +3,11 @@
 # with synthetic key presses (xdotool) and the window's close button, and
 # reads the screen back from screenshots.
 #
+# It waits for states, never for a guessed time: the title is read off the
+# screen once it shows, the keys a play step saw are read from the game's
+# own recording (--record), and pictures of play come from a replay of that
+# recording held at a fixed step (--stop-at).
+#
 #   play_under_xvfb.sh GAME DATA_DIR TEXT_CHECK CLOSE_REQUEST
 #
 # GAME is the grog-sloop program, DATA_DIR the directory whose Gfx/ and
@@ -30,45 +35,44 @@ if [ $rc -eq 2 ] && grep -q "usage: grog-sloop \[--seed N\]" err.txt; then pass 
 else fail "bad argument: status $rc, stderr: $(head -c 300 err.txt)"; fi
 
 # An X server of our own; it picks a free display number and tells it, and
-# does not reset between the two runs of the game (a reset drops new clients).
+# does not reset between the runs of the game (a reset drops new clients).
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || { echo "FAILED: no X server could be started"; exit 1; }
+wait_until 30 test -s "$scratch/display" || { echo "FAILED: no X server could be started"; exit 1; }
 export DISPLAY=":$(head -n1 "$scratch/display")"
 
+# start_game ARGS...: the game in the background with ARGS, its window in
+# $window with the keyboard focus, its title screen shown (drawn once
+# everything is set up, so keys from then on reach it).
 start_game() {
-  "$game" --seed 7 >out.txt 2>err.txt &
+  "$game" "$@" >out.txt 2>err.txt &
   game_pid=$!
   window=""
-  for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1)
-    [ -n "$window" ] && break
-    kill -0 "$game_pid" 2>/dev/null || break
-    sleep 0.1
-  done
+  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended'
   if [ -z "$window" ]; then
-    kill -0 "$game_pid" 2>/dev/null && state="still running" || { wait "$game_pid"; state="ended with status $?"; }
+    is_running && state="still running" || { wait "$game_pid"; state="ended with status $?"; }
     echo "FAILED: no window appeared; the game $state"; grep -v '^ALSA' err.txt; exit 1
   fi
-  sleep 1  # the title is drawn right after the window opens
+  xdotool windowfocus "$window"
+  if ! wait_until 60 eval 'shoot && "$text_check" "$scratch/shot.bmp" "GROG SLOOP" 350 300 left 175 175 175 present >/dev/null'; then
+    echo "FAILED: no title screen"; grep -v '^ALSA' err.txt; exit 1
+  fi
 }
 
-# wait_exit SECONDS: the game's exit status, or 124 if it is still running.
-wait_exit() {
-  local deadline=$(( $(date +%s%N) + ${1%.*}000000000 ))
-  while kill -0 "$game_pid" 2>/dev/null; do
-    [ "$(date +%s%N)" -gt "$deadline" ] && return 124
-    sleep 0.02
-  done
-  wait "$game_pid"; local rc=$?
+# end_with_escape SECONDS: ESC held until the game ends; its status, or
+# 124 if it still runs after SECONDS. The time it took is in $elapsed_ms.
+end_with_escape() {
+  local start rc
+  start=$(date +%s%N)
+  press_until Escape "$1" is_ended || { elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 )); return 124; }
+  elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
+  wait "$game_pid"; rc=$?
   game_pid=""
   return $rc
 }
 
 # --- First run: title, play, pause, ESC ---
-start_game
-shoot
+start_game --seed 7 --record play.rec
 expect_text "GROG SLOOP" 350 300 left 175 175 175 present "title in grey at (350,300)"
 # Above the title: the high-score table, once the game keeps one (the
 # first title screen creates its file with the default entries).
@@ -77,41 +81,37 @@ if [ -f High.txt ]; then
   expect_text "10) Captain Bilgewig - Lvl.10 - 100pts." 100 200 left 255 255 255 present "table's last line above the title"
 fi
 
-hold Return 0.1   # any key leaves the title (SPACE would also pause)
-sleep 1
-shoot
+xdotool key Return   # any key leaves the title (SPACE would also pause)
+wait_until 60 has_steps play.rec 5 || { echo "FAILED: no play steps after the title key"; exit 1; }
+# SPACE, held until a step has seen it.
+before=$(steps_in play.rec)
+press_until space 30 has_key_after play.rec "$before" P || fail "no step saw SPACE"
+paused=$(step_after play.rec "$before" P)
+
+if end_with_escape 30; then pass "ESC ends the program with status 0 in $elapsed_ms ms"
+else fail "ESC: status $? after $elapsed_ms ms"; fi
+if grep -q "ERROR!" out.txt && [ -f Gfx/Status.bmp ]; then fail "ERROR! printed although Gfx/Status.bmp exists"; fi
+
+# The play that was recorded, held at its first step and at the step that
+# saw SPACE.
+show_step play.rec 1 shot.bmp
 expect_text "Level: 1" 100 535 left 0 0 0 present "status bar shows Level: 1"
 expect_text "Lives: 3" 100 555 left 0 0 0 present "status bar shows Lives: 3"
 expect_text "Score: 0" 700 555 right 0 0 0 present "status bar shows Score: 0"
-
-# SPACE pauses. One press toggles once; should a slow step see it twice,
-# press again.
-for _ in 1 2 3; do
-  hold space 0.15
-  sleep 0.5
-  shoot
-  "$text_check" shot.bmp PAUSE 380 545 left 0 0 0 present >/dev/null && break
-done
+show_step play.rec "${paused:-1}" shot.bmp
 expect_text "PAUSE" 380 545 left 0 0 0 present "SPACE shows PAUSE"
 expect_text "Level: 1" 100 535 left 0 0 0 absent "the counters hide while paused"
 
-start=$(date +%s%N)
-xdotool keydown Escape
-wait_exit 1; rc=$?
-elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
-xdotool keyup Escape 2>/dev/null
-if [ $rc -eq 0 ]; then pass "ESC ends the program with status 0 in $elapsed_ms ms"
-else fail "ESC: status $rc after $elapsed_ms ms"; fi
-if grep -q "ERROR!" out.txt && [ -f Gfx/Status.bmp ]; then fail "ERROR! printed although Gfx/Status.bmp exists"; fi
-
-# --- Second run: the window's close button ---
-start_game
-hold Return 0.1
-sleep 0.5
+# --- Second run: the window's close button, in play ---
+start_game --seed 7 --record close.rec
+xdotool key Return
+wait_until 60 has_steps close.rec 1 || { echo "FAILED: no play steps after the title key"; exit 1; }
 "$close_request" "$window"
-wait_exit 2; rc=$?
-if [ $rc -eq 0 ]; then pass "close button ends the program with status 0"
-else fail "close button: status $rc"; fi
+wait_until 30 is_ended
+wait_exit_status=124
+is_ended && { wait "$game_pid"; wait_exit_status=$?; game_pid=""; }
+if [ $wait_exit_status -eq 0 ]; then pass "close button ends the program with status 0"
+else fail "close button: status $wait_exit_status"; fi
 
 # --- Third run: no art at all. The game says so and plays on, the status
 # bar's texts on a plain background. A copy of the program runs, since the
@@ -120,12 +120,14 @@ else fail "close button: status $rc"; fi
 mkdir -p bare/Snd home && cp Snd/main.mid bare/Snd/ && cp "$game" bare/ && cd bare
 game=$PWD/$(basename "$game")
 export HOME=$scratch/home
-start_game
-hold Return 0.1
-sleep 1
-shoot
-expect_text "Lives: 3" 100 555 left 0 0 0 present "without art the status bar still shows Lives: 3"
-xdotool keydown Escape; wait_exit 2; rc=$?; xdotool keyup Escape 2>/dev/null
+start_game --seed 7
+xdotool key Return
+# Standing still, the pirate keeps three lives for many steps: the
+# counters show once play has begun.
+if wait_until 60 eval 'shoot && "$text_check" "$scratch/shot.bmp" "Lives: 3" 100 555 left 0 0 0 present >/dev/null'; then
+  pass "without art the status bar still shows Lives: 3"
+else fail "without art no Lives: 3 on the status bar"; fi
+end_with_escape 30; rc=$?
 if [ $rc -eq 0 ] && [ "$(head -n1 out.txt)" = "ERROR!" ] && grep -q "Spritesheet not loaded" out.txt; then
   pass "without art: ERROR! and the missing sheet reported, status 0 at ESC"
 else fail "without art: status $rc, output begins: $(head -n2 out.txt | tr '\n' ' ')"; fi

@@ -7,16 +7,21 @@
 # "game steps ... level ... lives ... score ..." line and leave the same
 # High.txt behind.
 #
-#   record_and_replay.sh GAME DATA_DIR [KEEP]
+#   record_and_replay.sh GAME DATA_DIR TEXT_CHECK [KEEP]
 #
 # GAME is the grog-sloop program, DATA_DIR the directory holding its Gfx/
-# and Snd/. With KEEP, the recording is also copied there.
+# and Snd/, TEXT_CHECK the screen_text_check program. With KEEP, the
+# recording is also copied there.
+#
+# The recorded game is driven by what it shows: the recording it writes
+# says which keys each play step saw (a key is held until a step has seen
+# it), and the screen says when the title and the name dialog are there.
 set -uo pipefail
 # In a sanitizer build, full stacks let the leak suppressions recognise
 # what the sound libraries keep until exit.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
 
-game=$(realpath "$1") data=$(realpath "$2") keep=${3:-}
+game=$(realpath "$1") data=$(realpath "$2") text_check=$(realpath "$3") keep=${4:-}
 source "$(dirname "$0")/../../program_session.sh" replay
 # Here the first failed check ends the run.
 fail() { echo "FAILED: $*"; exit 1; }
@@ -39,76 +44,93 @@ run_in() {  # DIR ARGS...: runs the game there in the background
   game_pid=$!
 }
 wait_exit() {  # SECONDS: the game's status, 124 if it is still running then
-  local deadline=$(( $(date +%s) + $1 ))
-  while kill -0 "$game_pid" 2>/dev/null; do
-    [ "$(date +%s)" -gt "$deadline" ] && return 124
-    sleep 0.1
-  done
+  wait_until "$1" is_ended || return 124
   wait "$game_pid"; local rc=$?
   game_pid=""
   return $rc
 }
-click() { xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2; xdotool mouseup 1; }
-lines() { wc -l <"$scratch/record/game.rec"; }
-# Waits until the recording stops growing for a second: the game waits on a
-# screen or in the dialog, where no steps are taken.
-wait_still() {  # SECONDS
-  local deadline=$(( $(date +%s) + $1 )) before now
-  before=$(lines)
-  while [ "$(date +%s)" -le "$deadline" ]; do
-    sleep 1
-    now=$(lines)
-    [ "$now" = "$before" ] && return 0
-    before=$now
-  done
-  return 1
+rec=$scratch/record/game.rec
+shot=$scratch/shot.bmp
+# on_screen TEXT X Y R G B: a new screenshot shows TEXT there.
+on_screen() {
+  import -silent -window "$window" "BMP3:$shot" 2>/dev/null &&
+    "$text_check" "$shot" "$1" "$2" "$3" left "$4" "$5" "$6" present >/dev/null
 }
+# button: the YARRR button's pixels on the last settled screenshot.
+button() { convert "$shot" -crop 100x18+92+117 +repage rgb:- | md5sum; }
+button_changed() {  # BEFORE: a new settled screenshot whose button differs
+  shoot_settled "$window" "$shot" && [ "$(button)" != "$1" ]
+}
+# press KEY LETTER: KEY held until a step sees it (LETTER in the
+# recording), then until a step sees it released.
+press() {
+  local before
+  before=$(steps_in "$rec")
+  press_until "$1" 30 has_key_after "$rec" "$before" "$2" || fail "no step saw $1"
+  before=$(step_after "$rec" "$before" "$2")
+  wait_until 30 released_after "$rec" "$before" "$2" || fail "no step saw $1 released"
+}
+titles() { [ "$(grep -c '^title ' "$rec")" -ge "$1" ]; }
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || fail "no X server could be started"
+wait_until 30 test -s "$scratch/display" || fail "no X server could be started"
 export DISPLAY=":$(head -n1 "$scratch/display")"
 
 # --- The recorded game ---
 prepare "$scratch/record"
 run_in "$scratch/record" --seed "$SEED" --record game.rec
-for _ in $(seq 100); do xdotool search --onlyvisible --name "GROG SLOOP" >/dev/null 2>&1 && break; sleep 0.1; done
-sleep 1
-xdotool mousemove 400 300
-hold Return 0.1
-sleep 1
-hold space 0.1; sleep 0.6; hold space 0.1   # a pause and back
-hold F2 0.1; sleep 0.4; hold F2 0.1         # the music off and on
-xdotool mousemove 780 580
+window=""
+wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ]' ||
+  fail "no window appeared"
+xdotool windowfocus "$window"
+wait_until 60 on_screen "GROG SLOOP" 350 300 175 175 175 || fail "no title screen"
+pointer_to 800 600 780 580   # out of the way of the dialog's texts
+xdotool key Return
+wait_until 30 titles 1 || fail "the title key was not taken"
+press space P; press space P                 # a pause and back
+press F2 M; press F2 M                       # the music off and on
+# A step that came late may have seen a held key twice; the recording says
+# how often SPACE toggled. Play must go on for the traps: one more press
+# when it is paused (steering by the recorded state, not a retry).
+toggles() { grep -E '^[-LRUDPMQC]+$' "$rec" | grep -c P; }
+[ $(($(toggles) % 2)) -eq 0 ] || press space P
+[ $(($(toggles) % 2)) -eq 0 ] || fail "play stays paused after SPACE"
 # Hands off until the third trap brings up the name dialog.
-wait_still 90 || fail "the game never stopped for a game over"
-grep -q . "$scratch/record/game.rec" || fail "nothing recorded"
-sleep 0.5
-click 60 81
+wait_until 150 on_screen "appy Bilgewig" 21 81 0 0 0 || fail "the game never came to the name dialog"
+grep -q . "$rec" || fail "nothing recorded"
+# The pointer over the field (its right end, off the text) gives it the keys.
+xdotool mousemove 139 81
 xdotool key --delay 30 End
-for _ in $(seq 20); do xdotool key BackSpace; sleep 0.02; done
+for _ in $(seq 20); do xdotool key BackSpace; done
 xdotool type --delay 60 'Anne Bonny'
-click 140 126                                # YARRR
-sleep 0.5
+wait_until 30 on_screen "Anne Bonny" 21 81 0 0 0 || fail "the name was not typed"
+shoot_settled "$window" "$shot"
+typed=$(button)
+# YARRR lights under the pointer, is held down until it shows pressed (the
+# dialog reads the button's state, not its events), then let go.
+xdotool mousemove 140 126
+wait_until 30 button_changed "$typed" || fail "YARRR does not light under the pointer"
+lit=$(button)
+xdotool mousedown 1
+wait_until 30 button_changed "$lit" || fail "YARRR does not show pressed"
+xdotool mouseup 1
+wait_until 30 grep -q '^name saved Anne Bonny$' "$rec" || fail "no saved name in the recording"
 xdotool mousemove 780 580
-hold Return 0.1                              # leaves the game-over screen
-sleep 1
-hold Return 0.1                              # leaves the title: a nested game
-sleep 0.5
-hold Right 0.5; hold Down 0.5
-hold Escape 0.05                             # ends the nested game only
-sleep 1
-hold Left 0.4
-hold Escape 0.3                              # ends the first game
+# The game-over screen takes a key once the table shows above its banner.
+wait_until 30 on_screen "1) Anne Bonny - Lvl.1 - 0pts." 100 20 255 255 255 || fail "no table with the new name"
+press_until Return 30 grep -q '^gameover ' "$rec" || fail "no game-over key in the recording"
+wait_until 30 on_screen "GROG SLOOP" 350 300 175 175 175 || fail "no title screen after the game over"
+xdotool key Return                           # leaves the title: a nested game
+wait_until 30 titles 2 || fail "the recording does not hold two title screens"
+press Right R; press Down D
+# ESC held ends the nested game and then the first one.
+press_until Escape 30 is_ended || fail "ESC did not end the games"
 wait_exit 10; rc=$?
 [ $rc -eq 0 ] || fail "the recorded game ended with status $rc: $(grep -v ALSA "$scratch/record/err.txt" | head -5)"
 recorded=$(cat "$scratch/record/out.txt")
-grep -q '^name saved Anne Bonny$' "$scratch/record/game.rec" || fail "no saved name in the recording"
-[ "$(grep -c '^title ' "$scratch/record/game.rec")" -eq 2 ] || fail "the recording does not hold two title screens"
-grep -q '^gameover ' "$scratch/record/game.rec" || fail "no game-over key in the recording"
 echo "recorded: $recorded"
-[ -n "$keep" ] && cp "$scratch/record/game.rec" "$keep/"
+[ -n "$keep" ] && cp "$rec" "$keep/"
 
 # --- Its replays, fast and at the normal pace, each in a fresh directory ---
 for mode in --replay-fast --replay; do

@@ -3,7 +3,9 @@
 // points, left alone until the monsters have trapped the pirate three
 // times, then a name typed into the dialog and "YARRR" clicked with the
 // mouse. The screen is read back with xwd and compared with text drawn in
-// Allegro's own font; the file is read back as it was written.
+// Allegro's own font; the file is read back as it was written. Every step
+// waits for what the screen shows, never for a guessed time, so a busy
+// machine makes the test slower, not red.
 #include <allegro.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -118,22 +120,44 @@ bool showsText(const Shot &shot, int x, int y, const std::string &text)
     return same;
 }
 
+// Whether `text` stands at (x, y) in dark glyphs on a light field, as the
+// name dialog's edit field shows it.
+bool fieldShows(const Shot &shot, int x, int y, const std::string &text)
+{
+    if (!shot.valid()) return false;
+    BITMAP *glyphs = create_bitmap_ex(8, text_length(font, text.c_str()), text_height(font));
+    clear_bitmap(glyphs);
+    textout_ex(glyphs, font, text.c_str(), 0, 0, 1, -1);
+    bool same = true, lightGap = false;
+    for (int gy = 0; gy < glyphs->h && same; ++gy) {
+        for (int gx = 0; gx < glyphs->w && same; ++gx) {
+            const bool dark = shot.brightness(x + gx, y + gy) < 100;
+            if (getpixel(glyphs, gx, gy) != 0)
+                same = dark;
+            else
+                lightGap = lightGap || !dark;
+        }
+    }
+    destroy_bitmap(glyphs);
+    return same && lightGap;
+}
+
+// The YARRR button's pixels, to see it light up and go down.
+std::vector<unsigned char> yarrrButton(const Shot &shot)
+{
+    std::vector<unsigned char> pixels;
+    for (int y = 117; y <= 134; ++y) {
+        const auto row = shot.rgb.begin() + (static_cast<std::ptrdiff_t>(y) * shot.width + 92) * 3;
+        pixels.insert(pixels.end(), row, row + 100 * 3);
+    }
+    return pixels;
+}
+
 // Runs an xdotool command line against our display.
 void xdotool(const std::string &arguments)
 {
     std::string command = "xdotool " + arguments + " >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0) ADD_FAILURE() << "failed: " << command;
-}
-
-// The dialog engine polls the button state rather than reading events, so
-// a click is held down for a moment, as a hand would.
-void clickAt(int x, int y)
-{
-    xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y));
-    pause(0.2);
-    xdotool("mousedown 1");
-    pause(0.2);
-    xdotool("mouseup 1");
 }
 
 class GameEndToEnd : public testing::Test {
@@ -214,6 +238,37 @@ protected:
         }
     }
 
+    // A screenshot once two in a row are the same: the program has drawn
+    // all it is going to.
+    bool waitForSettledScreen(double seconds)
+    {
+        auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+        Shot previous = takeShot();
+        while (Clock::now() < deadline) {
+            last = takeShot();
+            if (last.valid() && last.rgb == previous.rgb) return true;
+            previous = last;
+        }
+        return false;
+    }
+
+    // The dialog engine reads the mouse button's state rather than its
+    // events: the button is held down until YARRR shows pressed, so the
+    // press cannot pass unseen between two looks.
+    bool clickYarrr()
+    {
+        const std::vector<unsigned char> plain = yarrrButton(last);
+        xdotool("mousemove 140 126");
+        if (!waitForScreen([&](const Shot &) { return waitForSettledScreen(20) && yarrrButton(last) != plain; }, 30))
+            return false;
+        const std::vector<unsigned char> lit = yarrrButton(last);
+        xdotool("mousedown 1");
+        const bool pressed =
+            waitForScreen([&](const Shot &) { return waitForSettledScreen(20) && yarrrButton(last) != lit; }, 30);
+        xdotool("mouseup 1");
+        return pressed;
+    }
+
     // Polls the screen until `wanted` holds, the game ends, or time runs out.
     bool waitForScreen(const std::function<bool(const Shot &)> &wanted, double seconds)
     {
@@ -275,14 +330,15 @@ TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
         << gameLog();
 
     // The pointer over the window gives it the keyboard; any key starts.
-    xdotool("mousemove 400 300");
-    xdotool("key Return");
     // Out of the way of the texts: the dialog draws the pointer into the
-    // screen.
-    xdotool("mousemove 780 580");
+    // screen. Allegro follows the pointer by its motion, clamped at the
+    // window's edges: the far and the near corner first bring its idea of
+    // the pointer to the X server's.
+    xdotool("mousemove 799 599 mousemove 0 0 mousemove 780 580");
+    xdotool("key Return");
 
     // Hands off: the monsters come by themselves.
-    ASSERT_TRUE(waitForScreen([](const Shot &s) { return showsText(s, 350, 300, "GAME OVER"); }, 100))
+    ASSERT_TRUE(waitForScreen([](const Shot &s) { return showsText(s, 350, 300, "GAME OVER"); }, 300))
         << "no game over: if the levels or the monsters changed, tools/trap-seeds finds a seed that ends soon again\n"
         << gameLog();
     // The edit field and the button over the banner, near the top-left.
@@ -291,9 +347,9 @@ TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
         << "no name dialog";
     EXPECT_TRUE(last.blackIn(0, 0, 799, 60)) << "something drawn above the dialog";
 
-    // Click into the field, clear the offered name, type ours, click YARRR.
-    clickAt(60, 81);
-    pause(0.3);
+    // The pointer over the field (its right end, off the text) gives it the
+    // keys; clear the offered name, type ours, click YARRR.
+    xdotool("mousemove 139 81");
     xdotool("key --delay 30 End");
     xdotool("key --delay 30 " + [] {
         std::string keys;
@@ -301,9 +357,10 @@ TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
         return keys;
     }());
     xdotool("type --delay 60 'Anne Bonny'");
-    pause(0.3);
-    clickAt(140, 126);
-    pause(0.3);
+    ASSERT_TRUE(waitForScreen([](const Shot &s) { return fieldShows(s, 21, 81, "Anne Bonny"); }, 30))
+        << "the name was not typed";
+    ASSERT_TRUE(waitForSettledScreen(20));
+    ASSERT_TRUE(clickYarrr()) << "YARRR did not show pressed";
     xdotool("mousemove 780 580");
 
     ASSERT_TRUE(waitForScreen(
@@ -327,11 +384,11 @@ TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
         << "no title screen after the game over";
 
     // ESC held leaves the title, ends the new game at its first step and the
-    // first game after it.
+    // first game after it; it is let go once the program has ended.
     xdotool("keydown Escape");
-    pause(1.0);
+    const bool ended = gameEndsWithin(60);
     xdotool("keyup Escape");
-    ASSERT_TRUE(gameEndsWithin(15)) << "the program did not end\n" << gameLog();
+    ASSERT_TRUE(ended) << "the program did not end\n" << gameLog();
     ASSERT_TRUE(WIFEXITED(gameStatus)) << gameLog();
     EXPECT_EQ(WEXITSTATUS(gameStatus), 0) << gameLog();
 }

@@ -76,24 +76,16 @@ protected:
     static void SetUpTestSuite()
     {
         if (!std::getenv("DISPLAY")) return;
-        // An X server that has just started may not take clients yet.
-        bool systemUp = false;
-        for (int attempt = 0; attempt < 10 && !windowOpen; ++attempt) {
-            if (attempt > 0) pauseBeforeRetry();
-            if (!systemUp && allegro_init() != 0) continue;
-            if (!systemUp) {
-                systemUp = true;
-                install_timer();
-                install_keyboard();
-                set_color_depth(16);
-            }
-            windowOpen = set_gfx_mode(GFX_AUTODETECT_WINDOWED, 800, 600, 0, 0) == 0;
-        }
+        // No second try: xvfb-run starts the tests once its server takes
+        // clients, and -noreset keeps it taking them.
+        if (allegro_init() != 0) return;
+        install_timer();
+        install_keyboard();
+        set_color_depth(16);
+        windowOpen = set_gfx_mode(GFX_AUTODETECT_WINDOWED, 800, 600, 0, 0) == 0;
         LOCK_FUNCTION(feedOneKey);
         LOCK_VARIABLE(nextKey);
     }
-
-    static void pauseBeforeRetry() { usleep(300000); }
 
     void SetUp() override
     {

@@ -33,4 +33,3 @@ std::vector<std::string> directoryEntries();
 std::string repeat(const std::string &text, int times);
 // "High.txt" as it is first made: the default entry ten times.
 extern const std::string DEFAULT_FILE;
-

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "shell_fixture.h"
-#include "screens/status_bar.h"
 #include "play/play_loop.h"
+#include "screens/status_bar.h"
+#include "shell_fixture.h"
 
 namespace {
 

@@ -1,0 +1,13 @@
+// One page of how to play, shown by F1 on the title screen and while play
+// is paused: the goal, the keys as they are bound now, the trap rule in
+// plain words, and the stairs and bottles drawn with their own tiles.
+#pragma once
+
+// Draws the page over the whole picture, shows it, and returns once a key
+// (or a gamepad button) has been pressed and let go, or the window is being
+// closed. What was on the screen is the caller's to draw again.
+void showHelpPage();
+
+// Draws the page into `target` (800x600), nothing shown and nothing waited
+// for.
+void drawHelpPage(struct BITMAP *target);
