@@ -53,6 +53,8 @@ TEST(CommandLine, RefusesAnythingElseAndKeepsTheOptions)
         {"--scale", "Auto"},
         {"--scale", ""},
         {"--scale", "--seed", "1"},
+        {"--fullscreen", "--fullscreen"},
+        {"--fullscreen", "1"},
     };
     for (const auto &words : refused) {
         LaunchOptions options;
@@ -111,6 +113,11 @@ TEST(CommandLine, ScaleFromOneToFourOrAutoBesideTheSeed)
     EXPECT_EQ(options.seed, 9u);
     ASSERT_TRUE(parse({"--seed", "9", "--scale", "auto"}, options));
     EXPECT_EQ(options.windowScale, SCALE_TO_DESKTOP);
+    EXPECT_FALSE(options.fullscreen);
+    // Fullscreen keeps the scale: the window it goes back to.
+    ASSERT_TRUE(parse({"--fullscreen", "--scale", "3"}, options));
+    EXPECT_TRUE(options.fullscreen);
+    EXPECT_EQ(options.windowScale, 3);
 }
 
 // Every option --help lists is one the game takes (with a sample value for
