@@ -16,11 +16,16 @@ bool RequestedFullscreen = false;
 
 namespace {
 
+// How long a switch waits for the window manager to be done with the
+// window's last mode before setting the next.
+constexpr int SETTLE_WAIT_MS = 2000;
+
 bool Fullscreen = false;
 bool AskedWindowManager = false;  // the window manager holds the window in its fullscreen state
 
 void reopenWindowedOrExit()
 {
+    waitUntilWindowSettled(SETTLE_WAIT_MS);
     if (reopenWindow(SCREEN_WIDTH * WindowScale, SCREEN_HEIGHT * WindowScale, windowedLayout(WindowScale))) return;
     std::fprintf(stderr, "grog-sloop: cannot open the window again: %s\n",
                  allegro_error[0] != '\0' ? allegro_error : "unknown graphics failure");
@@ -66,6 +71,7 @@ bool goFullscreen()
                      height);
         return false;
     }
+    waitUntilWindowSettled(SETTLE_WAIT_MS);
     if (!reopenWindow(width, height, fullscreenLayout(width, height))) {
         std::fprintf(stderr, "grog-sloop: cannot go fullscreen: %s\n",
                      allegro_error[0] != '\0' ? allegro_error : "no window of the screen's size");

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 
 #include <cstdlib>
+#include <ctime>
 
 // Allegro keeps its X connection, screen and drawing window at the head of
 // its `_xwin` record; the header that describes it (xalleg.h) is not
@@ -114,6 +115,33 @@ bool askForFullscreenState(bool fullscreen)
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
     XSync(display, False);
     return true;
+}
+
+void waitUntilWindowSettled(int milliseconds)
+{
+    Display *display = connection();
+    const Window window = display != nullptr ? topLevelWindow(display) : 0;
+    if (window == 0) return;
+    const bool managed = windowManagerDoesFullscreen();
+    const Atom wmState = XInternAtom(display, "WM_STATE", False);
+    constexpr int STEP_MS = 10;
+    for (int waited = 0; waited < milliseconds; waited += STEP_MS) {
+        XWindowAttributes attributes{};
+        bool settled = XGetWindowAttributes(display, window, &attributes) != 0 && attributes.map_state == IsViewable;
+        if (settled && managed) {
+            Atom type = 0;
+            int format = 0;
+            unsigned long count = 0, after = 0;
+            unsigned char *data = nullptr;
+            settled = XGetWindowProperty(display, window, wmState, 0, 2, False, wmState, &type, &format, &count, &after,
+                                         &data) == Success &&
+                      count > 0;
+            if (data != nullptr) XFree(data);
+        }
+        if (settled) return;
+        const timespec step{0, STEP_MS * 1000000L};
+        nanosleep(&step, nullptr);
+    }
 }
 
 bool windowHasFocus()

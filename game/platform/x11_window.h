@@ -18,6 +18,12 @@ bool windowManagerDoesFullscreen();
 // state, or to take it out; false when there is no window to ask about.
 bool askForFullscreenState(bool fullscreen);
 
+// Waits, at most `milliseconds`, until the game's window shows and the
+// window manager (if one runs) has taken it in hand: Allegro waits without
+// end for a window it sets a new mode on to show again, which it may never
+// do when the window manager is still busy with the window's last mode.
+void waitUntilWindowSettled(int milliseconds);
+
 // Whether the input focus is on the game's window (or follows the pointer,
 // as on a desktop without a window manager).
 bool windowHasFocus();

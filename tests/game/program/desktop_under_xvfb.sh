@@ -70,10 +70,19 @@ stop_display() {
   wm_pid="" xvfb_pid=""
 }
 
+# Allegro's X11 driver now and then waits for ever for its new window to be
+# mapped by a window manager that has only just started; a second start
+# then goes through.
 start_game() {
-  "$game" "$@" >out.txt 2>err.txt &
-  game_pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --classname '^grog-sloop$' 2>/dev/null | head -n1)
+  local attempt
+  for attempt in 1 2; do
+    "$game" "$@" >out.txt 2>err.txt &
+    game_pid=$!
+    window=$(timeout 10 xdotool search --sync --onlyvisible --classname '^grog-sloop$' 2>/dev/null | head -n1)
+    [ -n "$window" ] && break
+    echo "attempt $attempt: no window for $*, starting again"
+    stop_game
+  done
   if [ -z "$window" ]; then
     echo "FAILED: no window appeared for $*"; grep -v '^ALSA' err.txt; exit 1
   fi
