@@ -51,7 +51,8 @@ int main(int argc, char *argv[])
     settings = savedSettings();
     if (options.scaleGiven) settings.windowScale = options.windowScale;
     RequestedWindowScale = settings.windowScale;
-    RequestedFullscreen = options.fullscreen;
+    if (options.fullscreen) settings.fullscreen = true;
+    RequestedFullscreen = settings.fullscreen;
     applyKeySettings(settings);
     // Effects: the player's settings, unless the command line turns them off
     // for this run.
