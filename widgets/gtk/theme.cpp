@@ -104,7 +104,7 @@ static void gtk_shutdown(void)
 }
 
 // clang-format off
-static Theme gtk_theme = {
+Theme gtk_record = {
     "GTK",
     &gtk_fg_cell,
     &gtk_bg_cell,
@@ -132,4 +132,4 @@ static Theme gtk_theme = {
 };
 // clang-format on
 
-Theme *theme_gtk = &gtk_theme;
+Theme *theme_gtk = &gtk_record;

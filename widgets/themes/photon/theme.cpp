@@ -10,6 +10,8 @@ int photon_fg = 0;
 int photon_bg = 0;
 int photon_mg = 0;
 
+}  // namespace
+
 Theme photon_record = {
     "Photon",
     &photon_fg,
@@ -36,8 +38,6 @@ Theme photon_record = {
     themed_ctext_proc,
     themed_rtext_proc,
 };
-
-}  // namespace
 
 Theme *theme_photon = &photon_record;
 
