@@ -106,7 +106,8 @@ enum {
     THEME_ERR_MISSING_SLOT = -5, /* a required slot is null, see register_theme */
     THEME_ERR_NOT_FOUND = -6,    /* unregister_theme: the look is not registered */
     THEME_ERR_BUILTIN = -7,      /* unregister_theme: built-in looks stay */
-    THEME_ERR_CURRENT = -8       /* unregister_theme: the look is current */
+    THEME_ERR_CURRENT = -8,      /* unregister_theme: the look is current */
+    THEME_ERR_NO_SCREEN = -9     /* use_theme, rebuild_theme: no graphics mode set yet */
 };
 
 /* Adds a look of the program's own after the built-in ones, so find_theme
@@ -154,24 +155,66 @@ SLOOPGUI_API extern int theme_fg_color;
 SLOOPGUI_API extern int theme_bg_color;
 SLOOPGUI_API extern int theme_mg_color;
 
-/* Makes `theme` current and calls its init, after saving Allegro's three
- * GUI colours; then publishes the look's colours (0 for a null cell). A null
- * `theme` only clears the current look. It does not end the look that was
- * current before: call shutdown_theme first when switching. Call after
- * set_gfx_mode. */
+/* Ends the look in force (as stop_theme does), then starts `theme`: saves
+ * Allegro's three GUI colours, calls the look's init, publishes its colours
+ * into theme_fg_color, theme_bg_color, theme_mg_color and into Allegro's
+ * gui_fg_color, gui_bg_color, gui_mg_color, and points Allegro's GUI hooks
+ * gui_shadow_box_proc, gui_ctext_proc, gui_button_proc, gui_edit_proc,
+ * gui_list_proc and gui_text_list_proc at the forwarders, so alert() and
+ * file_select_ex() are drawn in the look too.
+ *
+ * Returns THEME_OK; THEME_ERR_NULL for a null theme, THEME_ERR_NO_SCREEN
+ * before a graphics mode is set (gui_get_screen() is null), and then
+ * changes nothing. Call again, or rebuild_theme, after set_gfx_mode. */
+SLOOPGUI_API int use_theme(Theme *theme);
+
+/* use_theme on the registered look called `name` (as find_theme finds it);
+ * THEME_ERR_NAME for a null name, THEME_ERR_NOT_FOUND for an unknown one. */
+SLOOPGUI_API int use_theme_named(const char *name);
+
+/* Ends the look in force and puts back what Allegro had before it began:
+ * the GUI colours, and the hooks use_theme pointed (a hook the program
+ * pointed elsewhere since stays so). Does nothing when no look is current. */
+SLOOPGUI_API void stop_theme(void);
+
+/* Builds the look in force again: its shutdown, then its init, then its
+ * colours published as use_theme (or init_theme) did. A look's colours are
+ * makecol values for one colour depth and palette: call this after
+ * set_gfx_mode, a colour-depth change or set_palette while a look is in
+ * force. THEME_OK (also with no look in force), or THEME_ERR_NO_SCREEN
+ * without a graphics mode, when the look is left as it was. */
+SLOOPGUI_API int rebuild_theme(void);
+
+/* The lower-level start: ends the look in force (as stop_theme does), then
+ * makes `theme` current, saves Allegro's three GUI colours, calls its init
+ * and publishes its colours into theme_*_color only (0 for a null cell);
+ * Allegro's colours and hooks are left to the program. A null `theme` only
+ * ends the look in force. Call after set_gfx_mode. */
 SLOOPGUI_API void init_theme(Theme *theme);
 
-/* Calls the current look's shutdown, clears the current look and puts back
- * the GUI colours saved by init_theme. Does nothing when no look is current. */
+/* The same as stop_theme: ends the look in force and puts back what
+ * Allegro had. Does nothing when no look is current. */
 SLOOPGUI_API void shutdown_theme(void);
 
 /* ---------------------------------------------------------- forwarders */
 
-/* The procedures DIALOG rows name, and that a program may put into
- * Allegro's gui_shadow_box_proc, gui_button_proc, gui_ctext_proc and
- * gui_text_list_proc hooks. Each passes its three arguments unchanged to
- * the current look's slot of the same name and returns its result; with no
- * current look (or an empty slot) it answers D_O_K and draws nothing. */
+/* The procedures DIALOG rows name, and that use_theme puts into Allegro's
+ * GUI hooks. Each passes its three arguments to the current look's slot of
+ * the same name and returns its result; with no current look it hands them
+ * to Allegro's own procedure for the widget (stock_push_proc and
+ * stock_window_proc for the two Allegro lacks), and with an empty slot it
+ * answers D_O_K and draws nothing.
+ *
+ * MSG_DRAW is clipped to the row (x, y, w, h), and a row without width or
+ * height draws nothing, with three exceptions: an edit field is clipped to
+ * its columns only (the looks make it as high as the font needs); text
+ * rows are laid out by their text, as Allegro's d_text_proc lays them out,
+ * and menus and the clear procedure size themselves.
+ * Rows Allegro's procedures cannot take are made safe first: a slider is
+ * drawn with its value within 0..d1 and, with d1 <= 0, at its start and
+ * deaf to keys and clicks; a list or text list with a null dp has no
+ * items; a text box with a null dp, or narrower than its widest character
+ * and 24 pixels of frame, is drawn empty. */
 SLOOPGUI_API int theme_box_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_shadow_box_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_button_proc(int msg, DIALOG *d, int c);
