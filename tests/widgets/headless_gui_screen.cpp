@@ -18,8 +18,7 @@ int do_nothing()
 
 char *three_items(int index, int *count)
 {
-    static char *const items[] = {const_cast<char *>("Rum"), const_cast<char *>("Grog"),
-                                  const_cast<char *>("Water")};
+    static char *const items[] = {const_cast<char *>("Rum"), const_cast<char *>("Grog"), const_cast<char *>("Water")};
     if (index < 0) {
         *count = 3;
         return nullptr;
