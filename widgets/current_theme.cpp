@@ -2,18 +2,20 @@
 // colours, and its GUI hooks when use_theme pointed them) is saved on the
 // way in and put back on the way out, so a program that tries a look leaves
 // its own dialogs and Allegro's alert boxes as they were.
+#include "widgets/published_state.h"
 #include "widgets/theme.h"
-
-Theme *current_theme = nullptr;
-int theme_fg_color = 0;
-int theme_bg_color = 0;
-int theme_mg_color = 0;
 
 Theme *look_in_force = nullptr;
 
 namespace {
 
 // What the program had before the look in force began.
+// The colours the look in force published, as the library reads them.
+struct Colours {
+    int fg, bg, mg;
+};
+Colours published = {};
+
 struct AllegroGui {
     int fg, bg, mg;
     DIALOG_PROC shadow_box, ctext, button, edit, list, text_list;
@@ -21,14 +23,15 @@ struct AllegroGui {
 AllegroGui saved = {};
 bool hooks_pointed = false;  // the look was begun by use_theme
 
-// Copies the look's cells into the exported mirrors; an unset cell
-// publishes 0 rather than crashing. A look may repoint its cells in init
-// (the stock look does), so they are read only afterwards.
+// Reads the look's cells and publishes them; an unset cell publishes 0
+// rather than crashing. A look may repoint its cells in init (the stock
+// look does), so they are read only afterwards.
 void publish_colours(const Theme *theme)
 {
-    theme_fg_color = theme->fg_color ? *theme->fg_color : 0;
-    theme_bg_color = theme->bg_color ? *theme->bg_color : 0;
-    theme_mg_color = theme->mg_color ? *theme->mg_color : 0;
+    published.fg = theme->fg_color ? *theme->fg_color : 0;
+    published.bg = theme->bg_color ? *theme->bg_color : 0;
+    published.mg = theme->mg_color ? *theme->mg_color : 0;
+    publish_theme_colours(published.fg, published.bg, published.mg);
 }
 
 void begin_look(Theme *theme)
@@ -37,16 +40,16 @@ void begin_look(Theme *theme)
     saved.bg = gui_bg_color;
     saved.mg = gui_mg_color;
     look_in_force = theme;
-    current_theme = theme;
+    publish_current_theme(theme);
     if (theme->init) theme->init();
     publish_colours(theme);
 }
 
 void publish_into_allegro(void)
 {
-    gui_fg_color = theme_fg_color;
-    gui_bg_color = theme_bg_color;
-    gui_mg_color = theme_mg_color;
+    gui_fg_color = published.fg;
+    gui_bg_color = published.bg;
+    gui_mg_color = published.mg;
 }
 
 // A hook the program repointed after use_theme is its own choice and stays.
@@ -104,7 +107,7 @@ void shutdown_theme(void)
     if (!look_in_force) return;
     if (look_in_force->shutdown) look_in_force->shutdown();
     look_in_force = nullptr;
-    current_theme = nullptr;
+    publish_current_theme(nullptr);
     gui_bg_color = saved.bg;
     gui_mg_color = saved.mg;
     gui_fg_color = saved.fg;

@@ -24,7 +24,22 @@ set(SLOOPGUI_PUBLIC_HEADERS
 set(SLOOPGUI_PUBLIC_HEADERS ${SLOOPGUI_PUBLIC_HEADERS} PARENT_SCOPE)
 
 add_library(sloopgui SHARED $<TARGET_OBJECTS:sloopgui_objects>)
-add_library(sloopgui_static STATIC $<TARGET_OBJECTS:sloopgui_objects>)
+
+# The static archive holds one object, the library's objects linked
+# together, in which everything but the public interface (hidden, as in the
+# shared library) is made local: a program with a global of the same name as
+# one of the library's helpers or tables then links as it would against the
+# shared library, and only a clash with a public name is reported.
+set(SLOOPGUI_PRELINKED ${CMAKE_CURRENT_BINARY_DIR}/sloopgui_prelinked.o)
+add_custom_command(OUTPUT ${SLOOPGUI_PRELINKED}
+  COMMAND ${CMAKE_LINKER} -r -o ${SLOOPGUI_PRELINKED}.all "$<TARGET_OBJECTS:sloopgui_objects>"
+  COMMAND ${CMAKE_OBJCOPY} --localize-hidden ${SLOOPGUI_PRELINKED}.all ${SLOOPGUI_PRELINKED}
+  COMMAND ${CMAKE_COMMAND} -E remove ${SLOOPGUI_PRELINKED}.all
+  DEPENDS sloopgui_objects "$<TARGET_OBJECTS:sloopgui_objects>"
+  COMMAND_EXPAND_LISTS VERBATIM)
+set_source_files_properties(${SLOOPGUI_PRELINKED} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+add_library(sloopgui_static STATIC ${SLOOPGUI_PRELINKED})
+set_target_properties(sloopgui_static PROPERTIES LINKER_LANGUAGE CXX)
 set_target_properties(sloopgui PROPERTIES
   VERSION ${SLOOPGUI_VERSION}
   SOVERSION ${SLOOPGUI_SOVERSION}

@@ -20,8 +20,8 @@ struct AllegroState {
 
     static AllegroState now()
     {
-        return {gui_fg_color,   gui_bg_color,  gui_mg_color,       gui_shadow_box_proc, gui_ctext_proc,
-                gui_button_proc, gui_edit_proc, gui_list_proc,      gui_text_list_proc,  gui_menu_draw_menu};
+        return {gui_fg_color,    gui_bg_color,  gui_mg_color,  gui_shadow_box_proc, gui_ctext_proc,
+                gui_button_proc, gui_edit_proc, gui_list_proc, gui_text_list_proc,  gui_menu_draw_menu};
     }
     bool operator==(const AllegroState &o) const
     {
