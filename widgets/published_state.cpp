@@ -13,8 +13,8 @@
 #include <cstring>
 
 #if defined(__GLIBC__)
-#include <dlfcn.h>
-#include <link.h>
+#  include <dlfcn.h>
+#  include <link.h>
 #endif
 
 Theme *current_theme = nullptr;
@@ -31,7 +31,8 @@ bool mirror_is_ours(const void *cell, const char *name, std::size_t size)
     const ElfW(Sym) *symbol = nullptr;
     // No dynamic symbol of that name at the cell: the library's own cell in
     // a program that links it statically, where a clash would not link.
-    if (!dladdr1(cell, &info, reinterpret_cast<void **>(const_cast<ElfW(Sym) **>(&symbol)), RTLD_DL_SYMENT) || !symbol) return true;
+    if (!dladdr1(cell, &info, reinterpret_cast<void **>(const_cast<ElfW(Sym) **>(&symbol)), RTLD_DL_SYMENT) || !symbol)
+        return true;
     if (info.dli_saddr != cell || !info.dli_sname || std::strcmp(info.dli_sname, name) != 0) return true;
     return ELF64_ST_TYPE(symbol->st_info) == STT_OBJECT && symbol->st_size == size;
 #else

@@ -62,6 +62,7 @@ Theme stock_record = {
     d_text_proc,
     d_ctext_proc,
     d_rtext_proc,
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 

@@ -41,9 +41,11 @@ TEST_F(LayerTest, ForwardersWithoutLookHandEveryMessageToAllegro)
 
 TEST_F(LayerTest, ForwarderWithEmptySlotAnswersOk)
 {
-    Theme empty = {"Empty", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                   nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                   nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+    Theme empty = {"Empty", nullptr, nullptr, nullptr, nullptr,
+                   nullptr, nullptr, nullptr, nullptr, nullptr,
+                   nullptr, nullptr, nullptr, nullptr, nullptr,
+                   nullptr, nullptr, nullptr, nullptr, nullptr,
+                   nullptr, nullptr, nullptr, nullptr, THEME_RESERVED_NONE};
     init_theme(&empty);
     DIALOG d = {theme_button_proc, 10, 10, 100, 20, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
     EXPECT_EQ(theme_button_proc(MSG_DRAW, &d, 0), D_O_K);

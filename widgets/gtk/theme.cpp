@@ -129,6 +129,7 @@ Theme gtk_record = {
     themed_text_proc,
     themed_ctext_proc,
     themed_rtext_proc,
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 

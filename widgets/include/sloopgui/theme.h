@@ -16,6 +16,7 @@
 #include <allegro.h>
 
 #include "sloopgui/export.h"
+#include "sloopgui/version.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -26,9 +27,29 @@ extern "C" {
  * (D_O_K, D_CLOSE, D_REDRAWME, ...). */
 typedef int (*ThemeDialogProc)(int msg, DIALOG *d, int c);
 
+/* Room in a Theme record for the slots later versions add. A later version
+ * names some of these in place, keeping the record's size and every offset,
+ * and reads a null one as "not provided", so a program built against this
+ * version (which leaves them null) keeps working, and one that copies a
+ * built-in record copies them whole. */
+typedef struct ThemeReserved {
+    void (*slot[8])(void);
+} ThemeReserved;
+
+/* The initialiser for a record's `reserved` member, warning-free in C and
+ * C++ alike: every reserved slot null. */
+/* clang-format off */
+#ifdef __cplusplus
+#define THEME_RESERVED_NONE {}
+#else
+#define THEME_RESERVED_NONE {0}
+#endif
+/* clang-format on */
+
 /* One look. The fields keep this order so a look can be written as an
- * aggregate initialiser. The record must live for as long as it is
- * registered or current: a static table entry is the usual place. */
+ * aggregate initialiser, ending with THEME_RESERVED_NONE. The record must
+ * live for as long as it is registered or current: a static table entry is
+ * the usual place. */
 typedef struct Theme Theme;
 struct Theme {
     /* Registry name, compared exactly (ustrcmp, case-sensitive) by
@@ -72,6 +93,8 @@ struct Theme {
     ThemeDialogProc text_proc;  /* counterpart of d_text_proc */
     ThemeDialogProc ctext_proc; /* counterpart of d_ctext_proc */
     ThemeDialogProc rtext_proc; /* counterpart of d_rtext_proc */
+    /* Keep null: THEME_RESERVED_NONE in an initialiser. */
+    ThemeReserved reserved;
 };
 
 /* ------------------------------------------------------------- the looks */

@@ -178,6 +178,7 @@ Theme ase_record = {
     themed_text_proc,    // text
     themed_ctext_proc,   // centred text
     themed_rtext_proc,   // right-aligned text
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 

@@ -158,6 +158,7 @@ Theme beos_record = {
     themed_text_proc,
     themed_ctext_proc,
     themed_rtext_proc,
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 

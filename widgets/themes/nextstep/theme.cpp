@@ -37,6 +37,7 @@ Theme nextstep_record = {
     themed_text_proc,
     themed_ctext_proc,
     themed_rtext_proc,
+    THEME_RESERVED_NONE,
 };
 
 Theme *theme_nextstep = &nextstep_record;

@@ -37,6 +37,7 @@ Theme photon_record = {
     themed_text_proc,
     themed_ctext_proc,
     themed_rtext_proc,
+    THEME_RESERVED_NONE,
 };
 
 Theme *theme_photon = &photon_record;
