@@ -45,6 +45,7 @@ bool mirror_is_ours(const void *cell, const char *name, std::size_t size)
 
 template <typename T> void write_mirror(T *cell, const char *name, T value)
 {
+    // NOLINTNEXTLINE(bugprone-sizeof-expression): the variable's own size, a pointer for current_theme
     if (mirror_is_ours(cell, name, sizeof(T))) *cell = value;
 }
 
