@@ -38,10 +38,10 @@ int main(void)
     const int blank = makecol(255, 0, 255);
     // clang-format off
     DIALOG rows[] = {
-        {theme_button_proc, 10, 10, 80,  20, 0, 0, 0, 0,          0,  0, (void *)"Hoist", NULL, NULL},
-        {theme_check_proc,  10, 40, 100, 14, 0, 0, 0, D_SELECTED, 0,  0, (void *)"Armed", NULL, NULL},
-        {theme_slider_proc, 10, 70, 120, 16, 0, 0, 0, 0,          10, 4, NULL,            NULL, NULL},
-        {NULL,              0,  0,  0,   0,  0, 0, 0, 0,          0,  0, NULL,            NULL, NULL},
+        {theme_button_proc, 10, 10, 80,  20, 0, 0, 0, 0,          0,  0, (void *)"Hoist", nullptr, nullptr},
+        {theme_check_proc,  10, 40, 100, 14, 0, 0, 0, D_SELECTED, 0,  0, (void *)"Armed", nullptr, nullptr},
+        {theme_slider_proc, 10, 70, 120, 16, 0, 0, 0, 0,          10, 4, nullptr,         nullptr, nullptr},
+        {nullptr,           0,  0,  0,   0,  0, 0, 0, 0,          0,  0, nullptr,         nullptr, nullptr},
     };
     // clang-format on
     const int looks = theme_count();
