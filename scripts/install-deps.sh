@@ -11,6 +11,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   clang-format clang-tidy python3
   dpkg-dev file lintian desktop-file-utils appstream man-db
+  abigail-tools doxygen
 )
 
 missing=()
