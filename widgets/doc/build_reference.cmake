@@ -3,6 +3,8 @@
 # overview (OUT/man3). Doxygen's warnings go to OUT/warnings.log.
 #   cmake -DDOXYGEN=doxygen -DDOXYFILE=Doxyfile -DOVERVIEW=sloopgui.3 -DOUT=dir -P build_reference.cmake
 file(REMOVE_RECURSE ${OUT}/html ${OUT}/man ${OUT}/man3 ${OUT}/warnings.log)
+# Doxygen writes its warnings log there, so the directory must exist first.
+file(MAKE_DIRECTORY ${OUT})
 execute_process(COMMAND ${DOXYGEN} ${DOXYFILE} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "doxygen failed")

@@ -144,6 +144,7 @@ TEST(CommandLine, EveryOptionOfTheHelpIsAcceptedAndInTheManual)
         // A step to stop at needs a replay to stop.
         if (argument == "STEP") argv.insert(argv.end(), {"7", "--replay", "game.rec"});
         std::vector<const char *> pointers;
+        pointers.reserve(argv.size());
         for (const std::string &word : argv) pointers.push_back(word.c_str());
         LaunchOptions parsed;
         EXPECT_TRUE(parseCommandLine(static_cast<int>(pointers.size()), pointers.data(), parsed)) << line;
