@@ -36,8 +36,10 @@ set(SLOOPGUI_DEB_CONTROL ${CMAKE_BINARY_DIR}/sloopgui-deb)
 file(STRINGS ${CMAKE_SOURCE_DIR}/widgets/sloopgui.symbols SLOOPGUI_SYMBOLS)
 set(symbols "libsloopgui.so.${SLOOPGUI_SOVERSION} libsloopgui${SLOOPGUI_SOVERSION} #MINVER#\n")
 string(APPEND symbols "* Build-Depends-Package: libsloopgui-dev\n")
+# The Theme record grew in 1.1.0 (room for later slots), so a program built
+# against 1.1.0 needs at least that, whichever symbols it uses.
 foreach(symbol IN LISTS SLOOPGUI_SYMBOLS)
-  string(APPEND symbols " ${symbol}@Base 1.0.0\n")
+  string(APPEND symbols " ${symbol}@Base 1.1.0\n")
 endforeach()
 file(WRITE ${SLOOPGUI_DEB_CONTROL}/symbols "${symbols}")
 file(WRITE ${SLOOPGUI_DEB_CONTROL}/triggers "activate-noawait ldconfig\n")

@@ -10,6 +10,7 @@
 #include "platform/command_line.h"
 #include "platform/shut_down.h"
 #include "platform/start_up.h"
+#include "platform/fullscreen.h"
 #include "platform/window_scale.h"
 #include "input/key_bindings.h"
 #include "play/headless_run.h"
@@ -51,6 +52,8 @@ int main(int argc, char *argv[])
     settings = savedSettings();
     if (options.scaleGiven) settings.windowScale = options.windowScale;
     RequestedWindowScale = settings.windowScale;
+    if (options.fullscreen) settings.fullscreen = true;
+    RequestedFullscreen = settings.fullscreen;
     applyKeySettings(settings);
     // Effects: the player's settings, unless the command line turns them off
     // for this run.

@@ -5,12 +5,13 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make pkg-config
-  liballegro4-dev libgtest-dev
-  xvfb xauth xdotool x11-apps x11-utils imagemagick
+  liballegro4-dev libloadpng4-dev libgtest-dev
+  xvfb xauth xdotool x11-apps x11-utils imagemagick openbox
   freepats alsa-utils
   clang libclang-rt-14-dev
   clang-format clang-tidy python3
   dpkg-dev file lintian desktop-file-utils appstream man-db
+  abigail-tools doxygen
 )
 
 missing=()

@@ -1,82 +1,116 @@
 // The procedures that dialog rows name. Each looks the current look up on
-// every message, so switching looks restyles a running dialog at once.
+// every message, so switching looks restyles a running dialog at once. With
+// no look in force Allegro's own procedure for the widget takes the message,
+// so a dialog (or an alert box whose hooks point here) stays visible and
+// usable. Drawing is kept within the row, and rows Allegro cannot take are
+// made safe first (odd_rows.h).
+#include "widgets/odd_rows.h"
+#include "widgets/row_clip.h"
 #include "widgets/theme.h"
 
-template <ThemeDialogProc Theme::*Slot> static int forward(int msg, DIALOG *d, int c)
+namespace {
+
+typedef ThemeDialogProc Theme::*Slot;
+
+template <RowExtent Extent> int call_slot(ThemeDialogProc proc, int msg, DIALOG *d, int c)
 {
-    if (current_theme && current_theme->*Slot) return (current_theme->*Slot)(msg, d, c);
-    return D_O_K;
+    if (msg == MSG_DRAW) return draw_within_row(proc, Extent, d, c);
+    return proc(msg, d, c);
 }
+
+// The look's slot, Allegro's procedure without a look, or null for an empty slot.
+ThemeDialogProc slot_in_force(Slot slot, ThemeDialogProc allegro)
+{
+    return look_in_force ? look_in_force->*slot : allegro;
+}
+
+template <Slot S, RowExtent Extent = ROW_BOUNDED> int forward(ThemeDialogProc allegro, int msg, DIALOG *d, int c)
+{
+    ThemeDialogProc proc = slot_in_force(S, allegro);
+    if (!proc) return D_O_K;
+    return call_slot<Extent>(proc, msg, d, c);
+}
+
+template <Slot S>
+int forward_guarded(int (*guard)(RowCall, ThemeDialogProc, int, DIALOG *, int), ThemeDialogProc allegro, int msg,
+                    DIALOG *d, int c)
+{
+    ThemeDialogProc proc = slot_in_force(S, allegro);
+    if (!proc) return D_O_K;
+    return guard(call_slot<ROW_BOUNDED>, proc, msg, d, c);
+}
+
+}  // namespace
 
 int theme_box_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::box_proc>(msg, d, c);
+    return forward<&Theme::box_proc>(d_box_proc, msg, d, c);
 }
 int theme_shadow_box_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::shadow_box_proc>(msg, d, c);
+    return forward<&Theme::shadow_box_proc>(d_shadow_box_proc, msg, d, c);
 }
 int theme_button_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::button_proc>(msg, d, c);
+    return forward<&Theme::button_proc>(d_button_proc, msg, d, c);
 }
 int theme_push_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::push_proc>(msg, d, c);
+    return forward<&Theme::push_proc>(stock_push_proc, msg, d, c);
 }
 int theme_check_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::check_proc>(msg, d, c);
+    return forward<&Theme::check_proc>(d_check_proc, msg, d, c);
 }
 int theme_radio_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::radio_proc>(msg, d, c);
+    return forward<&Theme::radio_proc>(d_radio_proc, msg, d, c);
 }
 int theme_icon_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::icon_proc>(msg, d, c);
+    return forward<&Theme::icon_proc>(d_icon_proc, msg, d, c);
 }
 int theme_edit_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::edit_proc>(msg, d, c);
+    return forward<&Theme::edit_proc, ROW_COLUMNS>(d_edit_proc, msg, d, c);
 }
 int theme_list_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::list_proc>(msg, d, c);
+    return forward_guarded<&Theme::list_proc>(list_row, d_list_proc, msg, d, c);
 }
 int theme_text_list_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::text_list_proc>(msg, d, c);
+    return forward_guarded<&Theme::text_list_proc>(list_row, d_text_list_proc, msg, d, c);
 }
 int theme_textbox_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::textbox_proc>(msg, d, c);
+    return forward_guarded<&Theme::textbox_proc>(textbox_row, d_textbox_proc, msg, d, c);
 }
 int theme_slider_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::slider_proc>(msg, d, c);
+    return forward_guarded<&Theme::slider_proc>(slider_row, d_slider_proc, msg, d, c);
 }
 int theme_menu_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::menu_proc>(msg, d, c);
+    return forward<&Theme::menu_proc, ROW_UNBOUNDED>(d_menu_proc, msg, d, c);
 }
 int theme_window_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::window_proc>(msg, d, c);
+    return forward<&Theme::window_proc>(stock_window_proc, msg, d, c);
 }
 int theme_clear_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::clear_proc>(msg, d, c);
+    return forward<&Theme::clear_proc, ROW_UNBOUNDED>(d_clear_proc, msg, d, c);
 }
 int theme_text_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::text_proc>(msg, d, c);
+    return forward<&Theme::text_proc, ROW_UNBOUNDED>(d_text_proc, msg, d, c);
 }
 int theme_ctext_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::ctext_proc>(msg, d, c);
+    return forward<&Theme::ctext_proc, ROW_UNBOUNDED>(d_ctext_proc, msg, d, c);
 }
 int theme_rtext_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::rtext_proc>(msg, d, c);
+    return forward<&Theme::rtext_proc, ROW_UNBOUNDED>(d_rtext_proc, msg, d, c);
 }

@@ -16,13 +16,13 @@ void register_builtin_themes(void)
 
     // clang-format off
     Theme *const builtin[] = {
-        theme_gtk,
-        theme_photon,
-        theme_win95,
-        theme_ase,
-        theme_beos,
-        theme_nextstep,
-        theme_allegro,
+        &gtk_record,
+        &photon_record,
+        &win95_record,
+        &ase_record,
+        &beos_record,
+        &nextstep_record,
+        &stock_record,
     };
     // clang-format on
 
@@ -95,7 +95,7 @@ int unregister_theme(Theme *theme)
         if (ThemeRegistry[i] == theme) at = i;
     if (at < 0) return THEME_ERR_NOT_FOUND;
     if (at < builtin_count) return THEME_ERR_BUILTIN;
-    if (theme == current_theme) return THEME_ERR_CURRENT;
+    if (theme == look_in_force) return THEME_ERR_CURRENT;
     for (int i = at; i + 1 < ThemeRegistryCount; ++i) ThemeRegistry[i] = ThemeRegistry[i + 1];
     ThemeRegistry[--ThemeRegistryCount] = nullptr;
     return THEME_OK;

@@ -24,7 +24,22 @@ set(SLOOPGUI_PUBLIC_HEADERS
 set(SLOOPGUI_PUBLIC_HEADERS ${SLOOPGUI_PUBLIC_HEADERS} PARENT_SCOPE)
 
 add_library(sloopgui SHARED $<TARGET_OBJECTS:sloopgui_objects>)
-add_library(sloopgui_static STATIC $<TARGET_OBJECTS:sloopgui_objects>)
+
+# The static archive holds one object, the library's objects linked
+# together, in which everything but the public interface (hidden, as in the
+# shared library) is made local: a program with a global of the same name as
+# one of the library's helpers or tables then links as it would against the
+# shared library, and only a clash with a public name is reported.
+set(SLOOPGUI_PRELINKED ${CMAKE_CURRENT_BINARY_DIR}/sloopgui_prelinked.o)
+add_custom_command(OUTPUT ${SLOOPGUI_PRELINKED}
+  COMMAND ${CMAKE_LINKER} -r -o ${SLOOPGUI_PRELINKED}.all "$<TARGET_OBJECTS:sloopgui_objects>"
+  COMMAND ${CMAKE_OBJCOPY} --localize-hidden ${SLOOPGUI_PRELINKED}.all ${SLOOPGUI_PRELINKED}
+  COMMAND ${CMAKE_COMMAND} -E remove ${SLOOPGUI_PRELINKED}.all
+  DEPENDS sloopgui_objects "$<TARGET_OBJECTS:sloopgui_objects>"
+  COMMAND_EXPAND_LISTS VERBATIM)
+set_source_files_properties(${SLOOPGUI_PRELINKED} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
+add_library(sloopgui_static STATIC ${SLOOPGUI_PRELINKED})
+set_target_properties(sloopgui_static PROPERTIES LINKER_LANGUAGE CXX)
 set_target_properties(sloopgui PROPERTIES
   VERSION ${SLOOPGUI_VERSION}
   SOVERSION ${SLOOPGUI_SOVERSION}
@@ -70,9 +85,43 @@ install(FILES
 file(RELATIVE_PATH SLOOPGUI_PC_TO_PREFIX
   /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
 string(REGEX REPLACE "/$" "" SLOOPGUI_PC_TO_PREFIX "${SLOOPGUI_PC_TO_PREFIX}")
-configure_file(install/sloopgui.pc.in ${CMAKE_CURRENT_BINARY_DIR}/sloopgui.pc @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/sloopgui.pc
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
+# Two modules: `sloopgui` links the shared library and `sloopgui-static`
+# the archive (pkg-config --static only adds private dependencies, it cannot
+# swap the -l for the archive).
+foreach(module sloopgui sloopgui-static)
+  configure_file(install/${module}.pc.in ${CMAKE_CURRENT_BINARY_DIR}/${module}.pc @ONLY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${module}.pc
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
+endforeach()
+
+# What a programmer new to the library reads: the README, the custom-look
+# example's source, the reference of the public headers (HTML and manual
+# pages, built by Doxygen when it is installed) and the sloopgui(3) overview.
+set(SLOOPGUI_DEV_DOC ${CMAKE_INSTALL_DATADIR}/doc/libsloopgui-dev)
+install(FILES README.md DESTINATION ${SLOOPGUI_DEV_DOC} COMPONENT dev)
+install(FILES ${PROJECT_SOURCE_DIR}/examples/custom-look/jolly_roger.cpp
+              ${PROJECT_SOURCE_DIR}/examples/custom-look/jolly_roger.h
+  DESTINATION ${SLOOPGUI_DEV_DOC}/examples/custom-look COMPONENT dev)
+find_program(DOXYGEN_EXECUTABLE doxygen)
+set(SLOOPGUI_REFERENCE_DIR ${CMAKE_CURRENT_BINARY_DIR}/reference)
+set(SLOOPGUI_REFERENCE_DIR ${SLOOPGUI_REFERENCE_DIR} PARENT_SCOPE)
+if(DOXYGEN_EXECUTABLE)
+  set(SLOOPGUI_HEADER_DIR ${CMAKE_CURRENT_SOURCE_DIR}/include/sloopgui)
+  configure_file(doc/Doxyfile.in ${CMAKE_CURRENT_BINARY_DIR}/Doxyfile @ONLY)
+  add_custom_command(OUTPUT ${SLOOPGUI_REFERENCE_DIR}/html/index.html
+    COMMAND ${CMAKE_COMMAND} -DDOXYGEN=${DOXYGEN_EXECUTABLE} -DDOXYFILE=${CMAKE_CURRENT_BINARY_DIR}/Doxyfile
+            -DOVERVIEW=${CMAKE_CURRENT_SOURCE_DIR}/doc/sloopgui.3 -DOUT=${SLOOPGUI_REFERENCE_DIR}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/doc/build_reference.cmake
+    DEPENDS ${SLOOPGUI_PUBLIC_HEADERS} doc/mainpage.dox doc/sloopgui.3 doc/build_reference.cmake
+            ${CMAKE_CURRENT_BINARY_DIR}/Doxyfile
+    WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
+    VERBATIM)
+  add_custom_target(sloopgui_reference ALL DEPENDS ${SLOOPGUI_REFERENCE_DIR}/html/index.html)
+  install(DIRECTORY ${SLOOPGUI_REFERENCE_DIR}/html DESTINATION ${SLOOPGUI_DEV_DOC} COMPONENT dev)
+  install(DIRECTORY ${SLOOPGUI_REFERENCE_DIR}/man3 DESTINATION ${CMAKE_INSTALL_MANDIR} COMPONENT dev)
+else()
+  message(STATUS "doxygen not found: the sloopgui reference is not built")
+endif()
 
 # Debian wants a copyright file and a compressed changelog in each package's
 # documentation directory.

@@ -28,10 +28,10 @@ static void point_at_gui_colours(Theme *theme)
 
 static void stock_init(void)
 {
-    point_at_gui_colours(theme_allegro);
+    point_at_gui_colours(&stock_record);
     // A program's look copied from this record runs this init as its own:
     // its cells must be pointed too, or it would publish no colours at all.
-    if (current_theme && current_theme->init == stock_init) point_at_gui_colours(current_theme);
+    if (look_in_force && look_in_force->init == stock_init) point_at_gui_colours(look_in_force);
     gui_menu_draw_menu = nullptr;
     gui_menu_draw_menu_item = nullptr;
 }
@@ -39,7 +39,7 @@ static void stock_init(void)
 static void stock_shutdown(void) {}
 
 // clang-format off
-static Theme stock_theme = {
+Theme stock_record = {
     "Allegro",
     nullptr, nullptr, nullptr,  // pointed at Allegro's GUI colours by init
     stock_init,
@@ -62,7 +62,8 @@ static Theme stock_theme = {
     d_text_proc,
     d_ctext_proc,
     d_rtext_proc,
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 
-Theme *theme_allegro = &stock_theme;
+Theme *theme_allegro = &stock_record;

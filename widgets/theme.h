@@ -17,4 +17,19 @@ void register_builtin_themes(void);
 // Number of shifted_edit_proc calls in progress.
 extern int edit_shift_depth;
 
+// The look in force. The library reads this, never the exported
+// current_theme: in the shared library a program's own global of that name
+// would take the exported one over. current_theme only mirrors it.
+extern Theme *look_in_force;
+
+// The built-in records themselves, for the same reason reached directly
+// rather than through the exported theme_gtk, theme_photon, ... pointers.
+extern Theme gtk_record;
+extern Theme photon_record;
+extern Theme win95_record;
+extern Theme ase_record;
+extern Theme beos_record;
+extern Theme nextstep_record;
+extern Theme stock_record;
+
 #endif

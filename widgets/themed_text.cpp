@@ -5,10 +5,10 @@
 // Draws dp at (x, y) in the current look's fg on its bg; returns 0.
 static int draw_themed_text(DIALOG *d, int x, int centre)
 {
-    if (!current_theme || !d->dp) return D_O_K;
-    int fg = current_theme->fg_color ? *current_theme->fg_color : 0;
-    int bg = current_theme->bg_color ? *current_theme->bg_color : 0;
-    gui_textout_ex(screen, static_cast<const char *>(d->dp), x, d->y, fg, bg, centre);
+    if (!look_in_force || !d->dp) return D_O_K;
+    int fg = look_in_force->fg_color ? *look_in_force->fg_color : 0;
+    int bg = look_in_force->bg_color ? *look_in_force->bg_color : 0;
+    gui_textout_ex(gui_get_screen(), static_cast<const char *>(d->dp), x, d->y, fg, bg, centre);
     return D_O_K;
 }
 

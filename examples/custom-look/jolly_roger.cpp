@@ -31,16 +31,18 @@ static void jolly_shutdown(void)
 // d: dp the caption. A black plank with a doubled bone edge; red while held.
 static void draw_button(DIALOG *d)
 {
+    // Where the dialogs run: `screen`, or the program's gui_set_screen buffer.
+    BITMAP *bmp = gui_get_screen();
     const int x2 = d->x + d->w - 1;
     const int y2 = d->y + d->h - 1;
-    rectfill(screen, d->x, d->y, x2, y2, (d->flags & D_SELECTED) ? pressed : face);
-    rect(screen, d->x, d->y, x2, y2, edge);
-    rect(screen, d->x + 2, d->y + 2, x2 - 2, y2 - 2, edge);
-    if (d->flags & D_GOTFOCUS) rect(screen, d->x + 1, d->y + 1, x2 - 1, y2 - 1, cross);
+    rectfill(bmp, d->x, d->y, x2, y2, (d->flags & D_SELECTED) ? pressed : face);
+    rect(bmp, d->x, d->y, x2, y2, edge);
+    rect(bmp, d->x + 2, d->y + 2, x2 - 2, y2 - 2, edge);
+    if (d->flags & D_GOTFOCUS) rect(bmp, d->x + 1, d->y + 1, x2 - 1, y2 - 1, cross);
     if (d->dp) {
         const int colour = (d->flags & D_DISABLED) ? dim : edge;
         const int ty = d->y + (d->h - text_height(font)) / 2;
-        gui_textout_ex(screen, static_cast<const char *>(d->dp), d->x + d->w / 2, ty, colour, -1, TRUE);
+        gui_textout_ex(bmp, static_cast<const char *>(d->dp), d->x + d->w / 2, ty, colour, -1, TRUE);
     }
 }
 
@@ -64,23 +66,24 @@ static int jolly_push_proc(int msg, DIALOG *d, int c)
 static int jolly_check_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return base.check_proc(msg, d, c);
+    BITMAP *bmp = gui_get_screen();
     const int bg = current_theme && current_theme->bg_color ? *current_theme->bg_color : 0;
     const int fg = current_theme && current_theme->fg_color ? *current_theme->fg_color : edge;
-    rectfill(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, bg);
+    rectfill(bmp, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, bg);
     const int bx = d->x;
     const int by = d->y + (d->h - 12) / 2;
-    rectfill(screen, bx, by, bx + 11, by + 11, face);
-    rect(screen, bx, by, bx + 11, by + 11, edge);
+    rectfill(bmp, bx, by, bx + 11, by + 11, face);
+    rect(bmp, bx, by, bx + 11, by + 11, edge);
     if (d->flags & D_SELECTED) {
         for (int i = 0; i < 2; ++i) {
-            line(screen, bx + 2 + i, by + 2, bx + 9 + i, by + 9, cross);
-            line(screen, bx + 9 + i, by + 2, bx + 2 + i, by + 9, cross);
+            line(bmp, bx + 2 + i, by + 2, bx + 9 + i, by + 9, cross);
+            line(bmp, bx + 9 + i, by + 2, bx + 2 + i, by + 9, cross);
         }
     }
     if (d->dp) {
         const int colour = (d->flags & D_DISABLED) ? dim : fg;
         const int ty = d->y + (d->h - text_height(font)) / 2;
-        gui_textout_ex(screen, static_cast<const char *>(d->dp), bx + 16, ty, colour, bg, FALSE);
+        gui_textout_ex(bmp, static_cast<const char *>(d->dp), bx + 16, ty, colour, bg, FALSE);
     }
     return D_O_K;
 }

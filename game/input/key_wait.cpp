@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "input/gamepad.h"
+#include "platform/desktop_keys.h"
 #include "platform/end_request.h"
 
 bool (*WaitingScreenKeys)(int scancode) = nullptr;
@@ -10,7 +11,10 @@ bool (*WaitingScreenKeys)(int scancode) = nullptr;
 void waitForKeyPress()
 {
     for (;;) {
-        while (!keypressed() && !gamepadButtonPressed() && !endRequested()) rest(KEY_WAIT_REST_MS);
+        while (!keypressed() && !gamepadButtonPressed() && !endRequested()) {
+            serviceDesktopKeys();
+            rest(KEY_WAIT_REST_MS);
+        }
         if (WaitingScreenKeys == nullptr || !keypressed() || endRequested()) return;
         const int pressed = readkey();
         if (!WaitingScreenKeys(pressed >> 8)) {

@@ -59,6 +59,11 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
             parsed.verify = verify;
             continue;
         }
+        if (std::strcmp(argv[i], "--fullscreen") == 0) {
+            if (parsed.fullscreen) return false;
+            parsed.fullscreen = true;
+            continue;
+        }
         if (std::strcmp(argv[i], "--no-sound-effects") == 0) {
             parsed.soundEffects = false;
             continue;
@@ -89,7 +94,8 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
 
 const char *usageLine()
 {
-    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--no-sound-effects] [--record FILE | --replay FILE | "
+    return "usage: grog-sloop [--seed N] [--scale 1|2|3|4|auto] [--fullscreen] [--no-sound-effects] [--record FILE | "
+           "--replay FILE | "
            "--replay-fast FILE | --verify FILE] [--stop-at STEP]"
            "   (N, STEP: whole numbers from 0 to 4294967295; a replay takes its seed from FILE)\n";
 }
@@ -102,6 +108,7 @@ const char *helpText()
            "Options:\n"
            "  --seed N             play the levels of seed N (0 to 4294967295) instead of the clock's\n"
            "  --scale N|auto       open an 800Nx600N window (N from 1 to 4), or the largest that fits\n"
+           "  --fullscreen         start fullscreen (F11 or Alt+Enter switches at any time)\n"
            "  --no-sound-effects   start with the sound effects off (F3 turns them on)\n"
            "  --record FILE        write the game into FILE, for a bug report\n"
            "  --replay FILE        play a recorded game back at the normal pace\n"
@@ -120,6 +127,8 @@ const char *helpText()
            "  F3                   turn the sound effects off and on\n"
            "  F1                   how to play (on the title screen and while paused)\n"
            "  F10                  options (on the title screen)\n"
+           "  F11, Alt+Enter       switch between the window and fullscreen\n"
+           "  F12                  save a screenshot in the pictures folder\n"
            "  ESC                  quit\n"
            "\n"
            "A pirate boxed in on all four sides, by walls or monsters, loses a life.\n"

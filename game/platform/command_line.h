@@ -1,6 +1,7 @@
 // What the player may put on the command line: nothing, "--seed N" to
 // replay the same levels (the seed replaces the clock for srand), "--scale N"
-// or "--scale auto" for a larger window, "--no-sound-effects", and one of "--record FILE",
+// or "--scale auto" for a larger window (and the window to go back to from
+// fullscreen), "--fullscreen" to start fullscreen, "--no-sound-effects", and one of "--record FILE",
 // "--replay FILE", "--replay-fast FILE", "--verify FILE" (a replay takes its
 // seed from FILE, so --seed with a replay is refused), and with a replay in
 // a window "--stop-at N" to hold the picture once N steps are replayed.
@@ -22,6 +23,7 @@ struct LaunchOptions {
     // --scale: 1 to 4, or SCALE_TO_DESKTOP for "auto".
     bool scaleGiven = false;
     int windowScale = 1;
+    bool fullscreen = false;   // --fullscreen
     bool soundEffects = true;  // --no-sound-effects: start with effects off (F3 turns them on)
 };
 

@@ -41,7 +41,12 @@ void keepRunningWithoutDisplay(Display *display, void *)
 
 void watchForLostDisplay()
 {
-    if (_xwin.display == nullptr) return;
+    watchForLostConnection(_xwin.display);
+}
+
+void watchForLostConnection(Display *display)
+{
+    if (display == nullptr) return;
     XSetIOErrorHandler(onDisplayLost);
-    XSetIOErrorExitHandler(_xwin.display, keepRunningWithoutDisplay, nullptr);
+    XSetIOErrorExitHandler(display, keepRunningWithoutDisplay, nullptr);
 }

@@ -11,4 +11,7 @@
 // library has started; without an X display it does nothing.
 void watchForLostDisplay();
 
+// The same answer for another connection of the game's own to the display.
+void watchForLostConnection(struct _XDisplay *display);
+
 #endif

@@ -18,7 +18,10 @@
 #include "platform/exit_on_failure.h"
 #include "platform/library_callbacks.h"
 #include "platform/screen_size.h"
+#include "platform/desktop_keys.h"
+#include "platform/fullscreen.h"
 #include "platform/shut_down_watchdog.h"
+#include "platform/window_identity.h"
 #include "platform/window_scale.h"
 #include "screens/status_bar.h"
 #include "sound/sound_effects.h"
@@ -92,6 +95,7 @@ void startLibraryOrExit()
 
 int startUp()
 {
+    nameWindowBeforeLibraryStarts();
     startLibraryOrExit();
 
     // These have no failure the game could do anything about.
@@ -99,6 +103,8 @@ int startUp()
     // Every press is noted, so a tap shorter than a step still walks.
     LOCK_FUNCTION(noteKeyEvent);
     keyboard_lowlevel_callback = noteKeyEvent;
+    // F11, Alt+Enter and F12 are noted after the play keys are.
+    installDesktopKeys();
     install_mouse();
     install_timer();
     installGamepad();
@@ -111,6 +117,8 @@ int startUp()
 
     set_color_depth(16);
     openScaledWindowOrExit(RequestedWindowScale == SCALE_TO_DESKTOP ? scaleFittingDesktop() : RequestedWindowScale);
+    finishWindowIdentity();
+    if (RequestedFullscreen) setFullscreen(true);
     installFocusPause();
 
     WorldBitmap = createBitmapOrExit(WORLD_BITMAP_SIZE, WORLD_BITMAP_SIZE, "world bitmap");

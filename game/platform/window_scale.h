@@ -5,6 +5,8 @@
 // draws straight into the window as it always has.
 #pragma once
 
+#include "platform/picture_layout.h"
+
 struct BITMAP;
 struct DIALOG;
 
@@ -32,19 +34,39 @@ int largestFittingScale(int desktopWidth, int desktopHeight);
 int scaleFittingDesktop();
 
 // Opens the game's window at `scale` (1..4) or ends the process as
-// openWindowOrExit does. Above 1, `screen` becomes the 800x600 canvas, the
+// openWindowOrExit does. Above 1, `screen` becomes the 800x600 canvas. The
 // dialog engine reads the mouse in canvas pixels and the name dialog runs
-// through runScaledDialog.
+// through runScaledDialog at any scale.
 void openScaledWindowOrExit(int scale);
 
+// Sets the graphics mode again, a window of width x height that shows the
+// picture as `layout` places it, black around it; the picture drawn so far
+// is kept. Only the windowed layout of scale 1 is drawn straight into the
+// window, every other one through the canvas. False when the mode cannot
+// be set: there is then no window until the next call succeeds.
+bool reopenWindow(int width, int height, const PictureLayout &layout);
+
 // Shows what was drawn since the last call, enlarged; only rows that
-// changed are enlarged again. Nothing at scale 1.
+// changed are enlarged again (nothing to do when drawn straight into the
+// window). Then acts on the window keys (serviceDesktopKeys).
 void presentScreen();
 
-// do_dialog for the enlarged window: the dialog draws into the canvas and
-// is shown enlarged, with the mouse pointer drawn where the dialog reads it.
+// The 800x600 picture being shown: the canvas, or the window's own bitmap.
+BITMAP *shownPicture();
+
+// do_dialog for any window: the dialog draws into the canvas and is shown
+// enlarged, with the mouse pointer drawn where the dialog reads it, or
+// straight into the window with Allegro's pointer; the window keys work
+// while it runs.
 int runScaledDialog(DIALOG *dialog, int focusObject);
 
 // Enlarges rows firstRow..lastRow of the 16-bit `source` into the 16-bit
 // `target` (scale times its size), every pixel a scale x scale square.
 void enlargeRows(const BITMAP *source, BITMAP *target, int scale, int firstRow, int lastRow);
+
+// Fills the 16-bit `target`, of any size from the source's up, from the
+// 16-bit `source` by repeating whole rows and columns: target pixel (x, y)
+// is source pixel (x * sw / tw, y * sh / th). Writes only the target rows
+// that show source rows firstRow..lastRow, and gives back the first and
+// last of them.
+void fillRows(const BITMAP *source, BITMAP *target, int firstRow, int lastRow, int &firstTargetRow, int &lastTargetRow);

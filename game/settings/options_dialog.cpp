@@ -9,6 +9,7 @@
 #include "input/key_bindings.h"
 #include "input/key_wait.h"
 #include "platform/end_request.h"
+#include "platform/fullscreen.h"
 #include "platform/window_scale.h"
 #include "scores/dialog_idle_rest.h"
 #include "scores/name_dialog.h"
@@ -24,7 +25,7 @@ namespace {
 // clang-format off
 // Rows of the dialog, by index.
 enum Row {
-    ROW_WINDOW, ROW_MUSIC_LABEL, ROW_MUSIC, ROW_EFFECTS_LABEL, ROW_EFFECTS, ROW_EFFECTS_ON, ROW_TAPS,
+    ROW_WINDOW, ROW_MUSIC_LABEL, ROW_MUSIC, ROW_EFFECTS_LABEL, ROW_EFFECTS, ROW_EFFECTS_ON, ROW_TAPS, ROW_FULLSCREEN,
     ROW_KEYS_LABEL, ROW_ARROWS, ROW_WASD, ROW_CUSTOM,
     ROW_KEY_UP, ROW_KEY_DOWN, ROW_KEY_LEFT, ROW_KEY_RIGHT, ROW_KEY_PAUSE, ROW_KEY_MUSIC,
     ROW_MESSAGE, ROW_SCALE_LABEL, ROW_SCALE, ROW_LOOK_LABEL, ROW_LOOK, ROW_OK, ROW_CANCEL, ROW_IDLE, ROW_END,
@@ -49,6 +50,7 @@ char MusicLabel[] = "Music volume";
 char EffectsLabel[] = "Effects volume";
 char EffectsOnLabel[] = "Sound effects";
 char TapsLabel[] = "Short taps count";
+char FullscreenLabel[] = "Fullscreen (F11)";
 char KeysLabel[] = "Keys";
 char ArrowsLabel[] = "Arrows";
 char WasdLabel[] = "Arrows + WASD";
@@ -176,6 +178,7 @@ Settings chosenSettings()
     chosen.effectsVolume = Rows[ROW_EFFECTS].d2;
     chosen.effectsOn = selected(ROW_EFFECTS_ON);
     chosen.shortTaps = selected(ROW_TAPS);
+    chosen.fullscreen = selected(ROW_FULLSCREEN);
     chosen.keySet = selected(ROW_CUSTOM) ? KeySet::Custom : selected(ROW_WASD) ? KeySet::ArrowsAndWasd : KeySet::Arrows;
     chosen.windowScale = Rows[ROW_SCALE].d1 == SCALE_CHOICES - 1 ? 0 : Rows[ROW_SCALE].d1 + 1;
     if (Rows[ROW_LOOK].d1 >= 0 && Rows[ROW_LOOK].d1 < theme_count()) chosen.look = theme_at(Rows[ROW_LOOK].d1)->name;
@@ -237,21 +240,22 @@ bool runOptionsDialog()
       { theme_slider_proc,  200,  56, 200,  14, 0, 0, 0,  0,      VOLUME_STEPS,       atOpen.effectsVolume,  nullptr,            reinterpret_cast<void *>(effectsVolumeChanged), nullptr },
       { theme_check_proc,    20,  80, 180,  14, 0, 0, 0,  0,      0,                  0,                     EffectsOnLabel,     nullptr,                                    nullptr },
       { theme_check_proc,   220,  80, 180,  14, 0, 0, 0,  0,      0,                  0,                     TapsLabel,          nullptr,                                    nullptr },
-      { theme_text_proc,     20, 108, 160,  10, 0, 0, 0,  0,      0,                  0,                     KeysLabel,          nullptr,                                    nullptr },
-      { theme_radio_proc,    20, 124, 120,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     ArrowsLabel,        nullptr,                                    nullptr },
-      { theme_radio_proc,   150, 124, 130,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     WasdLabel,          nullptr,                                    nullptr },
-      { theme_radio_proc,   290, 124, 110,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     CustomLabel,        nullptr,                                    nullptr },
-      { theme_push_proc,     20, 146, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[0],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,    155, 146, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[1],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,    290, 146, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[2],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,     20, 170, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[3],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,    155, 170, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[4],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,    290, 170, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[5],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_text_proc,     20, 196, 400,  10, 0, 0, 0,  0,      0,                  0,                     Message,            nullptr,                                    nullptr },
-      { theme_text_proc,     20, 216, 200,  10, 0, 0, 0,  0,      0,                  0,                     ScaleLabel,         nullptr,                                    nullptr },
-      { theme_list_proc,     20, 232, 180, 150, 0, 0, 0,  0,      scaleIndex(atOpen.windowScale), 0,         reinterpret_cast<void *>(scaleItem), nullptr,                   nullptr },
-      { theme_text_proc,    220, 216, 200,  10, 0, 0, 0,  0,      0,                  0,                     LookLabel,          nullptr,                                    nullptr },
-      { theme_list_proc,    220, 232, 180, 150, 0, 0, 0,  0,      lookIndex(atOpen.look), 0,                 reinterpret_cast<void *>(lookItem), nullptr,                    nullptr },
+      { theme_check_proc,    20,  98, 180,  14, 0, 0, 0,  0,      0,                  0,                     FullscreenLabel,    nullptr,                                    nullptr },
+      { theme_text_proc,     20, 116, 160,  10, 0, 0, 0,  0,      0,                  0,                     KeysLabel,          nullptr,                                    nullptr },
+      { theme_radio_proc,    20, 134, 120,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     ArrowsLabel,        nullptr,                                    nullptr },
+      { theme_radio_proc,   150, 134, 130,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     WasdLabel,          nullptr,                                    nullptr },
+      { theme_radio_proc,   290, 134, 110,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     CustomLabel,        nullptr,                                    nullptr },
+      { theme_push_proc,     20, 158, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[0],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
+      { theme_push_proc,    155, 158, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[1],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
+      { theme_push_proc,    290, 158, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[2],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
+      { theme_push_proc,     20, 182, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[3],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
+      { theme_push_proc,    155, 182, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[4],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
+      { theme_push_proc,    290, 182, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[5],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
+      { theme_text_proc,     20, 206, 400,  10, 0, 0, 0,  0,      0,                  0,                     Message,            nullptr,                                    nullptr },
+      { theme_text_proc,     20, 224, 200,  10, 0, 0, 0,  0,      0,                  0,                     ScaleLabel,         nullptr,                                    nullptr },
+      { theme_list_proc,     20, 240, 180, 140, 0, 0, 0,  0,      scaleIndex(atOpen.windowScale), 0,         reinterpret_cast<void *>(scaleItem), nullptr,                   nullptr },
+      { theme_text_proc,    220, 224, 200,  10, 0, 0, 0,  0,      0,                  0,                     LookLabel,          nullptr,                                    nullptr },
+      { theme_list_proc,    220, 240, 180, 140, 0, 0, 0,  0,      lookIndex(atOpen.look), 0,                 reinterpret_cast<void *>(lookItem), nullptr,                    nullptr },
       { theme_button_proc,  220, 400, 90,   22, 0, 0, 0,  D_EXIT, 0,                  0,                     OkLabel,            nullptr,                                    nullptr },
       { theme_button_proc,  320, 400, 90,   22, 0, 0, 0,  D_EXIT, 0,                  0,                     CancelLabel,        nullptr,                                    nullptr },
       { restWhileIdleProc,    0,   0,   0,   0, 0, 0, 0,  0,      0,                  0,                     nullptr,            nullptr,                                    nullptr },
@@ -262,6 +266,7 @@ bool runOptionsDialog()
     Rows = rows;
     if (atOpen.effectsOn) rows[ROW_EFFECTS_ON].flags |= D_SELECTED;
     if (atOpen.shortTaps) rows[ROW_TAPS].flags |= D_SELECTED;
+    if (isFullscreen()) rows[ROW_FULLSCREEN].flags |= D_SELECTED;
     const Row keySetRow = atOpen.keySet == KeySet::Custom          ? ROW_CUSTOM
                           : atOpen.keySet == KeySet::ArrowsAndWasd ? ROW_WASD
                                                                    : ROW_ARROWS;
@@ -275,12 +280,13 @@ bool runOptionsDialog()
     centre_dialog(rows);
 
     const int closedBy = NameDialogRunner(rows, ROW_MUSIC);
-    const Settings chosen = chosenSettings();
+    Settings chosen = chosenSettings();
     Rows = nullptr;
     if (closedBy != ROW_OK) {
         applySettings(atOpen);
         return false;
     }
+    if (chosen.fullscreen != isFullscreen() && !setFullscreen(chosen.fullscreen)) chosen.fullscreen = isFullscreen();
     currentSettings() = chosen;
     applySettings(chosen);
     const Settings toSave = settingsToSave(chosen, atOpen);

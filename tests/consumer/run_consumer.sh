@@ -2,7 +2,7 @@
 # Installs the library from BUILD into a temporary prefix, checks what each
 # component holds and that every installed header compiles alone, then
 # builds the consumer program against that copy only (CMake package,
-# pkg-config, and the static archive through the CMake package) and runs
+# pkg-config, and the static archive through each) and runs
 # each on the display.
 #   run_consumer.sh BUILD SOURCE LIBDIR   (LIBDIR: the install's libdir, e.g. lib)
 # Exits 77 (skipped) without a display.
@@ -19,8 +19,8 @@ step "runtime component holds the shared library and its documents only"
 cmake --install "$BUILD" --prefix "$T/runtime-only" --component runtime >/dev/null
 (cd "$T/runtime-only" && find . -type f -o -type l | sort) > "$T/runtime.list"
 cat "$T/runtime.list"
-grep -q "^./$LIBDIR/libsloopgui.so.1.0.0$" "$T/runtime.list"
-if grep -vE "^./($LIBDIR/libsloopgui\.so\.1(\.0\.0)?|share/doc/libsloopgui1/(copyright|changelog\.gz))$" "$T/runtime.list"; then
+grep -q "^./$LIBDIR/libsloopgui.so.1.1.0$" "$T/runtime.list"
+if grep -vE "^./($LIBDIR/libsloopgui\.so\.1(\.1\.0)?|share/doc/libsloopgui1/(copyright|changelog\.gz))$" "$T/runtime.list"; then
   echo "unexpected files in the runtime component"; exit 1
 fi
 
@@ -29,9 +29,19 @@ P=$T/prefix
 cmake --install "$BUILD" --prefix "$P" --component runtime >/dev/null
 cmake --install "$BUILD" --prefix "$P" --component dev >/dev/null
 for f in "$LIBDIR/libsloopgui.so" "$LIBDIR/libsloopgui.a" "$LIBDIR/pkgconfig/sloopgui.pc" \
-         "$LIBDIR/cmake/sloopgui/sloopguiConfig.cmake" include/sloopgui/theme.h; do
+         "$LIBDIR/pkgconfig/sloopgui-static.pc" "$LIBDIR/cmake/sloopgui/sloopguiConfig.cmake" \
+         include/sloopgui/theme.h share/doc/libsloopgui-dev/README.md \
+         share/doc/libsloopgui-dev/examples/custom-look/jolly_roger.cpp; do
   [ -e "$P/$f" ] || { echo "missing $f"; exit 1; }
 done
+
+if command -v doxygen >/dev/null; then
+  step "the reference and the sloopgui(3) overview are installed"
+  for f in share/doc/libsloopgui-dev/html/index.html share/man/man3/sloopgui.3.gz \
+           share/man/man3/Theme.3sloopgui.gz share/man/man3/theme.h.3sloopgui.gz; do
+    [ -e "$P/$f" ] || { echo "missing $f"; exit 1; }
+  done
+fi
 
 step "each installed header compiles alone, as C++ and as C"
 for h in "$P"/include/sloopgui/*.h; do
@@ -56,4 +66,16 @@ build_and_run() {
 build_and_run cmake-package shared -DCMAKE_PREFIX_PATH="$P"
 PKG_CONFIG_PATH="$P/$LIBDIR/pkgconfig" build_and_run pkg-config shared -DCONSUMER_USE_PKGCONFIG=ON
 build_and_run cmake-package-static static -DCMAKE_PREFIX_PATH="$P" -DCONSUMER_STATIC=ON
+
+# As the README says to link statically, on one command line.
+step "consumer linked statically with pkg-config sloopgui-static"
+mkdir -p "$T/pkg-config-static"
+# shellcheck disable=SC2046 # the flags are words
+"$CXX" -std=c++17 -Wall -Wextra -Werror -I"$SOURCE/examples/custom-look" -o "$T/pkg-config-static/consumer" \
+  "$SOURCE/tests/consumer/consumer.cpp" "$SOURCE/examples/custom-look/jolly_roger.cpp" \
+  $(PKG_CONFIG_PATH="$P/$LIBDIR/pkgconfig" pkg-config --cflags --libs sloopgui-static)
+if ldd "$T/pkg-config-static/consumer" | grep sloopgui; then
+  echo "linked statically, yet it needs the shared library"; exit 1
+fi
+"$T/pkg-config-static/consumer"
 echo "consumer test passed"

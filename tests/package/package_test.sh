@@ -74,7 +74,7 @@ cd "$work" || exit 1
 env -u XDG_DATA_HOME HOME="$home" "$root/usr/games/grog-sloop" --seed 7 >"$scratch/out.txt" 2>"$scratch/err.txt" &
 game_pid=$!
 # find_window: $window, once the game's window shows (or the game ended).
-find_window() { window=$(xdotool search --onlyvisible --name "grog-sloop" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended; }
+find_window() { window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended; }
 window=""
 wait_until 60 find_window
 [ -n "$window" ] || { echo "FAILED: no window appeared"; grep -v '^ALSA' "$scratch/err.txt"; exit 1; }

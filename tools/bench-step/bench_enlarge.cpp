@@ -1,5 +1,6 @@
-// What enlarging one 800x600 frame costs, in memory, by the game's own
-// pixel enlarger against Allegro's stretch_blit, at scales 2 to 4.
+// What enlarging one 800x600 frame costs, in memory: the game's own pixel
+// enlarger at whole factors 2 to 4 and its fill to 1440x1080 (fullscreen on
+// a 1920x1080 screen), each against Allegro's stretch_blit to the same size.
 //
 //   bench-enlarge [FRAMES]   (default 300)
 #include <allegro.h>
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/picture_layout.h"
 #include "platform/window_scale.h"
 
 namespace {
@@ -37,6 +39,15 @@ int main(int argc, char *argv[])
         std::printf("scale %d: enlargeRows %.3f ms/frame, stretch_blit %.3f ms/frame\n", scale, own, stretch);
         destroy_bitmap(big);
     }
+    const PictureLayout filled = fullscreenLayout(1920, 1080);
+    BITMAP *big = create_bitmap_ex(16, filled.width, filled.height);
+    int first = 0, last = 0;
+    const double own = millisecondsPerFrame(frames, [&] { fillRows(frame, big, 0, 599, first, last); });
+    const double stretch =
+        millisecondsPerFrame(frames, [&] { stretch_blit(frame, big, 0, 0, 800, 600, 0, 0, big->w, big->h); });
+    std::printf("fill %dx%d: fillRows %.3f ms/frame, stretch_blit %.3f ms/frame\n", filled.width, filled.height, own,
+                stretch);
+    destroy_bitmap(big);
     return 0;
 }
 END_OF_MAIN()

@@ -36,7 +36,7 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do printf 'Nobody\n-1\n1\n'; done >"$scratch/High
 cd "$scratch"
 "$build/grog-sloop" --seed 3598 "$@" >/dev/null 2>&1 &
 game_pid=$!
-for _ in $(seq 100); do xdotool search --onlyvisible --name grog-sloop >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do xdotool search --onlyvisible --name "GROG SLOOP" >/dev/null 2>&1 && break; sleep 0.1; done
 sleep 1
 
 # utime + stime in clock ticks: of every thread the process has had, and

@@ -1,20 +1,23 @@
 // make-icon OUTPUT.png SIZE
-// Writes the game's SIZE x SIZE icon (the pirate, enlarged by whole
-// factors) as a PNG file; the build makes the 48 and 256 pixel ones.
+// make-icon OUTPUT.cpp SIZE NAME
+// Draws the game's SIZE x SIZE icon (the pirate, enlarged by whole factors)
+// and writes it as a PNG file, or as XPM data in C++ source under NAME. The
+// build makes the 48 and 256 pixel menu icons and the window's icon.
 #include <allegro.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "icon_files.h"
 #include "pirate_icon.h"
-#include "png_writer.h"
 
 int main(int argc, char **argv)
 {
-    const int size = argc == 3 ? std::atoi(argv[2]) : 0;
+    const int size = argc == 3 || argc == 4 ? std::atoi(argv[2]) : 0;
     if (size < 16 || size > 1024) {
-        std::fprintf(stderr, "usage: make-icon OUTPUT.png SIZE (16 to 1024)\n");
+        std::fprintf(stderr, "usage: make-icon OUTPUT.png SIZE | make-icon OUTPUT.cpp SIZE NAME (SIZE 16 to 1024)\n");
         return 2;
     }
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
@@ -23,7 +26,9 @@ int main(int argc, char **argv)
     }
     set_color_depth(24);
     const std::vector<std::uint8_t> rgba = pirateIcon(size);
-    if (rgba.empty() || !writeFile(argv[1], encodePng(size, size, rgba))) {
+    const bool written = !rgba.empty() && (argc == 4 ? writeTextFile(argv[1], iconXpmSource(argv[3], size, rgba))
+                                                     : writeIconPng(argv[1], size, rgba));
+    if (!written) {
         std::fprintf(stderr, "make-icon: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -64,7 +64,7 @@ int gtk_radio_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
     gtk_focus_fill(d);
     BITMAP *image = (d->flags & D_SELECTED) ? gtk_radio_sunken : gtk_radio_raised;
-    if (image) draw_sprite(screen, image, d->x + 3, d->y + d->h / 2 - 5);
+    if (image) draw_sprite(gui_get_screen(), image, d->x + 3, d->y + d->h / 2 - 5);
     if (d->dp) gtk_label(d, d->x + 18, d->y + d->h / 2 - text_height(font) / 2, 0);
     return D_O_K;
 }
@@ -75,7 +75,7 @@ int gtk_icon_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return gtk_button_proc(msg, d, c);
     gtk_box(d->x, d->y, d->w, d->h, gtk_state_kind(d), gtk_state_frame(d));
-    if (d->dp) stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    if (d->dp) stretch_sprite(gui_get_screen(), static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
     return D_O_K;
 }
 
@@ -92,6 +92,6 @@ int gtk_window_proc(int msg, DIALOG *d, int)
 int gtk_clear_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
-    clear_to_color(screen, gtk_face);
+    clear_to_color(gui_get_screen(), gtk_face);
     return D_O_K;
 }

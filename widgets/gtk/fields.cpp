@@ -17,7 +17,7 @@ int gtk_edit_proc(int msg, DIALOG *d, int c)
     edit_draw_unshift(d);
     const EditSpan span = edit_visible_span(d);
     gtk_bevel(d->x, d->y, d->w, th + 6, (d->flags & D_GOTFOCUS) ? GTK_FIELD : GTK_PRESSED);
-    rectfill(screen, d->x + 2, d->y + 2, d->x + d->w - 3, d->y + th + 3, gtk_white);
+    rectfill(gui_get_screen(), d->x + 2, d->y + 2, d->x + d->w - 3, d->y + th + 3, gtk_white);
     edit_draw_chars(d, span, EditTextStyle{fg, gtk_white, (d->flags & D_GOTFOCUS) != 0, gtk_black, th + 3});
     edit_draw_reshift(d);
     return D_O_K;

@@ -11,30 +11,30 @@ void gtk_bevel(int x, int y, int w, int h, int kind)
     case GTK_RAISED:
     case GTK_PRELIGHT: {
         const int inner = (kind == GTK_RAISED) ? gtk_shadow : gtk_shadow_light;
-        hline(screen, x, y, x2, gtk_white);
-        vline(screen, x, y, y2, gtk_white);
-        hline(screen, x + 2, y + h - 2, x + w - 2, inner);
-        vline(screen, x + w - 2, y + 2, y + h - 2, inner);
-        hline(screen, x, y2, x2, gtk_black);
-        vline(screen, x2, y, y2, gtk_black);
+        hline(gui_get_screen(), x, y, x2, gtk_white);
+        vline(gui_get_screen(), x, y, y2, gtk_white);
+        hline(gui_get_screen(), x + 2, y + h - 2, x + w - 2, inner);
+        vline(gui_get_screen(), x + w - 2, y + 2, y + h - 2, inner);
+        hline(gui_get_screen(), x, y2, x2, gtk_black);
+        vline(gui_get_screen(), x2, y, y2, gtk_black);
         break;
     }
     case GTK_PRESSED:
-        hline(screen, x, y, x2, gtk_shadow);
-        vline(screen, x, y, y2, gtk_shadow);
-        hline(screen, x + 1, y + 1, x + w - 2, gtk_black);
-        vline(screen, x + 1, y + 1, y + h - 2, gtk_black);
-        hline(screen, x + 1, y2, x2, gtk_white);
-        vline(screen, x2, y + 1, y + h - 2, gtk_white);
-        hline(screen, x + 2, y + h - 2, x + w - 2, gtk_pressed);
-        vline(screen, x + w - 2, y + 2, y + h - 2, gtk_pressed);
+        hline(gui_get_screen(), x, y, x2, gtk_shadow);
+        vline(gui_get_screen(), x, y, y2, gtk_shadow);
+        hline(gui_get_screen(), x + 1, y + 1, x + w - 2, gtk_black);
+        vline(gui_get_screen(), x + 1, y + 1, y + h - 2, gtk_black);
+        hline(gui_get_screen(), x + 1, y2, x2, gtk_white);
+        vline(gui_get_screen(), x2, y + 1, y + h - 2, gtk_white);
+        hline(gui_get_screen(), x + 2, y + h - 2, x + w - 2, gtk_pressed);
+        vline(gui_get_screen(), x + w - 2, y + 2, y + h - 2, gtk_pressed);
         break;
     case GTK_FIELD:
-        rect(screen, x, y, x2, y2, gtk_black);
-        hline(screen, x + 1, y + 1, x + w - 2, gtk_shadow);
-        vline(screen, x + 1, y + 1, y + h - 2, gtk_shadow);
-        hline(screen, x + 2, y + h - 2, x + w - 2, gtk_white);
-        vline(screen, x + w - 2, y + 2, y + h - 2, gtk_white);
+        rect(gui_get_screen(), x, y, x2, y2, gtk_black);
+        hline(gui_get_screen(), x + 1, y + 1, x + w - 2, gtk_shadow);
+        vline(gui_get_screen(), x + 1, y + 1, y + h - 2, gtk_shadow);
+        hline(gui_get_screen(), x + 2, y + h - 2, x + w - 2, gtk_white);
+        vline(gui_get_screen(), x + w - 2, y + 2, y + h - 2, gtk_white);
         break;
     default:
         break;
@@ -44,7 +44,7 @@ void gtk_bevel(int x, int y, int w, int h, int kind)
 void gtk_box(int x, int y, int w, int h, int kind, int frame)
 {
     if (frame) {
-        rect(screen, x, y, x + w - 1, y + h - 1, gtk_black);
+        rect(gui_get_screen(), x, y, x + w - 1, y + h - 1, gtk_black);
         ++x;
         ++y;
         w -= 2;
@@ -52,13 +52,13 @@ void gtk_box(int x, int y, int w, int h, int kind, int frame)
     }
     switch (kind) {
     case GTK_RAISED:
-        rectfill(screen, x + 1, y + 1, x + w - 1, y + h - 1, gtk_face);
+        rectfill(gui_get_screen(), x + 1, y + 1, x + w - 1, y + h - 1, gtk_face);
         break;
     case GTK_PRELIGHT:
-        rectfill(screen, x + 1, y + 1, x + w - 1, y + h - 1, gtk_prelight);
+        rectfill(gui_get_screen(), x + 1, y + 1, x + w - 1, y + h - 1, gtk_prelight);
         break;
     case GTK_PRESSED:
-        rectfill(screen, x + 2, y + 2, x + w - 1, y + h - 1, gtk_pressed);
+        rectfill(gui_get_screen(), x + 2, y + 2, x + w - 1, y + h - 1, gtk_pressed);
         break;
     default:
         break;
@@ -83,9 +83,9 @@ void gtk_focus_fill(DIALOG *d)
     const int x2 = d->x + d->w - 1;
     const int y2 = d->y + d->h - 1;
     if (d->flags & D_GOTFOCUS) {
-        rectfill(screen, d->x + 1, d->y + 1, d->x + d->w - 2, d->y + d->h - 2, gtk_prelight);
-        rect(screen, d->x, d->y, x2, y2, gtk_black);
+        rectfill(gui_get_screen(), d->x + 1, d->y + 1, d->x + d->w - 2, d->y + d->h - 2, gtk_prelight);
+        rect(gui_get_screen(), d->x, d->y, x2, y2, gtk_black);
     } else {
-        rectfill(screen, d->x, d->y, x2, y2, gtk_face);
+        rectfill(gui_get_screen(), d->x, d->y, x2, y2, gtk_face);
     }
 }

@@ -53,7 +53,7 @@ void gtk_list_frame(DIALOG *d, int total, int offset, int visible)
     gtk_box(x + w - 13, y, 12, h - 1, GTK_PRESSED, 0);
     int len = scroll_thumb_length(total, visible, h - 5);
     const int ty = y + 2 + scroll_thumb_offset(total, offset, h - 5);
-    if (offset > 0) rectfill(screen, x + w - 11, y + 2, x + w - 3, ty, gtk_pressed);
+    if (offset > 0) rectfill(gui_get_screen(), x + w - 11, y + 2, x + w - 3, ty, gtk_pressed);
     if (ty + len >= y + h - 3) len = y + h - 3 - ty;
     gtk_box(x + w - 11, ty, 8, len, kind, 0);
 }

@@ -20,7 +20,7 @@ void gtk_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel)
         fg = gtk_black;
         bg = sel ? gtk_prelight : gtk_face;
     }
-    rectfill(screen, x + 1, y + 1, x + w - 3, y + h - 4, bg);
+    rectfill(gui_get_screen(), x + 1, y + 1, x + w - 3, y + h - 4, bg);
     const int old_mode = theme_text_mode(bg);
     draw_menu_item_content(m, x, y, w, h, bar, MenuItemStyle{fg, gtk_shadow, gtk_prelight, gtk_submenu_arrow});
     theme_text_mode(old_mode);

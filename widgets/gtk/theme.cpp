@@ -104,7 +104,7 @@ static void gtk_shutdown(void)
 }
 
 // clang-format off
-static Theme gtk_theme = {
+Theme gtk_record = {
     "GTK",
     &gtk_fg_cell,
     &gtk_bg_cell,
@@ -129,7 +129,8 @@ static Theme gtk_theme = {
     themed_text_proc,
     themed_ctext_proc,
     themed_rtext_proc,
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 
-Theme *theme_gtk = &gtk_theme;
+Theme *theme_gtk = &gtk_record;

@@ -4,7 +4,7 @@
 
 static void dotted_pixel(int px, int py, int parity, int first, int second)
 {
-    putpixel(screen, px, py, ((px + py) & 1) == parity ? first : second);
+    putpixel(gui_get_screen(), px, py, ((px + py) & 1) == parity ? first : second);
 }
 
 void dotted_rect_outline(int x1, int y1, int x2, int y2, int first, int second)

@@ -54,10 +54,10 @@ void edit_draw_chars(DIALOG *d, EditSpan span, const EditTextStyle &style)
     for (int p = span.first; p <= span.last; ++p) {
         const int cw = edit_char_cell(s, p, true, buf);
         const int old_mode = theme_text_mode(style.bg);
-        textout_ex(screen, font, buf, d->x + tx, d->y + 4, style.fg, style.bg);
+        textout_ex(gui_get_screen(), font, buf, d->x + tx, d->y + 4, style.fg, style.bg);
         theme_text_mode(old_mode);
         if (p == d->d2 && style.show_caret)
-            vline(screen, d->x + tx - 1, d->y + 3, d->y + style.caret_bottom, style.caret_colour);
+            vline(gui_get_screen(), d->x + tx - 1, d->y + 3, d->y + style.caret_bottom, style.caret_colour);
         tx += cw;
         if (tx + cw > d->w - 4) break;
     }

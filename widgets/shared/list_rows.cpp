@@ -39,7 +39,7 @@ ListLayout list_draw_rows(DIALOG *d, const ListStyle &style)
             ustrzcpy(text, sizeof text, source ? source : "");
 
             const int old_mode = theme_text_mode(bg);
-            rectfill(screen, d->x + 2, ry, d->x + 9, ry + th - 1, bg);
+            rectfill(gui_get_screen(), d->x + 2, ry, d->x + 9, ry + th - 1, bg);
             // Cut on screen only: the item's own text is never touched.
             int len = ustrlen(text);
             int width = text_length(font, text);
@@ -47,17 +47,18 @@ ListLayout list_draw_rows(DIALOG *d, const ListStyle &style)
                 usetat(text, --len, 0);
                 width = text_length(font, text);
             }
-            textout_ex(screen, font, text, d->x + 10, ry, fg, _textmode);
+            textout_ex(gui_get_screen(), font, text, d->x + 10, ry, fg, _textmode);
             theme_text_mode(old_mode);
 
             const int tx = d->x + 10 + width;
-            if (tx <= layout.right) rectfill(screen, tx, ry, layout.right, ry + th - 1, bg);
+            if (tx <= layout.right) rectfill(gui_get_screen(), tx, ry, layout.right, ry + th - 1, bg);
         } else {
-            rectfill(screen, d->x + 2, ry, layout.right, d->y + (i + 1) * th + 1, style.empty_colour);
+            rectfill(gui_get_screen(), d->x + 2, ry, layout.right, d->y + (i + 1) * th + 1, style.empty_colour);
         }
     }
     const int below = d->y + 2 + layout.visible * th;
-    if (below <= d->y + d->h - 3) rectfill(screen, d->x + 2, below, layout.right, d->y + d->h - 3, style.empty_colour);
+    if (below <= d->y + d->h - 3)
+        rectfill(gui_get_screen(), d->x + 2, below, layout.right, d->y + d->h - 3, style.empty_colour);
     return layout;
 }
 

@@ -10,9 +10,11 @@ int push_button_rule(int msg, DIALOG *d, int c, ThemeDialogProc button_proc, Pus
     if (redraw == PUSH_REDRAW_LATER) {
         result |= D_REDRAWME;
     } else {
-        scare_mouse_area(d->x, d->y, d->w, d->h);
+        // The mouse pointer is only in the way on the visible screen.
+        const bool visible = gui_get_screen() == screen;
+        if (visible) scare_mouse_area(d->x, d->y, d->w, d->h);
         object_message(d, MSG_DRAW, 0);
-        unscare_mouse();
+        if (visible) unscare_mouse();
     }
     if (d->dp3) result |= reinterpret_cast<PushCallback>(d->dp3)(d);
     return result;

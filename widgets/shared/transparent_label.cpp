@@ -7,6 +7,6 @@
 void draw_transparent_label(const char *text, int x, int y, int colour, int centre)
 {
     const int old_mode = theme_text_mode(-1);
-    gui_textout_ex(screen, text, x, y, colour, _textmode, centre);
+    gui_textout_ex(gui_get_screen(), text, x, y, colour, _textmode, centre);
     theme_text_mode(old_mode);
 }

@@ -53,6 +53,8 @@ TEST(CommandLine, RefusesAnythingElseAndKeepsTheOptions)
         {"--scale", "Auto"},
         {"--scale", ""},
         {"--scale", "--seed", "1"},
+        {"--fullscreen", "--fullscreen"},
+        {"--fullscreen", "1"},
     };
     for (const auto &words : refused) {
         LaunchOptions options;
@@ -111,6 +113,11 @@ TEST(CommandLine, ScaleFromOneToFourOrAutoBesideTheSeed)
     EXPECT_EQ(options.seed, 9u);
     ASSERT_TRUE(parse({"--seed", "9", "--scale", "auto"}, options));
     EXPECT_EQ(options.windowScale, SCALE_TO_DESKTOP);
+    EXPECT_FALSE(options.fullscreen);
+    // Fullscreen keeps the scale: the window it goes back to.
+    ASSERT_TRUE(parse({"--fullscreen", "--scale", "3"}, options));
+    EXPECT_TRUE(options.fullscreen);
+    EXPECT_EQ(options.windowScale, 3);
 }
 
 // Every option --help lists is one the game takes (with a sample value for
@@ -137,6 +144,7 @@ TEST(CommandLine, EveryOptionOfTheHelpIsAcceptedAndInTheManual)
         // A step to stop at needs a replay to stop.
         if (argument == "STEP") argv.insert(argv.end(), {"7", "--replay", "game.rec"});
         std::vector<const char *> pointers;
+        pointers.reserve(argv.size());
         for (const std::string &word : argv) pointers.push_back(word.c_str());
         LaunchOptions parsed;
         EXPECT_TRUE(parseCommandLine(static_cast<int>(pointers.size()), pointers.data(), parsed)) << line;

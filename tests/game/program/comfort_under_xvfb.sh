@@ -39,7 +39,7 @@ start_game() {
   "$game" "$@" >out.txt 2>err.txt &
   game_pid=$!
   window=""
-  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name grog-sloop 2>/dev/null | head -n1); [ -n "$window" ] || is_ended'
+  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended'
   if [ -z "$window" ]; then
     echo "FAILED: no window appeared for $*"; grep -v '^ALSA' err.txt; exit 1
   fi

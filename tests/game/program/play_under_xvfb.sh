@@ -48,7 +48,7 @@ start_game() {
   "$game" "$@" >out.txt 2>err.txt &
   game_pid=$!
   window=""
-  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name grog-sloop 2>/dev/null | head -n1); [ -n "$window" ] || is_ended'
+  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended'
   if [ -z "$window" ]; then
     is_running && state="still running" || { wait "$game_pid"; state="ended with status $?"; }
     echo "FAILED: no window appeared; the game $state"; grep -v '^ALSA' err.txt; exit 1

@@ -81,7 +81,7 @@ export DISPLAY=":$(head -n1 "$scratch/display")"
 prepare "$scratch/record"
 run_in "$scratch/record" --seed "$SEED" --record game.rec
 window=""
-wait_until 60 eval 'window=$(xdotool search --onlyvisible --name grog-sloop 2>/dev/null | head -n1); [ -n "$window" ]' ||
+wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ]' ||
   fail "no window appeared"
 xdotool windowfocus "$window"
 wait_until 60 on_screen "GROG SLOOP" 350 300 175 175 175 || fail "no title screen"

@@ -85,7 +85,7 @@ TEST_F(OptionsDialog, OkSavesWhatTheKeysChose)
     press(KEY_LEFT, 3);  // music volume 97
     press(KEY_TAB, 3);   // effects volume, effects on, short taps
     press(KEY_SPACE);    // short taps off
-    press(KEY_TAB, 2);   // arrows, arrows + WASD
+    press(KEY_TAB, 3);   // fullscreen, arrows, arrows + WASD
     press(KEY_SPACE);    // choose arrows + WASD
     press(KEY_TAB, 8);   // custom, six keys, scale
     press(KEY_TAB);      // look
@@ -105,7 +105,7 @@ TEST_F(OptionsDialog, OkSavesWhatTheKeysChose)
 TEST_F(OptionsDialog, EscapeLeavesEverythingAsItWasAndSavesNothing)
 {
     press(KEY_LEFT, 20);  // music volume 80, heard at once
-    press(KEY_TAB, 12);   // the look list
+    press(KEY_TAB, 13);   // the look list
     press(KEY_DOWN, 2);   // "Win95"
     press(KEY_ESC);
     EXPECT_FALSE(runOptionsDialog());

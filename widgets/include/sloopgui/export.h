@@ -1,6 +1,10 @@
-/* SLOOPGUI_API marks what the shared library exports. The library is built
- * with hidden visibility, so everything without this mark (the looks' own
- * helpers) stays inside it and cannot clash with a program's symbols. */
+/** @file
+ * The mark of what the shared library exports.
+ *
+ * @def SLOOPGUI_API
+ * Marks what the shared library exports. The library is built with hidden
+ * visibility, so everything without this mark (the looks' own helpers)
+ * stays inside it and cannot clash with a program's symbols. */
 #ifndef SLOOPGUI_EXPORT_H
 #define SLOOPGUI_EXPORT_H
 

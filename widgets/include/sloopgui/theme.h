@@ -1,4 +1,5 @@
-/* sloopgui: Allegro 4's standard dialog widgets drawn in one of several
+/** @file
+ * sloopgui: Allegro 4's standard dialog widgets drawn in one of several
  * looks. A look is a Theme: a record with a name, three colours, a set-up and
  * a tear-down procedure, and eighteen dialog procedures, one per standard
  * widget. One look at a time is current.
@@ -16,67 +17,94 @@
 #include <allegro.h>
 
 #include "sloopgui/export.h"
+#include "sloopgui/version.h"
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-/* Allegro's dialog-procedure signature: message (MSG_DRAW, MSG_CLICK, ...),
+/** Allegro's dialog-procedure signature: message (MSG_DRAW, MSG_CLICK, ...),
  * the dialog row, a key or data code; returns Allegro's result bits
  * (D_O_K, D_CLOSE, D_REDRAWME, ...). */
 typedef int (*ThemeDialogProc)(int msg, DIALOG *d, int c);
 
-/* One look. The fields keep this order so a look can be written as an
- * aggregate initialiser. The record must live for as long as it is
- * registered or current: a static table entry is the usual place. */
+/** Room in a Theme record for the slots later versions add. A later version
+ * names some of these in place, keeping the record's size and every offset,
+ * and reads a null one as "not provided", so a program built against this
+ * version (which leaves them null) keeps working, and one that copies a
+ * built-in record copies them whole. */
+typedef struct ThemeReserved {
+    void (*slot[8])(void); /**< null in this version */
+} ThemeReserved;
+
+/** The initialiser for a record's `reserved` member, warning-free in C and
+ * C++ alike: every reserved slot null. */
+/* clang-format off */
+#ifdef __cplusplus
+#define THEME_RESERVED_NONE {}
+#else
+#define THEME_RESERVED_NONE {0}
+#endif
+/* clang-format on */
+
+/** A look; see struct Theme. */
 typedef struct Theme Theme;
+
+/** One look. The fields keep this order so a look can be written as an
+ * aggregate initialiser, ending with THEME_RESERVED_NONE. The record must
+ * live for as long as it is registered or current: a static table entry is
+ * the usual place. */
 struct Theme {
-    /* Registry name, compared exactly (ustrcmp, case-sensitive) by
+    /** Registry name, compared exactly (ustrcmp, case-sensitive) by
      * find_theme. Must stay valid while the look is registered. */
     const char *name;
-    /* Colour cells: int variables holding makecol values for the screen's
+    /** Colour cells: int variables holding makecol values for the screen's
      * colour depth, so they can only be filled after set_gfx_mode; `init`
      * fills them and may repoint these pointers (the stock look points them
      * at Allegro's gui_*_color). Read only after `init` has run. */
-    int *fg_color; /* text and outline */
-    int *bg_color; /* face */
-    int *mg_color; /* middle: disabled text, dim details */
-    /* Builds the look's colours, small bitmaps and menu hooks; called by
+    int *fg_color; /**< text and outline */
+    int *bg_color; /**< face */
+    int *mg_color; /**< middle: disabled text, dim details */
+    /** Builds the look's colours, small bitmaps and menu hooks; called by
      * init_theme after the graphics mode is set. May be null. */
     void (*init)(void);
-    /* Frees what `init` built and clears the menu hooks it set; called by
+    /** Frees what `init` built and clears the menu hooks it set; called by
      * shutdown_theme. May be null. */
     void (*shutdown)(void);
-    /* The eighteen widget procedures. Each answers MSG_DRAW by drawing on
-     * `screen` and hands other messages to Allegro's stock procedure for
+    /** The eighteen widget procedures. Each answers MSG_DRAW by drawing on
+     * gui_get_screen() (`screen` unless the program called gui_set_screen),
+     * hiding the mouse only when that is `screen`, and hands other messages to Allegro's stock procedure for
      * the same widget (or to the slot of the look it was copied from). */
-    ThemeDialogProc box_proc;        /* counterpart of d_box_proc */
-    ThemeDialogProc shadow_box_proc; /* counterpart of d_shadow_box_proc */
-    ThemeDialogProc button_proc;     /* counterpart of d_button_proc */
-    /* A button that never closes the dialog by itself: D_EXIT is forced on
+    ThemeDialogProc box_proc;        /**< counterpart of d_box_proc */
+    ThemeDialogProc shadow_box_proc; /**< counterpart of d_shadow_box_proc */
+    ThemeDialogProc button_proc;     /**< counterpart of d_button_proc */
+    /** A button that never closes the dialog by itself: D_EXIT is forced on
      * and its dp3 callback, int (*)(DIALOG *), runs when it is pressed; the
      * callback's result bits are returned (D_CLOSE closes). */
     ThemeDialogProc push_proc;
-    ThemeDialogProc check_proc;     /* counterpart of d_check_proc */
-    ThemeDialogProc radio_proc;     /* counterpart of d_radio_proc */
-    ThemeDialogProc icon_proc;      /* counterpart of d_icon_proc */
-    ThemeDialogProc edit_proc;      /* counterpart of d_edit_proc */
-    ThemeDialogProc list_proc;      /* counterpart of d_list_proc */
-    ThemeDialogProc text_list_proc; /* counterpart of d_text_list_proc */
-    ThemeDialogProc textbox_proc;   /* counterpart of d_textbox_proc */
-    ThemeDialogProc slider_proc;    /* counterpart of d_slider_proc */
-    ThemeDialogProc menu_proc;      /* counterpart of d_menu_proc */
-    /* A framed box with the title dp (may be null) drawn inside near the top. */
+    ThemeDialogProc check_proc;     /**< counterpart of d_check_proc */
+    ThemeDialogProc radio_proc;     /**< counterpart of d_radio_proc */
+    ThemeDialogProc icon_proc;      /**< counterpart of d_icon_proc */
+    ThemeDialogProc edit_proc;      /**< counterpart of d_edit_proc */
+    ThemeDialogProc list_proc;      /**< counterpart of d_list_proc */
+    ThemeDialogProc text_list_proc; /**< counterpart of d_text_list_proc */
+    ThemeDialogProc textbox_proc;   /**< counterpart of d_textbox_proc */
+    ThemeDialogProc slider_proc;    /**< counterpart of d_slider_proc */
+    ThemeDialogProc menu_proc;      /**< counterpart of d_menu_proc */
+    /** A framed box with the title dp (may be null) drawn inside near the top. */
     ThemeDialogProc window_proc;
-    ThemeDialogProc clear_proc; /* counterpart of d_clear_proc */
-    ThemeDialogProc text_proc;  /* counterpart of d_text_proc */
-    ThemeDialogProc ctext_proc; /* counterpart of d_ctext_proc */
-    ThemeDialogProc rtext_proc; /* counterpart of d_rtext_proc */
+    ThemeDialogProc clear_proc; /**< counterpart of d_clear_proc */
+    ThemeDialogProc text_proc;  /**< counterpart of d_text_proc */
+    ThemeDialogProc ctext_proc; /**< counterpart of d_ctext_proc */
+    ThemeDialogProc rtext_proc; /**< counterpart of d_rtext_proc */
+    /** Keep null: THEME_RESERVED_NONE in an initialiser. */
+    ThemeReserved reserved;
 };
 
 /* ------------------------------------------------------------- the looks */
 
-/* The seven built-in looks, registered as "GTK", "Photon", "Win95", "ASE",
+/** @{ */
+/** The seven built-in looks, registered as "GTK", "Photon", "Win95", "ASE",
  * "BeOS", "NeXTStep" and "Allegro" (the stock look: Allegro's own d_*_proc
  * procedures). "Win95" and "BeOS" start a 500 ms caret-blink timer in their
  * init, so install_timer must have been called before they are made
@@ -89,27 +117,29 @@ SLOOPGUI_API extern Theme *theme_ase;
 SLOOPGUI_API extern Theme *theme_beos;
 SLOOPGUI_API extern Theme *theme_nextstep;
 SLOOPGUI_API extern Theme *theme_allegro;
+/** @} */
 
 /* ---------------------------------------------------------- the registry */
 
-/* Room in the registry: the seven built-in looks and the program's own. */
+/** Room in the registry: the seven built-in looks and the program's own. */
 #define SLOOPGUI_REGISTRY_CAPACITY 16
 
-/* What register_theme and unregister_theme answer. Every refusal leaves the
+/** What register_theme and unregister_theme answer. Every refusal leaves the
  * registry exactly as it was. */
 enum {
-    THEME_OK = 0,                /* done */
-    THEME_ERR_NULL = -1,         /* the theme pointer is null */
-    THEME_ERR_NAME = -2,         /* its name is null or empty */
-    THEME_ERR_DUPLICATE = -3,    /* a registered look has that name already */
-    THEME_ERR_FULL = -4,         /* no room left (SLOOPGUI_REGISTRY_CAPACITY) */
-    THEME_ERR_MISSING_SLOT = -5, /* a required slot is null, see register_theme */
-    THEME_ERR_NOT_FOUND = -6,    /* unregister_theme: the look is not registered */
-    THEME_ERR_BUILTIN = -7,      /* unregister_theme: built-in looks stay */
-    THEME_ERR_CURRENT = -8       /* unregister_theme: the look is current */
+    THEME_OK = 0,                /**< done */
+    THEME_ERR_NULL = -1,         /**< the theme pointer is null */
+    THEME_ERR_NAME = -2,         /**< its name is null or empty */
+    THEME_ERR_DUPLICATE = -3,    /**< a registered look has that name already */
+    THEME_ERR_FULL = -4,         /**< no room left (SLOOPGUI_REGISTRY_CAPACITY) */
+    THEME_ERR_MISSING_SLOT = -5, /**< a required slot is null, see register_theme */
+    THEME_ERR_NOT_FOUND = -6,    /**< unregister_theme: the look is not registered */
+    THEME_ERR_BUILTIN = -7,      /**< unregister_theme: built-in looks stay */
+    THEME_ERR_CURRENT = -8,      /**< unregister_theme: the look is current */
+    THEME_ERR_NO_SCREEN = -9     /* use_theme, rebuild_theme: no graphics mode set yet */
 };
 
-/* Adds a look of the program's own after the built-in ones, so find_theme
+/** Adds a look of the program's own after the built-in ones, so find_theme
  * finds it by its name. The record is kept by pointer, not copied.
  *
  * Required: a non-empty name not yet registered (compared as find_theme
@@ -123,59 +153,108 @@ enum {
  * THEME_ERR_MISSING_SLOT or THEME_ERR_FULL (checked in that order). */
 SLOOPGUI_API int register_theme(Theme *theme);
 
-/* Takes a look added by register_theme out of the registry; the looks
+/** Takes a look added by register_theme out of the registry; the looks
  * after it move up one place. Refuses a null theme (THEME_ERR_NULL), a
  * built-in look (THEME_ERR_BUILTIN), the current look (THEME_ERR_CURRENT:
  * end it with shutdown_theme first) and a look that is not registered
  * (THEME_ERR_NOT_FOUND). Returns THEME_OK when it is gone. */
 SLOOPGUI_API int unregister_theme(Theme *theme);
 
-/* The registered look called `name` (exact, case-sensitive comparison with
+/** The registered look called `name` (exact, case-sensitive comparison with
  * ustrcmp in Allegro's current text encoding), or null when there is none
  * or `name` is null. The built-in looks come first, in the order above. */
 SLOOPGUI_API Theme *find_theme(const char *name);
 
-/* The number of registered looks, built-in ones included. */
+/** The number of registered looks, built-in ones included. */
 SLOOPGUI_API int theme_count(void);
 
-/* The registered look at `index` (0 .. theme_count() - 1, in search
+/** The registered look at `index` (0 .. theme_count() - 1, in search
  * order), or null outside that range. For menus that list every look. */
 SLOOPGUI_API Theme *theme_at(int index);
 
 /* ------------------------------------------------------ the current look */
 
-/* The look in force, or null. Read it; change it with init_theme. */
+/** The look in force, or null. Read it; change it with use_theme or
+ * init_theme. The library keeps its own record of the look in force, so a
+ * program's global of the same name cannot mislead it. */
 SLOOPGUI_API extern Theme *current_theme;
 
-/* The current look's three colours, published by init_theme for the
- * program to copy into Allegro's gui_fg_color, gui_bg_color, gui_mg_color
- * (for alert boxes and other dialogs that use them). */
+/** @{ */
+/** The current look's three colours, published by use_theme (which also
+ * copies them into Allegro's gui_fg_color, gui_bg_color, gui_mg_color, for
+ * alert boxes and rows drawn by Allegro's procedures) and by init_theme
+ * (which leaves that copy to the program). Read them; the library keeps
+ * its own. */
 SLOOPGUI_API extern int theme_fg_color;
 SLOOPGUI_API extern int theme_bg_color;
 SLOOPGUI_API extern int theme_mg_color;
+/** @} */
 
-/* Makes `theme` current and calls its init, after saving Allegro's three
- * GUI colours; then publishes the look's colours (0 for a null cell). A null
- * `theme` only clears the current look. It does not end the look that was
- * current before: call shutdown_theme first when switching. Call after
- * set_gfx_mode. */
+/** Ends the look in force (as stop_theme does), then starts `theme`: saves
+ * Allegro's three GUI colours, calls the look's init, publishes its colours
+ * into theme_fg_color, theme_bg_color, theme_mg_color and into Allegro's
+ * gui_fg_color, gui_bg_color, gui_mg_color, and points Allegro's GUI hooks
+ * gui_shadow_box_proc, gui_ctext_proc, gui_button_proc, gui_edit_proc,
+ * gui_list_proc and gui_text_list_proc at the forwarders, so alert() and
+ * file_select_ex() are drawn in the look too.
+ *
+ * Returns THEME_OK; THEME_ERR_NULL for a null theme, THEME_ERR_NO_SCREEN
+ * before a graphics mode is set (gui_get_screen() is null), and then
+ * changes nothing. Call again, or rebuild_theme, after set_gfx_mode. */
+SLOOPGUI_API int use_theme(Theme *theme);
+
+/** use_theme on the registered look called `name` (as find_theme finds it);
+ * THEME_ERR_NAME for a null name, THEME_ERR_NOT_FOUND for an unknown one. */
+SLOOPGUI_API int use_theme_named(const char *name);
+
+/** Ends the look in force and puts back what Allegro had before it began:
+ * the GUI colours, and the hooks use_theme pointed (a hook the program
+ * pointed elsewhere since stays so). Does nothing when no look is current. */
+SLOOPGUI_API void stop_theme(void);
+
+/** Builds the look in force again: its shutdown, then its init, then its
+ * colours published as use_theme (or init_theme) did. A look's colours are
+ * makecol values for one colour depth and palette: call this after
+ * set_gfx_mode, a colour-depth change or set_palette while a look is in
+ * force. THEME_OK (also with no look in force), or THEME_ERR_NO_SCREEN
+ * without a graphics mode, when the look is left as it was. */
+SLOOPGUI_API int rebuild_theme(void);
+
+/** The lower-level start: ends the look in force (as stop_theme does), then
+ * makes `theme` current, saves Allegro's three GUI colours, calls its init
+ * and publishes its colours into theme_*_color only (0 for a null cell);
+ * Allegro's colours and hooks are left to the program. A null `theme` only
+ * ends the look in force. Call after set_gfx_mode. */
 SLOOPGUI_API void init_theme(Theme *theme);
 
-/* Calls the current look's shutdown, clears the current look and puts back
- * the GUI colours saved by init_theme. Does nothing when no look is current. */
+/** The same as stop_theme: ends the look in force and puts back what
+ * Allegro had. Does nothing when no look is current. */
 SLOOPGUI_API void shutdown_theme(void);
 
 /* ---------------------------------------------------------- forwarders */
 
-/* The procedures DIALOG rows name, and that a program may put into
- * Allegro's gui_shadow_box_proc, gui_button_proc, gui_ctext_proc and
- * gui_text_list_proc hooks. Each passes its three arguments unchanged to
- * the current look's slot of the same name and returns its result; with no
- * current look (or an empty slot) it answers D_O_K and draws nothing. */
+/** @{ */
+/** The procedures DIALOG rows name, and that use_theme puts into Allegro's
+ * GUI hooks. Each passes its three arguments to the current look's slot of
+ * the same name and returns its result; with no current look it hands them
+ * to Allegro's own procedure for the widget (stock_push_proc and
+ * stock_window_proc for the two Allegro lacks), and with an empty slot it
+ * answers D_O_K and draws nothing.
+ *
+ * MSG_DRAW is clipped to the row (x, y, w, h), and a row without width or
+ * height draws nothing, with three exceptions: an edit field is clipped to
+ * its columns only (the looks make it as high as the font needs); text
+ * rows are laid out by their text, as Allegro's d_text_proc lays them out,
+ * and menus and the clear procedure size themselves.
+ * Rows Allegro's procedures cannot take are made safe first: a slider is
+ * drawn with its value within 0..d1 and, with d1 <= 0, at its start and
+ * deaf to keys and clicks; a list or text list with a null dp has no
+ * items; a text box with a null dp, or narrower than its widest character
+ * and 24 pixels of frame, is drawn empty. */
 SLOOPGUI_API int theme_box_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_shadow_box_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_button_proc(int msg, DIALOG *d, int c);
-/* d->dp3: int (*)(DIALOG *) run when pressed; its result bits are returned. */
+/** d->dp3: int (*)(DIALOG *) run when pressed; its result bits are returned. */
 SLOOPGUI_API int theme_push_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_check_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_radio_proc(int msg, DIALOG *d, int c);
@@ -186,16 +265,18 @@ SLOOPGUI_API int theme_text_list_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_textbox_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_slider_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_menu_proc(int msg, DIALOG *d, int c);
-/* d->dp: the window's title, or null. */
+/** d->dp: the window's title, or null. */
 SLOOPGUI_API int theme_window_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_clear_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_text_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_ctext_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_rtext_proc(int msg, DIALOG *d, int c);
+/** @} */
 
 /* ------------------------------------------- building blocks for a look */
 
-/* Text procedures for a look's text_proc, ctext_proc and rtext_proc slots:
+/** @{ */
+/** Text procedures for a look's text_proc, ctext_proc and rtext_proc slots:
  * on MSG_DRAW they draw dp in the current look's fg colour on its bg colour
  * (the row's own fg and bg are ignored), at x, centred on x + w/2, or with
  * its right end at x + w; other messages go to d_text_proc, d_ctext_proc,
@@ -203,8 +284,10 @@ SLOOPGUI_API int theme_rtext_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int themed_text_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int themed_ctext_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int themed_rtext_proc(int msg, DIALOG *d, int c);
+/** @} */
 
-/* Edit-field support for a look whose text sits 3 pixels in from the row's
+/** @{ */
+/** Edit-field support for a look whose text sits 3 pixels in from the row's
  * corner. Its edit_proc sends every message but MSG_DRAW through
  * shifted_edit_proc, which runs d_edit_proc on the row moved 3 pixels right
  * and down (so caret placement by mouse matches the drawn text). On MSG_DRAW
@@ -214,12 +297,15 @@ SLOOPGUI_API int themed_rtext_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int shifted_edit_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API void edit_draw_unshift(DIALOG *d);
 SLOOPGUI_API void edit_draw_reshift(DIALOG *d);
+/** @} */
 
-/* The stock look's push button (d_button_proc with the push rule above; the
+/** @{ */
+/** The stock look's push button (d_button_proc with the push rule above; the
  * released button is redrawn by the dialog engine) and window (a shadow box
  * with the title dp at (x + 6, y + 6) in gui_fg_color, clipped to the row). */
 SLOOPGUI_API int stock_push_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int stock_window_proc(int msg, DIALOG *d, int c);
+/** @} */
 
 #ifdef __cplusplus
 }

@@ -1,11 +1,17 @@
-/* The library's version, for programs that need to tell releases apart at
+/** @file
+ * The library's version, for programs that need to tell releases apart at
  * compile time. The shared library's SONAME carries the major number. */
 #ifndef SLOOPGUI_VERSION_H
 #define SLOOPGUI_VERSION_H
 
+/** The major version: the SONAME's number; it changes when the interface
+ * loses or changes anything. */
 #define SLOOPGUI_VERSION_MAJOR 1
-#define SLOOPGUI_VERSION_MINOR 0
+/** The minor version: raised when the interface gains something. */
+#define SLOOPGUI_VERSION_MINOR 1
+/** The patch version: raised for fixes that leave the interface alone. */
 #define SLOOPGUI_VERSION_PATCH 0
-#define SLOOPGUI_VERSION_STRING "1.0.0"
+/** The three numbers as "MAJOR.MINOR.PATCH". */
+#define SLOOPGUI_VERSION_STRING "1.1.0"
 
 #endif

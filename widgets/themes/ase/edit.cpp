@@ -39,10 +39,10 @@ static void ase_edit_draw(DIALOG *d)
         if (p == d->d2 && (d->flags & D_GOTFOCUS)) {
             // The caret: a solid block with the character reversed out.
             old_mode = theme_text_mode(text_colour);
-            textout_ex(screen, font, cell, x + tx, ty, d->bg, _textmode);
+            textout_ex(gui_get_screen(), font, cell, x + tx, ty, d->bg, _textmode);
         } else {
             old_mode = theme_text_mode(-1);
-            textout_ex(screen, font, cell, x + tx, ty, text_colour, _textmode);
+            textout_ex(gui_get_screen(), font, cell, x + tx, ty, text_colour, _textmode);
         }
         theme_text_mode(old_mode);
         tx += cw;

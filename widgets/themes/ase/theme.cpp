@@ -20,7 +20,7 @@ int ase_grey(int level)
 
 static void ase_init(void)
 {
-    const int depth = screen ? bitmap_color_depth(screen) : get_color_depth();
+    const int depth = gui_get_screen() ? bitmap_color_depth(gui_get_screen()) : get_color_depth();
     if (depth == 8) {
         // Palette components run from 0 to 63 in 8-bit mode.
         ase_fg_color = bestfit_color(_current_palette, 0, 0, 0);
@@ -40,10 +40,10 @@ static void ase_shutdown(void)
 
 void ase_bevel_lines(int x1, int y1, int x2, int y2, int top_left, int bottom_right)
 {
-    hline(screen, x1, y1, x2 - 1, top_left);
-    vline(screen, x1, y1 + 1, y2 - 1, top_left);
-    hline(screen, x1, y2, x2, bottom_right);
-    vline(screen, x2, y1, y2 - 1, bottom_right);
+    hline(gui_get_screen(), x1, y1, x2 - 1, top_left);
+    vline(gui_get_screen(), x1, y1 + 1, y2 - 1, top_left);
+    hline(gui_get_screen(), x1, y2, x2, bottom_right);
+    vline(gui_get_screen(), x2, y1, y2 - 1, bottom_right);
 }
 
 void ase_gradient(int x1, int y1, int x2, int y2, int top_level, int bottom_level)
@@ -53,7 +53,7 @@ void ase_gradient(int x1, int y1, int x2, int y2, int top_level, int bottom_leve
         // A one-row span has no slope: it keeps its start level rather
         // than dividing by zero.
         const int level = span == 0 ? top_level : (y - y1) * (bottom_level - top_level) / span + top_level;
-        hline(screen, x1, y, x2, ase_grey(level));
+        hline(gui_get_screen(), x1, y, x2, ase_grey(level));
     }
 }
 
@@ -75,7 +75,7 @@ void ase_box(int x1, int y1, int x2, int y2, int flags)
     const int dark = ase_grey(ASE_DIM_LEVEL);
 
     // Pressed turns bevel and fade upside down.
-    rect(screen, x1, y1, x2, y2, outline);
+    rect(gui_get_screen(), x1, y1, x2, y2, outline);
     ase_bevel_lines(x1 + 1, y1 + 1, x2 - 1, y2 - 1, pressed ? dark : light, pressed ? light : dark);
     ase_gradient(x1 + 2, y1 + 2, x2 - 2, y2 - 2, pressed ? level : ASE_TOP_LEVEL, pressed ? ASE_TOP_LEVEL : level);
     if (focused) {
@@ -151,12 +151,12 @@ int ase_window_proc(int msg, DIALOG *d, int c)
 int ase_clear_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
-    clear_to_color(screen, ase_bg_color);
+    clear_to_color(gui_get_screen(), ase_bg_color);
     return D_O_K;
 }
 
 // clang-format off
-static Theme ase_record = {
+Theme ase_record = {
     "ASE",
     &ase_fg_color, &ase_bg_color, &ase_mg_color,
     ase_init, ase_shutdown,
@@ -178,6 +178,7 @@ static Theme ase_record = {
     themed_text_proc,    // text
     themed_ctext_proc,   // centred text
     themed_rtext_proc,   // right-aligned text
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 

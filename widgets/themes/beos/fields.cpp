@@ -32,7 +32,7 @@ void draw_edit(DIALOG *d)
     edit_draw_unshift(d);
     const int th = text_height(font);
     const EditSpan span = edit_visible_span(d);
-    rectfill(screen, d->x + 2, d->y + 2, d->x + d->w - 3, d->y + th + 3, pal.white);
+    rectfill(gui_get_screen(), d->x + 2, d->y + 2, d->x + d->w - 3, d->y + th + 3, pal.white);
 
     EditTextStyle style;
     style.fg = (d->flags & D_DISABLED) ? pal.mg : pal.fg;
@@ -43,7 +43,7 @@ void draw_edit(DIALOG *d)
     edit_draw_chars(d, span, style);
 
     // The frame follows the font, not the row's height.
-    beos_draw_widget(screen, d->x, d->y, d->w, th + 8, d->flags, BEOS_EDIT, nullptr);
+    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, th + 8, d->flags, BEOS_EDIT, nullptr);
     edit_draw_reshift(d);
 }
 
@@ -64,7 +64,7 @@ void draw_list(DIALOG *d)
     style.limit_plain = 12;
     const ListLayout layout = list_draw_rows(d, style);
     const ScrollInfo scroll = {layout.count, layout.visible, d->d2};
-    beos_draw_widget(screen, d->x, d->y, d->w, d->h, d->flags, BEOS_LIST, &scroll);
+    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, d->h, d->flags, BEOS_LIST, &scroll);
 }
 
 }  // namespace
@@ -106,6 +106,6 @@ int beos_textbox_proc(int msg, DIALOG *d, int c)
     style.bar_when_scrolls = 11;
     const int rows = textbox_draw_text(d, style);
     const ScrollInfo scroll = {d->d1, rows, d->d2};
-    beos_draw_widget(screen, d->x, d->y, d->w, d->h, d->flags, BEOS_LIST, &scroll);
+    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, d->h, d->flags, BEOS_LIST, &scroll);
     return D_O_K;
 }

@@ -17,7 +17,7 @@ void beos_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel)
     const BeosPalette &pal = beos_colours;
     if (beos_menu_frame.take()) {
         const DeferredMenuFrame &f = beos_menu_frame;
-        beos_draw_widget(screen, f.x, f.y, f.w, f.h, 0, bar ? BEOS_MENU_BAR : BEOS_MENU, nullptr);
+        beos_draw_widget(gui_get_screen(), f.x, f.y, f.w, f.h, 0, bar ? BEOS_MENU_BAR : BEOS_MENU, nullptr);
     }
 
     int fg, bg;
@@ -28,7 +28,7 @@ void beos_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel)
         fg = pal.fg;
         bg = sel ? pal.menu_selected : pal.menu_face;
     }
-    rectfill(screen, x, y, x + w - 1, y + h - 1, bg);
+    rectfill(gui_get_screen(), x, y, x + w - 1, y + h - 1, bg);
 
     // Label, shortcut, arrow and tick as every look lays them out; this
     // look's separator is a full-width groove just above the middle, and

@@ -59,7 +59,7 @@ void beos_shutdown(void)
 
 static void draw_row(const DIALOG *d, int kind, const void *extra)
 {
-    beos_draw_widget(screen, d->x, d->y, d->w, d->h, d->flags, kind, extra);
+    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, d->h, d->flags, kind, extra);
 }
 
 // Boxes are plain button faces and take part in nothing.
@@ -105,7 +105,7 @@ int beos_icon_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return beos_button_proc(msg, d, c);
     draw_row(d, BEOS_BUTTON, nullptr);
     // An icon row without its picture still shows the face.
-    if (d->dp) stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    if (d->dp) stretch_sprite(gui_get_screen(), static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
     return D_O_K;
 }
 
@@ -126,14 +126,14 @@ int beos_window_proc(int msg, DIALOG *d, int)
 int beos_clear_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
-    clear_to_color(screen, beos_colours.bg);
+    clear_to_color(gui_get_screen(), beos_colours.bg);
     return D_O_K;
 }
 
 // --- The record ------------------------------------------------------------------
 
 // clang-format off
-static Theme beos_theme = {
+Theme beos_record = {
     "BeOS",
     &beos_colours.fg,
     &beos_colours.bg,
@@ -158,7 +158,8 @@ static Theme beos_theme = {
     themed_text_proc,
     themed_ctext_proc,
     themed_rtext_proc,
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 
-Theme *theme_beos = &beos_theme;
+Theme *theme_beos = &beos_record;

@@ -50,27 +50,27 @@ void nextstep_list_frame(DIALOG *d, int total, int offset, int visible)
     const int white = nextstep_colour(NX_WHITE), black = nextstep_colour(NX_BLACK);
     const int grey = nextstep_colour(NX_GREY), dark = nextstep_colour(NX_DARK);
 
-    hline(screen, x, y, r, dark);
-    vline(screen, x, y, b, dark);
-    hline(screen, x + 1, y + 1, r - 1, black);
-    vline(screen, x + 1, y + 1, b - 1, black);
-    hline(screen, x + 2, b - 1, r - 1, black);
-    vline(screen, r - 1, y + 2, b - 2, black);
-    hline(screen, x + 1, b, r, white);
-    vline(screen, r, y + 1, b - 1, white);
+    hline(gui_get_screen(), x, y, r, dark);
+    vline(gui_get_screen(), x, y, b, dark);
+    hline(gui_get_screen(), x + 1, y + 1, r - 1, black);
+    vline(gui_get_screen(), x + 1, y + 1, b - 1, black);
+    hline(gui_get_screen(), x + 2, b - 1, r - 1, black);
+    vline(gui_get_screen(), r - 1, y + 2, b - 2, black);
+    hline(gui_get_screen(), x + 1, b, r, white);
+    vline(gui_get_screen(), r, y + 1, b - 1, white);
     if (!scroll_bar_needed(total, visible)) return;
 
-    rectfill(screen, r - 12, y + 1, r - 1, b - 1, grey);
-    vline(screen, r - 12, y + 1, b - 1, black);
+    rectfill(gui_get_screen(), r - 12, y + 1, r - 1, b - 1, grey);
+    vline(gui_get_screen(), r - 12, y + 1, b - 1, black);
 
     const int kl = scroll_thumb_length(total, visible, h - 5);
     int kt = y + 2;
     if (offset > 0) {
         kt = y + 2 + scroll_thumb_offset(total, offset, h - 5);
-        rectfill(screen, r - 11, y + 2, r - 1, kt, grey);
+        rectfill(gui_get_screen(), r - 11, y + 2, r - 1, kt, grey);
     }
     // A knob that would run past the trough stops at the row above the bottom.
     const int height = kt + kl < y + h - 3 ? kl + 1 : y + h - kt;
-    nextstep_bevel(screen, r - 11, kt - 1, 11, height, BEVEL_RAISED);
-    if (kl > 10 && nextstep_dimple) draw_sprite(screen, nextstep_dimple, r - 9, kt + kl / 2 - 3);
+    nextstep_bevel(gui_get_screen(), r - 11, kt - 1, 11, height, BEVEL_RAISED);
+    if (kl > 10 && nextstep_dimple) draw_sprite(gui_get_screen(), nextstep_dimple, r - 9, kt + kl / 2 - 3);
 }

@@ -51,13 +51,13 @@ int nextstep_edit_proc(int msg, DIALOG *d, int c)
 
     // The sunken field is th+6 high whatever the row's height.
     const int dark = nextstep_colour(NX_DARK), white = nextstep_colour(NX_WHITE);
-    rectfill(screen, x, y, r, y + th + 5, nextstep_colour(NX_GREY));
-    rect(screen, x, y, r, y + th + 5, white);
-    line(screen, x, y, r - 1, y, dark);
-    line(screen, x, y, x, y + th + 4, dark);
-    line(screen, x + 1, y + 1, r - 2, y + 1, dark);
-    line(screen, x + 1, y + 1, x + 1, y + th + 3, dark);
-    rectfill(screen, x + 2, y + 2, r - 2, y + th + 3, white);
+    rectfill(gui_get_screen(), x, y, r, y + th + 5, nextstep_colour(NX_GREY));
+    rect(gui_get_screen(), x, y, r, y + th + 5, white);
+    line(gui_get_screen(), x, y, r - 1, y, dark);
+    line(gui_get_screen(), x, y, x, y + th + 4, dark);
+    line(gui_get_screen(), x + 1, y + 1, r - 2, y + 1, dark);
+    line(gui_get_screen(), x + 1, y + 1, x + 1, y + th + 3, dark);
+    rectfill(gui_get_screen(), x + 2, y + 2, r - 2, y + th + 3, white);
 
     EditTextStyle style;
     style.fg = nextstep_colour((d->flags & D_DISABLED) ? NX_DISABLED : NX_BLACK);
@@ -112,29 +112,29 @@ int nextstep_slider_proc(int msg, DIALOG *d, int c)
     const int grey = nextstep_colour(NX_GREY), dark = nextstep_colour(NX_DARK);
 
     // The sunken trough.
-    rectfill(screen, x, y, r, b, dark);
-    line(screen, x, y, x, b, black);
-    line(screen, x, y, r, y, black);
-    line(screen, x, b, r, b, white);
-    line(screen, r, y, r, b, white);
+    rectfill(gui_get_screen(), x, y, r, b, dark);
+    line(gui_get_screen(), x, y, x, b, black);
+    line(gui_get_screen(), x, y, r, y, black);
+    line(gui_get_screen(), x, b, r, b, white);
+    line(gui_get_screen(), r, y, r, b, white);
 
     // The knob: two overlapping raised bevels, with the seam between them
     // touched up so it reads as one grooved knob.
     if (vertical) {
         const int kt = y + h - pos - 19;
-        nextstep_bevel(screen, x + 1, kt, w - 2, 10, BEVEL_RAISED);
-        nextstep_bevel(screen, x + 1, kt + 9, w - 2, 10, BEVEL_RAISED);
-        line(screen, x + 2, kt, x + 2, kt + 7, white);
-        line(screen, x + 2, kt + 9, x + 2, kt + 16, white);
-        putpixel(screen, r - 2, kt + 9, grey);
-        putpixel(screen, x + 1, kt + 17, dark);
+        nextstep_bevel(gui_get_screen(), x + 1, kt, w - 2, 10, BEVEL_RAISED);
+        nextstep_bevel(gui_get_screen(), x + 1, kt + 9, w - 2, 10, BEVEL_RAISED);
+        line(gui_get_screen(), x + 2, kt, x + 2, kt + 7, white);
+        line(gui_get_screen(), x + 2, kt + 9, x + 2, kt + 16, white);
+        putpixel(gui_get_screen(), r - 2, kt + 9, grey);
+        putpixel(gui_get_screen(), x + 1, kt + 17, dark);
     } else {
         const int kx = x + pos;
-        nextstep_bevel(screen, kx, y + 1, 10, h - 2, BEVEL_RAISED);
-        nextstep_bevel(screen, kx + 9, y + 1, 10, h - 2, BEVEL_RAISED);
-        line(screen, kx + 1, y + 2, kx + 1, b - 3, white);
-        putpixel(screen, kx + 9, b - 2, grey);
-        putpixel(screen, kx + 17, y + 1, dark);
+        nextstep_bevel(gui_get_screen(), kx, y + 1, 10, h - 2, BEVEL_RAISED);
+        nextstep_bevel(gui_get_screen(), kx + 9, y + 1, 10, h - 2, BEVEL_RAISED);
+        line(gui_get_screen(), kx + 1, y + 2, kx + 1, b - 3, white);
+        putpixel(gui_get_screen(), kx + 9, b - 2, grey);
+        putpixel(gui_get_screen(), kx + 17, y + 1, dark);
     }
     return D_O_K;
 }

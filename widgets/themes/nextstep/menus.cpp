@@ -6,7 +6,7 @@
 
 void nextstep_draw_menu(int x, int y, int w, int h)
 {
-    nextstep_bevel(screen, x, y, w, h, BEVEL_RAISED);
+    nextstep_bevel(gui_get_screen(), x, y, w, h, BEVEL_RAISED);
 }
 
 void nextstep_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int sel)
@@ -16,7 +16,7 @@ void nextstep_draw_menu_item(MENU *m, int x, int y, int w, int h, int bar, int s
     const bool lit = sel && !disabled;
     const int back = nextstep_colour(lit ? NX_WHITE : NX_GREY);
 
-    nextstep_bevel(screen, x, y, w, h, lit ? BEVEL_WHITE : BEVEL_RAISED);
+    nextstep_bevel(gui_get_screen(), x, y, w, h, lit ? BEVEL_WHITE : BEVEL_RAISED);
 
     MenuItemStyle style;
     style.text_colour = nextstep_colour(disabled ? NX_DISABLED : NX_BLACK);

@@ -10,6 +10,8 @@ int nextstep_fg = 0;
 int nextstep_bg = 0;
 int nextstep_mg = 0;
 
+}  // namespace
+
 Theme nextstep_record = {
     "NeXTStep",
     &nextstep_fg,
@@ -35,9 +37,8 @@ Theme nextstep_record = {
     themed_text_proc,
     themed_ctext_proc,
     themed_rtext_proc,
+    THEME_RESERVED_NONE,
 };
-
-}  // namespace
 
 Theme *theme_nextstep = &nextstep_record;
 

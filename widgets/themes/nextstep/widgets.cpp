@@ -15,8 +15,8 @@ int label_colour(const DIALOG *d)
 void draw_side_label(const DIALOG *d)
 {
     if (d->dp) {
-        gui_textout_ex(screen, static_cast<const char *>(d->dp), d->x + 20, d->y + d->h / 2 - text_height(font) / 2,
-                       label_colour(d), -1, FALSE);
+        gui_textout_ex(gui_get_screen(), static_cast<const char *>(d->dp), d->x + 20,
+                       d->y + d->h / 2 - text_height(font) / 2, label_colour(d), -1, FALSE);
     }
 }
 
@@ -24,7 +24,7 @@ void draw_side_label(const DIALOG *d)
 
 int nextstep_box_proc(int msg, DIALOG *d, int)
 {
-    if (msg == MSG_DRAW) nextstep_bevel(screen, d->x, d->y, d->w, d->h, BEVEL_RAISED);
+    if (msg == MSG_DRAW) nextstep_bevel(gui_get_screen(), d->x, d->y, d->w, d->h, BEVEL_RAISED);
     return D_O_K;
 }
 
@@ -35,9 +35,9 @@ int nextstep_button_proc(int msg, DIALOG *d, int c)
     // A pressed button turns white and its label sinks one pixel.
     const bool pressed = d->flags & D_SELECTED;
     const int shift = pressed ? 1 : 0;
-    nextstep_bevel(screen, d->x, d->y, d->w, d->h, pressed ? BEVEL_PRESSED : BEVEL_RAISED);
+    nextstep_bevel(gui_get_screen(), d->x, d->y, d->w, d->h, pressed ? BEVEL_PRESSED : BEVEL_RAISED);
     if (d->dp) {
-        gui_textout_ex(screen, static_cast<const char *>(d->dp), d->x + d->w / 2 + shift,
+        gui_textout_ex(gui_get_screen(), static_cast<const char *>(d->dp), d->x + d->w / 2 + shift,
                        d->y + d->h / 2 - text_height(font) / 2 + shift, label_colour(d), -1, TRUE);
     }
     return D_O_K;
@@ -53,8 +53,8 @@ int nextstep_check_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
     const int cy = d->y + d->h / 2 - 8;
-    nextstep_bevel(screen, d->x, cy, 16, 16, BEVEL_RAISED);
-    if (d->flags & D_SELECTED) nextstep_check_mark(screen, d->x, cy);
+    nextstep_bevel(gui_get_screen(), d->x, cy, 16, 16, BEVEL_RAISED);
+    if (d->flags & D_SELECTED) nextstep_check_mark(gui_get_screen(), d->x, cy);
     draw_side_label(d);
     return D_O_K;
 }
@@ -64,7 +64,7 @@ int nextstep_radio_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
 
     BITMAP *image = (d->flags & D_SELECTED) ? nextstep_radio_on : nextstep_radio_off;
-    if (image) draw_sprite(screen, image, d->x, d->y + d->h / 2 - 7);
+    if (image) draw_sprite(gui_get_screen(), image, d->x, d->y + d->h / 2 - 7);
     draw_side_label(d);
     return D_O_K;
 }
@@ -73,8 +73,8 @@ int nextstep_icon_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
-    nextstep_bevel(screen, d->x, d->y, d->w, d->h, (d->flags & D_SELECTED) ? BEVEL_PRESSED : BEVEL_RAISED);
-    if (d->dp) stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    nextstep_bevel(gui_get_screen(), d->x, d->y, d->w, d->h, (d->flags & D_SELECTED) ? BEVEL_PRESSED : BEVEL_RAISED);
+    if (d->dp) stretch_sprite(gui_get_screen(), static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
     return D_O_K;
 }
 
@@ -87,14 +87,14 @@ int nextstep_window_proc(int msg, DIALOG *d, int)
     const int black = nextstep_colour(NX_BLACK), grey = nextstep_colour(NX_GREY);
     const int dark = nextstep_colour(NX_DARK);
 
-    rectfill(screen, x, y, r, b, grey);
-    rect(screen, x, y, r, b, black);
+    rectfill(gui_get_screen(), x, y, r, b, grey);
+    rect(gui_get_screen(), x, y, r, b, black);
     // The black title bar with a thin grey-and-dark bevel inside it.
-    rectfill(screen, x, y, r, y + th + 7, black);
-    hline(screen, x + 1, y + th + 6, r - 2, dark);
-    vline(screen, r - 1, y + 2, y + th + 6, dark);
-    hline(screen, x + 1, y + 1, r - 1, grey);
-    vline(screen, x + 1, y + 1, y + th + 6, grey);
+    rectfill(gui_get_screen(), x, y, r, y + th + 7, black);
+    hline(gui_get_screen(), x + 1, y + th + 6, r - 2, dark);
+    vline(gui_get_screen(), r - 1, y + 2, y + th + 6, dark);
+    hline(gui_get_screen(), x + 1, y + 1, r - 1, grey);
+    vline(gui_get_screen(), x + 1, y + 1, y + th + 6, grey);
     draw_centred_title(d, y + 5, nextstep_colour(NX_WHITE));
     return D_O_K;
 }
@@ -102,6 +102,6 @@ int nextstep_window_proc(int msg, DIALOG *d, int)
 int nextstep_clear_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
-    clear_to_color(screen, nextstep_colour(NX_GREY));
+    clear_to_color(gui_get_screen(), nextstep_colour(NX_GREY));
     return D_O_K;
 }

@@ -106,14 +106,14 @@ void photon_list_frame(DIALOG *d, int total, int offset, int visible)
 {
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int r = x + w - 1, b = y + h - 1;
-    photon_frame(screen, x, y, w, h);
+    photon_frame(gui_get_screen(), x, y, w, h);
     if (!scroll_bar_needed(total, visible)) return;
 
-    rect(screen, r - 12, y + 1, r - 1, b - 1, photon_colour(PH_ETCH_DARK));
-    rectfill(screen, r - 11, y + 2, r - 2, b - 2, photon_colour(PH_TROUGH));
+    rect(gui_get_screen(), r - 12, y + 1, r - 1, b - 1, photon_colour(PH_ETCH_DARK));
+    rectfill(gui_get_screen(), r - 11, y + 2, r - 2, b - 2, photon_colour(PH_TROUGH));
     const int position = scroll_thumb_offset(total, offset, h - 4);
     const int length = scroll_thumb_length(total, visible, h - 4);
-    photon_scroll_handle(screen, r - 11, y + 2, 10, h - 4, 1, position, length);
+    photon_scroll_handle(gui_get_screen(), r - 11, y + 2, 10, h - 4, 1, position, length);
 }
 
 void photon_grip_dot(BITMAP *bmp, int x, int y)

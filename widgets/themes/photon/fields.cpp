@@ -56,9 +56,9 @@ int photon_edit_proc(int msg, DIALOG *d, int c)
     const EditSpan span = edit_visible_span(d);
 
     // A light sunken panel th+8 high, with a shaded inner top and left edge.
-    photon_panel(screen, d->x, d->y, d->w, th + 8, photon_colour(PH_FIELD));
-    hline(screen, d->x + 2, d->y + 2, r - 2, photon_colour(PH_FIELD_SHADE));
-    vline(screen, d->x + 2, d->y + 2, d->y + th + 5, photon_colour(PH_FIELD_SHADE));
+    photon_panel(gui_get_screen(), d->x, d->y, d->w, th + 8, photon_colour(PH_FIELD));
+    hline(gui_get_screen(), d->x + 2, d->y + 2, r - 2, photon_colour(PH_FIELD_SHADE));
+    vline(gui_get_screen(), d->x + 2, d->y + 2, d->y + th + 5, photon_colour(PH_FIELD_SHADE));
 
     EditTextStyle style;
     style.fg = photon_colour((d->flags & D_DISABLED) ? PH_DISABLED : PH_BLACK);
@@ -68,7 +68,7 @@ int photon_edit_proc(int msg, DIALOG *d, int c)
     style.caret_bottom = th + 5;
     edit_draw_chars(d, span, style);
 
-    if (focused) hline(screen, d->x + 4, d->y + th + 4, r - 4, photon_colour(PH_FOCUS_BLUE));
+    if (focused) hline(gui_get_screen(), d->x + 4, d->y + th + 4, r - 4, photon_colour(PH_FOCUS_BLUE));
     edit_draw_reshift(d);
     return D_O_K;
 }
@@ -121,21 +121,21 @@ int photon_slider_proc(int msg, DIALOG *d, int c)
     // clang-format on
     const int cap = photon_colour(PH_GROOVE_MID);
 
-    rectfill(screen, x, y, r, b, photon_colour(PH_FACE));
+    rectfill(gui_get_screen(), x, y, r, b, photon_colour(PH_FACE));
     if (vertical) {
-        for (int i = 0; i < 5; i++) vline(screen, mx - 3 + i, y + 1, b - 1, photon_colour(GROOVE[i]));
-        hline(screen, mx - 1, y, mx, cap);
-        hline(screen, mx - 1, b, mx, cap);
-        for (int i = 0; i < ticks.count; i++) photon_grip_dot(screen, r - 2, y + 1 + i * ticks.step);
-        if (ticks.count > 0) photon_grip_dot(screen, r - 2, b - 1);
-        photon_knob(screen, x, y + h - 13 - pos, w, 13, 1);
+        for (int i = 0; i < 5; i++) vline(gui_get_screen(), mx - 3 + i, y + 1, b - 1, photon_colour(GROOVE[i]));
+        hline(gui_get_screen(), mx - 1, y, mx, cap);
+        hline(gui_get_screen(), mx - 1, b, mx, cap);
+        for (int i = 0; i < ticks.count; i++) photon_grip_dot(gui_get_screen(), r - 2, y + 1 + i * ticks.step);
+        if (ticks.count > 0) photon_grip_dot(gui_get_screen(), r - 2, b - 1);
+        photon_knob(gui_get_screen(), x, y + h - 13 - pos, w, 13, 1);
     } else {
-        for (int i = 0; i < 5; i++) hline(screen, x + 1, my - 3 + i, r - 1, photon_colour(GROOVE[i]));
-        vline(screen, x, my - 1, my, cap);
-        vline(screen, r, my - 1, my, cap);
-        for (int i = 0; i < ticks.count; i++) photon_grip_dot(screen, x + 1 + i * ticks.step, b - 2);
-        if (ticks.count > 0) photon_grip_dot(screen, r - 1, b - 2);
-        photon_knob(screen, x + pos, y, 13, h, 0);
+        for (int i = 0; i < 5; i++) hline(gui_get_screen(), x + 1, my - 3 + i, r - 1, photon_colour(GROOVE[i]));
+        vline(gui_get_screen(), x, my - 1, my, cap);
+        vline(gui_get_screen(), r, my - 1, my, cap);
+        for (int i = 0; i < ticks.count; i++) photon_grip_dot(gui_get_screen(), x + 1 + i * ticks.step, b - 2);
+        if (ticks.count > 0) photon_grip_dot(gui_get_screen(), r - 1, b - 2);
+        photon_knob(gui_get_screen(), x + pos, y, 13, h, 0);
     }
     return D_O_K;
 }

@@ -10,6 +10,8 @@ int photon_fg = 0;
 int photon_bg = 0;
 int photon_mg = 0;
 
+}  // namespace
+
 Theme photon_record = {
     "Photon",
     &photon_fg,
@@ -35,9 +37,8 @@ Theme photon_record = {
     themed_text_proc,
     themed_ctext_proc,
     themed_rtext_proc,
+    THEME_RESERVED_NONE,
 };
-
-}  // namespace
 
 Theme *theme_photon = &photon_record;
 

@@ -10,8 +10,8 @@ namespace {
 void draw_side_label(const DIALOG *d)
 {
     if (d->dp) {
-        photon_text(screen, static_cast<const char *>(d->dp), d->x + 20, d->y + d->h / 2 - text_height(font) / 2,
-                    d->flags, FALSE);
+        photon_text(gui_get_screen(), static_cast<const char *>(d->dp), d->x + 20,
+                    d->y + d->h / 2 - text_height(font) / 2, d->flags, FALSE);
     }
 }
 
@@ -19,7 +19,7 @@ void draw_side_label(const DIALOG *d)
 
 int photon_box_proc(int msg, DIALOG *d, int)
 {
-    if (msg == MSG_DRAW) photon_panel(screen, d->x, d->y, d->w, d->h, photon_colour(PH_FACE));
+    if (msg == MSG_DRAW) photon_panel(gui_get_screen(), d->x, d->y, d->w, d->h, photon_colour(PH_FACE));
     return D_O_K;
 }
 
@@ -35,14 +35,14 @@ int photon_button_proc(int msg, DIALOG *d, int c)
     const int light = photon_colour(pressed ? PH_EDGE_DARK : PH_WHITE);
     const int dark = photon_colour(pressed ? PH_WHITE : PH_EDGE_DARK);
 
-    photon_frame(screen, d->x, d->y, d->w, d->h);
-    hline(screen, d->x + 2, d->y + 2, r - 2, light);
-    vline(screen, d->x + 2, d->y + 2, b - 2, light);
-    hline(screen, d->x + 2, b - 2, r - 2, dark);
-    vline(screen, r - 2, d->y + 2, b - 2, dark);
-    photon_gradient(screen, d->x + 3, d->y + 3, r - 3, b - 3, photon_button_face, 0);
+    photon_frame(gui_get_screen(), d->x, d->y, d->w, d->h);
+    hline(gui_get_screen(), d->x + 2, d->y + 2, r - 2, light);
+    vline(gui_get_screen(), d->x + 2, d->y + 2, b - 2, light);
+    hline(gui_get_screen(), d->x + 2, b - 2, r - 2, dark);
+    vline(gui_get_screen(), r - 2, d->y + 2, b - 2, dark);
+    photon_gradient(gui_get_screen(), d->x + 3, d->y + 3, r - 3, b - 3, photon_button_face, 0);
     if (d->dp) {
-        photon_text(screen, static_cast<const char *>(d->dp), d->x + d->w / 2 + shift,
+        photon_text(gui_get_screen(), static_cast<const char *>(d->dp), d->x + d->w / 2 + shift,
                     d->y + d->h / 2 - text_height(font) / 2 + shift, d->flags, TRUE);
     }
     return D_O_K;
@@ -58,19 +58,19 @@ int photon_check_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
     const int x = d->x, cy = d->y + d->h / 2;
-    rectfill(screen, x, d->y, x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
-    photon_frame(screen, x + 3, cy - 7, 14, 14);
-    rectfill(screen, x + 5, cy - 5, x + 14, cy + 4, photon_colour(PH_WHITE));
+    rectfill(gui_get_screen(), x, d->y, x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
+    photon_frame(gui_get_screen(), x + 3, cy - 7, 14, 14);
+    rectfill(gui_get_screen(), x + 5, cy - 5, x + 14, cy + 4, photon_colour(PH_WHITE));
     if (d->flags & D_SELECTED) {
         const int shade = photon_colour(PH_CROSS_SHADE), cross = photon_colour(PH_CROSS);
-        line(screen, x + 6, cy - 3, x + 12, cy + 3, shade);
-        line(screen, x + 7, cy - 4, x + 13, cy + 2, shade);
-        line(screen, x + 6, cy + 2, x + 12, cy - 4, shade);
-        line(screen, x + 7, cy + 3, x + 13, cy - 3, shade);
-        line(screen, x + 6, cy - 4, x + 13, cy + 3, cross);
-        line(screen, x + 6, cy + 3, x + 13, cy - 4, cross);
+        line(gui_get_screen(), x + 6, cy - 3, x + 12, cy + 3, shade);
+        line(gui_get_screen(), x + 7, cy - 4, x + 13, cy + 2, shade);
+        line(gui_get_screen(), x + 6, cy + 2, x + 12, cy - 4, shade);
+        line(gui_get_screen(), x + 7, cy + 3, x + 13, cy - 3, shade);
+        line(gui_get_screen(), x + 6, cy - 4, x + 13, cy + 3, cross);
+        line(gui_get_screen(), x + 6, cy + 3, x + 13, cy - 4, cross);
     } else {
-        rect(screen, x + 6, cy - 4, x + 13, cy + 3, photon_colour(PH_CHECK_HINT));
+        rect(gui_get_screen(), x + 6, cy - 4, x + 13, cy + 3, photon_colour(PH_CHECK_HINT));
     }
     draw_side_label(d);
     return D_O_K;
@@ -80,9 +80,9 @@ int photon_radio_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
 
-    rectfill(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
+    rectfill(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
     BITMAP *image = (d->flags & D_SELECTED) ? photon_radio_on : photon_radio_off;
-    if (image) blit(image, screen, 0, 0, d->x + 3, d->y + d->h / 2 - 7, image->w, image->h);
+    if (image) blit(image, gui_get_screen(), 0, 0, d->x + 3, d->y + d->h / 2 - 7, image->w, image->h);
     draw_side_label(d);
     return D_O_K;
 }
@@ -91,8 +91,8 @@ int photon_icon_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return photon_button_proc(msg, d, c);
 
-    photon_frame(screen, d->x, d->y, d->w, d->h);
-    if (d->dp) stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    photon_frame(gui_get_screen(), d->x, d->y, d->w, d->h);
+    if (d->dp) stretch_sprite(gui_get_screen(), static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
     return D_O_K;
 }
 
@@ -105,32 +105,32 @@ int photon_window_proc(int msg, DIALOG *d, int)
     const int rim = photon_colour(PH_MENU_FACE);
 
     // Outline and the three-step bevel down the sides and along the bottom.
-    rect(screen, x, y, r, b, photon_colour(PH_BLACK));
-    rect(screen, x + 1, y + 1, r - 1, b - 1, photon_colour(PH_WINDOW_RIM));
-    vline(screen, x + 2, y + 2, b - 2, white);
-    hline(screen, x + 2, b - 2, r - 2, shade);
-    vline(screen, r - 2, y + 2, b - 2, shade);
-    vline(screen, x + 3, y + 3, b - 3, rim);
-    hline(screen, x + 3, b - 3, r - 3, rim);
-    vline(screen, r - 3, y + 3, b - 3, rim);
-    vline(screen, x + 4, y + 4, b - 4, shade);
-    hline(screen, x + 4, b - 4, r - 4, white);
-    vline(screen, r - 4, y + 4, b - 4, white);
+    rect(gui_get_screen(), x, y, r, b, photon_colour(PH_BLACK));
+    rect(gui_get_screen(), x + 1, y + 1, r - 1, b - 1, photon_colour(PH_WINDOW_RIM));
+    vline(gui_get_screen(), x + 2, y + 2, b - 2, white);
+    hline(gui_get_screen(), x + 2, b - 2, r - 2, shade);
+    vline(gui_get_screen(), r - 2, y + 2, b - 2, shade);
+    vline(gui_get_screen(), x + 3, y + 3, b - 3, rim);
+    hline(gui_get_screen(), x + 3, b - 3, r - 3, rim);
+    vline(gui_get_screen(), r - 3, y + 3, b - 3, rim);
+    vline(gui_get_screen(), x + 4, y + 4, b - 4, shade);
+    hline(gui_get_screen(), x + 4, b - 4, r - 4, white);
+    vline(gui_get_screen(), r - 4, y + 4, b - 4, white);
 
     // The blue title bar: a ridge of stripes over a shaded band.
     const int title_light = photon_colour(PH_TITLE_LIGHT);
     const int title_mid = photon_colour(PH_TITLE_MID);
     const int title_dark = photon_colour(PH_TITLE_DARK);
-    hline(screen, x + 2, y + 2, r - 2, title_light);
-    hline(screen, x + 2, y + 3, r - 2, title_mid);
-    hline(screen, x + 2, y + 4, r - 2, title_dark);
-    hline(screen, x + 2, y + 5, r - 2, title_mid);
-    photon_gradient(screen, x + 2, y + 6, r - 2, y + 19, photon_title, 0);
-    hline(screen, x + 2, y + 20, r - 2, title_dark);
-    vline(screen, x + 2, y + 6, y + 20, title_light);
-    vline(screen, r - 2, y + 6, y + 20, title_dark);
+    hline(gui_get_screen(), x + 2, y + 2, r - 2, title_light);
+    hline(gui_get_screen(), x + 2, y + 3, r - 2, title_mid);
+    hline(gui_get_screen(), x + 2, y + 4, r - 2, title_dark);
+    hline(gui_get_screen(), x + 2, y + 5, r - 2, title_mid);
+    photon_gradient(gui_get_screen(), x + 2, y + 6, r - 2, y + 19, photon_title, 0);
+    hline(gui_get_screen(), x + 2, y + 20, r - 2, title_dark);
+    vline(gui_get_screen(), x + 2, y + 6, y + 20, title_light);
+    vline(gui_get_screen(), r - 2, y + 6, y + 20, title_dark);
 
-    rectfill(screen, x + 5, y + 21, r - 5, b - 5, photon_colour(PH_FACE));
+    rectfill(gui_get_screen(), x + 5, y + 21, r - 5, b - 5, photon_colour(PH_FACE));
 
     draw_centred_title(d, y + 8, photon_colour(PH_BLACK));
     return D_O_K;
@@ -139,6 +139,6 @@ int photon_window_proc(int msg, DIALOG *d, int)
 int photon_clear_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
-    clear_to_color(screen, photon_colour(PH_FACE));
+    clear_to_color(gui_get_screen(), photon_colour(PH_FACE));
     return D_O_K;
 }

@@ -41,23 +41,23 @@ int w95_button_proc(int msg, DIALOG *d, int c)
     int s = 0;  // label offset of a pressed button
     if (!(d->flags & D_SELECTED)) {
         if (d->flags & D_GOTFOCUS) {
-            rect(screen, x, y, x2, y2, w95_black);
+            rect(gui_get_screen(), x, y, x2, y2, w95_black);
             i = 1;
         }
-        hline(screen, x + i, y + i, x2 - i - 1, w95_white);
-        vline(screen, x + i, y + i + 1, y2 - i - 1, w95_white);
-        hline(screen, x + i, y2 - i, x2 - i, w95_black);
-        vline(screen, x2 - i, y + i, y2 - i - 1, w95_black);
-        hline(screen, x + i + 1, y + i + 1, x2 - i - 2, w95_light);
-        vline(screen, x + i + 1, y + i + 2, y2 - i - 2, w95_light);
-        hline(screen, x + i + 1, y2 - i - 1, x2 - i - 1, w95_shadow);
-        vline(screen, x2 - i - 1, y + i + 1, y2 - i - 2, w95_shadow);
+        hline(gui_get_screen(), x + i, y + i, x2 - i - 1, w95_white);
+        vline(gui_get_screen(), x + i, y + i + 1, y2 - i - 1, w95_white);
+        hline(gui_get_screen(), x + i, y2 - i, x2 - i, w95_black);
+        vline(gui_get_screen(), x2 - i, y + i, y2 - i - 1, w95_black);
+        hline(gui_get_screen(), x + i + 1, y + i + 1, x2 - i - 2, w95_light);
+        vline(gui_get_screen(), x + i + 1, y + i + 2, y2 - i - 2, w95_light);
+        hline(gui_get_screen(), x + i + 1, y2 - i - 1, x2 - i - 1, w95_shadow);
+        vline(gui_get_screen(), x2 - i - 1, y + i + 1, y2 - i - 2, w95_shadow);
     } else {
-        rect(screen, x, y, x2, y2, w95_black);
-        rect(screen, x + 1, y + 1, x2 - 1, y2 - 1, w95_shadow);
+        rect(gui_get_screen(), x, y, x2, y2, w95_black);
+        rect(gui_get_screen(), x + 1, y + 1, x2 - 1, y2 - 1, w95_shadow);
         s = 1;
     }
-    rectfill(screen, x + i + 2, y + i + 2, x2 - i - 2, y2 - i - 2, w95_face);
+    rectfill(gui_get_screen(), x + i + 2, y + i + 2, x2 - i - 2, y2 - i - 2, w95_face);
     if (d->dp)
         draw_transparent_label(static_cast<const char *>(d->dp), x + d->w / 2 + s,
                                y + d->h / 2 - text_height(font) / 2 + s, w95_label_colour(d->flags), -1);
@@ -88,10 +88,11 @@ int w95_check_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
     const int by = d->y + d->h / 2 - 6;
-    rectfill(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, w95_face);
+    rectfill(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, w95_face);
     w95_field(d->x + 2, by, 13, 13);
-    rectfill(screen, d->x + 4, by + 2, d->x + 12, by + 10, w95_held(d) ? w95_grey149 : w95_white);
-    if ((d->flags & D_SELECTED) && w95_check_mark) draw_sprite(screen, w95_check_mark, d->x + 4, d->y + d->h / 2 - 4);
+    rectfill(gui_get_screen(), d->x + 4, by + 2, d->x + 12, by + 10, w95_held(d) ? w95_grey149 : w95_white);
+    if ((d->flags & D_SELECTED) && w95_check_mark)
+        draw_sprite(gui_get_screen(), w95_check_mark, d->x + 4, d->y + d->h / 2 - 4);
     w95_check_label(d);
     return D_O_K;
 }
@@ -101,10 +102,10 @@ int w95_radio_proc(int msg, DIALOG *d, int c)
     w95_mark_press(msg, d);
     if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
 
-    rectfill(screen, d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, w95_face);
+    rectfill(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, w95_face);
     BITMAP *image = w95_radio_off;
     if (d->flags & D_SELECTED) image = w95_held(d) ? w95_radio_pressed : w95_radio_on;
-    if (image) draw_sprite(screen, image, d->x + 3, d->y + d->h / 2 - 6);
+    if (image) draw_sprite(gui_get_screen(), image, d->x + 3, d->y + d->h / 2 - 6);
     w95_check_label(d);
     return D_O_K;
 }
@@ -117,7 +118,7 @@ int w95_icon_proc(int msg, DIALOG *d, int c)
     // Focused alone is raised, selected is sunken, neither is flat.
     const int kind = ((d->flags & D_SELECTED) ? 2 : 0) + ((d->flags & D_GOTFOCUS) ? 1 : 0);
     w95_flat(d->x, d->y, d->w, d->h, kind);
-    if (d->dp) stretch_sprite(screen, static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    if (d->dp) stretch_sprite(gui_get_screen(), static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
     return D_O_K;
 }
 
@@ -132,12 +133,12 @@ int w95_window_proc(int msg, DIALOG *d, int c)
     const char *title = d->dp ? static_cast<const char *>(d->dp) : empty_string;
     w95_button_bevel(x, y, w, d->h, 0);
     const int old_mode = theme_text_mode(w95_select);
-    rectfill(screen, x + 4, y + 4, x + w - 5, y + th + 9, w95_select);
+    rectfill(gui_get_screen(), x + 4, y + 4, x + w - 5, y + th + 9, w95_select);
     w95_text_clipped(x + 7, y + 7, w - 14, title, w95_white, w95_select);
-    hline(screen, x + 3, y + 3, x + w - 5, w95_grey149);
-    vline(screen, x + 3, y + 3, y + th + 9, w95_grey149);
-    hline(screen, x + 3, y + th + 10, x + w - 4, w95_light);
-    vline(screen, x + w - 4, y + 3, y + th + 9, w95_light);
+    hline(gui_get_screen(), x + 3, y + 3, x + w - 5, w95_grey149);
+    vline(gui_get_screen(), x + 3, y + 3, y + th + 9, w95_grey149);
+    hline(gui_get_screen(), x + 3, y + th + 10, x + w - 4, w95_light);
+    vline(gui_get_screen(), x + w - 4, y + 3, y + th + 9, w95_light);
     theme_text_mode(old_mode);
     return D_O_K;
 }
@@ -145,6 +146,6 @@ int w95_window_proc(int msg, DIALOG *d, int c)
 int w95_clear_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_clear_proc(msg, d, c);
-    clear_to_color(screen, w95_face);
+    clear_to_color(gui_get_screen(), w95_face);
     return D_O_K;
 }

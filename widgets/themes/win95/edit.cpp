@@ -11,7 +11,7 @@ static void w95_edit_draw(DIALOG *d)
     const EditSpan span = edit_visible_span(d);
     // The field is one text line high whatever the row's height.
     w95_field(d->x, d->y, d->w, th + 6);
-    rectfill(screen, d->x + 2, d->y + 2, d->x + d->w - 3, d->y + th + 3, w95_white);
+    rectfill(gui_get_screen(), d->x + 2, d->y + 2, d->x + d->w - 3, d->y + th + 3, w95_white);
 
     EditTextStyle style;
     style.fg = (d->flags & D_DISABLED) ? w95_grey165 : w95_black;

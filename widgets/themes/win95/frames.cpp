@@ -16,47 +16,47 @@ void w95_button_bevel(int x, int y, int w, int h, int pressed)
     const int inner_tl = pressed ? w95_black : w95_white;
     const int inner_br = pressed ? w95_light : w95_shadow;
 
-    hline(screen, x, y, x + w - 2, outer_tl);
-    vline(screen, x, y + 1, y + h - 2, outer_tl);
-    hline(screen, x, y2, x2, outer_br);
-    vline(screen, x2, y, y + h - 2, outer_br);
-    hline(screen, x + 1, y + 1, x + w - 3, inner_tl);
-    vline(screen, x + 1, y + 2, y + h - 3, inner_tl);
-    hline(screen, x + 1, y + h - 2, x + w - 2, inner_br);
-    vline(screen, x + w - 2, y + 1, y + h - 3, inner_br);
+    hline(gui_get_screen(), x, y, x + w - 2, outer_tl);
+    vline(gui_get_screen(), x, y + 1, y + h - 2, outer_tl);
+    hline(gui_get_screen(), x, y2, x2, outer_br);
+    vline(gui_get_screen(), x2, y, y + h - 2, outer_br);
+    hline(gui_get_screen(), x + 1, y + 1, x + w - 3, inner_tl);
+    vline(gui_get_screen(), x + 1, y + 2, y + h - 3, inner_tl);
+    hline(gui_get_screen(), x + 1, y + h - 2, x + w - 2, inner_br);
+    vline(gui_get_screen(), x + w - 2, y + 1, y + h - 3, inner_br);
     // A bevel too small to have a face must not fill outside itself
     // (rectfill swaps reversed corners).
-    if (w > 4 && h > 4) rectfill(screen, x + 2, y + 2, x + w - 3, y + h - 3, w95_face);
+    if (w > 4 && h > 4) rectfill(gui_get_screen(), x + 2, y + 2, x + w - 3, y + h - 3, w95_face);
 }
 
 void w95_field(int x, int y, int w, int h)
 {
     const int x2 = x + w - 1;
     const int y2 = y + h - 1;
-    hline(screen, x, y, x + w - 2, w95_grey149);
-    vline(screen, x, y, y + h - 2, w95_grey149);
-    hline(screen, x + 1, y + 1, x + w - 3, w95_black);
-    vline(screen, x + 1, y + 1, y + h - 3, w95_black);
-    hline(screen, x + 1, y + h - 2, x + w - 2, w95_grey165);
-    vline(screen, x + w - 2, y + 1, y + h - 2, w95_grey165);
-    hline(screen, x, y2, x2, w95_white);
-    vline(screen, x2, y, y2, w95_white);
+    hline(gui_get_screen(), x, y, x + w - 2, w95_grey149);
+    vline(gui_get_screen(), x, y, y + h - 2, w95_grey149);
+    hline(gui_get_screen(), x + 1, y + 1, x + w - 3, w95_black);
+    vline(gui_get_screen(), x + 1, y + 1, y + h - 3, w95_black);
+    hline(gui_get_screen(), x + 1, y + h - 2, x + w - 2, w95_grey165);
+    vline(gui_get_screen(), x + w - 2, y + 1, y + h - 2, w95_grey165);
+    hline(gui_get_screen(), x, y2, x2, w95_white);
+    vline(gui_get_screen(), x2, y, y2, w95_white);
 }
 
 void w95_flat(int x, int y, int w, int h, int kind)
 {
     const int x2 = x + w - 1;
     const int y2 = y + h - 1;
-    rectfill(screen, x, y, x2, y2, w95_face);
+    rectfill(gui_get_screen(), x, y, x2, y2, w95_face);
     if (kind == 0) return;
     // Kind 1 is raised; kinds 2 and 3 (selected, with or without focus)
     // are sunken.
     const int top_left = kind == 1 ? w95_white : w95_grey149;
     const int bottom_right = kind == 1 ? w95_grey149 : w95_white;
-    hline(screen, x, y, x + w - 2, top_left);
-    vline(screen, x, y, y + h - 2, top_left);
-    hline(screen, x, y2, x2, bottom_right);
-    vline(screen, x2, y, y2, bottom_right);
+    hline(gui_get_screen(), x, y, x + w - 2, top_left);
+    vline(gui_get_screen(), x, y, y + h - 2, top_left);
+    hline(gui_get_screen(), x, y2, x2, bottom_right);
+    vline(gui_get_screen(), x2, y, y2, bottom_right);
 }
 
 void w95_dotted_rect(int x1, int y1, int x2, int y2)
@@ -69,14 +69,16 @@ void w95_text_clipped(int x, int y, int w, const char *text, int fg, int bg)
     if (w <= 0) return;
     const int th = text_height(font);
     const int old_mode = theme_text_mode(bg);
-    scare_mouse_area(x, y, w, th);
+    // The mouse pointer is only in the way on the visible screen.
+    const bool visible = gui_get_screen() == screen;
+    if (visible) scare_mouse_area(x, y, w, th);
     int cl, ct, cr, cb;
-    get_clip_rect(screen, &cl, &ct, &cr, &cb);
-    set_clip_rect(screen, x, y, x + w - 1, y + th - 1);
-    textout_ex(screen, font, text, x, y, fg, _textmode);
+    get_clip_rect(gui_get_screen(), &cl, &ct, &cr, &cb);
+    set_clip_rect(gui_get_screen(), x, y, x + w - 1, y + th - 1);
+    textout_ex(gui_get_screen(), font, text, x, y, fg, _textmode);
     const int length = text_length(font, text);
-    if (length < w) rectfill(screen, x + length, y, x + w - 1, y + th - 1, bg);
-    set_clip_rect(screen, cl, ct, cr, cb);
-    unscare_mouse();
+    if (length < w) rectfill(gui_get_screen(), x + length, y, x + w - 1, y + th - 1, bg);
+    set_clip_rect(gui_get_screen(), cl, ct, cr, cb);
+    if (visible) unscare_mouse();
     theme_text_mode(old_mode);
 }

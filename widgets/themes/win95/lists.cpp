@@ -11,12 +11,12 @@ void w95_list_frame(DIALOG *d, int total, int offset, int visible)
     draw_list_well(x, y, w, h, ListWellColours{w95_grey149, w95_black, w95_face, w95_white});
 
     if (!scroll_bar_needed(total, visible)) return;
-    rectfill(screen, x + w - 13, y + 13, x + w - 3, y + h - 3, w95_light);
+    rectfill(gui_get_screen(), x + w - 13, y + 13, x + w - 3, y + h - 3, w95_light);
     int len = scroll_thumb_length(total, visible, h - 5);
     int ty = y + 2;
     if (offset > 0) {
         ty = y + 2 + scroll_thumb_offset(total, offset, h - 5);
-        rectfill(screen, x + w - 13, y + 2, x + w - 1, ty + 1, w95_light);
+        rectfill(gui_get_screen(), x + w - 13, y + 2, x + w - 1, ty + 1, w95_light);
     }
     if (ty + len >= y + h - 3) len = y + h - 3 - ty;
     w95_button_bevel(x + w - 13, ty, 12, len, 0);

@@ -43,7 +43,7 @@ static void w95_shutdown(void)
 }
 
 // clang-format off
-static Theme w95_record = {
+Theme win95_record = {
     "Win95",
     &w95_black, &w95_face, &w95_grey149,
     w95_init, w95_shutdown,
@@ -65,7 +65,8 @@ static Theme w95_record = {
     themed_text_proc,    // text
     themed_ctext_proc,   // centred text
     themed_rtext_proc,   // right-aligned text
+    THEME_RESERVED_NONE,
 };
 // clang-format on
 
-Theme *theme_win95 = &w95_record;
+Theme *theme_win95 = &win95_record;

@@ -1,0 +1,110 @@
+#include "platform/fullscreen.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "input/focus_pause.h"
+#include "platform/picture_layout.h"
+#include "platform/screen_size.h"
+#include "platform/window_identity.h"
+#include "platform/window_scale.h"
+#include "platform/x11_window.h"
+
+bool RequestedFullscreen = false;
+
+namespace {
+
+// How long a switch waits for the window manager to be done with the
+// window's last mode before setting the next.
+constexpr int SETTLE_WAIT_MS = 2000;
+
+bool Fullscreen = false;
+bool AskedWindowManager = false;  // the window manager holds the window in its fullscreen state
+
+void reopenWindowedOrExit()
+{
+    waitUntilWindowSettled(SETTLE_WAIT_MS);
+    if (reopenWindow(SCREEN_WIDTH * WindowScale, SCREEN_HEIGHT * WindowScale, windowedLayout(WindowScale))) return;
+    std::fprintf(stderr, "grog-sloop: cannot open the window again: %s\n",
+                 allegro_error[0] != '\0' ? allegro_error : "unknown graphics failure");
+    std::exit(1);
+}
+
+// A new graphics mode takes the input focus from the window for a moment:
+// that is not the player leaving the game, so the focus loss it brings is
+// forgotten once the focus is back (and a little later, when Allegro's
+// input thread has heard of it). A focus that does not come back within a
+// second stays lost, and play pauses.
+void forgetFocusLossOfSwitch()
+{
+    constexpr int WAIT_MS = 1000, STEP_MS = 10, SETTLE_MS = 100;
+    for (int waited = 0; waited < WAIT_MS; waited += STEP_MS) {
+        if (windowHasFocus()) {
+            rest(SETTLE_MS);
+            if (windowHasFocus()) FocusLost = 0;
+            return;
+        }
+        rest(STEP_MS);
+    }
+}
+
+// A new graphics mode forgets the display-switch callbacks; the title and
+// icon stay with the window but are set again in case it was made anew.
+void afterNewMode()
+{
+    installFocusPause();
+    finishWindowIdentity();
+    forgetFocusLossOfSwitch();
+}
+
+bool goFullscreen()
+{
+    int width = 0, height = 0;
+    if (get_desktop_resolution(&width, &height) != 0) {
+        std::fputs("grog-sloop: cannot go fullscreen: the size of the screen is unknown\n", stderr);
+        return false;
+    }
+    if (width < SCREEN_WIDTH || height < SCREEN_HEIGHT) {
+        std::fprintf(stderr, "grog-sloop: cannot go fullscreen: the screen (%dx%d) is smaller than the game\n", width,
+                     height);
+        return false;
+    }
+    waitUntilWindowSettled(SETTLE_WAIT_MS);
+    if (!reopenWindow(width, height, fullscreenLayout(width, height))) {
+        std::fprintf(stderr, "grog-sloop: cannot go fullscreen: %s\n",
+                     allegro_error[0] != '\0' ? allegro_error : "no window of the screen's size");
+        reopenWindowedOrExit();
+        afterNewMode();
+        return false;
+    }
+    AskedWindowManager = windowManagerDoesFullscreen() && askForFullscreenState(true);
+    if (!AskedWindowManager) moveWindowToDesktopCorner();
+    afterNewMode();
+    return true;
+}
+
+}  // namespace
+
+bool setFullscreen(bool fullscreen)
+{
+    if (fullscreen == Fullscreen) return true;
+    if (fullscreen) {
+        Fullscreen = goFullscreen();
+        return Fullscreen;
+    }
+    // Out of the window manager's fullscreen state first, so that it lets
+    // the window take its own size again.
+    if (AskedWindowManager) askForFullscreenState(false);
+    AskedWindowManager = false;
+    reopenWindowedOrExit();
+    afterNewMode();
+    Fullscreen = false;
+    return true;
+}
+
+bool isFullscreen()
+{
+    return Fullscreen;
+}
