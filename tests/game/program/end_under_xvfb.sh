@@ -179,9 +179,9 @@ if reach title; then
 fi
 stop_x
 
-for spec in $screens; do
-  screen=${spec%%:*} ways="term x term+x"
-  [ "$spec" != "$screen" ] && ways=${spec#*:}
+for entry in $screens; do
+  screen=${entry%%:*} ways="term x term+x"
+  [ "$entry" != "$screen" ] && ways=${entry#*:}
   for way in ${ways//,/ }; do
     for _ in $(seq "$repeats"); do
       start_x
