@@ -30,10 +30,7 @@ int runNameDialog()
     std::memcpy(rows, NameDialog, sizeof rows);
 
     // Dialogs that Allegro builds by itself (alerts, file selectors) take the
-    // look's colours and procedures too.
-    gui_fg_color = theme_fg_color;
-    gui_bg_color = theme_bg_color;
-    gui_mg_color = theme_mg_color;
+    // look's procedures too.
     gui_shadow_box_proc = theme_shadow_box_proc;
     gui_button_proc = theme_button_proc;
     gui_ctext_proc = theme_ctext_proc;
