@@ -79,14 +79,15 @@ part() {
 
 echo "stress: $build, load: $load, on $(nproc) cores"
 start_load
-# Each test of the real program XVFB_RUNS times in a row under the load;
-# two at a time, as the test command runs them.
+# As many at a time as the test command runs them: two more than the cores.
+jobs=$(($(nproc) + 2))
+# Each test of the real program XVFB_RUNS times in a row under the load.
 part "real program, each $xvfb_runs times" "$build/stress-program.log" \
-  -R "$PROGRAM_TESTS" --repeat "until-fail:$xvfb_runs" -j 2 --output-on-failure
+  -R "$PROGRAM_TESTS" --repeat "until-fail:$xvfb_runs" -j "$jobs" --output-on-failure
 # The whole suite, as the test command runs it, on the machine as it is.
 stop_load
 for run in $(seq "$suite_runs"); do
-  part "whole suite, run $run of $suite_runs" "$build/stress-suite-$run.log" -j 2 --output-on-failure
+  part "whole suite, run $run of $suite_runs" "$build/stress-suite-$run.log" -j "$jobs" --output-on-failure
 done
 
 echo
