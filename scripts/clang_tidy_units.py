@@ -9,25 +9,35 @@ that decides clang-tidy's verdict on it:
     kept (so every header it includes, project or system, and every NOLINT
     is in it), the tree's own path taken out so another checkout of the same
     sources finds the same key;
-  - its compile command, with the source and output names taken out;
+  - its compile command, without the source, output and dependency files;
   - .clang-tidy;
   - the clang-tidy version.
 Whatever changes one of these analyses the unit again; an unchanged unit is
 skipped. Preprocessing costs a fraction of a second a unit, the analysis
 many seconds.
 
-The clean keys live outside the tree, in $GROG_LINT_CACHE or else
-${XDG_CACHE_HOME:-~/.cache}/grog-sloop/clang-tidy, one empty file per key,
-so that every clone and worktree on a machine shares them. Nothing is kept
-in the repository: a fresh machine analyses every unit, and no hand-edited
-or stale entry can stand for a run that did not happen. Delete the
-directory to analyse everything again.
+Clean keys are kept in two places:
+  - on this machine, in $GROG_LINT_CACHE or else
+    ${XDG_CACHE_HOME:-~/.cache}/grog-sloop/clang-tidy, one empty file per
+    key, shared by every clone and worktree; only a run here writes them;
+  - in the repository, scripts/clang-tidy-clean.txt ("KEY UNIT" lines),
+    rewritten after every clean run to the keys of the units as they are
+    now, so a fresh clone does not analyse again what its commit's author
+    found clean. Commit it with the change.
+A stale line (a unit changed since) matches no key and is dropped at the
+next rewrite. A line written by hand cannot stand for a unit it was not
+computed from; one forged from a unit's real key to hide a finding is
+caught by sampling: of the units only the repository vouches for, one in
+SAMPLE (at least one) is analysed anyway at every run, drawn afresh each
+time, and a finding there fails the run like any other. Delete the
+machine's directory, or set GROG_LINT_ALL=1, to analyse everything again.
 
 usage: clang_tidy_units.py BUILD_DIR JOBS
 """
 import hashlib
 import json
 import os
+import random
 import shlex
 import subprocess
 import sys
@@ -41,43 +51,139 @@ def cache_dir():
     return os.path.join(base, "grog-sloop", "clang-tidy")
 
 
+KEPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "clang-tidy-clean.txt")
+SAMPLE = 10
+
+
+def kept_keys():
+    """The keys the repository vouches for."""
+    if not os.path.exists(KEPT):
+        return set()
+    with open(KEPT) as f:
+        return {line.split()[0] for line in f if line.strip() and not line.startswith("#")}
+
+
+def write_kept(clean):
+    """Rewrites the repository's list with the clean units as they are now,
+    leaving the file untouched when nothing changed."""
+    text = "# clang-tidy found these units clean; see scripts/clang_tidy_units.py\n" + "".join(
+        "%s %s\n" % (key, source) for source, key in sorted(clean))
+    if os.path.exists(KEPT) and open(KEPT).read() == text:
+        return
+    with open(KEPT + ".new", "w") as f:
+        f.write(text)
+    os.replace(KEPT + ".new", KEPT)
+
+
 def arguments_of(unit):
     if "arguments" in unit:
         return list(unit["arguments"])
     return shlex.split(unit["command"])
 
 
-def preprocess_command(arguments, source):
-    """The unit's compile command turned into one that writes its
-    preprocessed text, comments kept, to standard output."""
-    command, skip = [], False
+# Options that name the unit's output files or what the build learns of its
+# dependencies: they do not change what clang-tidy finds, and they differ
+# between build tools (make and Ninja place them differently).
+OUTPUT_OPTIONS = ("-o", "-MT", "-MF", "-MQ")
+DEPENDENCY_FLAGS = ("-MD", "-MMD", "-c")
+
+
+def verdict_arguments(arguments, source):
+    """The unit's compile command without its source, outputs and
+    dependency bookkeeping."""
+    kept, skip = [], False
     for arg in arguments:
         if skip:
             skip = False
-            continue
-        if arg == "-o":
+        elif arg in OUTPUT_OPTIONS:
             skip = True
-            continue
-        if arg in ("-c", source) or arg.startswith("-M"):
-            continue
-        command.append(arg)
-    return command + ["-E", "-C", source]
+        elif arg != source and arg not in DEPENDENCY_FLAGS:
+            kept.append(arg)
+    return kept
 
 
-def unit_key(unit, top, shared):
+def preprocess_command(arguments, source):
+    """The unit's compile command turned into one that writes its
+    preprocessed text, comments kept, to standard output. The directory it
+    is compiled in is left out of the text (it is there for the debugger
+    only), so that make's and Ninja's trees give the same text."""
+    return verdict_arguments(arguments, source) + ["-E", "-C", "-fno-working-directory", source]
+
+
+class FileDigests:
+    """The digest of each file read, once a run: units share most headers."""
+
+    def __init__(self):
+        self.known = {}
+
+    def __call__(self, path):
+        if path not in self.known:
+            try:
+                with open(path, "rb") as f:
+                    self.known[path] = hashlib.sha256(f.read()).hexdigest()
+            except OSError:
+                self.known[path] = None
+        return self.known[path]
+
+
+def included_files(text, directory):
+    """Every file the preprocessed text came from, from its line markers."""
+    files = set()
+    for line in text.splitlines():
+        if line.startswith(b"# ") and b' "' in line:
+            name = line.split(b' "', 1)[1].rsplit(b'"', 1)[0].decode(errors="replace")
+            if not name.startswith("<"):
+                files.add(os.path.normpath(os.path.join(directory, name)))
+    return sorted(files)
+
+
+def known_key(unit_id, digests, manifests):
+    """The key of a unit whose every file reads as it did when the key was
+    taken, without preprocessing it again."""
+    path = os.path.join(manifests, unit_id)
+    try:
+        with open(path) as f:
+            manifest = json.load(f)
+    except (OSError, ValueError):
+        return None
+    if all(digests(name) == digest for name, digest in manifest["files"]):
+        return manifest["key"]
+    return None
+
+
+def unit_key(unit, top, shared, digests, manifests):
+    """The unit's key, from its manifest when nothing it reads has changed
+    (as a compiler cache's direct mode does), else from its preprocessed
+    text, after which the manifest is written again."""
+    source = unit["file"]
+    directory = unit.get("directory", top)
+    arguments = arguments_of(unit)
+    unit_id = hashlib.sha256(json.dumps([directory, source, arguments]).encode() + shared).hexdigest()
+    key = known_key(unit_id, digests, manifests)
+    if key is not None:
+        return key
+    key, text = preprocessed_key(unit, top, shared)
+    if key is not None:
+        files = included_files(text, directory)
+        with open(os.path.join(manifests, unit_id), "w") as f:
+            json.dump({"key": key, "files": [(name, digests(name)) for name in files]}, f)
+    return key
+
+
+def preprocessed_key(unit, top, shared):
     source = unit["file"]
     arguments = arguments_of(unit)
     run = subprocess.run(preprocess_command(arguments, source), cwd=unit.get("directory", top),
                          capture_output=True)
     if run.returncode != 0:
-        return None  # clang-tidy will say what is wrong
-    flags = [arg for arg in arguments if arg != source and not arg.endswith(".o")]
+        return None, None  # clang-tidy will say what is wrong
+    flags = verdict_arguments(arguments, source)
     h = hashlib.sha256()
     for part in (shared, " ".join(flags).replace(top, "@TOP@").encode(), source.replace(top, "@TOP@").encode(),
                  run.stdout.replace(top.encode(), b"@TOP@")):
         h.update(part)
         h.update(b"\0")
-    return h.hexdigest()
+    return h.hexdigest(), run.stdout
 
 
 def main():
@@ -91,27 +197,41 @@ def main():
     clean_dir = cache_dir()
     os.makedirs(clean_dir, exist_ok=True)
 
+    manifests = os.path.join(clean_dir, "manifests")
+    os.makedirs(manifests, exist_ok=True)
+    digests = FileDigests()
     with ThreadPoolExecutor(max_workers=jobs) as pool:
-        keys = list(pool.map(lambda unit: unit_key(unit, top, shared), units))
-    todo = [(unit["file"], key) for unit, key in zip(units, keys)
-            if key is None or not os.path.exists(os.path.join(clean_dir, key))]
+        keys = list(pool.map(lambda unit: unit_key(unit, top, shared, digests, manifests), units))
+    everything = os.environ.get("GROG_LINT_ALL") == "1"
+    here = lambda key: key is not None and os.path.exists(os.path.join(clean_dir, key))
+    kept = set() if everything else kept_keys()
+    sources = [os.path.relpath(unit["file"], top) for unit in units]
+    todo = [(source, key) for source, key in zip(sources, keys) if everything or not (here(key) or key in kept)]
+    vouched = [(source, key) for source, key in zip(sources, keys) if key in kept and not here(key)]
+    sampled = random.sample(vouched, max(1, len(vouched) // SAMPLE)) if vouched and not everything else []
 
     def tidy(job):
         source, key = job
-        run = subprocess.run(["clang-tidy", "-p", build, "--quiet", source], capture_output=True, text=True)
+        run = subprocess.run(["clang-tidy", "-p", build, "--quiet", os.path.join(top, source)],
+                             capture_output=True, text=True)
         if run.returncode == 0 and key is not None:
             open(os.path.join(clean_dir, key), "w").close()
         return source, run.returncode, run.stdout + run.stderr
 
     failed = 0
     with ThreadPoolExecutor(max_workers=jobs) as pool:
-        for source, status, output in pool.map(tidy, todo):
+        for source, status, output in pool.map(tidy, todo + sampled):
             if status != 0:
                 failed += 1
                 sys.stdout.write(output)
-    print("clang-tidy: %d units analysed, %d unchanged since a clean run (%s), %d with findings"
-          % (len(todo), len(units) - len(todo), clean_dir, failed))
-    return 1 if failed else 0
+    print("clang-tidy: %d units analysed (%d of them only to check the repository's list), "
+          "%d unchanged since a clean run (here: %s; in the repository: %s), %d with findings"
+          % (len(todo) + len(sampled), len(sampled), len(units) - len(todo),
+             clean_dir, os.path.relpath(KEPT, top), failed))
+    if failed:
+        return 1
+    write_kept([(source, key) for source, key in zip(sources, keys) if key is not None])
+    return 0
 
 
 if __name__ == "__main__":

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake g++ make pkg-config
+  cmake g++ make ninja-build pkg-config
   liballegro4-dev libloadpng4-dev libgtest-dev
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox
   freepats alsa-utils

@@ -22,7 +22,7 @@ fi
 
 if [ "$part" != format ]; then
   echo "lint: clang-tidy"
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+  bash scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   python3 scripts/clang_tidy_units.py build "$JOBS"
 fi
 echo "lint: clean"

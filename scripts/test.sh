@@ -4,7 +4,9 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer in build/asan. Ends with
 # the wall time of each phase and the ten slowest tests of each run.
 #
-# Compiles go through ccache when it is installed (never required).
+# Compiles go through ccache when it is installed (never required); see
+# scripts/configure.sh. A test that passed is not run again while nothing
+# that decides it has changed (scripts/test_verdicts.py).
 # clang-tidy's clean results are kept per unit (scripts/clang_tidy_units.py)
 # in $GROG_LINT_CACHE, by default ~/.cache/grog-sloop/clang-tidy.
 set -euo pipefail
@@ -44,17 +46,17 @@ begin; bash scripts/lint.sh format; done_phase "format check"
 begin; bash scripts/lint.sh tidy; done_phase "clang-tidy"
 
 JOBS=$(nproc)
-launcher=()
-if command -v ccache >/dev/null; then
-  # One cache for every clone and worktree: paths are taken relative to the
-  # tree, so another checkout of the same sources hits it too.
-  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
-  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-fi
-
-begin; cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"; done_phase "configure (normal)"
+# Each run's plan: which tests passed before with the same inputs (kept,
+# not run again) and which to run. Taken before the build: see
+# scripts/test_verdicts.py. GROG_RETEST=1 runs every test.
+plan() {
+  [ "${GROG_RETEST:-0}" = 1 ] && rm -f "$1/test-verdicts.txt"
+  python3 scripts/test_verdicts.py "$1" pending "$1/test-plan.txt"
+}
+begin; bash scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null; plan build; done_phase "configure (normal)"
 begin; cmake --build build -j "$JOBS"; done_phase "build (normal)"
-begin; cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DGROG_SANITIZE=ON "${launcher[@]}"; done_phase "configure (sanitizer)"
+begin; bash scripts/configure.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DGROG_SANITIZE=ON >/dev/null; plan build/asan
+done_phase "configure (sanitizer)"
 begin; cmake --build build/asan -j "$JOBS"; done_phase "build (sanitizer)"
 
 # Dialog tests and the end-to-end runs of the real program need an X server;
@@ -64,16 +66,46 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-# The tests of the real program mostly wait (on the game's steps, on the
-# screen): two more jobs than cores let them overlap with the busy ones.
-CTEST_JOBS=$((JOBS + 2))
+# run_tests BUILD_DIR FIRST_DISPLAY: the plan's tests of one build, its log
+# in BUILD_DIR/test-output.log; keeps the verdicts.
+run_tests() {
+  local run=$1 names regex status=0
+  names=$(awk '$1 == "run" { print $3 }' "$run/test-plan.txt")
+  if [ -z "$names" ]; then
+    echo "every test passed before with the same inputs" >"$run/test-output.log"
+  else
+    regex="^($(sed 's/[][.+*?()^$|\\]/\\&/g' <<<"$names" | paste -sd'|'))\$"
+    rm -f "$run/test-results.xml"
+    # The tests of the real program mostly wait (on the game's steps, on
+    # the screen): two more jobs than cores let them overlap with the busy
+    # ones. Each run has an X server of its own.
+    xvfb-run -a -n "$2" -s "-screen 0 1024x768x24 -noreset" \
+      ctest --test-dir "$run" --output-on-failure -j $((JOBS + 2)) -R "$regex" \
+      --output-junit "$PWD/$run/test-results.xml" >"$run/test-output.log" 2>&1 || status=1
+  fi
+  python3 scripts/test_verdicts.py "$run" record "$run/test-plan.txt" "$run/test-results.xml"
+  return $status
+}
+
+# Both builds' tests at once: most of a run is waiting, so the two overlap
+# well. Each run's time is noted as it ends.
+tests_start=$(now_ms)
+(run_tests build 90; echo $? >build/test-status) &
+normal=$!
+(run_tests build/asan 190; echo $? >build/asan/test-status) &
+sanitizer=$!
+wait $normal; note_phase "tests (normal)" "$tests_start"
+wait $sanitizer; note_phase "tests (sanitizer)" "$tests_start"
 status=0
 for run in build build/asan; do
-  name="tests (normal)"; [ "$run" = build/asan ] && name="tests (sanitizer)"
-  begin
-  xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
-    ctest --test-dir "$run" --output-on-failure -j "$CTEST_JOBS" 2>&1 | tee "$run/test-output.log" || status=1
-  done_phase "$name"
+  if [ "$(cat "$run/test-status")" != 0 ]; then
+    status=1
+    echo "== $run: failed =="
+    cat "$run/test-output.log"
+  else
+    echo "== $run =="
+    grep -E "tests passed|every test passed before|Total Test time" "$run/test-output.log" || true
+  fi
 done
 note_phase "total" "$total_start"
 

@@ -1,0 +1,138 @@
+#!/usr/bin/env python3
+"""Keeps the verdicts of a build tree's tests, so that a rerun with nothing
+changed does not run again what already passed.
+
+A test's verdict is kept under a key made of all that can change it:
+  - every file of the source tree that git tracks or would track (code,
+    scripts, golden pictures, recordings, CMakeLists), path and content;
+  - the build tree's configuration (CMakeCache.txt);
+  - the installed packages (dpkg's status file: compiler, Allegro, Xvfb...);
+  - the test's own command, working directory and properties, as ctest
+    reports them.
+Whatever changes one of these runs the test again; a failed test is never
+kept. The verdicts live in the build tree (BUILD_DIR/test-verdicts.txt), so
+a fresh clone runs every test, and deleting the file runs them all again.
+
+usage: test_verdicts.py BUILD_DIR pending PLAN
+           writes the plan of a run (which tests to run, and every test's
+           key) and prints how many passed before with the same inputs;
+       test_verdicts.py BUILD_DIR record PLAN JUNIT_FILE
+           keeps the verdicts of the plan's kept tests and the passes that
+           ctest's JUnit report lists.
+"""
+import hashlib
+import json
+import os
+import subprocess
+import sys
+import xml.etree.ElementTree as ElementTree
+
+VERDICTS = "test-verdicts.txt"
+
+
+def source_files(top):
+    listed = subprocess.run(["git", "-C", top, "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
+                            capture_output=True)
+    if listed.returncode == 0:
+        return sorted(set(name for name in listed.stdout.decode().split("\0") if name))
+    # Not a git checkout (an unpacked source archive): every file but the
+    # build trees.
+    names = []
+    for root, dirs, files in os.walk(top):
+        dirs[:] = [d for d in dirs if not d.startswith("build") and d != ".git"]
+        names += [os.path.relpath(os.path.join(root, f), top) for f in files]
+    return sorted(names)
+
+
+def shared_inputs(top, build):
+    h = hashlib.sha256()
+    for name in source_files(top):
+        path = os.path.join(top, name)
+        h.update(name.encode() + b"\0")
+        if os.path.isfile(path):  # a deleted file still listed by git
+            with open(path, "rb") as f:
+                h.update(hashlib.sha256(f.read()).digest())
+    for path in (os.path.join(build, "CMakeCache.txt"), "/var/lib/dpkg/status"):
+        if os.path.exists(path):
+            with open(path, "rb") as f:
+                h.update(hashlib.sha256(f.read()).digest())
+    return h.digest()
+
+
+def tests_of(build):
+    listed = subprocess.run(["ctest", "--test-dir", build, "--show-only=json-v1"], capture_output=True,
+                            text=True, check=True)
+    return json.loads(listed.stdout).get("tests", [])
+
+
+def keys_of(top, build):
+    shared = shared_inputs(top, build)
+    keys = {}
+    for test in tests_of(build):
+        h = hashlib.sha256(shared)
+        h.update(json.dumps(test, sort_keys=True).encode())
+        keys[test["name"]] = h.hexdigest()
+    return keys
+
+
+def kept(build):
+    path = os.path.join(build, VERDICTS)
+    if not os.path.exists(path):
+        return {}
+    verdicts = {}
+    with open(path) as f:
+        for line in f:
+            key, _, name = line.rstrip("\n").partition(" ")
+            if name:
+                verdicts[name] = key
+    return verdicts
+
+
+def pending(top, build, plan):
+    """Writes the plan of a run: each test with its key, "kept" when it
+    passed before under that key, "run" otherwise. The keys are taken
+    before the build, so that a source edited while the run goes on can
+    only make a later run test again, never keep a verdict it did not earn."""
+    keys, passed = keys_of(top, build), kept(build)
+    todo = 0
+    with open(plan, "w") as f:
+        for name, key in keys.items():
+            state = "kept" if passed.get(name) == key else "run"
+            todo += state == "run"
+            f.write("%s %s %s\n" % (state, key, name))
+    print("%s: %d of %d tests passed before with the same inputs; %d to run"
+          % (build, len(keys) - todo, len(keys), todo))
+
+
+def record(build, plan, junit):
+    passed, planned = {}, {}
+    with open(plan) as f:
+        for line in f:
+            state, key, name = line.rstrip("\n").split(" ", 2)
+            planned[name] = key
+            if state == "kept":
+                passed[name] = key
+    if os.path.exists(junit):
+        for case in ElementTree.parse(junit).getroot().iter("testcase"):
+            name = case.get("name")
+            ok = case.get("status") == "run" and case.find("failure") is None and case.find("error") is None
+            if name in planned and ok:
+                passed[name] = planned[name]
+    path = os.path.join(build, VERDICTS)
+    with open(path + ".new", "w") as f:
+        f.writelines("%s %s\n" % (key, name) for name, key in sorted(passed.items()))
+    os.replace(path + ".new", path)
+
+
+def main():
+    top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    if sys.argv[2:3] == ["pending"] and len(sys.argv) == 4:
+        pending(top, sys.argv[1], sys.argv[3])
+    elif sys.argv[2:3] == ["record"] and len(sys.argv) == 5:
+        record(sys.argv[1], sys.argv[3], sys.argv[4])
+    else:
+        sys.exit(__doc__)
+
+
+if __name__ == "__main__":
+    main()
