@@ -119,7 +119,7 @@ show_step() {
     echo "FAILED: the replay of $recording did not stop at step $step: $(grep -v ALSA held-err.txt | head -3)"
     exit 1
   fi
-  wait_until 20 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ]'
+  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ]'
   shoot_settled "$window" "$shot" || { echo "FAILED: the picture held at step $step does not settle"; exit 1; }
   "$close_request" "$window"
   wait_until 30 is_ended || { echo "FAILED: the held replay did not end at the close button"; exit 1; }

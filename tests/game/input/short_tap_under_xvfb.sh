@@ -15,16 +15,16 @@ export ALSA_CONFIG_PATH=$scratch/asound.conf XDG_CONFIG_HOME=$scratch/config
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>display >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s display ] && break; sleep 0.1; done
+for _ in $(seq 600); do [ -s display ] && break; sleep 0.1; done
 [ -s display ] || { echo "FAILED: no X server could be started"; exit 1; }
 export DISPLAY=":$(head -n1 display)"
 
 # Play steps in the recording so far: one line each, of step letters or "-".
 steps() { grep -cE '^([LRUDPMQC]+|-)$' tap.rec 2>/dev/null || echo 0; }
-# Waits (at most 20 s, only to stop a hung run) until the recording holds
+# Waits (at most a minute, only to stop a hung run) until the recording holds
 # at least N steps.
 wait_steps() {
-  for _ in $(seq 1000); do
+  for _ in $(seq 3000); do
     [ "$(steps)" -ge "$1" ] && return 0
     kill -0 "$game_pid" 2>/dev/null || return 1
     sleep 0.02
@@ -34,9 +34,10 @@ wait_steps() {
 
 "$game" --seed 7 --record tap.rec >out.txt 2>err.txt &
 game_pid=$!
-xdotool search --sync --onlyvisible --name '[Gg][Rr][Oo][Gg]' >/dev/null 2>&1
-# The title's key, then play: wait for the first steps.
-for _ in $(seq 200); do grep -q '^title' tap.rec 2>/dev/null && break; xdotool key Return; sleep 0.1; done
+timeout 60 xdotool search --sync --onlyvisible --name '[Gg][Rr][Oo][Gg]' >/dev/null 2>&1
+# The title's key, pressed until the recording shows the title left, then
+# play: wait for the first steps.
+for _ in $(seq 600); do grep -q '^title' tap.rec 2>/dev/null && break; xdotool key Return; sleep 0.1; done
 wait_steps 3 || { fail "play did not begin: $(grep -v ALSA err.txt | head -3)"; exit 1; }
 
 before=$(steps)
@@ -52,7 +53,7 @@ fi
 
 # ESC is held until the game has ended, however long its step takes.
 xdotool keydown Escape
-for _ in $(seq 1000); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.02; done
+for _ in $(seq 3000); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.02; done
 xdotool keyup Escape
 kill -0 "$game_pid" 2>/dev/null && fail "ESC did not end the game"
 

@@ -78,7 +78,7 @@ start_game() {
   for attempt in 1 2; do
     "$game" "$@" >out.txt 2>err.txt &
     game_pid=$!
-    window=$(timeout 10 xdotool search --sync --onlyvisible --classname '^grog-sloop$' 2>/dev/null | head -n1)
+    window=$(timeout 60 xdotool search --sync --onlyvisible --classname '^grog-sloop$' 2>/dev/null | head -n1)
     [ -n "$window" ] && break
     echo "attempt $attempt: no window for $*, starting again"
     stop_game
@@ -207,7 +207,7 @@ else fail "F12 in fullscreen play: '$shot_path'"; fi
 # the screen again.
 xmessage -geometry +100+100 "another window" &
 other_pid=$!
-other=$(timeout 10 xdotool search --sync --onlyvisible --name xmessage 2>/dev/null | head -n1)
+other=$(timeout 60 xdotool search --sync --onlyvisible --name xmessage 2>/dev/null | head -n1)
 xdotool windowactivate --sync "$other" 2>/dev/null || fail "xmessage did not take the focus"
 kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
 xdotool windowactivate --sync "$window" 2>/dev/null || fail "the game's window did not take the focus back"
