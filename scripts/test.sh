@@ -17,8 +17,10 @@ phase_start=0
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 begin() { phase_start=$(now_ms); }
 # note_phase NAME SINCE_MS: how long NAME took since SINCE_MS.
-note_phase() {
-  local ms=$(($(now_ms) - $2))
+note_phase() { note_ms "$1" $(($(now_ms) - $2)); }
+# note_ms NAME MS: NAME took MS milliseconds.
+note_ms() {
+  local ms=$2
   phases+=("$(printf '%-24s %5d.%d s' "$1" $((ms / 1000)) $((ms % 1000 / 100)))")
 }
 done_phase() { note_phase "$1" "$phase_start"; }
@@ -35,7 +37,8 @@ report() {
       sort -rn | head -n 10 | awk '{ printf "%8.1f s  %s\n", $1, $2 }'
   done
 }
-trap report EXIT
+# A failed build leaves no test run behind.
+trap 'kill $(jobs -p) 2>/dev/null; report' EXIT
 
 total_start=$(now_ms)
 begin; bash scripts/install-deps.sh; done_phase "install check"
@@ -46,18 +49,11 @@ begin; bash scripts/lint.sh format; done_phase "format check"
 begin; bash scripts/lint.sh tidy; done_phase "clang-tidy"
 
 JOBS=$(nproc)
-# Each run's plan: which tests passed before with the same inputs (kept,
-# not run again) and which to run. Taken before the build: see
+# The inputs that decide the tests' verdicts are taken before each build;
+# the plan of each run (which tests passed before with the same inputs, and
+# are not run again) after it, when the tree knows its tests. See
 # scripts/test_verdicts.py. GROG_RETEST=1 runs every test.
-plan() {
-  [ "${GROG_RETEST:-0}" = 1 ] && rm -f "$1/test-verdicts.txt"
-  python3 scripts/test_verdicts.py "$1" pending "$1/test-plan.txt"
-}
-begin; bash scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null; plan build; done_phase "configure (normal)"
-begin; cmake --build build -j "$JOBS"; done_phase "build (normal)"
-begin; bash scripts/configure.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DGROG_SANITIZE=ON >/dev/null; plan build/asan
-done_phase "configure (sanitizer)"
-begin; cmake --build build/asan -j "$JOBS"; done_phase "build (sanitizer)"
+[ "${GROG_RETEST:-0}" = 1 ] && rm -f build/test-verdicts.txt build/asan/test-verdicts.txt
 
 # Dialog tests and the end-to-end runs of the real program need an X server;
 # one Xvfb serves every test of a run. It must not reset when its last
@@ -69,36 +65,53 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # run_tests BUILD_DIR FIRST_DISPLAY: the plan's tests of one build, its log
 # in BUILD_DIR/test-output.log; keeps the verdicts.
 run_tests() {
-  local run=$1 names regex status=0
-  names=$(awk '$1 == "run" { print $3 }' "$run/test-plan.txt")
-  if [ -z "$names" ]; then
+  local run=$1 numbers choice=() status=0
+  # The plan lists the tests in ctest's order: line N is test number N.
+  numbers=$(awk '$1 == "run" { print NR }' "$run/test-plan.txt" | paste -sd,)
+  if [ -z "$numbers" ]; then
     echo "every test passed before with the same inputs" >"$run/test-output.log"
   else
-    regex="^($(sed 's/[][.+*?()^$|\\]/\\&/g' <<<"$names" | paste -sd'|'))\$"
+    [ "$(grep -c '^kept' "$run/test-plan.txt")" -gt 0 ] && choice=(-I "0,0,0,$numbers")
     rm -f "$run/test-results.xml"
     # The tests of the real program mostly wait (on the game's steps, on
     # the screen): two more jobs than cores let them overlap with the busy
     # ones. Each run has an X server of its own.
     xvfb-run -a -n "$2" -s "-screen 0 1024x768x24 -noreset" \
-      ctest --test-dir "$run" --output-on-failure -j $((JOBS + 2)) -R "$regex" \
+      ctest --test-dir "$run" --output-on-failure -j $((JOBS + 2)) "${choice[@]}" \
       --output-junit "$PWD/$run/test-results.xml" >"$run/test-output.log" 2>&1 || status=1
   fi
   python3 scripts/test_verdicts.py "$run" record "$run/test-plan.txt" "$run/test-results.xml"
   return $status
 }
 
-# Both builds' tests at once: most of a run is waiting, so the two overlap
-# well. Each run's time is noted as it ends.
-tests_start=$(now_ms)
-(run_tests build 90; echo $? >build/test-status) &
-normal=$!
-(run_tests build/asan 190; echo $? >build/asan/test-status) &
-sanitizer=$!
-wait $normal; note_phase "tests (normal)" "$tests_start"
-wait $sanitizer; note_phase "tests (sanitizer)" "$tests_start"
+# in_background BUILD_DIR FIRST_DISPLAY: run_tests, leaving its status and
+# its time in BUILD_DIR/test-status.
+in_background() {
+  local status=0 start
+  start=$(now_ms)
+  run_tests "$@" || status=$?
+  echo "$status $(($(now_ms) - start))" >"$1/test-status"
+}
+
+# The normal build's tests run while the sanitizer build compiles, and
+# the two runs overlap: most of a run is waiting on the game's steps and on
+# the screen, time the compiler and the other run can use.
+begin; bash scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+python3 scripts/test_verdicts.py build snapshot; done_phase "configure (normal)"
+begin; cmake --build build -j "$JOBS"; done_phase "build (normal)"
+python3 scripts/test_verdicts.py build pending build/test-plan.txt
+in_background build 90 &
+begin; bash scripts/configure.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DGROG_SANITIZE=ON >/dev/null
+python3 scripts/test_verdicts.py build/asan snapshot; done_phase "configure (sanitizer)"
+begin; cmake --build build/asan -j "$JOBS"; done_phase "build (sanitizer)"
+python3 scripts/test_verdicts.py build/asan pending build/asan/test-plan.txt
+in_background build/asan 190 &
+wait
+note_ms "tests (normal)" "$(cut -d' ' -f2 build/test-status)"
+note_ms "tests (sanitizer)" "$(cut -d' ' -f2 build/asan/test-status)"
 status=0
 for run in build build/asan; do
-  if [ "$(cat "$run/test-status")" != 0 ]; then
+  if [ "$(cut -d' ' -f1 "$run/test-status")" != 0 ]; then
     status=1
     echo "== $run: failed =="
     cat "$run/test-output.log"

@@ -13,7 +13,9 @@ Whatever changes one of these runs the test again; a failed test is never
 kept. The verdicts live in the build tree (BUILD_DIR/test-verdicts.txt), so
 a fresh clone runs every test, and deleting the file runs them all again.
 
-usage: test_verdicts.py BUILD_DIR pending PLAN
+usage: test_verdicts.py BUILD_DIR snapshot
+           takes the digest of the inputs (before the build);
+       test_verdicts.py BUILD_DIR pending PLAN
            writes the plan of a run (which tests to run, and every test's
            key) and prints how many passed before with the same inputs;
        test_verdicts.py BUILD_DIR record PLAN JUNIT_FILE
@@ -65,8 +67,24 @@ def tests_of(build):
     return json.loads(listed.stdout).get("tests", [])
 
 
+SNAPSHOT = "test-inputs.digest"
+
+
+def snapshot(top, build):
+    """Takes the digest of the inputs before the build, so that a source
+    edited while the build and the run go on can only make a later run test
+    again, never keep a verdict it did not earn."""
+    with open(os.path.join(build, SNAPSHOT), "w") as f:
+        f.write(shared_inputs(top, build).hex())
+
+
 def keys_of(top, build):
-    shared = shared_inputs(top, build)
+    path = os.path.join(build, SNAPSHOT)
+    if os.path.exists(path):
+        with open(path) as f:
+            shared = bytes.fromhex(f.read().strip())
+    else:
+        shared = shared_inputs(top, build)
     keys = {}
     for test in tests_of(build):
         h = hashlib.sha256(shared)
@@ -90,9 +108,8 @@ def kept(build):
 
 def pending(top, build, plan):
     """Writes the plan of a run: each test with its key, "kept" when it
-    passed before under that key, "run" otherwise. The keys are taken
-    before the build, so that a source edited while the run goes on can
-    only make a later run test again, never keep a verdict it did not earn."""
+    passed before under that key, "run" otherwise. Taken after the build,
+    which is when a tree knows its GoogleTest cases."""
     keys, passed = keys_of(top, build), kept(build)
     todo = 0
     with open(plan, "w") as f:
@@ -126,7 +143,9 @@ def record(build, plan, junit):
 
 def main():
     top = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    if sys.argv[2:3] == ["pending"] and len(sys.argv) == 4:
+    if sys.argv[2:3] == ["snapshot"] and len(sys.argv) == 3:
+        snapshot(top, sys.argv[1])
+    elif sys.argv[2:3] == ["pending"] and len(sys.argv) == 4:
         pending(top, sys.argv[1], sys.argv[3])
     elif sys.argv[2:3] == ["record"] and len(sys.argv) == 5:
         record(sys.argv[1], sys.argv[3], sys.argv[4])
