@@ -195,8 +195,11 @@ protected:
             dup2(devnull, 1);
             dup2(devnull, 2);
             std::string fd = std::to_string(fds[1]);
+            // -noreset: a screenshot that ends as the game starts would
+            // otherwise leave the server resetting, and the game's
+            // connection refused.
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                   static_cast<char *>(nullptr));
+                   "-noreset", static_cast<char *>(nullptr));
             _exit(127);
         }
         close(fds[1]);
