@@ -96,12 +96,12 @@ in_background() {
 # The normal build's tests run while the sanitizer build compiles, and
 # the two runs overlap: most of a run is waiting on the game's steps and on
 # the screen, time the compiler and the other run can use.
-begin; bash scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+begin; bash scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 python3 scripts/test_verdicts.py build snapshot; done_phase "configure (normal)"
 begin; cmake --build build -j "$JOBS"; done_phase "build (normal)"
 python3 scripts/test_verdicts.py build pending build/test-plan.txt
 in_background build 90 &
-begin; bash scripts/configure.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DGROG_SANITIZE=ON >/dev/null
+begin; bash scripts/configure.sh build/asan -DCMAKE_BUILD_TYPE=Debug -DGROG_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
 python3 scripts/test_verdicts.py build/asan snapshot; done_phase "configure (sanitizer)"
 begin; cmake --build build/asan -j "$JOBS"; done_phase "build (sanitizer)"
 python3 scripts/test_verdicts.py build/asan pending build/asan/test-plan.txt
