@@ -68,11 +68,17 @@ stop_display() {
   wm_pid="" xvfb_pid=""
 }
 
+# find_window: $window is the game's window, once it shows. Polled with a
+# fresh search each time: a search that meets a window being destroyed (a
+# probe, or the game's own window on the way to fullscreen) gives up.
+find_window() {
+  window=$(xdotool search --onlyvisible --classname '^grog-sloop$' 2>/dev/null | head -n1)
+  [ -n "$window" ]
+}
 start_game() {
   "$game" "$@" >out.txt 2>err.txt &
   game_pid=$!
-  window=$(timeout 60 xdotool search --sync --onlyvisible --classname '^grog-sloop$' 2>/dev/null | head -n1)
-  if [ -z "$window" ]; then
+  if ! within 60 find_window; then
     echo "FAILED: no window appeared for $*"; grep -v '^ALSA' err.txt; exit 1
   fi
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
@@ -189,7 +195,7 @@ else fail "F12 in fullscreen play: '$shot_path'"; fi
 # the screen again.
 xmessage -geometry +100+100 "another window" &
 other_pid=$!
-other=$(timeout 60 xdotool search --sync --onlyvisible --name xmessage 2>/dev/null | head -n1)
+within 60 eval 'other=$(xdotool search --onlyvisible --name xmessage 2>/dev/null | head -n1); [ -n "$other" ]'
 xdotool windowactivate --sync "$other" 2>/dev/null || fail "xmessage did not take the focus"
 kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
 xdotool windowactivate --sync "$window" 2>/dev/null || fail "the game's window did not take the focus back"

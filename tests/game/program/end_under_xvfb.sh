@@ -93,8 +93,9 @@ reach() {
   # the game keeps; a desktop session starts it with them as they should be.
   (cd "$run" && exec env --default-signal=INT,QUIT "$game" --seed "$SEED" --record game.rec >out.txt 2>err.txt) &
   game_pid=$!
-  window=$(timeout 60 xdotool search --sync --onlyvisible --class grog-sloop 2>/dev/null | head -n1)
-  [ -n "$window" ] || return 1
+  # A fresh search each time: one that meets a window being destroyed gives up.
+  until_true 60 eval 'window=$(xdotool search --onlyvisible --class grog-sloop 2>/dev/null | head -n1); [ -n "$window" ]' ||
+    return 1
   # The name dialog draws the pointer, which would hide the banner; the
   # keys still go to the window under it.
   xdotool mousemove 795 595
