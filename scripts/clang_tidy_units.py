@@ -189,8 +189,12 @@ def preprocessed_key(unit, top, shared):
 def main():
     build, jobs = sys.argv[1], int(sys.argv[2])
     top = os.getcwd()
+    # The project's own sources: not what the build generates into its tree
+    # (an icon's table, the README's example), which exists only once built.
+    generated = os.path.join(os.path.abspath(build), "")
     units = [unit for unit in json.load(open(os.path.join(build, "compile_commands.json")))
-             if unit["file"].startswith(top + os.sep) and os.path.exists(unit["file"])]
+             if unit["file"].startswith(top + os.sep) and not unit["file"].startswith(generated)
+             and os.path.exists(unit["file"])]
     version = subprocess.run(["clang-tidy", "--version"], capture_output=True, text=True, check=True).stdout
     with open(".clang-tidy", "rb") as f:
         shared = hashlib.sha256(f.read() + b"\0" + version.encode()).digest()
