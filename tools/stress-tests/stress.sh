@@ -74,7 +74,7 @@ part() {
   total_failures=$((total_failures + failed))
   summary+=("$(printf '%-34s %s' "$name:" "$tests tests, $failed failed, ${seconds} s")")
   echo "${summary[-1]}"
-  grep -E '\*\*\*|Failed' "$log" | grep -v 'tests failed out of' | head -n 10
+  grep -E '\*\*\*|^The following tests FAILED|^\s+[0-9]+ - ' "$log" | head -n 10
 }
 
 echo "stress: $build, load: $load, on $(nproc) cores"
