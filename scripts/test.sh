@@ -38,7 +38,13 @@ report() {
   done
 }
 # A failed build leaves no test run behind.
-trap 'kill $(jobs -p) 2>/dev/null; report' EXIT
+finish() {
+  local running
+  running=$(jobs -p)
+  [ -z "$running" ] || kill $running 2>/dev/null || true
+  report
+}
+trap finish EXIT
 
 total_start=$(now_ms)
 begin; bash scripts/install-deps.sh; done_phase "install check"
