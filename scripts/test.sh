@@ -34,7 +34,7 @@ report() {
     # "N/M Test #K: NAME ....   Passed   12.34 sec"
     grep -hE '^ *[0-9]+/[0-9]+ Test +#' "$run/test-output.log" 2>/dev/null |
       sed -E 's/^ *[0-9]+\/[0-9]+ Test +#[0-9]+: ([^ ]+) .* ([0-9.]+) sec$/\2 \1/' |
-      sort -rn | head -n 10 | awk '{ printf "%8.1f s  %s\n", $1, $2 }'
+      sort -rn | head -n 10 | awk '{ printf "%8.1f s  %s\n", $1, $2 }' || true
   done
 }
 # A failed build leaves no test run behind.
