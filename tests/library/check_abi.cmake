@@ -8,22 +8,8 @@
 #     | grep -vxE '__bss_start|_edata|_end' | LC_ALL=C sort > widgets/sloopgui.symbols
 # and raise the version in sloopgui/version.h (the major number, and so the
 # SONAME, when something was removed or changed).
-execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
-                OUTPUT_VARIABLE nm_out RESULT_VARIABLE nm_status)
-if(NOT nm_status EQUAL 0)
-  message(FATAL_ERROR "${NM} failed on ${LIBRARY}")
-endif()
-string(REPLACE "\n" ";" nm_lines "${nm_out}")
-set(built "")
-foreach(line IN LISTS nm_lines)
-  if(line MATCHES "^[0-9a-fA-F]* *[A-Za-z] (.+)$")
-    set(name "${CMAKE_MATCH_1}")
-    # The sanitizer build adds an __odr_asan.NAME beside each exported variable.
-    if(NOT name MATCHES "^(__bss_start|_edata|_end)$" AND NOT name MATCHES "^__odr_asan[.]")
-      list(APPEND built "${name}")
-    endif()
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/defined_symbols.cmake)
+defined_symbols(built ${NM} -D ${LIBRARY})
 file(STRINGS ${LIST} listed)
 list(SORT built)
 list(SORT listed)

@@ -4,22 +4,8 @@
 # path of the machine that built it.
 #   cmake -DNM=nm -DARCHIVE=libsloopgui.a -DLIST=widgets/sloopgui.symbols
 #         -DBUILD_PATHS="/src;/build" -P check_static_archive.cmake
-execute_process(COMMAND ${NM} -g --defined-only ${ARCHIVE}
-                OUTPUT_VARIABLE nm_out RESULT_VARIABLE nm_status)
-if(NOT nm_status EQUAL 0)
-  message(FATAL_ERROR "${NM} failed on ${ARCHIVE}")
-endif()
-string(REPLACE "\n" ";" nm_lines "${nm_out}")
-set(defined "")
-foreach(line IN LISTS nm_lines)
-  if(line MATCHES "^[0-9a-fA-F]+ [A-Za-z] (.+)$")
-    set(name "${CMAKE_MATCH_1}")
-    # The sanitizer build adds an __odr_asan.NAME beside each exported variable.
-    if(NOT name MATCHES "^__odr_asan[.]")
-      list(APPEND defined "${name}")
-    endif()
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/defined_symbols.cmake)
+defined_symbols(defined ${NM} -g ${ARCHIVE})
 list(REMOVE_DUPLICATES defined)
 file(STRINGS ${LIST} listed)
 set(extra ${defined})
