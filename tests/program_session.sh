@@ -26,17 +26,23 @@ hold() { xdotool keydown "$1"; sleep "${2:-0.2}"; xdotool keyup "$1"; }
 
 # Waiting for a state, never for a guessed time: each wait below polls what
 # the program itself shows (a line it writes, a file, its screen, its exit)
-# until it holds, with a deadline that only stops a hung run. The 0.05 s
+# until it holds, with a deadline that only stops a hung run. The pause
 # between looks is the poll, not a guess at how long the program needs.
+# look_pause LOOKS: the pause after LOOKS looks. Most states come within a
+# second and are looked for every 0.05 s; one that is slow to come (the
+# monsters' three traps take half a minute) is looked for every 0.3 s, as a
+# look at the screen costs a screenshot and a check: time the game, and
+# the tests beside this one, need more.
+look_pause() { if [ "$1" -lt 20 ]; then sleep 0.05; else sleep 0.3; fi; }
 
 # wait_until SECONDS COMMAND...: 0 once COMMAND succeeds, 1 if it has not
 # within SECONDS.
 wait_until() {
-  local deadline=$(($(date +%s) + $1))
+  local deadline=$(($(date +%s) + $1)) looks=0
   shift
   until "$@"; do
     [ "$(date +%s)" -ge "$deadline" ] && return 1
-    sleep 0.05
+    look_pause $((looks += 1))
   done
 }
 

@@ -217,11 +217,36 @@ play_to_dialog() {  # SCALE
   else fail "scale $s: High.txt begins with '$(head -n1 High.txt)'"; fi
 }
 
+# dialog_on_own_server SCALE: play_to_dialog in the directory scaleSCALE,
+# a copy of the game's data, on an X server of its own; its report in
+# scaleSCALE.log, its status the number of its failed checks.
+dialog_on_own_server() {
+  local dir="$scratch/scale$1"
+  mkdir -p "$dir" && cp -r Gfx Snd ./*.cfg "$dir/" 2>/dev/null
+  (
+    cd "$dir" || exit 1
+    failures=0 game_pid="" xvfb_pid=""
+    trap 'stop_game; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null' EXIT
+    Xvfb -displayfd 3 -screen 0 1700x1300x24 -nolisten tcp -noreset 3>display >/dev/null 2>&1 &
+    xvfb_pid=$!
+    wait_until 30 test -s display || { echo "FAILED: no X server could be started"; exit 1; }
+    export DISPLAY=":$(head -n1 display)"
+    play_to_dialog "$1"
+    exit $failures
+  ) >"$scratch/scale$1.log" 2>&1
+}
+
 part_is scales || { [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }; echo "all checks passed"; exit 0; }
-play_to_dialog 1; stop_game
-play_to_dialog 2; stop_game
+# The two games wait half a minute each for the monsters: side by side.
+dialog_on_own_server 1 &
+one=$!
+dialog_on_own_server 2 &
+two=$!
+wait $one; failures=$((failures + $?))
+wait $two; failures=$((failures + $?))
+cat "$scratch/scale1.log" "$scratch/scale2.log"
 for shot in dialog typed; do
-  if result=$("$enlarged_check" same "${shot}1.bmp" "${shot}2.bmp" 2); then pass "$shot at scale 2 is scale 1 enlarged by two"
+  if result=$("$enlarged_check" same "scale1/${shot}1.bmp" "scale2/${shot}2.bmp" 2); then pass "$shot at scale 2 is scale 1 enlarged by two"
   else fail "$shot at scale 2: $result"; fi
 done
 
