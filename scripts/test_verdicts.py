@@ -9,6 +9,11 @@ A test's verdict is kept under a key made of all that can change it:
   - the installed packages (dpkg's status file: compiler, Allegro, Xvfb...);
   - the test's own command, working directory and properties, as ctest
     reports them.
+A test labelled "verdict-from-command" declares that it reads nothing but
+the files and directories its command names (a fuzzer and its seeds): its
+key is made of those, path and content, with the installed packages and
+its own command and properties, so that a change elsewhere in the tree
+does not run it again.
 Whatever changes one of these runs the test again; a failed test is never
 kept. The verdicts live in the build tree (BUILD_DIR/test-verdicts.txt), so
 a fresh clone runs every test, and deleting the file runs them all again.
@@ -25,6 +30,7 @@ usage: test_verdicts.py BUILD_DIR snapshot
 import hashlib
 import json
 import os
+import shlex
 import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -46,18 +52,61 @@ def source_files(top):
     return sorted(names)
 
 
+def file_digest(path):
+    with open(path, "rb") as f:
+        return hashlib.sha256(f.read()).digest()
+
+
 def shared_inputs(top, build):
     h = hashlib.sha256()
     for name in source_files(top):
         path = os.path.join(top, name)
         h.update(name.encode() + b"\0")
         if os.path.isfile(path):  # a deleted file still listed by git
-            with open(path, "rb") as f:
-                h.update(hashlib.sha256(f.read()).digest())
-    for path in (os.path.join(build, "CMakeCache.txt"), "/var/lib/dpkg/status"):
+            h.update(file_digest(path))
+    for path in (os.path.join(build, "CMakeCache.txt"), PACKAGES):
         if os.path.exists(path):
-            with open(path, "rb") as f:
-                h.update(hashlib.sha256(f.read()).digest())
+            h.update(file_digest(path))
+    return h.digest()
+
+
+PACKAGES = "/var/lib/dpkg/status"
+FROM_COMMAND = "verdict-from-command"
+
+
+def labels_of(test):
+    for prop in test.get("properties", []):
+        if prop.get("name") == "LABELS":
+            return prop.get("value", [])
+    return []
+
+
+def named_paths(command):
+    """The absolute paths that exist among the words of a command, and
+    among the words of a shell command line given to it."""
+    paths = set()
+    for word in command or []:
+        try:
+            words = shlex.split(word) if " " in word else [word]
+        except ValueError:
+            words = [word]
+        paths.update(w for w in words if os.path.isabs(w) and os.path.exists(w))
+    return sorted(paths)
+
+
+def command_inputs(test):
+    """The key of a test that reads only what its command names."""
+    h = hashlib.sha256(FROM_COMMAND.encode())
+    if os.path.exists(PACKAGES):
+        h.update(file_digest(PACKAGES))
+    for path in named_paths(test.get("command")):
+        files = [path]
+        if os.path.isdir(path):
+            files = sorted(os.path.join(root, f) for root, _, names in os.walk(path) for f in names)
+        for name in files:
+            h.update(name.encode() + b"\0")
+            if os.path.isfile(name):
+                h.update(file_digest(name))
     return h.digest()
 
 
@@ -87,7 +136,7 @@ def keys_of(top, build):
         shared = shared_inputs(top, build)
     keys = {}
     for test in tests_of(build):
-        h = hashlib.sha256(shared)
+        h = hashlib.sha256(command_inputs(test) if FROM_COMMAND in labels_of(test) else shared)
         h.update(json.dumps(test, sort_keys=True).encode())
         keys[test["name"]] = h.hexdigest()
     return keys

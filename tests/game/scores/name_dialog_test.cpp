@@ -305,6 +305,7 @@ TEST_F(NameDialogTest, IdleDialogSleepsYetNoticesAKeyWithinOneFrame)
     EXPECT_EQ(result, -1);
     const double waitedMs = std::chrono::duration<double, std::milli>(closed - pressed).count();
     EXPECT_LT(waitedMs, 67.0 + playerLateMs) << "the player's thread woke " << playerLateMs << " ms late";
-    // Allegro's own yielding row costs some 16 ms here, this one 2 ms.
-    EXPECT_LT(cpu, 6.0) << "ms of the main thread over two seconds of waiting";
+    // Allegro's own yielding row costs some 16 ms here, this one 2 ms; a
+    // sanitizer build on a machine busy with other tests has reached 6.5.
+    EXPECT_LT(cpu, 10.0) << "ms of the main thread over two seconds of waiting";
 }
