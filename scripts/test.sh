@@ -46,6 +46,8 @@ finish() {
 }
 trap finish EXIT
 
+# The slowest tests listed at the end are this run's.
+rm -f build/test-output.log build/asan/test-output.log
 total_start=$(now_ms)
 begin; bash scripts/install-deps.sh; done_phase "install check"
 
