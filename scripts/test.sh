@@ -82,10 +82,12 @@ run_tests() {
     [ "$(grep -c '^kept' "$run/test-plan.txt")" -gt 0 ] && choice=(-I "0,0,0,$numbers")
     rm -f "$run/test-results.xml"
     # The tests of the real program mostly wait (on the game's steps, on
-    # the screen): two more jobs than cores let them overlap with the busy
-    # ones. Each run has an X server of its own.
+    # the screen): three more jobs than cores let them overlap with the
+    # busy ones (on two cores a run of either build then takes some 100 s
+    # beside the other, against 107 s with two more). Each run has an X
+    # server of its own.
     xvfb-run -a -n "$2" -s "-screen 0 1024x768x24 -noreset" \
-      ctest --test-dir "$run" --output-on-failure -j $((JOBS + 2)) "${choice[@]}" \
+      ctest --test-dir "$run" --output-on-failure -j $((JOBS + 3)) "${choice[@]}" \
       --output-junit "$PWD/$run/test-results.xml" >"$run/test-output.log" 2>&1 || status=1
   fi
   python3 scripts/test_verdicts.py "$run" record "$run/test-plan.txt" "$run/test-results.xml"
