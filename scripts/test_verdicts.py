@@ -14,6 +14,12 @@ the files and directories its command names (a fuzzer and its seeds): its
 key is made of those, path and content, with the installed packages and
 its own command and properties, so that a change elsewhere in the tree
 does not run it again.
+A test labelled "verdict-widget-layer" declares that it runs the widget
+layer alone: its key leaves out the game's own parts (GAME_PARTS below),
+so that a change to the game or its world does not run it again. The
+declaration is checked: when a program its command names (or a program
+named inside that one) holds the name of one of those parts, as the debug
+data of anything compiled from them does, the test keeps the whole key.
 Whatever changes one of these runs the test again; a failed test is never
 kept. The verdicts live in the build tree (BUILD_DIR/test-verdicts.txt), so
 a fresh clone runs every test, and deleting the file runs them all again.
@@ -30,6 +36,7 @@ usage: test_verdicts.py BUILD_DIR snapshot
 import hashlib
 import json
 import os
+import re
 import shlex
 import subprocess
 import sys
@@ -57,9 +64,18 @@ def file_digest(path):
         return hashlib.sha256(f.read()).digest()
 
 
-def shared_inputs(top, build):
+# What the game is made of beside the widget layer: no input of the
+# layer's own tests.
+GAME_PARTS = ("world/", "game/", "tools/", "Gfx/", "Snd/", "data/",
+              "tests/world/", "tests/game/", "tests/tools/", "tests/package/")
+WIDGET_LAYER = "verdict-widget-layer"
+
+
+def shared_inputs(top, build, leave_out=()):
     h = hashlib.sha256()
     for name in source_files(top):
+        if name.startswith(leave_out):
+            continue
         path = os.path.join(top, name)
         h.update(name.encode() + b"\0")
         if os.path.isfile(path):  # a deleted file still listed by git
@@ -110,6 +126,52 @@ def command_inputs(test):
     return h.digest()
 
 
+def is_elf(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read(4) == b"\x7fELF"
+    except OSError:
+        return False
+
+
+PATH_IN_PROGRAM = re.compile(rb"/[A-Za-z0-9_./+-]{3,}")
+
+
+# Program path -> (whether it holds the name of one of the game's parts,
+# the programs whose absolute paths it holds).
+PROGRAMS = {}
+
+
+def program_facts(path):
+    if path not in PROGRAMS:
+        facts = (False, [])
+        if is_elf(path):
+            with open(path, "rb") as f:
+                data = f.read()
+            named = set(m.decode() for m in PATH_IN_PROGRAM.findall(data))
+            facts = (any(part.encode() in data for part in GAME_PARTS),
+                     sorted(p for p in named if os.path.isfile(p)))
+        PROGRAMS[path] = facts
+    return PROGRAMS[path]
+
+
+def runs_widget_layer_alone(test):
+    """Whether no program the test's command names, nor any program named
+    inside one of those, holds the name of one of the game's parts."""
+    todo = [p for p in named_paths(test.get("command")) if os.path.isfile(p)]
+    seen = set()
+    while todo:
+        path = todo.pop()
+        if path in seen:
+            continue
+        seen.add(path)
+        names_part, named = program_facts(path)
+        if names_part:
+            return False
+        todo += named
+    return True
+
+
 def tests_of(build):
     listed = subprocess.run(["ctest", "--test-dir", build, "--show-only=json-v1"], capture_output=True,
                             text=True, check=True)
@@ -120,23 +182,33 @@ SNAPSHOT = "test-inputs.digest"
 
 
 def snapshot(top, build):
-    """Takes the digest of the inputs before the build, so that a source
+    """Takes the digests of the inputs before the build, so that a source
     edited while the build and the run go on can only make a later run test
     again, never keep a verdict it did not earn."""
     with open(os.path.join(build, SNAPSHOT), "w") as f:
-        f.write(shared_inputs(top, build).hex())
+        f.write(shared_inputs(top, build).hex() + "\n")
+        f.write(shared_inputs(top, build, GAME_PARTS).hex() + "\n")
 
 
 def keys_of(top, build):
     path = os.path.join(build, SNAPSHOT)
+    digests = []
     if os.path.exists(path):
         with open(path) as f:
-            shared = bytes.fromhex(f.read().strip())
-    else:
-        shared = shared_inputs(top, build)
+            digests = [bytes.fromhex(line.strip()) for line in f if line.strip()]
+    if len(digests) != 2:
+        digests = [shared_inputs(top, build), shared_inputs(top, build, GAME_PARTS)]
+    shared, widget_layer = digests
     keys = {}
     for test in tests_of(build):
-        h = hashlib.sha256(command_inputs(test) if FROM_COMMAND in labels_of(test) else shared)
+        labels = labels_of(test)
+        if FROM_COMMAND in labels:
+            base = command_inputs(test)
+        elif WIDGET_LAYER in labels and runs_widget_layer_alone(test):
+            base = widget_layer
+        else:
+            base = shared
+        h = hashlib.sha256(base)
         h.update(json.dumps(test, sort_keys=True).encode())
         keys[test["name"]] = h.hexdigest()
     return keys
