@@ -4,7 +4,8 @@ changed does not run again what already passed.
 
 A test's verdict is kept under a key made of all that can change it:
   - every file of the source tree that git tracks or would track (code,
-    scripts, golden pictures, recordings, CMakeLists), path and content;
+    scripts, golden pictures, recordings, CMakeLists), path and content,
+    but clang-tidy's list of clean units;
   - the build tree's configuration (CMakeCache.txt);
   - the installed packages (dpkg's status file: compiler, Allegro, Xvfb...);
   - the test's own command, working directory and properties, as ctest
@@ -71,10 +72,15 @@ GAME_PARTS = ("world/", "game/", "tools/", "Gfx/", "Snd/", "data/",
 WIDGET_LAYER = "verdict-widget-layer"
 
 
+# clang-tidy's list of clean units, rewritten by every clean analysis:
+# what it holds decides no test.
+LINT_LIST = "scripts/clang-tidy-clean.txt"
+
+
 def shared_inputs(top, build, leave_out=()):
     h = hashlib.sha256()
     for name in source_files(top):
-        if name.startswith(leave_out):
+        if name == LINT_LIST or name.startswith(leave_out):
             continue
         path = os.path.join(top, name)
         h.update(name.encode() + b"\0")
