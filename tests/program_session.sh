@@ -73,6 +73,15 @@ released_after() {
     'NR > after && !index($0, letter) { found = 1; exit } END { exit !found }'
 }
 
+# Seed 3598's monsters hem in a pirate who stands still for the third time
+# at play step 477 (tools/trap-seeds), half a minute into the game.
+# near_game_over RECORDING SECONDS: waits, reading only the recording the
+# game writes, until such a game is two seconds from its game over: until
+# then there is nothing to see on the screen, and each look there costs a
+# screenshot and a check. Status 1 if it has not come within SECONDS.
+QUICK_TRAPS_STEPS=477
+near_game_over() { wait_until "$2" has_steps "$1" $((QUICK_TRAPS_STEPS - 30)); }
+
 # press_until KEY SECONDS COMMAND...: holds KEY down until COMMAND succeeds
 # (the game has seen the press), then lets go. Status 1 if it never did.
 press_until() {

@@ -173,14 +173,14 @@ fi
 play_to_dialog() {  # SCALE
   local s=$1
   fresh_table
-  start_game --seed $SEED --scale "$s"
+  start_game --seed $SEED --scale "$s" --record dialog.rec
   wait_until 60 screen_shows live "$s" "GROG SLOOP" 350 300 175 175 175 || { fail "scale $s: no title screen"; return 1; }
   # Out of the way of the texts: the dialog draws the pointer.
   at "$s" 780 590
   xdotool key Return
   # Hands off: the monsters come by themselves, and the name dialog opens
   # over the banner, the offered name in its field.
-  if ! wait_until 300 screen_shows opened "$s" "appy Bilgewig" 21 81 0 0 0; then
+  if ! near_game_over dialog.rec 300 || ! wait_until 60 screen_shows opened "$s" "appy Bilgewig" 21 81 0 0 0; then
     fail "scale $s: no name dialog (tools/trap-seeds finds another quick seed)"; return 1
   fi
   # Again, now that the dialog follows the pointer: the game may have taken

@@ -115,7 +115,9 @@ reach() {
     paused) xdotool keydown space; until_true 60 paused_step; local rc=$?; xdotool keyup space; return $rc ;;
     # The hold lasts 400 ms: looks far apart could miss it.
     trap) fast_looks=1 until_true 300 in_trap_hold ;;
-    gameover | name) until_true 300 shows "GAME OVER" 350 300 175 175 175 ;;
+    gameover | name)
+      until_true 300 has_steps "$run/game.rec" $((QUICK_TRAPS_STEPS - 30)) &&
+        until_true 60 shows "GAME OVER" 350 300 175 175 175 ;;
   esac
 }
 

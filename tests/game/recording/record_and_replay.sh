@@ -97,7 +97,7 @@ toggles() { grep -E '^[-LRUDPMQC]+$' "$rec" | grep -c P; }
 [ $(($(toggles) % 2)) -eq 0 ] || press space P
 [ $(($(toggles) % 2)) -eq 0 ] || fail "play stays paused after SPACE"
 # Hands off until the third trap brings up the name dialog.
-wait_until 150 on_screen "appy Bilgewig" 21 81 0 0 0 || fail "the game never came to the name dialog"
+near_game_over "$rec" 150 && wait_until 60 on_screen "appy Bilgewig" 21 81 0 0 0 || fail "the game never came to the name dialog"
 grep -q . "$rec" || fail "nothing recorded"
 # The pointer over the field (its right end, off the text) gives it the keys.
 xdotool mousemove 139 81

@@ -275,6 +275,9 @@ protected:
     // Polls the screen until `wanted` holds, the game ends, or time runs out.
     bool waitForScreen(const std::function<bool(const Shot &)> &wanted, double seconds)
     {
+        // A long wait (the monsters' half minute) looks once a second: each
+        // look is a screenshot and its conversion.
+        const double between = seconds > 60 ? 1.0 : 0.25;
         auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
         while (Clock::now() < deadline) {
             last = takeShot();
@@ -283,7 +286,7 @@ protected:
                 game = -1;
                 return false;
             }
-            pause(0.25);
+            pause(between);
         }
         return false;
     }
