@@ -65,12 +65,14 @@ def file_digest(path):
         return hashlib.sha256(f.read()).digest()
 
 
+PACKAGES = "/var/lib/dpkg/status"
+FROM_COMMAND = "verdict-from-command"
+
 # What the game is made of beside the widget layer: no input of the
 # layer's own tests.
 GAME_PARTS = ("world/", "game/", "tools/", "Gfx/", "Snd/", "data/",
               "tests/world/", "tests/game/", "tests/tools/", "tests/package/")
 WIDGET_LAYER = "verdict-widget-layer"
-
 
 # clang-tidy's list of clean units, rewritten by every clean analysis:
 # what it holds decides no test.
@@ -90,10 +92,6 @@ def shared_inputs(top, build, leave_out=()):
         if os.path.exists(path):
             h.update(file_digest(path))
     return h.digest()
-
-
-PACKAGES = "/var/lib/dpkg/status"
-FROM_COMMAND = "verdict-from-command"
 
 
 def labels_of(test):
