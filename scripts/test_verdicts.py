@@ -79,19 +79,26 @@ WIDGET_LAYER = "verdict-widget-layer"
 LINT_LIST = "scripts/clang-tidy-clean.txt"
 
 
-def shared_inputs(top, build, leave_out=()):
-    h = hashlib.sha256()
+def shared_inputs(top, build):
+    """The digests of what every test shares, read once: the whole, and the
+    widget layer's (without the game's own parts)."""
+    whole, widget_layer = hashlib.sha256(), hashlib.sha256()
     for name in source_files(top):
-        if name == LINT_LIST or name.startswith(leave_out):
+        if name == LINT_LIST:
             continue
         path = os.path.join(top, name)
-        h.update(name.encode() + b"\0")
+        entry = name.encode() + b"\0"
         if os.path.isfile(path):  # a deleted file still listed by git
-            h.update(file_digest(path))
+            entry += file_digest(path)
+        whole.update(entry)
+        if not name.startswith(GAME_PARTS):
+            widget_layer.update(entry)
     for path in (os.path.join(build, "CMakeCache.txt"), PACKAGES):
         if os.path.exists(path):
-            h.update(file_digest(path))
-    return h.digest()
+            digest = file_digest(path)
+            whole.update(digest)
+            widget_layer.update(digest)
+    return [whole.digest(), widget_layer.digest()]
 
 
 def labels_of(test):
@@ -190,8 +197,7 @@ def snapshot(top, build):
     edited while the build and the run go on can only make a later run test
     again, never keep a verdict it did not earn."""
     with open(os.path.join(build, SNAPSHOT), "w") as f:
-        f.write(shared_inputs(top, build).hex() + "\n")
-        f.write(shared_inputs(top, build, GAME_PARTS).hex() + "\n")
+        f.writelines(digest.hex() + "\n" for digest in shared_inputs(top, build))
 
 
 def keys_of(top, build):
@@ -201,7 +207,7 @@ def keys_of(top, build):
         with open(path) as f:
             digests = [bytes.fromhex(line.strip()) for line in f if line.strip()]
     if len(digests) != 2:
-        digests = [shared_inputs(top, build), shared_inputs(top, build, GAME_PARTS)]
+        digests = shared_inputs(top, build)
     shared, widget_layer = digests
     keys = {}
     for test in tests_of(build):

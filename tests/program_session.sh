@@ -103,9 +103,33 @@ pointer_to() {
   xdotool mousemove $(($1 - 1)) $(($2 - 1)) mousemove 0 0 mousemove "$3" "$4"
 }
 
+# own_x_server SIZE FILE: an X server of SIZE (1024x768) for this test
+# alone, which does not reset when its last client leaves; its display
+# number goes to FILE, its pid to xvfb_pid, and DISPLAY is set to it.
+# Status 1 if it has not come up within 60 s.
+own_x_server() {
+  rm -f "$2"
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$2" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  wait_until 60 test -s "$2" || return 1
+  export DISPLAY=":$(head -n1 "$2")"
+}
+
+# found_window VAR ARGS...: VAR holds the first visible window that
+# `xdotool search --onlyvisible ARGS...` finds; status 1 while none shows.
+# A fresh search at each look: one that meets a window being destroyed (a
+# probe, a window on its way to fullscreen) gives up.
+found_window() {
+  printf -v "$1" '%s' "$(xdotool search --onlyvisible "${@:2}" 2>/dev/null | head -n1)"
+  [ -n "${!1}" ]
+}
+
 # is_running: the game started last ($game_pid) has not ended.
 is_running() { kill -0 "$game_pid" 2>/dev/null; }
 is_ended() { ! is_running; }
+# game_window_or_end: $window is the game's window once it shows; true as
+# well when the game has ended without one, so its caller can say why.
+game_window_or_end() { found_window window --name "GROG SLOOP" || is_ended; }
 
 # shoot_settled WINDOW FILE.bmp: a screenshot of WINDOW once two in a row
 # are the same, so a frame still on its way to the X server is not taken.
@@ -134,7 +158,7 @@ show_step() {
     echo "FAILED: the replay of $recording did not stop at step $step: $(grep -v ALSA held-err.txt | head -3)"
     exit 1
   fi
-  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ]'
+  wait_until 60 found_window window --name "GROG SLOOP"
   shoot_settled "$window" "$shot" || { echo "FAILED: the picture held at step $step does not settle"; exit 1; }
   "$close_request" "$window"
   wait_until 30 is_ended || { echo "FAILED: the held replay did not end at the close button"; exit 1; }

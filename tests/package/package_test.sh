@@ -65,18 +65,13 @@ mkdir -p "$home" "$work"
 printf 'pcm.!default {\n  type file\n  slave.pcm "null"\n  file "%s"\n  format "raw"\n}\n' "$capture" >"$home/.asoundrc"
 tree_before=$(listing "$root")
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-wait_until 30 test -s "$scratch/display" || { echo "FAILED: no X server could be started"; exit 1; }
-export DISPLAY=":$(head -n1 "$scratch/display")"
+own_x_server 1024x768 "$scratch/display" || { echo "FAILED: no X server could be started"; exit 1; }
 
 cd "$work" || exit 1
 env -u XDG_DATA_HOME HOME="$home" "$root/usr/games/grog-sloop" --seed 7 >"$scratch/out.txt" 2>"$scratch/err.txt" &
 game_pid=$!
-# find_window: $window, once the game's window shows (or the game ended).
-find_window() { window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended; }
 window=""
-wait_until 60 find_window
+wait_until 60 game_window_or_end
 [ -n "$window" ] || { echo "FAILED: no window appeared"; grep -v '^ALSA' "$scratch/err.txt"; exit 1; }
 xdotool windowfocus "$window"
 shoot() { import -silent -window "$window" "BMP3:$scratch/shot.bmp"; }
@@ -125,7 +120,7 @@ config_before=$(cat "$home2/allegro.cfg")
 env -u XDG_DATA_HOME HOME="$home2" "$root/usr/games/grog-sloop" --seed 7 >"$scratch/out2.txt" 2>"$scratch/err2.txt" &
 game_pid=$!
 window=""
-wait_until 60 find_window
+wait_until 60 game_window_or_end
 if [ -n "$window" ]; then pass "without music the game still opens its window"
 else fail "without music no window appeared"; fi
 xdotool windowfocus "$window"

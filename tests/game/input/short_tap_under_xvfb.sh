@@ -13,11 +13,7 @@ cd "$scratch" || exit 1
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >asound.conf
 export ALSA_CONFIG_PATH=$scratch/asound.conf XDG_CONFIG_HOME=$scratch/config
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>display >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 600); do [ -s display ] && break; sleep 0.1; done
-[ -s display ] || { echo "FAILED: no X server could be started"; exit 1; }
-export DISPLAY=":$(head -n1 display)"
+own_x_server 1024x768 display || { echo "FAILED: no X server could be started"; exit 1; }
 
 # Play steps in the recording so far: one line each, of step letters or "-".
 steps() { grep -cE '^([LRUDPMQC]+|-)$' tap.rec 2>/dev/null || echo 0; }

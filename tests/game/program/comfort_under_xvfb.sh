@@ -35,10 +35,7 @@ part_is scales && for bad in 0 5 -1 02 2x auto2 ""; do
   else fail "--scale '$bad': status $rc, stderr: $(head -c 200 err.txt)"; fi
 done
 
-Xvfb -displayfd 3 -screen 0 1700x1300x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-wait_until 30 test -s "$scratch/display" || { echo "FAILED: no X server could be started"; exit 1; }
-export DISPLAY=":$(head -n1 "$scratch/display")"
+own_x_server 1700x1300 "$scratch/display" || { echo "FAILED: no X server could be started"; exit 1; }
 
 # start_game ARGS...: the game in the background, $window its window, with
 # the keyboard focus.
@@ -46,7 +43,7 @@ start_game() {
   "$game" "$@" >out.txt 2>err.txt &
   game_pid=$!
   window=""
-  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended'
+  wait_until 60 game_window_or_end
   if [ -z "$window" ]; then
     echo "FAILED: no window appeared for $*"; grep -v '^ALSA' err.txt; exit 1
   fi
@@ -97,7 +94,7 @@ wait_until 60 has_steps focus.rec 40 || { fail "play did not start: $(grep -v AL
 # SPACE and F2 at its next step.
 xmessage -geometry +900+700 "another window" &
 other_pid=$!
-wait_until 30 eval 'other=$(xdotool search --onlyvisible --name xmessage 2>/dev/null | head -n1); [ -n "$other" ]'
+wait_until 30 found_window other --name xmessage
 before=$(steps_in focus.rec)
 xdotool windowfocus "$other"
 if wait_until 30 has_key_after focus.rec "$before" P; then
@@ -227,10 +224,7 @@ dialog_on_own_server() {
     cd "$dir" || exit 1
     failures=0 game_pid="" xvfb_pid=""
     trap 'stop_game; [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null' EXIT
-    Xvfb -displayfd 3 -screen 0 1700x1300x24 -nolisten tcp -noreset 3>display >/dev/null 2>&1 &
-    xvfb_pid=$!
-    wait_until 30 test -s display || { echo "FAILED: no X server could be started"; exit 1; }
-    export DISPLAY=":$(head -n1 display)"
+    own_x_server 1700x1300 display || { echo "FAILED: no X server could be started"; exit 1; }
     play_to_dialog "$1"
     exit $failures
   ) >"$scratch/scale$1.log" 2>&1

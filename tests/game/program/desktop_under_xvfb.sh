@@ -29,37 +29,23 @@ user_dirs() { printf 'XDG_DESKTOP_DIR="$HOME/Desktop"\nXDG_PICTURES_DIR="%s"\n' 
 user_dirs '$HOME/Shots/Grog Sloop'
 pictures="$HOME/Shots/Grog Sloop"
 
-# within SECONDS COMMAND...: COMMAND until it succeeds, false if it never does.
-within() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ $SECONDS -lt "$end" ] || return 1
-    sleep 0.1
-  done
-}
-
 # start_display WxH: a new X server with openbox running on it.
 start_display() {
   stop_display
-  rm -f display
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>display >/dev/null 2>&1 &
-  xvfb_pid=$!
-  within 60 test -s display || { echo "FAILED: no X server could be started"; exit 1; }
-  export DISPLAY=":$(head -n1 display)"
+  own_x_server "$1" display || { echo "FAILED: no X server could be started"; exit 1; }
   # openbox runs its --startup command once it manages windows; a window
   # asked for before that would stay unmapped (and Allegro would wait for
   # it for ever). A probe window that shows proves it.
   rm -f wm-ready
   openbox --sm-disable --startup "touch $PWD/wm-ready" >/dev/null 2>&1 &
   wm_pid=$!
-  within 60 test -e wm-ready || { echo "FAILED: openbox did not start"; exit 1; }
+  wait_until 60 test -e wm-ready || { echo "FAILED: openbox did not start"; exit 1; }
   xmessage -name wm-probe probe >/dev/null 2>&1 &
   local probe=$!
-  within 60 sh -c 'xdotool search --onlyvisible --classname "^wm-probe$" >/dev/null 2>&1' ||
+  wait_until 60 sh -c 'xdotool search --onlyvisible --classname "^wm-probe$" >/dev/null 2>&1' ||
     { echo "FAILED: openbox maps no window"; exit 1; }
   kill "$probe" 2>/dev/null; wait "$probe" 2>/dev/null
-  within 60 sh -c '! xdotool search --onlyvisible --classname "^wm-probe$" >/dev/null 2>&1'
+  wait_until 60 sh -c '! xdotool search --onlyvisible --classname "^wm-probe$" >/dev/null 2>&1'
 }
 stop_display() {
   stop_game
@@ -68,17 +54,10 @@ stop_display() {
   wm_pid="" xvfb_pid=""
 }
 
-# find_window: $window is the game's window, once it shows. Polled with a
-# fresh search each time: a search that meets a window being destroyed (a
-# probe, or the game's own window on the way to fullscreen) gives up.
-find_window() {
-  window=$(xdotool search --onlyvisible --classname '^grog-sloop$' 2>/dev/null | head -n1)
-  [ -n "$window" ]
-}
 start_game() {
   "$game" "$@" >out.txt 2>err.txt &
   game_pid=$!
-  if ! within 60 find_window; then
+  if ! wait_until 60 found_window window --classname '^grog-sloop$'; then
     echo "FAILED: no window appeared for $*"; grep -v '^ALSA' err.txt; exit 1
   fi
   xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
@@ -109,7 +88,7 @@ f12() {
   before=$(grep -c "screenshot saved as" out.txt)
   xdotool key F12
   shot_path=""
-  within 60 sh -c "[ \$(grep -c 'screenshot saved as' out.txt) -gt $before ]" || return 1
+  wait_until 60 sh -c "[ \$(grep -c 'screenshot saved as' out.txt) -gt $before ]" || return 1
   shot_path=$(grep "screenshot saved as" out.txt | tail -n1 | sed 's/.*screenshot saved as //')
   convert "$shot_path" "BMP3:$1.bmp"
 }
@@ -139,7 +118,7 @@ black() { [ "$(convert "$1.bmp" -crop "$2x$3+$4+$5" +repage -format '%[fx:maxima
 # ---- 1920x1080: the window's names, F12, and fullscreen filled to 1440x1080.
 start_display 1920x1080
 start_game --seed 7
-within 60 title_shown || fail "no title in the window"
+wait_until 60 title_shown || fail "no title in the window"
 
 props=$(xprop -id "$window" WM_NAME WM_CLASS _NET_WM_ICON 2>&1 | head -n 4)
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
@@ -171,22 +150,22 @@ else fail "a second shot in the same second: '$shot_path'"; fi
 
 # F11 at the title: fullscreen, the picture filled to 1440x1080 and centred.
 xdotool key F11
-if within 60 placed fs-title title 240 0 1440 1080; then pass "F11: 1920x1080 shows the title filled to 1440x1080, centred"
+if wait_until 60 placed fs-title title 240 0 1440 1080; then pass "F11: 1920x1080 shows the title filled to 1440x1080, centred"
 else fail "F11 at 1920x1080: $(cat result.txt)"; fi
 if fullscreen_state; then pass "the window manager holds the window fullscreen"; else fail "no _NET_WM_STATE_FULLSCREEN"; fi
 # Alt+Enter: back to the 800x600 window, still at the title (the Enter
 # did not start the game).
 xdotool key alt+Return
-if within 60 window_is 800x600 && windowed && within 60 window_shows back title 1; then
+if wait_until 60 window_is 800x600 && windowed && wait_until 60 window_shows back title 1; then
   pass "Alt+Enter: back to the 800x600 window, still on the title"
 else fail "Alt+Enter back: window $(window_size), $(xprop -id "$window" _NET_WM_STATE)"; fi
 
 # Play in fullscreen: F12 saves the 800x600 picture, not the screen.
 xdotool key F11
-within 60 fullscreen_state || fail "F11 a second time: not fullscreen"
+wait_until 60 fullscreen_state || fail "F11 a second time: not fullscreen"
 hold Return 0.1
 play_fs() { f12 play-fs && shows play-fs "Lives: 3" 100 555 left 0 0 0; }
-if within 60 play_fs; then
+if wait_until 60 play_fs; then
   pass "F12 in fullscreen play saves the 800x600 picture"
 else fail "F12 in fullscreen play: '$shot_path'"; fi
 
@@ -195,12 +174,12 @@ else fail "F12 in fullscreen play: '$shot_path'"; fi
 # the screen again.
 xmessage -geometry +100+100 "another window" &
 other_pid=$!
-within 60 eval 'other=$(xdotool search --onlyvisible --name xmessage 2>/dev/null | head -n1); [ -n "$other" ]'
+wait_until 60 found_window other --name xmessage
 xdotool windowactivate --sync "$other" 2>/dev/null || fail "xmessage did not take the focus"
 kill "$other_pid" 2>/dev/null; wait "$other_pid" 2>/dev/null; other_pid=""
 xdotool windowactivate --sync "$window" 2>/dev/null || fail "the game's window did not take the focus back"
 paused() { f12 away && shows away PAUSE 380 545 left 0 0 0; }
-if within 60 paused; then pass "in fullscreen, another window taking the focus paused the game"
+if wait_until 60 paused; then pass "in fullscreen, another window taking the focus paused the game"
 else fail "fullscreen: no PAUSE after the focus went and came back"; fi
 if root_shot back-fs && black back-fs 240 1080 0 0 && black back-fs 240 1080 1680 0 && ! black back-fs 1440 1080 240 0; then
   pass "the focus back: the paused picture fills the screen again, between black bars"
@@ -208,14 +187,14 @@ else fail "the focus back: the screen is not the picture between black bars"; fi
 
 # F11 back to the window: play goes on there, F12 as shown.
 xdotool key F11
-if within 60 windowed && within 60 window_is 800x600 && play_shot play PAUSE 380 545; then pass "F11 again: paused play in the 800x600 window, F12 saves it"
+if wait_until 60 windowed && wait_until 60 window_is 800x600 && play_shot play PAUSE 380 545; then pass "F11 again: paused play in the 800x600 window, F12 saves it"
 else fail "back in the window: $(window_size), '$shot_path'"; fi
 
 # Nowhere to write: one line on standard error, play goes on.
 : >"$HOME/not-a-folder"
 user_dirs '$HOME/not-a-folder/pictures'
 xdotool key F12
-if within 60 grep -q "no screenshot" err.txt && [ "$(grep -c "no screenshot" err.txt)" -eq 1 ]; then pass "an unwritable folder costs one line on standard error"
+if wait_until 60 grep -q "no screenshot" err.txt && [ "$(grep -c "no screenshot" err.txt)" -eq 1 ]; then pass "an unwritable folder costs one line on standard error"
 else fail "unwritable folder: $(grep -v ALSA err.txt | head -3)"; fi
 user_dirs '$HOME/Shots/Grog Sloop'
 if play_shot after PAUSE 380 545; then pass "play and F12 go on after the failed shot"
@@ -225,27 +204,27 @@ quit_game "1920x1080"
 # ---- 2560x1440: --fullscreen enlarges twice; F11 goes back to scale 2.
 start_display 2560x1440
 start_game --seed 7 --fullscreen --scale 2
-if within 60 placed fs2-title title 480 120 1600 1200; then pass "--fullscreen on 2560x1440: the title enlarged twice, centred"
+if wait_until 60 placed fs2-title title 480 120 1600 1200; then pass "--fullscreen on 2560x1440: the title enlarged twice, centred"
 else fail "--fullscreen at 2560x1440: $(cat result.txt)"; fi
 xdotool key F11
-if within 60 window_is 1600x1200 && windowed; then
+if wait_until 60 window_is 1600x1200 && windowed; then
   pass "F11 goes back to the window at scale 2"
 else fail "back from fullscreen: the window is $(window_size)"; fi
-if within 60 window_shows title2 title 2 && f12 title2-f12 && same title title2-f12; then pass "F12 at scale 2 saves the 800x600 title"
+if wait_until 60 window_shows title2 title 2 && f12 title2-f12 && same title title2-f12; then pass "F12 at scale 2 saves the 800x600 title"
 else fail "F12 at scale 2: $(cat result.txt)"; fi
 # Switching during play does not pause it (the switch takes the focus
 # from the window for a moment); the second shot comes after a step.
 hold Return 0.1
 xdotool key F11
-within 60 fullscreen_state || fail "F11 in play: not fullscreen"
+wait_until 60 fullscreen_state || fail "F11 in play: not fullscreen"
 if f12 switched && f12 switched && "$text_check" switched.bmp PAUSE 380 545 left 0 0 0 absent >/dev/null; then
   pass "switching to fullscreen in play does not pause it"
 else fail "F11 in play paused the game"; fi
 xdotool key F11
-within 60 window_is 1600x1200 || fail "F11 in play: not back to the window"
+wait_until 60 window_is 1600x1200 || fail "F11 in play: not back to the window"
 # Leaving from fullscreen closes cleanly too.
 xdotool key F11
-within 60 fullscreen_state || fail "F11 before leaving: not fullscreen"
+wait_until 60 fullscreen_state || fail "F11 before leaving: not fullscreen"
 quit_game "2560x1440, fullscreen"
 
 [ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }

@@ -44,13 +44,7 @@ ns_now() { date +%s%N; }
 ms_since() { echo $(( ($(ns_now) - $1) / 1000000 )); }
 
 # An X server of its own per run: some runs stop it.
-start_x() {
-  rm -f "$scratch/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 1200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
-  export DISPLAY=":$(head -n1 "$scratch/display")"
-}
+start_x() { own_x_server 1024x768 "$scratch/display"; }
 stop_x() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""; }
 
 steps() { grep -c '^[-LRUDPMQC]*$' "$run/game.rec" 2>/dev/null; }
@@ -96,9 +90,7 @@ reach() {
   # the game keeps; a desktop session starts it with them as they should be.
   (cd "$run" && exec env --default-signal=INT,QUIT "$game" --seed "$SEED" --record game.rec >out.txt 2>err.txt) &
   game_pid=$!
-  # A fresh search each time: one that meets a window being destroyed gives up.
-  until_true 60 eval 'window=$(xdotool search --onlyvisible --class grog-sloop 2>/dev/null | head -n1); [ -n "$window" ]' ||
-    return 1
+  until_true 60 found_window window --class grog-sloop || return 1
   # The name dialog draws the pointer, which would hide the banner; the
   # keys still go to the window under it.
   xdotool mousemove 795 595

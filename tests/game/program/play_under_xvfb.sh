@@ -36,10 +36,7 @@ else fail "bad argument: status $rc, stderr: $(head -c 300 err.txt)"; fi
 
 # An X server of our own; it picks a free display number and tells it, and
 # does not reset between the runs of the game (a reset drops new clients).
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-wait_until 30 test -s "$scratch/display" || { echo "FAILED: no X server could be started"; exit 1; }
-export DISPLAY=":$(head -n1 "$scratch/display")"
+own_x_server 1024x768 "$scratch/display" || { echo "FAILED: no X server could be started"; exit 1; }
 
 # start_game ARGS...: the game in the background with ARGS, its window in
 # $window with the keyboard focus, its title screen shown (drawn once
@@ -48,7 +45,7 @@ start_game() {
   "$game" "$@" >out.txt 2>err.txt &
   game_pid=$!
   window=""
-  wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ] || is_ended'
+  wait_until 60 game_window_or_end
   if [ -z "$window" ]; then
     is_running && state="still running" || { wait "$game_pid"; state="ended with status $?"; }
     echo "FAILED: no window appeared; the game $state"; grep -v '^ALSA' err.txt; exit 1

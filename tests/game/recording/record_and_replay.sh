@@ -72,16 +72,13 @@ press() {
 }
 titles() { [ "$(grep -c '^title ' "$rec")" -ge "$1" ]; }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-wait_until 30 test -s "$scratch/display" || fail "no X server could be started"
-export DISPLAY=":$(head -n1 "$scratch/display")"
+own_x_server 1024x768 "$scratch/display" || fail "no X server could be started"
 
 # --- The recorded game ---
 prepare "$scratch/record"
 run_in "$scratch/record" --seed "$SEED" --record game.rec
 window=""
-wait_until 60 eval 'window=$(xdotool search --onlyvisible --name "GROG SLOOP" 2>/dev/null | head -n1); [ -n "$window" ]' ||
+wait_until 60 found_window window --name "GROG SLOOP" ||
   fail "no window appeared"
 xdotool windowfocus "$window"
 wait_until 60 on_screen "GROG SLOOP" 350 300 175 175 175 || fail "no title screen"
