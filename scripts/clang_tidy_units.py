@@ -11,7 +11,13 @@ that decides clang-tidy's verdict on it:
     sources finds the same key;
   - its compile command, without the source, output and dependency files;
   - .clang-tidy;
-  - the clang-tidy version.
+  - the clang-tidy version: the LLVM release and the target it analyses
+    for, not the rest of `clang-tidy --version`, whose "Host CPU" line names
+    the machine's processor and would make every key differ between two
+    machines of the same Debian release (see verdict_version).
+The tree's own path is the only path taken out: every other path in the key
+(system headers, the compiler) is the same on every Debian 12 machine with
+the same packages, and the preprocessor's output depends on no locale.
 Whatever changes one of these analyses the unit again; an unchanged unit is
 skipped. Preprocessing costs a fraction of a second a unit, the analysis
 many seconds.
@@ -20,10 +26,14 @@ Clean keys are kept in two places:
   - on this machine, in $GROG_LINT_CACHE or else
     ${XDG_CACHE_HOME:-~/.cache}/grog-sloop/clang-tidy, one empty file per
     key, shared by every clone and worktree; only a run here writes them;
-  - in the repository, scripts/clang-tidy-clean.txt ("KEY UNIT" lines),
-    rewritten after every clean run to the keys of the units as they are
-    now, so a fresh clone does not analyse again what its commit's author
-    found clean. Commit it with the change.
+  - in the repository, scripts/clang-tidy-clean.txt ("KEY UNIT" lines), so
+    a fresh clone does not analyse again what its commit's author found
+    clean. A run only reads it (the test command never changes a tracked
+    file); `--write-list` (scripts/lint.sh list) analyses what is needed
+    and, when everything is clean, rewrites it to the keys of the units as
+    they are now: run it before committing, and commit the list with the
+    change. `--check-list` fails when the list is not the one that step
+    would write.
 A stale line (a unit changed since) matches no key and is dropped at the
 next rewrite. A line written by hand cannot stand for a unit it was not
 computed from; one forged from a unit's real key to hide a finding is
@@ -33,7 +43,7 @@ fails the run like any other; after a clean run the rest count as clean on
 this machine too, so each machine samples a vouched key once. Delete the
 machine's directory, or set GROG_LINT_ALL=1, to analyse everything again.
 
-usage: clang_tidy_units.py BUILD_DIR JOBS
+usage: clang_tidy_units.py BUILD_DIR JOBS [--write-list | --check-list]
 """
 import hashlib
 import json
@@ -56,6 +66,22 @@ KEPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "clang-tidy-clea
 SAMPLE = 10
 
 
+def verdict_version(text):
+    """What of `clang-tidy --version` decides a verdict: the lines naming the
+    LLVM version and the default target. The rest says how clang-tidy itself
+    was built and on what processor it runs ("Host CPU: znver3"), which
+    differs from machine to machine and decides nothing."""
+    wanted = [line.strip() for line in text.splitlines()
+              if "version" in line.lower() or line.strip().startswith("Default target:")]
+    return "\n".join(wanted) + "\n"
+
+
+def shared_key(tidy_config, version_text):
+    """The part of every unit's key that is the same for all units: the
+    checks asked for and the clang-tidy release that runs them."""
+    return hashlib.sha256(tidy_config + b"\0" + verdict_version(version_text).encode()).digest()
+
+
 def kept_keys():
     """The keys the repository vouches for."""
     if not os.path.exists(KEPT):
@@ -64,15 +90,23 @@ def kept_keys():
         return {line.split()[0] for line in f if line.strip() and not line.startswith("#")}
 
 
-def write_kept(clean):
-    """Rewrites the repository's list with the clean units as they are now,
-    leaving the file untouched when nothing changed."""
-    text = "# clang-tidy found these units clean; see scripts/clang_tidy_units.py\n" + "".join(
+def kept_text(clean):
+    """The repository's list for the clean units as they are now."""
+    return "# clang-tidy found these units clean; see scripts/clang_tidy_units.py\n" + "".join(
         "%s %s\n" % (key, source) for source, key in sorted(clean))
-    if os.path.exists(KEPT) and open(KEPT).read() == text:
+
+
+def kept_is_current(clean):
+    return os.path.exists(KEPT) and open(KEPT).read() == kept_text(clean)
+
+
+def write_kept(clean):
+    """Rewrites the repository's list, leaving the file untouched when
+    nothing changed."""
+    if kept_is_current(clean):
         return
     with open(KEPT + ".new", "w") as f:
-        f.write(text)
+        f.write(kept_text(clean))
     os.replace(KEPT + ".new", KEPT)
 
 
@@ -189,6 +223,7 @@ def preprocessed_key(unit, top, shared):
 
 def main():
     build, jobs = sys.argv[1], int(sys.argv[2])
+    mode = sys.argv[3] if len(sys.argv) > 3 else ""
     top = os.getcwd()
     # The project's own sources: not what the build generates into its tree
     # (an icon's table, the README's example), which exists only once built.
@@ -198,7 +233,7 @@ def main():
              and os.path.exists(unit["file"])]
     version = subprocess.run(["clang-tidy", "--version"], capture_output=True, text=True, check=True).stdout
     with open(".clang-tidy", "rb") as f:
-        shared = hashlib.sha256(f.read() + b"\0" + version.encode()).digest()
+        shared = shared_key(f.read(), version)
     clean_dir = cache_dir()
     os.makedirs(clean_dir, exist_ok=True)
 
@@ -207,6 +242,13 @@ def main():
     digests = FileDigests()
     with ThreadPoolExecutor(max_workers=jobs) as pool:
         keys = list(pool.map(lambda unit: unit_key(unit, top, shared, digests, manifests), units))
+    current = [(os.path.relpath(unit["file"], top), key) for unit, key in zip(units, keys) if key is not None]
+    if mode == "--check-list":
+        if kept_is_current(current):
+            print("clang-tidy: the repository's list holds the units as they are now")
+            return 0
+        print("clang-tidy: %s is stale: run `bash scripts/lint.sh list` and commit it" % os.path.relpath(KEPT, top))
+        return 1
     everything = os.environ.get("GROG_LINT_ALL") == "1"
     here = lambda key: key is not None and os.path.exists(os.path.join(clean_dir, key))
     kept = set() if everything else kept_keys()
@@ -239,7 +281,12 @@ def main():
     # on this machine too, so the next run here samples nothing again.
     for _, key in vouched:
         open(os.path.join(clean_dir, key), "w").close()
-    write_kept([(source, key) for source, key in zip(sources, keys) if key is not None])
+    if mode == "--write-list":
+        write_kept(current)
+        print("clang-tidy: %s holds the units as they are now" % os.path.relpath(KEPT, top))
+    elif not kept_is_current(current):
+        print("clang-tidy: %s does not hold every unit as it is now; before committing run "
+              "`bash scripts/lint.sh list` and commit it" % os.path.relpath(KEPT, top))
     return 0
 
 

@@ -9,11 +9,26 @@
 #      last found clean is skipped (scripts/clang_tidy_units.py).
 # LINT_JOBS sets clang-tidy's parallel jobs (default: the cores).
 #
-#   lint.sh [format|tidy]     one of the two, or both
+#   lint.sh [format|tidy]     one of the two, or both; changes no tracked file
+#   lint.sh list              clang-tidy, then, when clean, brings the
+#                             repository's list of clean units
+#                             (scripts/clang-tidy-clean.txt) up to date: run
+#                             it before committing and commit the list
+#   lint.sh list-check        fails when that list is stale (a before-commit
+#                             check; it analyses nothing)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 JOBS=${LINT_JOBS:-$(nproc)}
 part=${1:-all}
+
+case "$part" in
+  list | list-check)
+    bash scripts/configure.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    flag=--write-list
+    [ "$part" = list-check ] && flag=--check-list
+    exec python3 scripts/clang_tidy_units.py build "$JOBS" "$flag"
+    ;;
+esac
 
 if [ "$part" != tidy ]; then
   echo "lint: clang-format"

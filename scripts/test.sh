@@ -46,6 +46,16 @@ finish() {
 }
 trap finish EXIT
 
+# The command leaves the checkout as it found it: a fresh clone stays
+# clean (what a run writes goes to build/ and the caches). The state of
+# every tracked and untracked file is taken now and compared at the end.
+tree_state() {
+  git rev-parse --git-dir >/dev/null 2>&1 || return 0
+  git status --porcelain
+  git diff HEAD 2>/dev/null | sha256sum
+}
+tree_before=$(tree_state)
+
 # The slowest tests listed at the end are this run's.
 rm -f build/test-output.log build/asan/test-output.log
 total_start=$(now_ms)
@@ -132,6 +142,11 @@ for run in build build/asan; do
 done
 note_phase "total" "$total_start"
 
+if [ "$(tree_state)" != "$tree_before" ]; then
+  status=1
+  echo "== the run changed the checkout (it must write only to build/ and the caches) =="
+  diff <(echo "$tree_before") <(tree_state) || true
+fi
 if [ $status -ne 0 ]; then
   echo "SOME TESTS FAILED"
 fi
