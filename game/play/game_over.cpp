@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include "input/key_gate.h"
 #include "input/key_wait.h"
 #include "platform/window_scale.h"
 #include "play/new_game.h"
@@ -25,17 +26,18 @@ void gameOver()
     // the world's owner and are released when the next game begins.
     LevelStore.clear();
 
-    // Keys still buffered from play (an arrow, ESC held through the trap)
-    // must not act in the name dialog before the player has seen it.
-    clear_keybuf();
+    // Keys from play (arrows still tapped at the trap, ESC held through it)
+    // must not act in the name dialog or leave the banner before the
+    // player has seen them.
+    answerKeysPressedFromNow(GAME_OVER_KEY_GUARD_MS);
     // The name is asked for when the score earns a place; the table is then
     // drawn above the banner.
     checkHighScore();
     presentScreen();
 
-    // Keys left over from play or typed into the name dialog would
-    // otherwise dismiss the banner before the player has seen it.
-    clear_keybuf();
+    // Nor does a key typed into the name dialog, held on, dismiss the
+    // table it leads to.
+    answerKeysPressedFromNow();
     KeyWaitSource();
     clear_keybuf();
 

@@ -6,6 +6,7 @@
 
 #include "input/gamepad.h"
 #include "input/key_bindings.h"
+#include "input/key_gate.h"
 #include "input/key_wait.h"
 #include "platform/end_request.h"
 #include "platform/library_callbacks.h"
@@ -98,6 +99,7 @@ void showHelpPage()
 {
     drawHelpPage(screen);
     presentScreen();
+    answerKeysPressedFromNow();
     // The F1 that opened the page, held on, must not close it by repeating.
     while (anyKeyHeld() && !CloseRequested && !endRequested()) rest(RELEASE_WAIT_MS);
     clear_keybuf();

@@ -57,6 +57,15 @@ if appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >"$scratch/as
 else fail "AppStream data: $(cat "$scratch/as.txt")"; fi
 man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man6/grog-sloop.6.gz" 2>&1 >/dev/null)
 if [ -z "$man_warnings" ]; then pass "manual page renders without warnings"; else fail "manual page: $man_warnings"; fi
+# One version everywhere a player or a packager reads it.
+versions="package $(dpkg-deb -f "$deb" Version)
+program $("$root/usr/games/grog-sloop" --version | sed -n 's/^grog-sloop //p')
+manual $(zcat "$share/man/man6/grog-sloop.6.gz" | sed -n '1s/.*"grog-sloop \([^"]*\)".*/\1/p')
+changelog $(zcat "$share/doc/grog-sloop/changelog.gz" | sed -n '1s/^grog-sloop (\([^)]*\)).*/\1/p')
+AppStream $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$share"/metainfo/*.metainfo.xml | head -n1)"
+if [ "$(cut -d' ' -f2 <<<"$versions" | sort -u | wc -l)" -eq 1 ] && ! grep -q ' $' <<<"$versions"; then
+  pass "one version everywhere: $(head -n1 <<<"$versions" | cut -d' ' -f2)"
+else fail "versions differ: $(tr '\n' ',' <<<"$versions")"; fi
 
 # --- Played from the unpacked tree ---
 home=$scratch/home work=$scratch/work capture=$scratch/capture.raw
