@@ -20,6 +20,8 @@ std::atomic<std::int64_t> DownSinceUs[KEY_MAX];
 // after which a key going down answers it.
 std::atomic<bool> Gated{false};
 std::atomic<std::int64_t> AnswerAfterUs{0};
+// The end of the guard after a lost last life; 0 when none is pending.
+std::atomic<std::int64_t> GuardUntilUs{0};
 
 constexpr std::int64_t US_PER_MS = 1000;
 
@@ -64,22 +66,30 @@ void installKeyGate()
     keyboard_callback = keepEarlyKeysOut;
 }
 
-void answerKeysPressedFromNow(int guardMs)
+void answerKeysPressedFromNow()
 {
-    const std::int64_t after = nowUs() + guardMs * US_PER_MS;
-    if (!Gated || after > AnswerAfterUs) AnswerAfterUs = after;
+    const std::int64_t now = nowUs();
+    if (!Gated || now > AnswerAfterUs) AnswerAfterUs = now;
     Gated = true;
     clear_keybuf();
+}
+
+void guardNextKeyWait(int ms)
+{
+    GuardUntilUs = nowUs() + ms * US_PER_MS;
 }
 
 void answerEveryKey()
 {
     Gated = false;
+    GuardUntilUs = 0;
 }
 
 int keyGuardLeftMs()
 {
-    if (!Gated) return 0;
-    const std::int64_t left = AnswerAfterUs - nowUs();
+    if (!Gated || GuardUntilUs == 0) return 0;
+    if (GuardUntilUs > AnswerAfterUs) AnswerAfterUs = GuardUntilUs.load();
+    const std::int64_t left = GuardUntilUs - nowUs();
+    if (left <= 0) GuardUntilUs = 0;
     return left > 0 ? static_cast<int>((left + US_PER_MS - 1) / US_PER_MS) : 0;
 }

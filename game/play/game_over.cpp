@@ -26,10 +26,11 @@ void gameOver()
     // the world's owner and are released when the next game begins.
     LevelStore.clear();
 
-    // Keys from play (arrows still tapped at the trap, ESC held through it)
-    // must not act in the name dialog or leave the banner before the
-    // player has seen them.
-    answerKeysPressedFromNow(GAME_OVER_KEY_GUARD_MS);
+    // Keys from play (ESC held through the trap, an arrow repeating) must
+    // not act in the name dialog, and arrows still tapped as the last life
+    // went must not leave the banner before the player has seen it.
+    answerKeysPressedFromNow();
+    guardNextKeyWait(GAME_OVER_KEY_GUARD_MS);
     // The name is asked for when the score earns a place; the table is then
     // drawn above the banner.
     checkHighScore();

@@ -126,7 +126,8 @@ TEST_F(KeyWait, TheGuardAfterALostLastLifeTakesNoKey)
 {
     using Clock = std::chrono::steady_clock;
     installKeyGate();
-    answerKeysPressedFromNow(GAME_OVER_KEY_GUARD_MS);
+    answerKeysPressedFromNow();
+    guardNextKeyWait(GAME_OVER_KEY_GUARD_MS);
     const auto shown = Clock::now();
     std::thread player([] {
         for (int tap = 0; tap < 4; ++tap) {
