@@ -86,12 +86,14 @@ bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options,
         bool &given = scale ? parsed.scaleGiven : stopAt ? parsed.stopGiven : parsed.seedGiven;
         if (given) return refuse(word + " is given twice");
         const std::string allowed = scale ? "1, 2, 3, 4 or auto" : wholeNumber;
-        if (!valueFollows) return refuse(word + " needs a value: " + allowed);
+        std::string problem = word;
+        if (!valueFollows) return refuse(problem.append(" needs a value: ").append(allowed));
         const char *value = argv[++i];
         const bool understood = scale    ? parseScale(value, parsed.windowScale)
                                 : stopAt ? parseSeed(value, parsed.stopAtStep)
                                          : parseSeed(value, parsed.seed);
-        if (!understood) return refuse(word + " takes " + allowed + ", not \"" + value + "\"");
+        if (!understood)
+            return refuse(problem.append(" takes ").append(allowed).append(", not \"").append(value) + "\"");
         given = true;
     }
     // A replay's levels come from the seed in its file.
