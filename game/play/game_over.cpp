@@ -20,17 +20,18 @@ void gameOver()
     playEffectsOf(takeWorldEvents());
     clear_bitmap(WorldBitmap);
     drawBanner("GAME OVER");
+    // Keys from play (ESC held through the trap, an arrow repeating) must
+    // not act in the name dialog, and arrows still tapped as the last life
+    // went must not leave the banner before the player has seen it. Set
+    // before the banner shows, so no key pressed once it is seen is lost.
+    answerKeysPressedFromNow();
+    guardNextKeyWait(GAME_OVER_KEY_GUARD_MS);
     showWorldBitmapScreen();
 
     // Only the records go; the cells and actors they point to belong to
     // the world's owner and are released when the next game begins.
     LevelStore.clear();
 
-    // Keys from play (ESC held through the trap, an arrow repeating) must
-    // not act in the name dialog, and arrows still tapped as the last life
-    // went must not leave the banner before the player has seen it.
-    answerKeysPressedFromNow();
-    guardNextKeyWait(GAME_OVER_KEY_GUARD_MS);
     // The name is asked for when the score earns a place; the table is then
     // drawn above the banner.
     checkHighScore();

@@ -28,8 +28,8 @@ bool answerTitleKey(int scancode)
     } else {
         return false;
     }
-    showTitleScreen();
     answerKeysPressedFromNow();
+    showTitleScreen();
     return true;
 }
 
@@ -42,12 +42,12 @@ void newGame()
     noteNewGameBegins();
     resetForNewGame();
 
-    showTitleScreen();
-    // Only a key pressed on this screen leaves it: not the one held on from
-    // the game-over screen. The key stays in the buffer; the first play
-    // step empties it. F1 and F10 show the help and the options and come
-    // back here.
+    // Only a key pressed once this screen shows leaves it: not the one held
+    // on from the game-over screen. The key stays in the buffer; the first
+    // play step empties it. F1 and F10 show the help and the options and
+    // come back here.
     answerKeysPressedFromNow();
+    showTitleScreen();
     WaitingScreenKeys = answerTitleKey;
     KeyWaitSource();
     WaitingScreenKeys = nullptr;

@@ -97,9 +97,9 @@ void drawHelpPage(BITMAP *target)
 
 void showHelpPage()
 {
+    answerKeysPressedFromNow();
     drawHelpPage(screen);
     presentScreen();
-    answerKeysPressedFromNow();
     // The F1 that opened the page, held on, must not close it by repeating.
     while (anyKeyHeld() && !CloseRequested && !endRequested()) rest(RELEASE_WAIT_MS);
     clear_keybuf();

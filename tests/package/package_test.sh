@@ -122,8 +122,11 @@ else fail "music: $bytes bytes captured, sample spread $spread; stderr: $(grep -
 # --- A player whose own Allegro configuration names a patch set (here one
 # that does not exist): theirs is used, not the game's, so the music fails;
 # the game says so in one line and plays on. Their file stays as it was.
+# The sound device is there (a capture as above): only the music is missing.
 home2=$scratch/home2
 mkdir -p "$home2"
+printf 'pcm.!default {\n  type file\n  slave.pcm "null"\n  file "%s"\n  format "raw"\n}\n' "$scratch/capture2.raw" \
+  >"$home2/.asoundrc"
 printf '[sound]\nmidi_card = DIGI\npatches = %s/no-such-patches.cfg\n' "$scratch" >"$home2/allegro.cfg"
 config_before=$(cat "$home2/allegro.cfg")
 env -u XDG_DATA_HOME HOME="$home2" "$root/usr/games/grog-sloop" --seed 7 >"$scratch/out2.txt" 2>"$scratch/err2.txt" &
