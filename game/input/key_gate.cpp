@@ -13,7 +13,7 @@ int (*EarlierBufferCallback)(int) = nullptr;
 
 // Written by the input thread: which keys are down, and since when (on the
 // steady clock, in microseconds). A repeat does not move the time.
-bool Down[KEY_MAX];
+std::atomic<bool> Down[KEY_MAX];
 std::atomic<std::int64_t> DownSinceUs[KEY_MAX];
 
 // Set by the main thread: whether a waiting screen is shown, and the moment
