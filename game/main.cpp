@@ -37,7 +37,9 @@ ReplayPace replayPace(const LaunchOptions &options)
 int main(int argc, char *argv[])
 {
     LaunchOptions options;
-    if (!parseCommandLine(argc, argv, options)) {
+    std::string refused;
+    if (!parseCommandLine(argc, argv, options, &refused)) {
+        std::fprintf(stderr, "grog-sloop: %s\n", refused.c_str());
         std::fputs(usageLine(), stderr);
         return EXIT_USAGE;
     }

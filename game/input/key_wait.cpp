@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "input/gamepad.h"
+#include "input/key_gate.h"
 #include "platform/desktop_keys.h"
 #include "platform/end_request.h"
 
@@ -10,6 +11,13 @@ bool (*WaitingScreenKeys)(int scancode) = nullptr;
 
 void waitForKeyPress()
 {
+    // While the guard after a lost last life runs, no key reaches the
+    // buffer and a gamepad button pressed goes unanswered too.
+    for (int left = keyGuardLeftMs(); left > 0 && !endRequested(); left = keyGuardLeftMs()) {
+        gamepadButtonPressed();
+        serviceDesktopKeys();
+        rest(left < KEY_WAIT_REST_MS ? left : KEY_WAIT_REST_MS);
+    }
     for (;;) {
         while (!keypressed() && !gamepadButtonPressed() && !endRequested()) {
             serviceDesktopKeys();

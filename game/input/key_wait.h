@@ -8,7 +8,8 @@ constexpr int KEY_WAIT_REST_MS = 20;
 // Returns once a key is in the keyboard buffer (the key stays there), a
 // gamepad button goes down or the game is asked to end from outside. Keys
 // that WaitingScreenKeys takes are answered there and the wait goes on.
-// Needs the timer and keyboard installed.
+// A guard after a lost last life (input/key_gate.h) is waited out first,
+// taking nothing. Needs the timer and keyboard installed.
 void waitForKeyPress();
 
 // Keys the waiting screen answers itself rather than being left by them

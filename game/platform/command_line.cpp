@@ -3,6 +3,7 @@
 #include <cctype>
 #include <climits>
 #include <cstring>
+#include <string>
 
 #include "platform/window_scale.h"
 
@@ -36,58 +37,71 @@ bool parseScale(const char *text, int &scale)
 
 }  // namespace
 
-bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options)
+bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options, std::string *why)
 {
     LaunchOptions parsed;
+    // Says what is wrong, for the line above the usage.
+    auto refuse = [why](const std::string &problem) {
+        if (why != nullptr) *why = problem;
+        return false;
+    };
+    const std::string wholeNumber = "a whole number from 0 to 4294967295";
     for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        const bool valueFollows = i + 1 < argc;
         // As GNU programs do: these answer at once, whatever else is there.
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "--version") == 0) {
+        if (word == "--help" || word == "--version") {
             options = LaunchOptions();
-            (argv[i][2] == 'h' ? options.help : options.version) = true;
+            (word == "--help" ? options.help : options.version) = true;
             return true;
         }
         // Recording, replaying or verifying a game: one of the four, with
         // its file.
-        const bool record = std::strcmp(argv[i], "--record") == 0;
-        const bool replay = std::strcmp(argv[i], "--replay") == 0;
-        const bool replayFast = std::strcmp(argv[i], "--replay-fast") == 0;
-        const bool verify = std::strcmp(argv[i], "--verify") == 0;
+        const bool record = word == "--record";
+        const bool replay = word == "--replay";
+        const bool replayFast = word == "--replay-fast";
+        const bool verify = word == "--verify";
         if (record || replay || replayFast || verify) {
-            if (parsed.recordPath || parsed.replayPath || i + 1 >= argc || argv[i + 1][0] == '\0') return false;
+            if (parsed.recordPath || parsed.replayPath)
+                return refuse("only one of --record, --replay, --replay-fast and --verify can be given");
+            if (!valueFollows || argv[i + 1][0] == '\0') return refuse(word + " needs the name of a file");
             (record ? parsed.recordPath : parsed.replayPath) = argv[++i];
             parsed.replayFast = replayFast;
             parsed.verify = verify;
             continue;
         }
-        if (std::strcmp(argv[i], "--fullscreen") == 0) {
-            if (parsed.fullscreen) return false;
+        if (word == "--fullscreen") {
+            if (parsed.fullscreen) return refuse("--fullscreen is given twice");
             parsed.fullscreen = true;
             continue;
         }
-        if (std::strcmp(argv[i], "--no-sound-effects") == 0) {
+        if (word == "--no-sound-effects") {
             parsed.soundEffects = false;
             continue;
         }
-        if (std::strcmp(argv[i], "--scale") == 0) {
-            if (parsed.scaleGiven || i + 1 >= argc || !parseScale(argv[++i], parsed.windowScale)) return false;
-            parsed.scaleGiven = true;
-            continue;
-        }
-
-        if (std::strcmp(argv[i], "--stop-at") == 0) {
-            if (parsed.stopGiven || i + 1 >= argc || !parseSeed(argv[++i], parsed.stopAtStep)) return false;
-            parsed.stopGiven = true;
-            continue;
-        }
-
-        if (std::strcmp(argv[i], "--seed") != 0 || parsed.seedGiven || i + 1 >= argc) return false;
-        if (!parseSeed(argv[++i], parsed.seed)) return false;
-        parsed.seedGiven = true;
+        const bool scale = word == "--scale";
+        const bool stopAt = word == "--stop-at";
+        const bool seed = word == "--seed";
+        if (!scale && !stopAt && !seed) return refuse("unknown option \"" + word + "\"");
+        bool &given = scale ? parsed.scaleGiven : stopAt ? parsed.stopGiven : parsed.seedGiven;
+        if (given) return refuse(word + " is given twice");
+        const std::string allowed = scale ? "1, 2, 3, 4 or auto" : wholeNumber;
+        std::string problem = word;
+        if (!valueFollows) return refuse(problem.append(" needs a value: ").append(allowed));
+        const char *value = argv[++i];
+        const bool understood = scale    ? parseScale(value, parsed.windowScale)
+                                : stopAt ? parseSeed(value, parsed.stopAtStep)
+                                         : parseSeed(value, parsed.seed);
+        if (!understood)
+            return refuse(problem.append(" takes ").append(allowed).append(", not \"").append(value) + "\"");
+        given = true;
     }
     // A replay's levels come from the seed in its file.
-    if (parsed.replayPath && parsed.seedGiven) return false;
+    if (parsed.replayPath && parsed.seedGiven)
+        return refuse("--seed cannot be given with a replay, which takes its seed from its file");
     // Only a replay in a window has steps to stop at and a close button.
-    if (parsed.stopGiven && (!parsed.replayPath || parsed.verify)) return false;
+    if (parsed.stopGiven && (!parsed.replayPath || parsed.verify))
+        return refuse("--stop-at needs --replay or --replay-fast");
     options = parsed;
     return true;
 }
@@ -129,7 +143,8 @@ const char *helpText()
            "  F10                  options (on the title screen)\n"
            "  F11, Alt+Enter       switch between the window and fullscreen\n"
            "  F12                  save a screenshot in the pictures folder\n"
-           "  ESC                  quit\n"
+           "  ESC                  quit (hold it in a game begun after a game over); on the\n"
+           "                       game-over screen, go on to the title\n"
            "\n"
            "A pirate boxed in on all four sides, by walls or monsters, loses a life.\n"
            "\n"

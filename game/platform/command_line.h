@@ -7,6 +7,8 @@
 // a window "--stop-at N" to hold the picture once N steps are replayed.
 #pragma once
 
+#include <string>
+
 struct LaunchOptions {
     bool seedGiven = false;
     unsigned int seed = 0;
@@ -30,8 +32,10 @@ struct LaunchOptions {
 // Reads argv[1..argc-1]. Returns false for anything it does not accept
 // (unknown words, a missing, negative, non-numeric or too large seed, a
 // scale other than 1..4 or "auto", a second --seed or --scale, a --stop-at
-// without a replay); `options` is then left as it was.
-bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options);
+// without a replay); `options` is then left as it was, and `why`, when
+// given, says in one sentence what is wrong ("--scale takes 1, 2, 3, 4 or
+// auto, not "5"").
+bool parseCommandLine(int argc, const char *const *argv, LaunchOptions &options, std::string *why = nullptr);
 
 // The one line printed on standard error when the command line is refused.
 const char *usageLine();
@@ -40,7 +44,7 @@ const char *usageLine();
 // of its own, the keys, and where scores and settings are kept.
 const char *helpText();
 
-// What --version prints: "grog-sloop 1.0.0".
+// What --version prints: "grog-sloop" and the project's version.
 const char *versionLine();
 
 // Process exit status for a refused command line.

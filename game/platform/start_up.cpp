@@ -11,12 +11,14 @@
 
 #include "input/focus_pause.h"
 #include "input/gamepad.h"
+#include "input/key_gate.h"
 #include "input/key_bindings.h"
 #include "platform/data_dirs.h"
 #include "platform/display_loss.h"
 #include "platform/end_signals.h"
 #include "platform/exit_on_failure.h"
 #include "platform/library_callbacks.h"
+#include "platform/quiet_stderr.h"
 #include "platform/screen_size.h"
 #include "platform/desktop_keys.h"
 #include "platform/fullscreen.h"
@@ -57,26 +59,38 @@ void startSound()
 {
     pointMidiAtOwnPatches();
     reserveEffectVoices();
-    // With the freepats patch set the software MIDI player is chosen even
-    // where no sound card gives it voices; the game then runs silent, as it
-    // does without the patch set, instead of not at all.
-    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0) {
-        if (midi_driver == nullptr || midi_driver->id == MIDI_NONE)
-            std::fprintf(stderr, "grog-sloop: playing without music: no MIDI player could be started "
-                                 "(no instrument set for the software player, no MIDI device)\n");
-        loadSoundEffects(gameDataPath);
+    bool installed = false;
+    std::string whyNoMidi;
+    {
+        // Each driver tried (ALSA, OSS, JACK, ...) may complain on standard
+        // error in its own words; the player reads one line of ours below.
+        const QuietStderr quiet;
+        // With the freepats patch set the software MIDI player is chosen
+        // even where no sound card gives it voices; the game then runs
+        // silent, as it does without the patch set, instead of not at all.
+        installed = install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) == 0;
+        if (!installed) {
+            whyNoMidi = allegroReason("unknown MIDI failure");
+            // Without MIDI the voices kept for the music would only be
+            // missing from the samples: the library chooses again, as it
+            // did before effects.
+            reserve_voices(-1, -1);
+            installed = install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0;
+        }
+    }
+    const bool effects = installed && digi_driver != nullptr && digi_driver->id != DIGI_NONE;
+    const bool music = installed && midi_driver != nullptr && midi_driver->id != MIDI_NONE;
+    if (!effects && !music) {
+        std::fputs("grog-sloop: no sound device found: playing without music and effects\n", stderr);
         return;
     }
-    const std::string whyNoMidi = allegroReason("unknown MIDI failure");
-    // Without MIDI the voices kept for the music would only be missing from
-    // the samples: the library chooses again, as it did before effects.
-    reserve_voices(-1, -1);
-    if (install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr) == 0) {
+    if (!music && whyNoMidi.empty())
+        std::fprintf(stderr, "grog-sloop: playing without music: no MIDI player could be started "
+                             "(no instrument set for the software player, no MIDI device)\n");
+    else if (!music)
         std::fprintf(stderr, "grog-sloop: playing without music: %s\n", whyNoMidi.c_str());
-        loadSoundEffects(gameDataPath);
-        return;
-    }
-    std::fprintf(stderr, "grog-sloop: playing without sound: %s\n", allegroReason("unknown sound failure"));
+    if (!effects) std::fputs("grog-sloop: playing without sound effects: no device plays them\n", stderr);
+    loadSoundEffects(gameDataPath);
 }
 
 void startLibraryOrExit()
@@ -105,6 +119,8 @@ int startUp()
     keyboard_lowlevel_callback = noteKeyEvent;
     // F11, Alt+Enter and F12 are noted after the play keys are.
     installDesktopKeys();
+    // Waiting screens take only keys pressed once they show.
+    installKeyGate();
     install_mouse();
     install_timer();
     installGamepad();

@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include "input/key_gate.h"
 #include "input/key_wait.h"
 #include "platform/window_scale.h"
 #include "play/new_game.h"
@@ -19,23 +20,26 @@ void gameOver()
     playEffectsOf(takeWorldEvents());
     clear_bitmap(WorldBitmap);
     drawBanner("GAME OVER");
+    // Keys from play (ESC held through the trap, an arrow repeating) must
+    // not act in the name dialog, and arrows still tapped as the last life
+    // went must not leave the banner before the player has seen it. Set
+    // before the banner shows, so no key pressed once it is seen is lost.
+    answerKeysPressedFromNow();
+    guardNextKeyWait(GAME_OVER_KEY_GUARD_MS);
     showWorldBitmapScreen();
 
     // Only the records go; the cells and actors they point to belong to
     // the world's owner and are released when the next game begins.
     LevelStore.clear();
 
-    // Keys still buffered from play (an arrow, ESC held through the trap)
-    // must not act in the name dialog before the player has seen it.
-    clear_keybuf();
     // The name is asked for when the score earns a place; the table is then
     // drawn above the banner.
     checkHighScore();
     presentScreen();
 
-    // Keys left over from play or typed into the name dialog would
-    // otherwise dismiss the banner before the player has seen it.
-    clear_keybuf();
+    // Nor does a key typed into the name dialog, held on, dismiss the
+    // table it leads to.
+    answerKeysPressedFromNow();
     KeyWaitSource();
     clear_keybuf();
 

@@ -4,9 +4,11 @@
 
 #include "input/focus_pause.h"
 #include "input/key_bindings.h"
+#include "input/key_gate.h"
 #include "input/key_wait.h"
 #include "platform/end_request.h"
 #include "play/play_loop.h"
+#include "recording/run_summary.h"
 #include "screens/help_page.h"
 #include "settings/options_dialog.h"
 #include "screens/screen_text.h"
@@ -26,6 +28,7 @@ bool answerTitleKey(int scancode)
     } else {
         return false;
     }
+    answerKeysPressedFromNow();
     showTitleScreen();
     return true;
 }
@@ -34,11 +37,17 @@ bool answerTitleKey(int scancode)
 
 void newGame()
 {
+    // The game just over is the one a run's summary describes until this
+    // one is played.
+    noteNewGameBegins();
     resetForNewGame();
 
+    // Only a key pressed once this screen shows leaves it: not the one held
+    // on from the game-over screen. The key stays in the buffer; the first
+    // play step empties it. F1 and F10 show the help and the options and
+    // come back here.
+    answerKeysPressedFromNow();
     showTitleScreen();
-    // The key stays in the buffer; the first play step empties it. F1 and
-    // F10 show the help and the options and come back here.
     WaitingScreenKeys = answerTitleKey;
     KeyWaitSource();
     WaitingScreenKeys = nullptr;
@@ -55,5 +64,6 @@ void newGame()
     // and the key that left it does not walk.
     armFocusPause();
     forgetTaps();
+    answerEveryKey();
     playLoop();
 }

@@ -7,6 +7,7 @@
 #include "input/step_input.h"
 #include "platform/end_request.h"
 #include "platform/library_callbacks.h"
+#include "recording/run_summary.h"
 #include "screens/help_page.h"
 #include "screens/render_frame.h"
 #include "sound/music.h"
@@ -54,6 +55,7 @@ StepResult playStep()
     // One look at the controls serves the whole step.
     const StepInput input = StepInputSource();
     if (input.quit || CloseRequested) return StepResult::Quit;
+    noteGameStepTaken();
     clear_keybuf();
 
     watchEffectsKey();

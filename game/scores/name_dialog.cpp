@@ -4,6 +4,7 @@
 
 #include "scores/dialog_idle_rest.h"
 #include "scores/high_scores.h"
+#include "scores/pointer_lit_button.h"
 #include "widgets/theme.h"
 
 char PlayerName[PLAYER_NAME_SIZE] = "Cappy Bilgewig";
@@ -16,11 +17,11 @@ char YarrrCaption[] = "YARRR";
 
 // clang-format off
 const DIALOG NameDialog[4] = {
-  // proc             x    y    w    h   fg bg key flags d1               d2 dp            dp2      dp3
-  { theme_edit_proc,  15,  75, 125,   8, 0, 0, 0,  0,    NAME_EDIT_LIMIT, 0, PlayerName,   nullptr, PlayerName },
-  { theme_push_proc,  90, 115, 100,  18, 0, 0, 0,  0,    0,               0, YarrrCaption, nullptr, reinterpret_cast<void*>(recordScore) },
-  { restWhileIdleProc, 0,   0,   0,   0, 0, 0, 0,  0,    0,               0, nullptr,      nullptr, nullptr },
-  { nullptr,           0,   0,   0,   0, 0, 0, 0,  0,    0,               0, nullptr,      nullptr, nullptr },
+  // proc                x    y    w    h   fg bg key flags d1               d2 dp            dp2      dp3
+  { theme_edit_proc,     15,  75, 125,   8, 0, 0, 0,  0,    NAME_EDIT_LIMIT, 0, PlayerName,   nullptr, PlayerName },
+  { pointerLitButtonProc, 90, 115, 100,  18, 0, 0, 0,  0,    0,               0, YarrrCaption, nullptr, reinterpret_cast<void*>(recordScore) },
+  { restWhileIdleProc,    0,   0,   0,   0, 0, 0, 0,  0,    0,               0, nullptr,      nullptr, nullptr },
+  { nullptr,              0,   0,   0,   0, 0, 0, 0,  0,    0,               0, nullptr,      nullptr, nullptr },
 };
 // clang-format on
 
@@ -51,5 +52,13 @@ int runNameDialog()
     }
 
     position_dialog(rows, 2, 2);
-    return NameDialogRunner(rows, -1);
+    // The name is typed at once, wherever the pointer is: the box has the
+    // keyboard focus from the start, and the pointer passing over the
+    // button no longer takes it away (Tab does; a click on the button
+    // presses it as ever).
+    const int pointerTakesFocus = gui_mouse_focus;
+    gui_mouse_focus = FALSE;
+    const int closedBy = NameDialogRunner(rows, NAME_BOX_ROW);
+    gui_mouse_focus = pointerTakesFocus;
+    return closedBy;
 }

@@ -20,6 +20,8 @@ extern char PlayerName[PLAYER_NAME_SIZE];
 // The four rows every run of the dialog starts from: edit field, button,
 // a row that rests while the dialog is idle, terminator.
 extern const DIALOG NameDialog[4];
+// The edit field's row, which has the keyboard focus when the dialog opens.
+constexpr int NAME_BOX_ROW = 0;
 
 // How the dialog is run: Allegro's do_dialog, or a runner that shows it in
 // an enlarged window.

@@ -6,6 +6,7 @@
 
 #include "input/gamepad.h"
 #include "input/key_bindings.h"
+#include "input/key_gate.h"
 #include "input/key_wait.h"
 #include "platform/end_request.h"
 #include "platform/library_callbacks.h"
@@ -96,6 +97,7 @@ void drawHelpPage(BITMAP *target)
 
 void showHelpPage()
 {
+    answerKeysPressedFromNow();
     drawHelpPage(screen);
     presentScreen();
     // The F1 that opened the page, held on, must not close it by repeating.

@@ -204,23 +204,32 @@ Settings parseSettings(const char *text, std::size_t size, std::vector<std::stri
         ++lineNumber;
         if (line.empty() || line[0] == '#') continue;
         const std::string where = "line " + std::to_string(lineNumber) + ": ";
+        const std::size_t equals = line.find('=');
         if (!versionSeen) {
             versionSeen = true;
-            if (line != SETTINGS_VERSION_LINE) {
-                problems.push_back(where + "the first setting must be \"" + SETTINGS_VERSION_LINE +
-                                   "\"; the file is not read");
-                return Settings();
+            // A file written by hand may leave the version out: it is read
+            // as the first version. Another version is not this game's to
+            // read.
+            if (equals != std::string::npos && trimmed(line.substr(0, equals)) == "version") {
+                if (trimmed(line.substr(equals + 1)) != "1") {
+                    problems.push_back(where + "the first setting must be \"" + SETTINGS_VERSION_LINE +
+                                       "\"; the file is not read");
+                    return Settings();
+                }
+                continue;
             }
-            continue;
         }
-        const std::size_t equals = line.find('=');
         if (equals == std::string::npos) {
             problems.push_back(where + "not a \"key = value\" line");
             continue;
         }
+        const std::string key = trimmed(line.substr(0, equals));
+        if (key == "version") {
+            problems.push_back(where + "the version belongs on the first setting's line");
+            continue;
+        }
         std::string why;
-        if (!applySetting(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)), settings, why))
-            problems.push_back(where + why);
+        if (!applySetting(key, trimmed(line.substr(equals + 1)), settings, why)) problems.push_back(where + why);
     }
     return settings;
 }

@@ -3,7 +3,7 @@
 // with Allegro's key codes only, so the reader can be fuzzed on its own.
 //
 //   # GROG SLOOP settings                      comment lines are skipped
-//   version = 1                                always first
+//   version = 1                                first; a file without it is version 1
 //   music_volume = 80                          0..100
 //   effects_volume = 100                       0..100
 //   effects = on                               on | off
@@ -53,7 +53,7 @@ struct Settings {
 };
 
 // Reads a settings file's text. Whatever cannot be used (a bad value, an
-// unknown key, a line that is not "key = value", a missing or other version,
+// unknown key, a line that is not "key = value", another version,
 // a file too large or not text) keeps its default, and each problem is
 // added to `problems` as one short sentence naming the line. Never fails.
 Settings parseSettings(const char *text, std::size_t size, std::vector<std::string> &problems);

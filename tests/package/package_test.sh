@@ -57,6 +57,15 @@ if appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml >"$scratch/as
 else fail "AppStream data: $(cat "$scratch/as.txt")"; fi
 man_warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$share/man/man6/grog-sloop.6.gz" 2>&1 >/dev/null)
 if [ -z "$man_warnings" ]; then pass "manual page renders without warnings"; else fail "manual page: $man_warnings"; fi
+# One version everywhere a player or a packager reads it.
+versions="package $(dpkg-deb -f "$deb" Version)
+program $("$root/usr/games/grog-sloop" --version | sed -n 's/^grog-sloop //p')
+manual $(zcat "$share/man/man6/grog-sloop.6.gz" | sed -n '1s/.*"grog-sloop \([^"]*\)".*/\1/p')
+changelog $(zcat "$share/doc/grog-sloop/changelog.gz" | sed -n '1s/^grog-sloop (\([^)]*\)).*/\1/p')
+AppStream $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$share"/metainfo/*.metainfo.xml | head -n1)"
+if [ "$(cut -d' ' -f2 <<<"$versions" | sort -u | wc -l)" -eq 1 ] && ! grep -q ' $' <<<"$versions"; then
+  pass "one version everywhere: $(head -n1 <<<"$versions" | cut -d' ' -f2)"
+else fail "versions differ: $(tr '\n' ',' <<<"$versions")"; fi
 
 # --- Played from the unpacked tree ---
 home=$scratch/home work=$scratch/work capture=$scratch/capture.raw
@@ -113,8 +122,11 @@ else fail "music: $bytes bytes captured, sample spread $spread; stderr: $(grep -
 # --- A player whose own Allegro configuration names a patch set (here one
 # that does not exist): theirs is used, not the game's, so the music fails;
 # the game says so in one line and plays on. Their file stays as it was.
+# The sound device is there (a capture as above): only the music is missing.
 home2=$scratch/home2
 mkdir -p "$home2"
+printf 'pcm.!default {\n  type file\n  slave.pcm "null"\n  file "%s"\n  format "raw"\n}\n' "$scratch/capture2.raw" \
+  >"$home2/.asoundrc"
 printf '[sound]\nmidi_card = DIGI\npatches = %s/no-such-patches.cfg\n' "$scratch" >"$home2/allegro.cfg"
 config_before=$(cat "$home2/allegro.cfg")
 env -u XDG_DATA_HOME HOME="$home2" "$root/usr/games/grog-sloop" --seed 7 >"$scratch/out2.txt" 2>"$scratch/err2.txt" &

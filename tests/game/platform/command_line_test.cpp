@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/command_line.h"
@@ -62,6 +63,31 @@ TEST(CommandLine, RefusesAnythingElseAndKeepsTheOptions)
         EXPECT_FALSE(parse(words, options)) << words.front() << " " << (words.size() > 1 ? words[1] : "");
         EXPECT_FALSE(options.seedGiven);
         EXPECT_EQ(options.seed, 777u);
+    }
+}
+
+// A refused command line is answered with what is wrong, above the usage:
+// the option and, for a bad value, the values it takes.
+TEST(CommandLine, ARefusalSaysWhatIsWrongWithIt)
+{
+    const std::vector<std::pair<std::vector<const char *>, std::string>> refused = {
+        {{"--scale", "5"}, "--scale takes 1, 2, 3, 4 or auto, not \"5\""},
+        {{"--seed", "1", "--scale"}, "--scale needs a value: 1, 2, 3, 4 or auto"},
+        {{"--seed", "-1"}, "--seed takes a whole number from 0 to 4294967295, not \"-1\""},
+        {{"--replay", "a", "--stop-at", "4294967296"},
+         "--stop-at takes a whole number from 0 to 4294967295, not \"4294967296\""},
+        {{"--level", "3"}, "unknown option \"--level\""},
+        {{"--scale", "2", "--scale", "3"}, "--scale is given twice"},
+        {{"--stop-at", "5"}, "--stop-at needs --replay or --replay-fast"},
+        {{"--record", "a", "--verify", "b"}, "only one of --record, --replay, --replay-fast and --verify can be given"},
+    };
+    for (const auto &[words, expected] : refused) {
+        std::vector<const char *> argv{"grog-sloop"};
+        argv.insert(argv.end(), words.begin(), words.end());
+        LaunchOptions options;
+        std::string why;
+        EXPECT_FALSE(parseCommandLine(static_cast<int>(argv.size()), argv.data(), options, &why));
+        EXPECT_EQ(why, expected);
     }
 }
 

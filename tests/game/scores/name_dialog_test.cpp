@@ -57,11 +57,12 @@ void feedOneKey()
 }
 END_OF_FUNCTION(feedOneKey)
 
-// Presses that select the edit field and replace "Cappy Bilgewig" (or any
-// name) by `name`, then move on to the button and press it.
+// Presses that replace "Cappy Bilgewig" (or any name) in the edit field,
+// which has the focus from the start, by `name`, then move on to the button
+// and press it.
 std::vector<FedKey> typeNameAndPress(const std::u32string &name)
 {
-    std::vector<FedKey> keys = {TAB, END};
+    std::vector<FedKey> keys = {END};
     for (int i = 0; i < 120; ++i) keys.push_back(BACKSPACE);
     for (char32_t c : name) keys.push_back({static_cast<int>(c), 0});
     keys.push_back(TAB);
@@ -69,7 +70,22 @@ std::vector<FedKey> typeNameAndPress(const std::u32string &name)
     return keys;
 }
 
-const std::vector<FedKey> PRESS_BUTTON = {TAB, TAB, ENTER};
+const std::vector<FedKey> PRESS_BUTTON = {TAB, ENTER};
+
+// Where the dialog sees the pointer: over YARRR as it opens, then over
+// nothing, over the name box, over YARRR again, moving on at every key fed.
+struct Spot {
+    int x, y;
+};
+const Spot POINTER_SPOTS[] = {{140, 126}, {700, 500}, {60, 81}};
+int pointerSpotX()
+{
+    return POINTER_SPOTS[nextKey % 3].x;
+}
+int pointerSpotY()
+{
+    return POINTER_SPOTS[nextKey % 3].y;
+}
 
 class NameDialogTest : public testing::Test {
 protected:
@@ -183,6 +199,24 @@ TEST_F(NameDialogTest, TypedNameIsStoredAndOfferedNextTime)
     EXPECT_STREQ(table[1].score, "400\n");
 }
 
+// The box has the keyboard from the start and keeps it wherever the pointer
+// goes; only Tab takes it to the button.
+TEST_F(NameDialogTest, TheNameIsTypedWhereverThePointerGoes)
+{
+    int (*const mouseX)() = gui_mouse_x;
+    int (*const mouseY)() = gui_mouse_y;
+    gui_mouse_x = pointerSpotX;
+    gui_mouse_y = pointerSpotY;
+    Score = 700;
+    const int closedBy = runDialogWith(typeNameAndPress(U"Mary Read"));
+    gui_mouse_x = mouseX;
+    gui_mouse_y = mouseY;
+    EXPECT_EQ(closedBy, 1);
+    EXPECT_STREQ(PlayerName, "Mary Read");
+    EXPECT_EQ(readWholeFile("High.txt").substr(0, 14), "Mary Read\n700\n");
+    EXPECT_EQ(gui_mouse_focus, TRUE) << "the pointer leads the focus again in other dialogs";
+}
+
 TEST_F(NameDialogTest, UntouchedNameStoredTwiceGivesTheSameNameLine)
 {
     Score = 300;
@@ -273,7 +307,7 @@ TEST_F(NameDialogTest, EscapeLeavesTheFileAsItWasAndShowsTheOldTable)
     const std::string old = DEFAULT_FILE + "whatever followed\n";
     writeWholeFile("High.txt", old);
     Score = 5000;
-    withKeys({TAB, {'x', 0}}, [] { checkHighScore(); });
+    withKeys({{'x', 0}}, [] { checkHighScore(); });
     EXPECT_EQ(readWholeFile("High.txt"), old);
     EXPECT_TRUE(screenShowsLine(1, "1) Captain Bilgewig - Lvl.10 - 100pts."));
 }

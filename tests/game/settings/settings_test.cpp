@@ -71,8 +71,7 @@ TEST(SettingsText, FilesThatAreNotSettingsGiveTheDefaults)
 {
     const std::string withNul = std::string("version = 1\nmusic_volume = 5\n") + '\0' + "x";
     const std::string huge = "version = 1\n" + std::string(SETTINGS_BYTES_MAX, '#');
-    for (const std::string &text :
-         {std::string("music_volume = 5\n"), std::string("version = 2\nmusic_volume = 5\n"), withNul, huge}) {
+    for (const std::string &text : {std::string("version = 2\nmusic_volume = 5\n"), withNul, huge}) {
         std::vector<std::string> problems;
         EXPECT_EQ(parse(text, problems), Settings()) << text.substr(0, 40);
         EXPECT_EQ(problems.size(), 1u) << text.substr(0, 40);
@@ -80,6 +79,20 @@ TEST(SettingsText, FilesThatAreNotSettingsGiveTheDefaults)
     std::vector<std::string> problems;
     EXPECT_EQ(parse("", problems), Settings());
     EXPECT_TRUE(problems.empty()) << "an empty file is no problem";
+}
+
+// A file written by hand without the version line is read as the first
+// version, its first line a setting like the rest.
+TEST(SettingsText, AFileWithoutItsVersionLineIsReadAsVersionOne)
+{
+    std::vector<std::string> problems;
+    const Settings read = parse("# mine\n\nmusic_volume = 5\nkeys = arrows+wasd\nversion = 1\n", problems);
+    Settings expected;
+    expected.musicVolume = 5;
+    expected.keySet = KeySet::ArrowsAndWasd;
+    EXPECT_EQ(read, expected);
+    ASSERT_EQ(problems.size(), 1u) << "a version line anywhere but first is out of place";
+    EXPECT_EQ(problems[0].rfind("line 5:", 0), 0u) << problems[0];
 }
 
 TEST(SettingsPath, FollowsTheXdgRule)
