@@ -7,6 +7,7 @@
 #include "play/new_game.h"
 #include "scores/high_scores.h"
 #include "screens/screen_text.h"
+#include "screens/status_bar.h"
 #include "sound/sound_effects.h"
 #include "world/game_state.h"
 #include "world/level.h"
@@ -19,6 +20,8 @@ void gameOver()
     playEffectsOf(takeWorldEvents());
     clear_bitmap(WorldBitmap);
     drawBanner("GAME OVER");
+    // The final score and level stay at the foot until the title comes.
+    drawGameOverBar(WorldBitmap, Score, LevelIndex + 1);
     showWorldBitmapScreen();
 
     // Only the records go; the cells and actors they point to belong to
