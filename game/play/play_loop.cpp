@@ -3,12 +3,16 @@
 #include <allegro.h>
 
 #include <cstddef>
+#include <vector>
 
 #include "input/step_input.h"
 #include "platform/end_request.h"
 #include "platform/library_callbacks.h"
 #include "screens/help_page.h"
 #include "screens/render_frame.h"
+#include "screens/status_message.h"
+#include "settings/options_dialog.h"
+#include "sound/effect_settings.h"
 #include "sound/music.h"
 #include "sound/sound_effects.h"
 #include "world/game_state.h"
@@ -26,6 +30,8 @@ void (*PlayStepHook)() = nullptr;
 namespace {
 
 bool EffectsKeyWasDown = false;
+bool OptionsKeyWasDown = false;
+constexpr int KEY_RELEASE_REST_MS = 20;
 
 // F3 turns the effects off and on. It is read from the keyboard even in a
 // replay, where the recording's controls drive the step: it changes nothing
@@ -33,7 +39,10 @@ bool EffectsKeyWasDown = false;
 void watchEffectsKey()
 {
     const bool down = key[KEY_F3] != 0;
-    if (down && !EffectsKeyWasDown) toggleSoundEffects();
+    if (down && !EffectsKeyWasDown) {
+        toggleSoundEffects();
+        sayOnStatusBar(effectSettings().effectsOn ? "Effects on" : "Effects off");
+    }
     EffectsKeyWasDown = down;
 }
 
@@ -65,16 +74,29 @@ StepResult playStep()
     }
     if (input.music) {
         toggleMusicPause();
+        // Music that stops or starts with the pause (a lost focus, and its
+        // return) is part of the pause's news, which PAUSE tells.
+        if (!input.pause) sayOnStatusBar(MusicPaused ? "Music off" : "Music on");
         clear_keybuf();
         if (PlayWaits) restUnlessEnding(TOGGLE_KEY_REST_MS);
     }
 
-    // The help page changes nothing in the world, so a recording needs no
-    // letter for it; the frame below draws the paused play again.
+    // The help page and the options change nothing in the world, so a
+    // recording needs no letter for them; the frame below draws the paused
+    // play again. The options open once per press of F10: its dialog may be
+    // closed before the key is let go.
     if (input.help && Paused) showHelpPage();
+    if (input.options && !OptionsKeyWasDown && Paused) {
+        runOptionsDialog();
+        // The ESC or Enter that closed it does nothing in play.
+        while (anyKeyHeld() && !CloseRequested && !endRequested()) rest(KEY_RELEASE_REST_MS);
+        clear_keybuf();
+    }
+    OptionsKeyWasDown = input.options;
 
     if (!Paused) advanceWorld(input.walk);
     renderFrame();
+    statusMessageStepDone();
     return StepResult::Continue;
 }
 
@@ -88,7 +110,9 @@ void playLoop()
         last = TickCounter;
         if (PlayStepHook != nullptr) PlayStepHook();
         if (playStep() == StepResult::Quit) return;
-        playEffectsOf(takeWorldEvents());
+        const std::vector<WorldEvent> events = takeWorldEvents();
+        playEffectsOf(events);
+        sayWhatHappened(events);
         waitForTickAfter(last);
     }
 }
