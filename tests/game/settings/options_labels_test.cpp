@@ -65,8 +65,8 @@ TEST_F(OptionsLabels, EveryTextStandsWholeInItsRowInEveryLook)
             const int whole = labelPixels(row, t.text, t.checked, ROOMY_RIGHT - LEFT, row.h + ROOMY_EXTRA_ROWS);
             ASSERT_GT(whole, 0) << "\"" << t.text << "\" draws nothing in " << theme_at(look)->name;
             EXPECT_EQ(labelPixels(row, t.text, t.checked, row.w, row.h), whole)
-                << "\"" << t.text << "\" is cut in its " << row.w << "x" << row.h << " row in "
-                << theme_at(look)->name << " (" << whole << " pixels whole)";
+                << "\"" << t.text << "\" is cut in its " << row.w << "x" << row.h << " row in " << theme_at(look)->name
+                << " (" << whole << " pixels whole)";
         }
     }
     applyDialogLook("GTK");
