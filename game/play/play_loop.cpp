@@ -30,7 +30,6 @@ void (*PlayStepHook)() = nullptr;
 namespace {
 
 bool EffectsKeyWasDown = false;
-bool OptionsKeyWasDown = false;
 constexpr int KEY_RELEASE_REST_MS = 20;
 
 // F3 turns the effects off and on. It is read from the keyboard even in a
@@ -83,16 +82,15 @@ StepResult playStep()
 
     // The help page and the options change nothing in the world, so a
     // recording needs no letter for them; the frame below draws the paused
-    // play again. The options open once per press of F10: its dialog may be
-    // closed before the key is let go.
+    // play again.
     if (input.help && Paused) showHelpPage();
-    if (input.options && !OptionsKeyWasDown && Paused) {
+    if (input.options && Paused) {
         runOptionsDialog();
-        // The ESC or Enter that closed it does nothing in play.
+        // The ESC or Enter that closed it does nothing in play, and F10
+        // held on does not open it again.
         while (anyKeyHeld() && !CloseRequested && !endRequested()) rest(KEY_RELEASE_REST_MS);
         clear_keybuf();
     }
-    OptionsKeyWasDown = input.options;
 
     if (!Paused) advanceWorld(input.walk);
     renderFrame();
