@@ -34,10 +34,10 @@ enum Row {
     ROW_KEY_UP, ROW_KEY_DOWN, ROW_KEY_LEFT, ROW_KEY_RIGHT, ROW_KEY_PAUSE, ROW_KEY_MUSIC,
     ROW_MESSAGE, ROW_SCALE_LABEL, ROW_SCALE, ROW_LOOK_LABEL, ROW_LOOK, ROW_OK, ROW_CANCEL, ROW_IDLE, ROW_END,
 };
-constexpr int KEYS_GROUP      = 1;  // the radio group of the key sets
-constexpr int VOLUME_STEPS    = 100;
-constexpr int MESSAGE_BYTES   = 80;
-constexpr int KEY_LABEL_BYTES = 32;
+constexpr int KEYS_GROUP         = 1;  // the radio group of the key sets
+constexpr int VOLUME_STEPS       = 100;
+constexpr int MESSAGE_BYTES      = 80;
+constexpr int KEY_LABEL_BYTES    = 32;
 constexpr int ON_OFF_LABEL_BYTES = 32;
 // clang-format on
 
