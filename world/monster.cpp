@@ -9,11 +9,6 @@
 #include "world/sprite_sheet.h"
 #include "world/world_event.h"
 
-// Monster images: rows direction + 3 for variety 0 (4..7), four rows
-// further down for variety 1 (8..11).
-constexpr int MONSTER_ROW_OFFSET = 3;
-constexpr int ROWS_PER_VARIETY = 4;
-
 // A monster arrives on average once in this many unpaused steps.
 constexpr int SPAWN_CHANCE = 80;
 
@@ -25,7 +20,7 @@ Monster::Monster()
 
 void Monster::drawSelf()
 {
-    drawSheetCell(frame, direction + MONSTER_ROW_OFFSET + ROWS_PER_VARIETY * variety, x, y, size);
+    drawSheetCell(frame, monsterSheetRow(direction, variety), x, y, size);
     advanceActorAnimation(frame, frameCount, frameDelay);
 }
 

@@ -17,6 +17,15 @@ enum MonsterFacing : int {
 };
 // clang-format on
 
+// The sheet row of a monster's images facing `facing` (a MonsterFacing),
+// for variety 0 (the crab) or 1 (the skeleton).
+constexpr int monsterSheetRow(int facing, int variety)
+{
+    constexpr int ROW_OFFSET = 3;
+    constexpr int ROWS_PER_VARIETY = 4;
+    return facing + ROW_OFFSET + ROWS_PER_VARIETY * variety;
+}
+
 class Monster : public Tile {
 public:
     Monster();

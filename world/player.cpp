@@ -23,7 +23,7 @@ Player::Player() : direction(FACING_DOWN), frame(0), frameCount(4), frameDelay(0
 
 void Player::drawAt(int x, int y)
 {
-    drawSheetCell(frame, direction - 1, x, y, size);
+    drawSheetCell(frame, playerSheetRow(direction), x, y, size);
     advanceActorAnimation(frame, frameCount, frameDelay);
 }
 
@@ -74,9 +74,11 @@ void Player::move(int delta, bool horizontal)
 
 void playerTurn(const ArrowKeys &held)
 {
+    const int fromX = PlayerX;
+    const int fromY = PlayerY;
     if (held.right) ThePlayer->move(1, true);
     if (held.left) ThePlayer->move(-1, true);
     if (held.up) ThePlayer->move(-1, false);
     if (held.down) ThePlayer->move(1, false);
-    changeLevel();
+    changeLevel(PlayerX != fromX || PlayerY != fromY);
 }

@@ -15,6 +15,12 @@ enum PlayerFacing : int {
 };
 // clang-format on
 
+// The sheet row of the walking images facing `facing` (a PlayerFacing).
+constexpr int playerSheetRow(int facing)
+{
+    return facing - 1;
+}
+
 class Player : public Tile {
 public:
     Player();

@@ -56,7 +56,7 @@ static void reportLevelChange(int from, bool down, bool newLevel)
     reportWorldEvent(changed);
 }
 
-void changeLevel()
+void changeLevel(bool arrived)
 {
     if (TileGrid[PlayerX][PlayerY]->kind == KIND_STAIRS_DOWN) {
         LevelStore[LevelIndex] = captureCurrentLevel();
@@ -76,5 +76,11 @@ void changeLevel()
         restoreCurrentLevel(LevelStore[LevelIndex]);
         arriveBeside(KIND_STAIRS_DOWN);
         reportLevelChange(LevelIndex + 1, false, false);
+    } else if (arrived && TileGrid[PlayerX][PlayerY]->kind == KIND_STAIRS_UP) {
+        WorldEvent nowhere{WorldEventKind::NoWayUp};
+        nowhere.fromLevel = LevelIndex;
+        nowhere.x = PlayerX;
+        nowhere.y = PlayerY;
+        reportWorldEvent(nowhere);
     }
 }

@@ -11,4 +11,7 @@ bool findLastCellOfKind(int kind, int &x, int &y);
 
 // Applied once per play step after the player's moves: down-stairs lead to
 // the kept or a new deeper level, up-stairs to the kept shallower one.
-void changeLevel();
+// `arrived`: the player came onto its cell in this step. The first level's
+// stairs up lead nowhere; a player who arrives on them is told so once
+// (NoWayUp), not at every step spent standing there.
+void changeLevel(bool arrived = true);

@@ -17,6 +17,7 @@ enum class WorldEventKind {
     PlayerTrapped,    // x, y: the trapped player's cell; livesLeft: after the loss
     GameOver,         // the last life was lost; points: the final score
     NewGame,          // a new game's first level is built
+    NoWayUp,          // the player arrived on stairs up that lead nowhere; fromLevel: the first level; x, y: the stairs
 };
 
 struct WorldEvent {

@@ -24,6 +24,7 @@ StepInput readKeyboardInput()
     input.music = controlDown(CONTROL_MUSIC);
     input.quit = key[KEY_ESC] != 0;
     input.help = key[KEY_F1] != 0;
+    input.options = key[KEY_F10] != 0;
     // A tap counts for the one step that reads it.
     forgetTaps();
     return input;

@@ -5,11 +5,12 @@
 #include "world/player.h"
 
 struct StepInput {
-    ArrowKeys walk;      // the arrows: one move each, right, left, up, down
-    bool pause = false;  // SPACE: toggles Paused
-    bool music = false;  // F2: pauses or resumes the music
-    bool quit = false;   // ESC: ends the game
-    bool help = false;   // F1: the help page, while paused (changes nothing in the world)
+    ArrowKeys walk;        // the arrows: one move each, right, left, up, down
+    bool pause = false;    // SPACE: toggles Paused
+    bool music = false;    // F2: pauses or resumes the music
+    bool quit = false;     // ESC: ends the game
+    bool help = false;     // F1: the help page, while paused (changes nothing in the world)
+    bool options = false;  // F10: the options, while paused (changes nothing in the world)
 };
 
 // The walking keys of the key set as they are held now, with the short taps

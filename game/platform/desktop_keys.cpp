@@ -5,6 +5,7 @@
 #include "platform/fullscreen.h"
 #include "platform/screenshot.h"
 #include "platform/window_scale.h"
+#include "screens/status_message.h"
 
 namespace {
 
@@ -60,12 +61,14 @@ void serviceDesktopKeys()
 {
     // A switch shows the picture again and so comes back here: the flags
     // are taken first.
+    // In play the status bar says how it went (standard error and output
+    // say it too, for every screen).
     if (FullscreenSwitchAsked) {
         FullscreenSwitchAsked = 0;
-        setFullscreen(!isFullscreen());
+        if (!setFullscreen(!isFullscreen())) sayOnStatusBar("Fullscreen", "unavailable");
     }
     if (ScreenshotAsked) {
         ScreenshotAsked = 0;
-        saveScreenshot(shownPicture());
+        sayOnStatusBar("Screenshot", saveScreenshot(shownPicture()) ? "saved" : "not saved");
     }
 }

@@ -132,7 +132,7 @@ int startUp()
     set_close_button_callback(onCloseButton);
 
     set_color_depth(16);
-    openScaledWindowOrExit(RequestedWindowScale == SCALE_TO_DESKTOP ? scaleFittingDesktop() : RequestedWindowScale);
+    openScaledWindowOrExit(scaleToOpen(RequestedWindowScale));
     finishWindowIdentity();
     if (RequestedFullscreen) setFullscreen(true);
     installFocusPause();

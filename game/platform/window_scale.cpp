@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -162,6 +163,27 @@ int scaleFittingDesktop()
     int width = 0, height = 0;
     if (get_desktop_resolution(&width, &height) != 0) return MIN_WINDOW_SCALE;
     return largestFittingScale(width, height);
+}
+
+int largestOfferedScale()
+{
+    int width = 0, height = 0;
+    if (get_desktop_resolution(&width, &height) != 0) return MAX_WINDOW_SCALE;
+    return largestFittingScale(width, height);
+}
+
+int scaleToOpen(int requested)
+{
+    if (requested == SCALE_TO_DESKTOP) return scaleFittingDesktop();
+    int width = 0, height = 0;
+    if (get_desktop_resolution(&width, &height) != 0) return requested;
+    const int fitting = largestFittingScale(width, height);
+    if (requested <= fitting) return requested;
+    std::fprintf(stderr,
+                 "grog-sloop: a scale %d window (%dx%d) does not fit the %dx%d desktop; opening scale %d (%dx%d)\n",
+                 requested, SCREEN_WIDTH * requested, SCREEN_HEIGHT * requested, width, height, fitting,
+                 SCREEN_WIDTH * fitting, SCREEN_HEIGHT * fitting);
+    return fitting;
 }
 
 void openScaledWindowOrExit(int scale)

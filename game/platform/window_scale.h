@@ -33,6 +33,17 @@ int largestFittingScale(int desktopWidth, int desktopHeight);
 // The same for the desktop the game runs on (1 if its size is unknown).
 int scaleFittingDesktop();
 
+// The largest scale a window may be offered at on this desktop: what fits
+// it, or MAX_WINDOW_SCALE when its size is unknown (nothing to measure
+// against, so nothing is held back).
+int largestOfferedScale();
+
+// The scale start-up opens for `requested` (1..4 or SCALE_TO_DESKTOP): a
+// window larger than the desktop would hide the status bar or the close
+// button, so it is brought down to the largest that fits, and one line on
+// standard error says so.
+int scaleToOpen(int requested);
+
 // Opens the game's window at `scale` (1..4) or ends the process as
 // openWindowOrExit does. Above 1, `screen` becomes the 800x600 canvas. The
 // dialog engine reads the mouse in canvas pixels and the name dialog runs

@@ -8,6 +8,7 @@
 #include "play/new_game.h"
 #include "scores/high_scores.h"
 #include "screens/screen_text.h"
+#include "screens/status_bar.h"
 #include "sound/sound_effects.h"
 #include "world/game_state.h"
 #include "world/level.h"
@@ -20,6 +21,8 @@ void gameOver()
     playEffectsOf(takeWorldEvents());
     clear_bitmap(WorldBitmap);
     drawBanner("GAME OVER");
+    // The final score and level stay at the foot until the title comes.
+    drawGameOverBar(WorldBitmap, Score, LevelIndex + 1);
     // Keys from play (ESC held through the trap, an arrow repeating) must
     // not act in the name dialog, and arrows still tapped as the last life
     // went must not leave the banner before the player has seen it. Set

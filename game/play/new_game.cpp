@@ -12,6 +12,7 @@
 #include "screens/help_page.h"
 #include "settings/options_dialog.h"
 #include "screens/screen_text.h"
+#include "screens/status_message.h"
 #include "sound/music.h"
 #include "sound/sound_effects.h"
 #include "world/game_start.h"
@@ -60,6 +61,8 @@ void newGame()
     // instruments it needs would only hold up the way out.
     if (!endRequested()) startGameMusic();
     Paused = 0;
+    // What the last game or the title had to say is over.
+    forgetStatusMessage();
     // Switching windows on the title screen does not pause the game to come,
     // and the key that left it does not walk.
     armFocusPause();

@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include <cstddef>
+#include <vector>
 
 #include "input/step_input.h"
 #include "platform/end_request.h"
@@ -10,6 +11,9 @@
 #include "recording/run_summary.h"
 #include "screens/help_page.h"
 #include "screens/render_frame.h"
+#include "screens/status_message.h"
+#include "settings/options_dialog.h"
+#include "sound/effect_settings.h"
 #include "sound/music.h"
 #include "sound/sound_effects.h"
 #include "world/game_state.h"
@@ -27,6 +31,7 @@ void (*PlayStepHook)() = nullptr;
 namespace {
 
 bool EffectsKeyWasDown = false;
+constexpr int KEY_RELEASE_REST_MS = 20;
 
 // F3 turns the effects off and on. It is read from the keyboard even in a
 // replay, where the recording's controls drive the step: it changes nothing
@@ -34,7 +39,10 @@ bool EffectsKeyWasDown = false;
 void watchEffectsKey()
 {
     const bool down = key[KEY_F3] != 0;
-    if (down && !EffectsKeyWasDown) toggleSoundEffects();
+    if (down && !EffectsKeyWasDown) {
+        toggleSoundEffects();
+        sayOnStatusBar(effectSettings().effectsOn ? "Effects on" : "Effects off");
+    }
     EffectsKeyWasDown = down;
 }
 
@@ -67,16 +75,28 @@ StepResult playStep()
     }
     if (input.music) {
         toggleMusicPause();
+        // Music that stops or starts with the pause (a lost focus, and its
+        // return) is part of the pause's news, which PAUSE tells.
+        if (!input.pause) sayOnStatusBar(MusicPaused ? "Music off" : "Music on");
         clear_keybuf();
         if (PlayWaits) restUnlessEnding(TOGGLE_KEY_REST_MS);
     }
 
-    // The help page changes nothing in the world, so a recording needs no
-    // letter for it; the frame below draws the paused play again.
+    // The help page and the options change nothing in the world, so a
+    // recording needs no letter for them; the frame below draws the paused
+    // play again.
     if (input.help && Paused) showHelpPage();
+    if (input.options && Paused) {
+        runOptionsDialog();
+        // The ESC or Enter that closed it does nothing in play, and F10
+        // held on does not open it again.
+        while (anyKeyHeld() && !CloseRequested && !endRequested()) rest(KEY_RELEASE_REST_MS);
+        clear_keybuf();
+    }
 
     if (!Paused) advanceWorld(input.walk);
     renderFrame();
+    statusMessageStepDone();
     return StepResult::Continue;
 }
 
@@ -90,7 +110,9 @@ void playLoop()
         last = TickCounter;
         if (PlayStepHook != nullptr) PlayStepHook();
         if (playStep() == StepResult::Quit) return;
-        playEffectsOf(takeWorldEvents());
+        const std::vector<WorldEvent> events = takeWorldEvents();
+        playEffectsOf(events);
+        sayWhatHappened(events);
         waitForTickAfter(last);
     }
 }

@@ -11,6 +11,8 @@
 #include "platform/end_request.h"
 #include "platform/library_callbacks.h"
 #include "platform/window_scale.h"
+#include "world/monster.h"
+#include "world/player.h"
 #include "world/sprite_sheet.h"
 
 namespace {
@@ -23,6 +25,9 @@ constexpr int GOAL_Y        = 80;
 constexpr int PICTURES_Y    = 140;
 constexpr int PICTURE_STEP  = 44;   // rows between the pictures
 constexpr int LABEL_X       = 150;  // text beside a picture
+constexpr int ACTORS_X      = 460;  // the pirate and the monsters, right of the stairs and bottle
+constexpr int ACTOR_LABEL_X = 510;
+constexpr int PICTURE_TEXT_DY = 12; // a label's row beside its picture
 constexpr int TRAP_Y        = 290;
 constexpr int KEYS_Y        = 360;
 constexpr int KEY_ROW_STEP  = 16;
@@ -43,6 +48,8 @@ std::string walkKeys()
            ", " + controlKeyNames(CONTROL_RIGHT);
 }
 
+}  // namespace
+
 bool anyKeyHeld()
 {
     for (int scancode = 1; scancode < KEY_MAX; ++scancode) {
@@ -50,8 +57,6 @@ bool anyKeyHeld()
     }
     return false;
 }
-
-}  // namespace
 
 void drawHelpPage(BITMAP *target)
 {
@@ -66,11 +71,18 @@ void drawHelpPage(BITMAP *target)
 
     const int pictureRows[] = {PICTURES_Y, PICTURES_Y + PICTURE_STEP, PICTURES_Y + 2 * PICTURE_STEP};
     drawSheetPicture(TERRAIN_COLUMN, STAIRS_DOWN_ROW, target, MARGIN_X, pictureRows[0]);
-    line(target, pictureRows[0] + 12, grey, "Stairs down: to a deeper level", LABEL_X);
+    line(target, pictureRows[0] + PICTURE_TEXT_DY, grey, "Stairs down: to a deeper level", LABEL_X);
     drawSheetPicture(TERRAIN_COLUMN, STAIRS_UP_ROW, target, MARGIN_X, pictureRows[1]);
-    line(target, pictureRows[1] + 12, grey, "Stairs up: back to the level above", LABEL_X);
+    line(target, pictureRows[1] + PICTURE_TEXT_DY, grey, "Stairs up: back to the level above", LABEL_X);
     drawSheetPicture(BOTTLE_COLUMN, 0, target, MARGIN_X, pictureRows[2]);
-    line(target, pictureRows[2] + 12, grey, "A bottle: 10 points", LABEL_X);
+    line(target, pictureRows[2] + PICTURE_TEXT_DY, grey, "A bottle: 10 points", LABEL_X);
+    // The actors as play shows them, facing the player.
+    drawSheetPicture(0, playerSheetRow(FACING_DOWN), target, ACTORS_X, pictureRows[0]);
+    line(target, pictureRows[0] + PICTURE_TEXT_DY, grey, "The pirate: yours to steer", ACTOR_LABEL_X);
+    drawSheetPicture(0, monsterSheetRow(MONSTER_FACING_DOWN, 0), target, ACTORS_X, pictureRows[1]);
+    line(target, pictureRows[1] + PICTURE_TEXT_DY, grey, "A crab: closes in", ACTOR_LABEL_X);
+    drawSheetPicture(0, monsterSheetRow(MONSTER_FACING_DOWN, 1), target, ACTORS_X, pictureRows[2]);
+    line(target, pictureRows[2] + PICTURE_TEXT_DY, grey, "A skeleton: closes in", ACTOR_LABEL_X);
 
     line(target, TRAP_Y, white, "Monsters do no harm by touch: they only close in.");
     line(target, TRAP_Y + LINE_STEP, white, "A pirate boxed in on all four sides, by walls or monsters, loses a life.");
@@ -83,7 +95,9 @@ void drawHelpPage(BITMAP *target)
         {"Music on/off", controlKeyNames(CONTROL_MUSIC)},
         {"Effects on/off", "F3"},
         {"How to play", "F1 (title screen and pause)"},
-        {"Options", "F10 (title screen)"},
+        {"Options", "F10 (title screen and pause)"},
+        {"Fullscreen", "F11 or Alt+Enter"},
+        {"Screenshot", "F12"},
         {"Quit", "ESC"},
     };
     int y = KEYS_Y + KEY_ROW_STEP;

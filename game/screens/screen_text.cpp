@@ -21,9 +21,9 @@ void showWorldBitmapScreen()
 void showTitleScreen()
 {
     drawBanner("GROG SLOOP");
-    // The keys that explain the game, at the foot, in the banner's grey.
-    textout_centre_ex(WorldBitmap, font, "F1 how to play      F10 options", SCREEN_WIDTH / 2, TITLE_FOOT_Y,
-                      makecol(175, 175, 175), -1);
+    // What to do next, at the foot, in the banner's grey.
+    textout_centre_ex(WorldBitmap, font, "Press a key to start      F1 how to play      F10 options", SCREEN_WIDTH / 2,
+                      TITLE_FOOT_Y, makecol(175, 175, 175), -1);
 
     // The ten best results above the title; showing them also copies the
     // WorldBitmap to the screen.

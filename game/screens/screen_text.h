@@ -5,7 +5,8 @@
 // Where the banner's top-left corner goes on the WorldBitmap.
 constexpr int BANNER_X = 350;
 constexpr int BANNER_Y = 300;
-// The row of the title's foot line, which names the help and options keys.
+// The row of the title's foot line: a key to start, and the help and
+// options keys.
 constexpr int TITLE_FOOT_Y = 572;
 
 // Writes `text` in grey (175, 175, 175) on a transparent background at

@@ -2,12 +2,16 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "input/key_bindings.h"
 #include "input/key_wait.h"
+#include "platform/desktop_keys.h"
 #include "platform/end_request.h"
 #include "platform/fullscreen.h"
 #include "platform/window_scale.h"
@@ -30,27 +34,29 @@ enum Row {
     ROW_KEY_UP, ROW_KEY_DOWN, ROW_KEY_LEFT, ROW_KEY_RIGHT, ROW_KEY_PAUSE, ROW_KEY_MUSIC,
     ROW_MESSAGE, ROW_SCALE_LABEL, ROW_SCALE, ROW_LOOK_LABEL, ROW_LOOK, ROW_OK, ROW_CANCEL, ROW_IDLE, ROW_END,
 };
-constexpr int KEYS_GROUP      = 1;  // the radio group of the key sets
-constexpr int VOLUME_STEPS    = 100;
-constexpr int MESSAGE_BYTES   = 80;
-constexpr int KEY_LABEL_BYTES = 32;
+constexpr int KEYS_GROUP         = 1;  // the radio group of the key sets
+constexpr int VOLUME_STEPS       = 100;
+constexpr int MESSAGE_BYTES      = 80;
+constexpr int KEY_LABEL_BYTES    = 32;
+constexpr int ON_OFF_LABEL_BYTES = 32;
 // clang-format on
 
 const char *const CONTROL_LABELS[CONTROL_COUNT] = {"Up", "Down", "Left", "Right", "Pause", "Music"};
-const char *const SCALE_NAMES[] = {"1", "2", "3", "4", "auto"};
-constexpr int SCALE_CHOICES = 5;
+const char *const SCALE_NAMES[] = {"1", "2", "3", "4"};
+const char *const SCALE_AUTO_NAME = "auto";
 
 char Message[MESSAGE_BYTES] = "";
 char KeyLabels[CONTROL_COUNT][KEY_LABEL_BYTES];
 Settings Editing;
 DIALOG *Rows = nullptr;
+// Only the scales whose window fits the desktop are offered, then "auto":
+// the list's length, and the row it showed when the dialog opened.
+int ScaleChoices = MAX_WINDOW_SCALE + 1;
+int ScaleIndexAtOpen = 0;
 
 char Title[] = "Options";
 char MusicLabel[] = "Music volume";
 char EffectsLabel[] = "Effects volume";
-char EffectsOnLabel[] = "Sound effects";
-char TapsLabel[] = "Short taps count";
-char FullscreenLabel[] = "Fullscreen (F11)";
 char KeysLabel[] = "Keys";
 char ArrowsLabel[] = "Arrows";
 char WasdLabel[] = "Arrows + WASD";
@@ -59,6 +65,20 @@ char ScaleLabel[] = "Scale (next start)";
 char LookLabel[] = "Dialog look";
 char OkLabel[] = "OK";
 char CancelLabel[] = "Cancel";
+// The on/off choices: the name, and the label that ends in the state.
+const char EffectsOnName[] = "Sound effects";
+const char TapsName[] = "Short taps count";
+const char FullscreenName[] = "Fullscreen (F11)";
+char EffectsOnLabel[ON_OFF_LABEL_BYTES];
+char TapsLabel[ON_OFF_LABEL_BYTES];
+char FullscreenLabel[ON_OFF_LABEL_BYTES];
+// What the fullscreen row last showed of the window: F11 while the dialog
+// is open changes the window, and the row follows.
+bool FullscreenSeen = false;
+
+const char *const PRESS_A_KEY = "press a key";
+const char *const CAPTURE_MESSAGE = "Press the new key, or ESC to keep the old one.";
+const char *const UNUSABLE_KEY_MESSAGE = "That key cannot be used for play.";
 
 void setKeyLabel(int control)
 {
@@ -72,6 +92,11 @@ void say(const char *text)
     std::snprintf(Message, sizeof Message, "%s", text);
     broadcast_dialog_message(MSG_DRAW, 0);
     presentScreen();
+}
+
+std::string keyTakenMessage(const char *keyNamed, const char *control)
+{
+    return std::string(keyNamed) + " is already " + control + ".";
 }
 
 // The volumes are heard while they move.
@@ -95,10 +120,10 @@ int effectsVolumeChanged(void *, int value)
 char *scaleItem(int index, int *size)
 {
     if (index < 0) {
-        *size = SCALE_CHOICES;
+        *size = ScaleChoices;
         return nullptr;
     }
-    return const_cast<char *>(SCALE_NAMES[index]);
+    return const_cast<char *>(index == ScaleChoices - 1 ? SCALE_AUTO_NAME : SCALE_NAMES[index]);
 }
 
 char *lookItem(int index, int *size)
@@ -110,16 +135,52 @@ char *lookItem(int index, int *size)
     return const_cast<char *>(theme_at(index)->name);
 }
 
+// A check box whose label ends in its state in words, as in "Sound
+// effects: on": some looks show a ticked box too faintly to read. dp2 holds
+// the choice's name, dp the label made from it.
+int onOffCheckProc(int msg, DIALOG *row, int c)
+{
+    if (msg == MSG_DRAW && row->dp2 != nullptr)
+        std::snprintf(static_cast<char *>(row->dp), ON_OFF_LABEL_BYTES, "%s",
+                      onOffLabel(static_cast<const char *>(row->dp2), (row->flags & D_SELECTED) != 0).c_str());
+    return theme_check_proc(msg, row, c);
+}
+
+// F11 or Alt+Enter switched the window while the dialog is open: the
+// fullscreen row shows the window as it is now, and OK keeps it so.
+void followFullscreen()
+{
+    if (Rows == nullptr || isFullscreen() == FullscreenSeen) return;
+    FullscreenSeen = isFullscreen();
+    if (FullscreenSeen)
+        Rows[ROW_FULLSCREEN].flags |= D_SELECTED;
+    else
+        Rows[ROW_FULLSCREEN].flags &= ~D_SELECTED;
+    object_message(&Rows[ROW_FULLSCREEN], MSG_DRAW, 0);
+}
+
+int optionsIdleProc(int msg, DIALOG *row, int c)
+{
+    if (msg == MSG_IDLE) followFullscreen();
+    return restWhileIdleProc(msg, row, c);
+}
+
 // A key button: the next key pressed becomes the control's. ESC keeps the
 // old one; a key another control has is refused with a message.
 int captureKey(DIALOG *row)
 {
     const int control = static_cast<int>(row - &Rows[ROW_KEY_UP]);
-    std::snprintf(KeyLabels[control], KEY_LABEL_BYTES, "%s: press a key", CONTROL_LABELS[control]);
-    say("Press the new key, or ESC to keep the old one.");
+    std::snprintf(KeyLabels[control], KEY_LABEL_BYTES, "%s: %s", CONTROL_LABELS[control], PRESS_A_KEY);
+    say(CAPTURE_MESSAGE);
     clear_keybuf();
     // readkey alone would keep a logout waiting for a key that never comes.
-    while (!keypressed() && !endRequested()) rest(KEY_WAIT_REST_MS);
+    // F11, Alt+Enter and F12 never reach the buffer: they act now, as
+    // anywhere else, rather than once the capture is over.
+    while (!keypressed() && !endRequested()) {
+        serviceDesktopKeys();
+        followFullscreen();
+        rest(KEY_WAIT_REST_MS);
+    }
     if (!keypressed()) {
         setKeyLabel(control);
         return D_CLOSE;
@@ -132,13 +193,12 @@ int captureKey(DIALOG *row)
         return D_REDRAW;
     }
     if (keyName(scancode)[0] == '\0' || scancode == KEY_F1 || scancode == KEY_F10) {
-        say("That key cannot be used for play.");
+        say(UNUSABLE_KEY_MESSAGE);
         return D_REDRAW;
     }
     for (int other = 0; other < CONTROL_COUNT; ++other) {
         if (other != control && Editing.customKeys[other] == scancode) {
-            std::string text = std::string(keyName(scancode)) + " is already " + CONTROL_LABELS[other] + ".";
-            say(text.c_str());
+            say(keyTakenMessage(keyName(scancode), CONTROL_LABELS[other]).c_str());
             return D_REDRAW;
         }
     }
@@ -152,9 +212,10 @@ int captureKey(DIALOG *row)
     return D_REDRAW;
 }
 
+// A scale saved for a larger desktop shows as the largest on offer here.
 int scaleIndex(int scale)
 {
-    return scale == 0 ? SCALE_CHOICES - 1 : scale - 1;
+    return scale == SCALE_TO_DESKTOP ? ScaleChoices - 1 : std::min(scale, ScaleChoices - 1) - 1;
 }
 
 int lookIndex(const std::string &name)
@@ -180,7 +241,10 @@ Settings chosenSettings()
     chosen.shortTaps = selected(ROW_TAPS);
     chosen.fullscreen = selected(ROW_FULLSCREEN);
     chosen.keySet = selected(ROW_CUSTOM) ? KeySet::Custom : selected(ROW_WASD) ? KeySet::ArrowsAndWasd : KeySet::Arrows;
-    chosen.windowScale = Rows[ROW_SCALE].d1 == SCALE_CHOICES - 1 ? 0 : Rows[ROW_SCALE].d1 + 1;
+    // The list left alone keeps the scale as it was, even one that only a
+    // larger desktop offers.
+    if (Rows[ROW_SCALE].d1 != ScaleIndexAtOpen)
+        chosen.windowScale = Rows[ROW_SCALE].d1 == ScaleChoices - 1 ? SCALE_TO_DESKTOP : Rows[ROW_SCALE].d1 + 1;
     if (Rows[ROW_LOOK].d1 >= 0 && Rows[ROW_LOOK].d1 < theme_count()) chosen.look = theme_at(Rows[ROW_LOOK].d1)->name;
     return chosen;
 }
@@ -199,7 +263,84 @@ Settings settingsToSave(const Settings &chosen, const Settings &atOpen)
     return saved;
 }
 
+// The dialog as it opens, before the settings are filled in.
+// clang-format off
+void *const CAPTURE = reinterpret_cast<void *>(captureKey);
+DIALOG LAYOUT[] = {
+  // proc                 x    y    w    h   fg bg key flags  d1            d2            dp                                   dp2                                             dp3
+  { theme_window_proc,    0,   0, 500, 440, 0, 0, 0,  0,      0,            0,            Title,                               nullptr,                                        nullptr },
+  { theme_text_proc,     20,  36, 170,  10, 0, 0, 0,  0,      0,            0,            MusicLabel,                          nullptr,                                        nullptr },
+  { theme_slider_proc,  200,  34, 280,  14, 0, 0, 0,  0,      VOLUME_STEPS, 0,            nullptr,                             reinterpret_cast<void *>(musicVolumeChanged),   nullptr },
+  { theme_text_proc,     20,  58, 170,  10, 0, 0, 0,  0,      0,            0,            EffectsLabel,                        nullptr,                                        nullptr },
+  { theme_slider_proc,  200,  56, 280,  14, 0, 0, 0,  0,      VOLUME_STEPS, 0,            nullptr,                             reinterpret_cast<void *>(effectsVolumeChanged), nullptr },
+  { onOffCheckProc,      20,  80, 220,  14, 0, 0, 0,  0,      0,            0,            EffectsOnLabel,                      const_cast<char *>(EffectsOnName),              nullptr },
+  { onOffCheckProc,     260,  80, 220,  14, 0, 0, 0,  0,      0,            0,            TapsLabel,                           const_cast<char *>(TapsName),                   nullptr },
+  { onOffCheckProc,      20,  98, 220,  14, 0, 0, 0,  0,      0,            0,            FullscreenLabel,                     const_cast<char *>(FullscreenName),             nullptr },
+  { theme_text_proc,     20, 116, 170,  10, 0, 0, 0,  0,      0,            0,            KeysLabel,                           nullptr,                                        nullptr },
+  { theme_radio_proc,    20, 134, 140,  14, 0, 0, 0,  0,      KEYS_GROUP,   0,            ArrowsLabel,                         nullptr,                                        nullptr },
+  { theme_radio_proc,   175, 134, 150,  14, 0, 0, 0,  0,      KEYS_GROUP,   0,            WasdLabel,                           nullptr,                                        nullptr },
+  { theme_radio_proc,   330, 134, 150,  14, 0, 0, 0,  0,      KEYS_GROUP,   0,            CustomLabel,                         nullptr,                                        nullptr },
+  { theme_push_proc,     20, 158, 150,  18, 0, 0, 0,  0,      0,            0,            KeyLabels[CONTROL_UP],               nullptr,                                        CAPTURE },
+  { theme_push_proc,    175, 158, 150,  18, 0, 0, 0,  0,      0,            0,            KeyLabels[CONTROL_DOWN],             nullptr,                                        CAPTURE },
+  { theme_push_proc,    330, 158, 150,  18, 0, 0, 0,  0,      0,            0,            KeyLabels[CONTROL_LEFT],             nullptr,                                        CAPTURE },
+  { theme_push_proc,     20, 182, 150,  18, 0, 0, 0,  0,      0,            0,            KeyLabels[CONTROL_RIGHT],            nullptr,                                        CAPTURE },
+  { theme_push_proc,    175, 182, 150,  18, 0, 0, 0,  0,      0,            0,            KeyLabels[CONTROL_PAUSE],            nullptr,                                        CAPTURE },
+  { theme_push_proc,    330, 182, 150,  18, 0, 0, 0,  0,      0,            0,            KeyLabels[CONTROL_MUSIC],            nullptr,                                        CAPTURE },
+  { theme_text_proc,     20, 206, 460,  10, 0, 0, 0,  0,      0,            0,            Message,                             nullptr,                                        nullptr },
+  { theme_text_proc,     20, 224, 200,  10, 0, 0, 0,  0,      0,            0,            ScaleLabel,                          nullptr,                                        nullptr },
+  { theme_list_proc,     20, 240, 200, 140, 0, 0, 0,  0,      0,            0,            reinterpret_cast<void *>(scaleItem), nullptr,                                        nullptr },
+  { theme_text_proc,    260, 224, 200,  10, 0, 0, 0,  0,      0,            0,            LookLabel,                           nullptr,                                        nullptr },
+  { theme_list_proc,    260, 240, 220, 140, 0, 0, 0,  0,      0,            0,            reinterpret_cast<void *>(lookItem),  nullptr,                                        nullptr },
+  { theme_button_proc,  280, 400,  90,  22, 0, 0, 0,  D_EXIT, 0,            0,            OkLabel,                             nullptr,                                        nullptr },
+  { theme_button_proc,  390, 400,  90,  22, 0, 0, 0,  D_EXIT, 0,            0,            CancelLabel,                         nullptr,                                        nullptr },
+  { optionsIdleProc,      0,   0,   0,   0, 0, 0, 0,  0,      0,            0,            nullptr,                             nullptr,                                        nullptr },
+  { nullptr,              0,   0,   0,   0, 0, 0, 0,  0,      0,            0,            nullptr,                             nullptr,                                        nullptr },
+};
+// clang-format on
+static_assert(sizeof LAYOUT / sizeof LAYOUT[0] == ROW_END + 1, "one row for every Row");
+
 }  // namespace
+
+std::string onOffLabel(const char *name, bool on)
+{
+    return std::string(name) + (on ? ": on" : ": off");
+}
+
+const DIALOG *optionsDialogLayout()
+{
+    return LAYOUT;
+}
+
+std::vector<OptionsRowText> optionsRowTexts()
+{
+    std::vector<OptionsRowText> texts;
+    for (int row = 0; row < ROW_END; ++row) {
+        const DIALOG &d = LAYOUT[row];
+        if (d.dp2 != nullptr && d.proc == onOffCheckProc) {
+            texts.push_back({row, onOffLabel(static_cast<const char *>(d.dp2), true), true});
+            texts.push_back({row, onOffLabel(static_cast<const char *>(d.dp2), false), false});
+        } else if (d.proc == theme_text_proc || d.proc == theme_radio_proc || d.proc == theme_button_proc ||
+                   d.proc == theme_window_proc) {
+            if (row != ROW_MESSAGE) texts.push_back({row, static_cast<const char *>(d.dp), false});
+        }
+    }
+    // The widest key name there is, and the widest control's.
+    std::string widestKey;
+    for (int scancode = 1; scancode < KEY_MAX; ++scancode) {
+        if (text_length(font, keyName(scancode)) > text_length(font, widestKey.c_str())) widestKey = keyName(scancode);
+    }
+    const char *widestControl = CONTROL_LABELS[0];
+    for (int control = 0; control < CONTROL_COUNT; ++control) {
+        texts.push_back({ROW_KEY_UP + control, std::string(CONTROL_LABELS[control]) + ": " + PRESS_A_KEY, false});
+        texts.push_back({ROW_KEY_UP + control, std::string(CONTROL_LABELS[control]) + ": " + widestKey, false});
+        if (text_length(font, CONTROL_LABELS[control]) > text_length(font, widestControl))
+            widestControl = CONTROL_LABELS[control];
+    }
+    texts.push_back({ROW_MESSAGE, CAPTURE_MESSAGE, false});
+    texts.push_back({ROW_MESSAGE, UNUSABLE_KEY_MESSAGE, false});
+    texts.push_back({ROW_MESSAGE, keyTakenMessage(widestKey.c_str(), widestControl), false});
+    return texts;
+}
 
 void applyDialogLook(const std::string &name)
 {
@@ -227,43 +368,19 @@ bool runOptionsDialog()
 {
     const Settings atOpen = currentSettings();
     Editing = atOpen;
+    ScaleChoices = largestOfferedScale() + 1;
+    ScaleIndexAtOpen = scaleIndex(atOpen.windowScale);
     Message[0] = '\0';
     for (int control = 0; control < CONTROL_COUNT; ++control) setKeyLabel(control);
 
-    // clang-format off
-    DIALOG rows[] = {
-      // proc                 x    y    w    h   fg bg key flags  d1                  d2                     dp                  dp2                                         dp3
-      { theme_window_proc,    0,   0, 440, 440, 0, 0, 0,  0,      0,                  0,                     Title,              nullptr,                                    nullptr },
-      { theme_text_proc,     20,  36, 160,  10, 0, 0, 0,  0,      0,                  0,                     MusicLabel,         nullptr,                                    nullptr },
-      { theme_slider_proc,  200,  34, 200,  14, 0, 0, 0,  0,      VOLUME_STEPS,       atOpen.musicVolume,    nullptr,            reinterpret_cast<void *>(musicVolumeChanged),   nullptr },
-      { theme_text_proc,     20,  58, 160,  10, 0, 0, 0,  0,      0,                  0,                     EffectsLabel,       nullptr,                                    nullptr },
-      { theme_slider_proc,  200,  56, 200,  14, 0, 0, 0,  0,      VOLUME_STEPS,       atOpen.effectsVolume,  nullptr,            reinterpret_cast<void *>(effectsVolumeChanged), nullptr },
-      { theme_check_proc,    20,  80, 180,  14, 0, 0, 0,  0,      0,                  0,                     EffectsOnLabel,     nullptr,                                    nullptr },
-      { theme_check_proc,   220,  80, 180,  14, 0, 0, 0,  0,      0,                  0,                     TapsLabel,          nullptr,                                    nullptr },
-      { theme_check_proc,    20,  98, 180,  14, 0, 0, 0,  0,      0,                  0,                     FullscreenLabel,    nullptr,                                    nullptr },
-      { theme_text_proc,     20, 116, 160,  10, 0, 0, 0,  0,      0,                  0,                     KeysLabel,          nullptr,                                    nullptr },
-      { theme_radio_proc,    20, 134, 120,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     ArrowsLabel,        nullptr,                                    nullptr },
-      { theme_radio_proc,   150, 134, 130,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     WasdLabel,          nullptr,                                    nullptr },
-      { theme_radio_proc,   290, 134, 110,  14, 0, 0, 0,  0,      KEYS_GROUP,         0,                     CustomLabel,        nullptr,                                    nullptr },
-      { theme_push_proc,     20, 158, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[0],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,    155, 158, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[1],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,    290, 158, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[2],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,     20, 182, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[3],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,    155, 182, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[4],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_push_proc,    290, 182, 125,  18, 0, 0, 0,  0,      0,                  0,                     KeyLabels[5],       nullptr,                                    reinterpret_cast<void *>(captureKey) },
-      { theme_text_proc,     20, 206, 400,  10, 0, 0, 0,  0,      0,                  0,                     Message,            nullptr,                                    nullptr },
-      { theme_text_proc,     20, 224, 200,  10, 0, 0, 0,  0,      0,                  0,                     ScaleLabel,         nullptr,                                    nullptr },
-      { theme_list_proc,     20, 240, 180, 140, 0, 0, 0,  0,      scaleIndex(atOpen.windowScale), 0,         reinterpret_cast<void *>(scaleItem), nullptr,                   nullptr },
-      { theme_text_proc,    220, 224, 200,  10, 0, 0, 0,  0,      0,                  0,                     LookLabel,          nullptr,                                    nullptr },
-      { theme_list_proc,    220, 240, 180, 140, 0, 0, 0,  0,      lookIndex(atOpen.look), 0,                 reinterpret_cast<void *>(lookItem), nullptr,                    nullptr },
-      { theme_button_proc,  220, 400, 90,   22, 0, 0, 0,  D_EXIT, 0,                  0,                     OkLabel,            nullptr,                                    nullptr },
-      { theme_button_proc,  320, 400, 90,   22, 0, 0, 0,  D_EXIT, 0,                  0,                     CancelLabel,        nullptr,                                    nullptr },
-      { restWhileIdleProc,    0,   0,   0,   0, 0, 0, 0,  0,      0,                  0,                     nullptr,            nullptr,                                    nullptr },
-      { nullptr,              0,   0,   0,   0, 0, 0, 0,  0,      0,                  0,                     nullptr,            nullptr,                                    nullptr },
-    };
-    // clang-format on
-    static_assert(sizeof rows / sizeof rows[0] == ROW_END + 1, "one row for every Row");
+    DIALOG rows[ROW_END + 1];
+    std::copy(std::begin(LAYOUT), std::end(LAYOUT), rows);
+    rows[ROW_MUSIC].d2 = atOpen.musicVolume;
+    rows[ROW_EFFECTS].d2 = atOpen.effectsVolume;
+    rows[ROW_SCALE].d1 = ScaleIndexAtOpen;
+    rows[ROW_LOOK].d1 = lookIndex(atOpen.look);
     Rows = rows;
+    FullscreenSeen = isFullscreen();
     if (atOpen.effectsOn) rows[ROW_EFFECTS_ON].flags |= D_SELECTED;
     if (atOpen.shortTaps) rows[ROW_TAPS].flags |= D_SELECTED;
     if (isFullscreen()) rows[ROW_FULLSCREEN].flags |= D_SELECTED;

@@ -112,6 +112,8 @@ bool effectOfEvent(const WorldEvent &event, SoundEffect &effect)
     case WorldEventKind::NewGame:
         effect = SoundEffect::GameStarted;
         return true;
+    case WorldEventKind::NoWayUp:
+        return false;
     }
     return false;
 }

@@ -130,6 +130,34 @@ TEST_F(WorldEvents, ABottleStairsDownAndBackUpAreReportedExactlyAndInOrder)
     EXPECT_TRUE(takeWorldEvents().empty());
 }
 
+TEST_F(WorldEvents, TheFirstLevelsStairsUpSayOnceThatTheyLeadNowhere)
+{
+    std::srand(SEED_FOR_A_QUIET_WALK);
+    startHeadlessGame();
+    takeWorldEvents();
+    const Cell up = findKind(KIND_STAIRS_UP);
+    auto nowhere = [](const std::vector<WorldEvent> &events) {
+        return std::count_if(events.begin(), events.end(), [](const WorldEvent &e) { return e.kind == Kind::NoWayUp; });
+    };
+    const std::vector<WorldEvent> onto = walkUntil(up.x, up.y, [&] { return PlayerX == up.x && PlayerY == up.y; });
+    ASSERT_TRUE(PlayerX == up.x && PlayerY == up.y) << "the pirate did not reach the stairs up";
+    ASSERT_EQ(nowhere(onto), 1);
+    const WorldEvent &said =
+        *std::find_if(onto.begin(), onto.end(), [](const WorldEvent &e) { return e.kind == Kind::NoWayUp; });
+    EXPECT_EQ(said.fromLevel, 0);
+    EXPECT_EQ(said.x, up.x);
+    EXPECT_EQ(said.y, up.y);
+    EXPECT_EQ(LevelIndex, 0);
+
+    // Standing on them says nothing more.
+    std::vector<WorldEvent> standing;
+    for (int step = 0; step < 20; ++step) {
+        advanceWorld(ArrowKeys{});
+        for (const WorldEvent &e : takeWorldEvents()) standing.push_back(e);
+    }
+    EXPECT_EQ(nowhere(standing), 0);
+}
+
 TEST_F(WorldEvents, ThreeThousandSeededStepsAgreeWithTheCounters)
 {
     std::srand(77);

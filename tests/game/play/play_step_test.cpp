@@ -2,6 +2,7 @@
 
 #include "platform/library_callbacks.h"
 #include "play/play_loop.h"
+#include "scores/name_dialog.h"
 #include "screens/render_frame.h"
 #include "shell_fixture.h"
 #include "sound/music.h"
@@ -13,6 +14,12 @@ void openRoomAroundPlayer()
 {
     for (int x = 5; x <= 15; ++x)
         for (int y = 5; y <= 15; ++y) putCell<Floor>(x, y);
+}
+
+// The player's finger leaving ESC, a moment after the options closed.
+void letGoOfEsc()
+{
+    key[KEY_ESC] = 0;
 }
 
 }  // namespace
@@ -133,4 +140,36 @@ TEST_F(PlayStep, WithoutTheSpriteSheetPlayGoesOn)
     SpriteSheet = nullptr;
     EXPECT_EQ(playStep(), StepResult::Continue);
     SpriteSheet = sheet;
+}
+
+TEST_F(PlayStep, F10OpensTheOptionsOnlyWhilePausedAndTheKeyThatLeftThemDoesNothing)
+{
+    openRoomAroundPlayer();
+    static int opened = 0;
+    opened = 0;
+    int (*const dialogRunner)(DIALOG *, int) = NameDialogRunner;
+    // The player looks, presses ESC to leave, and lets F10 go.
+    NameDialogRunner = [](DIALOG *, int) {
+        ++opened;
+        key[KEY_F10] = 0;
+        key[KEY_ESC] = 1;
+        simulate_keypress((KEY_ESC << 8) | 27);
+        install_int(letGoOfEsc, 100);
+        return -1;
+    };
+    key[KEY_F10] = 1;
+    playStep();
+    EXPECT_EQ(opened, 0) << "not in running play";
+    key[KEY_F10] = 0;
+    Paused = 1;
+    playStep();
+    key[KEY_F10] = 1;
+    EXPECT_EQ(playStep(), StepResult::Continue) << "the ESC that left the options ends nothing";
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(keypressed());
+    EXPECT_EQ(playStep(), StepResult::Continue);
+    EXPECT_EQ(Paused, 1);
+    EXPECT_EQ(PlayerX, 10);
+    remove_int(letGoOfEsc);
+    NameDialogRunner = dialogRunner;
 }

@@ -148,6 +148,37 @@ done
 if f12 again && [[ "$shot_path" == *-2.png ]] && [ "$(cat "${taken[@]:1}" | wc -c)" -eq 0 ] && same title again; then pass "a name already taken gets -2; the taken files stay as they were"
 else fail "a second shot in the same second: '$shot_path'"; fi
 
+# While the options wait for a key to bind, F12 and F11 act at once, as
+# anywhere else, and are not left to act once the wait is over. The pointer
+# keeps off the dialog, whose focus would follow it.
+xdotool mousemove 1900 1060
+# options_show NAME TEXT X Y: a fresh window shot NAME shows the dialog's TEXT.
+options_show() { window_shot "$1" && shows "$1" "$2" "$3" "$4" left 0 0 0; }
+capturing() { options_show capture "Press the new key, or ESC to keep the old one." 170 286; }
+options_idle() { options_show idle "Music volume" 170 116 && ! shows idle "Press the new key" 170 286 left 0 0 0; }
+xdotool key F10
+wait_until 60 options_show options "Music volume" 170 116 || fail "F10 on the title: no options dialog"
+xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Return  # the first key button
+wait_until 60 capturing || fail "the key button does not wait for a key"
+if f12 capture && shows capture "Press the new key, or ESC to keep the old one." 170 286 left 0 0 0; then
+  pass "F12 while a key is awaited saves the dialog at once"
+else fail "F12 while a key is awaited: '$shot_path'"; fi
+xdotool key F11
+if wait_until 60 fullscreen_state; then pass "F11 while a key is awaited goes fullscreen at once"
+else fail "F11 while a key is awaited: still $(window_size)"; fi
+xdotool key F11
+wait_until 60 windowed && wait_until 60 window_is 800x600 || fail "F11 again while a key is awaited: $(window_size)"
+# Back in the window, still waiting for the key; ESC keeps the old one,
+# and a second ESC closes the dialog.
+xdotool windowactivate --sync "$window" 2>/dev/null
+wait_until 60 capturing || fail "back in the window, the key button no longer waits"
+xdotool key Escape
+wait_until 60 options_idle || fail "ESC did not end the wait for a key"
+xdotool key Escape
+if wait_until 60 sh -c "import -silent -window $window BMP3:after-options.bmp 2>/dev/null && \"$text_check\" after-options.bmp 'GROG SLOOP' 350 300 left 175 175 175 present >/dev/null" &&
+  windowed && window_is 800x600; then pass "after the dialog, the title in the window: nothing was left to act"
+else fail "after the dialog: $(window_size), $(xprop -id "$window" _NET_WM_STATE)"; fi
+
 # F11 at the title: fullscreen, the picture filled to 1440x1080 and centred.
 xdotool key F11
 if wait_until 60 placed fs-title title 240 0 1440 1080; then pass "F11: 1920x1080 shows the title filled to 1440x1080, centred"

@@ -99,6 +99,29 @@ show_step play.rec "${paused:-1}" shot.bmp
 expect_text "PAUSE" 380 545 left 0 0 0 present "SPACE shows PAUSE"
 expect_text "Level: 1" 100 535 left 0 0 0 absent "the counters hide while paused"
 
+# A kept game held just after what happened in it: the status bar's plaque
+# says it (F2 at step 1, stairs down to a new level 2 at step 32, a trap at
+# step 77), centred on the plaque, for two seconds of steps.
+kept="$(dirname "$0")/../recording/recordings/bottle_stairs_and_a_trap_heard.rec"
+show_step "$kept" 2 shot.bmp
+expect_text "Music off" 364 545 left 0 0 0 present "F2 in play: the plaque says Music off"
+show_step "$kept" 31 shot.bmp
+expect_text "Music off" 364 545 left 0 0 0 absent "two seconds on, the plaque is bare again"
+show_step "$kept" 33 shot.bmp
+expect_text "Level 2" 372 540 left 0 0 0 present "after the stairs down the plaque says Level 2"
+expect_text "new waters" 360 551 left 0 0 0 present "... and that it is a new one"
+show_step "$kept" 78 shot.bmp
+expect_text "Trapped!" 368 540 left 0 0 0 present "after a trap the plaque says Trapped!"
+expect_text "2 lives left" 352 551 left 0 0 0 present "... and the lives left"
+
+# A window larger than this 1024x768 desktop opens at the largest scale
+# that fits, and one line on standard error says so.
+start_game --seed 7 --scale 2
+size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
+if [ "$size" = 800x600 ] && [ "$(grep -c "does not fit" err.txt)" -eq 1 ]; then pass "--scale 2 on 1024x768 opens 800x600 and says so"
+else fail "--scale 2 on 1024x768: a $size window, stderr: $(grep -v ALSA err.txt | head -3)"; fi
+end_with_escape 30 || fail "ESC did not end the game opened at a smaller scale"
+
 # --- Second run: the window's close button, in play ---
 start_game --seed 7 --record close.rec
 xdotool key Return

@@ -1,5 +1,5 @@
 // The title screen: the picture players know, with one line at its foot
-// that names the help and options keys.
+// that says a key starts the game and names the help and options keys.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -46,7 +46,7 @@ TEST_F(TitleScreen, KeepsItsPictureAndNamesTheHelpAndOptionsKeysAtItsFoot)
             grey += rgb != 0;
         }
     }
-    EXPECT_GT(grey, 100) << "the foot line names F1 and F10";
+    EXPECT_GT(grey, 100) << "the foot line says to press a key, and names F1 and F10";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/window_scale.h"
 #include "settings/options_dialog.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
@@ -112,6 +113,28 @@ TEST_F(OptionsDialog, EscapeLeavesEverythingAsItWasAndSavesNothing)
     EXPECT_EQ(currentSettings(), Settings());
     EXPECT_EQ(current_theme, theme_gtk);
     EXPECT_FALSE(std::filesystem::exists(config_ + "/grog-sloop/settings.cfg"));
+}
+
+TEST_F(OptionsDialog, OffersOnlyTheScalesThatFitTheDesktopThenAuto)
+{
+    // A scale chosen on a larger desktop survives a visit that leaves the
+    // list alone.
+    currentSettings().windowScale = savedSettings().windowScale = MAX_WINDOW_SCALE;
+    press(KEY_TAB, 16);  // OK
+    press(KEY_ENTER);
+    ASSERT_TRUE(runOptionsDialog());
+    EXPECT_EQ(loadSettings(config_ + "/grog-sloop/settings.cfg").windowScale, MAX_WINDOW_SCALE);
+
+    // Past the largest scale that fits comes "auto", the list's last row.
+    FedCount = NextFed = 0;
+    press(KEY_TAB, 14);  // the scale list
+    press(KEY_HOME);     // "1"
+    press(KEY_DOWN, largestOfferedScale());
+    press(KEY_TAB, 2);  // OK
+    press(KEY_ENTER);
+    ASSERT_TRUE(runOptionsDialog());
+    EXPECT_EQ(loadSettings(config_ + "/grog-sloop/settings.cfg").windowScale, SCALE_TO_DESKTOP)
+        << "a desktop that fits scale " << largestOfferedScale() << " is offered more";
 }
 
 }  // namespace
