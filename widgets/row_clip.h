@@ -16,7 +16,29 @@ enum RowExtent {
 
 // Hands MSG_DRAW to `proc` with the GUI bitmap's clipping narrowed to the
 // row, so no look (nor Allegro's own procedure) draws past it; the
-// program's clipping is put back afterwards.
+// program's clipping is put back afterwards. A row reaching far past the
+// bitmap is drawn as the part of it near what can be seen, so drawing
+// takes as long as the visible part needs, not the row's full size.
 int draw_within_row(ThemeDialogProc proc, RowExtent extent, DIALOG *d, int c);
+
+// The row as the dialog engine handed it over with a message. While a
+// widget handles a message its procedure may move or narrow the row for
+// Allegro's logic (the edit fields do) and redraw itself meanwhile; that
+// redraw is kept within the row the program gave, not the altered one.
+class RowInMessage {
+public:
+    explicit RowInMessage(const DIALOG *d);
+    ~RowInMessage();
+    RowInMessage(const RowInMessage &) = delete;
+    RowInMessage &operator=(const RowInMessage &) = delete;
+
+    // The innermost message's record of `d`, or null.
+    static const RowInMessage *of(const DIALOG *d);
+    int x, y, w, h;
+
+private:
+    const DIALOG *row_;
+    const RowInMessage *outer_;
+};
 
 #endif
