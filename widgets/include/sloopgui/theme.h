@@ -43,7 +43,7 @@ typedef struct ThemeReserved {
 #ifdef __cplusplus
 #define THEME_RESERVED_NONE {}
 #else
-#define THEME_RESERVED_NONE {0}
+#define THEME_RESERVED_NONE {{0}}
 #endif
 /* clang-format on */
 
@@ -136,7 +136,7 @@ enum {
     THEME_ERR_NOT_FOUND = -6,    /**< unregister_theme: the look is not registered */
     THEME_ERR_BUILTIN = -7,      /**< unregister_theme: built-in looks stay */
     THEME_ERR_CURRENT = -8,      /**< unregister_theme: the look is current */
-    THEME_ERR_NO_SCREEN = -9     /* use_theme, rebuild_theme: no graphics mode set yet */
+    THEME_ERR_NO_SCREEN = -9     /**< use_theme, rebuild_theme: no graphics mode set yet (gui_get_screen() is null) */
 };
 
 /** Adds a look of the program's own after the built-in ones, so find_theme
