@@ -8,14 +8,14 @@
 #include <allegro.h>
 
 class ClipWithin {
-  public:
+public:
     // Corners inclusive, on `bmp`.
     ClipWithin(BITMAP *bmp, int x1, int y1, int x2, int y2);
     ~ClipWithin();
     ClipWithin(const ClipWithin &) = delete;
     ClipWithin &operator=(const ClipWithin &) = delete;
 
-  private:
+private:
     BITMAP *bmp_;
     int x1_, y1_, x2_, y2_;
     int clipping_;
