@@ -3,6 +3,7 @@
 // way in and put back on the way out, so a program that tries a look leaves
 // its own dialogs and Allegro's alert boxes as they were.
 #include "widgets/published_state.h"
+#include "widgets/shared/cached_colour.h"
 #include "widgets/theme.h"
 
 Theme *look_in_force = nullptr;
@@ -38,6 +39,7 @@ MenuHooks look_menu = {};
 // Runs the look's init, keeping the program's menu hooks to put back.
 void init_look(const Theme *theme)
 {
+    forget_cached_colours();  // a new depth or palette may have come since
     program_menu = MenuHooks::now();
     if (theme->init) theme->init();
     look_menu = MenuHooks::now();
