@@ -5,6 +5,7 @@
 #include "widgets/published_state.h"
 #include "widgets/shared/cached_colour.h"
 #include "widgets/theme.h"
+#include "widgets/theme_cues.h"
 
 Theme *look_in_force = nullptr;
 
@@ -40,6 +41,7 @@ MenuHooks look_menu = {};
 void init_look(const Theme *theme)
 {
     forget_cached_colours();  // a new depth or palette may have come since
+    forget_seen_cues();
     program_menu = MenuHooks::now();
     if (theme->init) theme->init();
     look_menu = MenuHooks::now();

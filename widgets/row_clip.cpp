@@ -4,6 +4,7 @@
 
 #include "widgets/shared/clip_within.h"
 #include "widgets/theme.h"
+#include "widgets/theme_cues.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ int draw_within_row(ThemeDialogProc proc, RowExtent extent, DIALOG *d, int c)
         left = given->x, top = given->y, width = given->w;
     } else if (extent == ROW_COLUMNS && edit_shift_depth != 0) {
         left -= 3;
+        top -= 3;
     }
     int result;
     {
@@ -75,10 +77,12 @@ int draw_within_row(ThemeDialogProc proc, RowExtent extent, DIALOG *d, int c)
         DIALOG near = *d;
         keep_near(&near.x, &near.w, clipping ? x1 : 0, clipping ? x2 : bmp->w - 1);
         keep_near(&near.y, &near.h, clipping ? y1 : 0, clipping ? y2 : bmp->h - 1);
-        if (near.x == d->x && near.w == d->w && near.y == d->y && near.h == d->h) {
-            result = proc(MSG_DRAW, d, c);
-        } else {
-            result = proc(MSG_DRAW, &near, c);
+        const bool whole = near.x == d->x && near.w == d->w && near.y == d->y && near.h == d->h;
+        DIALOG *shown = whole ? d : &near;
+        result = proc(MSG_DRAW, shown, c);
+        if ((shown->flags & (D_GOTFOCUS | D_DISABLED)) && theme_cues_wanted())
+            draw_missing_cues(proc, shown, c, shown->x - (d->x - left), shown->y - (d->y - top));
+        if (!whole) {
             near.x = d->x, near.y = d->y, near.w = d->w, near.h = d->h;
             *d = near;
         }

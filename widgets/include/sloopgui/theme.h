@@ -231,6 +231,21 @@ SLOOPGUI_API void init_theme(Theme *theme);
  * Allegro had. Does nothing when no look is current. */
 SLOOPGUI_API void shutdown_theme(void);
 
+/* ------------------------------------------- focus and disabled cues */
+
+/** Turns the focus and disabled cues on (non-zero) or off (0, the start).
+ * With them on, a widget whose look shows no focus of its own gets a
+ * dotted outline inside its row while it has D_GOTFOCUS, and one whose
+ * look draws it disabled no differently gets every other pixel in the
+ * look's face colour while it has D_DISABLED, so keyboard users see where
+ * they are in every look. Widgets the look already cues are left as the
+ * look draws them; with the cues off every look draws as it always did. A
+ * look may ask for the cues itself, whatever this setting. */
+SLOOPGUI_API void set_theme_cues(int on);
+
+/** 1 when set_theme_cues turned the cues on, else 0. */
+SLOOPGUI_API int get_theme_cues(void);
+
 /* ---------------------------------------------------------- forwarders */
 
 /** @{ */
