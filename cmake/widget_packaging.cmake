@@ -39,7 +39,7 @@ set(SLOOPGUI_DEB_CONTROL ${CMAKE_BINARY_DIR}/sloopgui-deb)
 file(STRINGS ${CMAKE_SOURCE_DIR}/widgets/sloopgui.symbols SLOOPGUI_SYMBOLS)
 # The names each release added; every other exported name came with 1.0.0.
 set(SLOOPGUI_SYMBOLS_1.1.0 rebuild_theme stop_theme use_theme use_theme_named)
-set(SLOOPGUI_SYMBOLS_1.2.0 ${SLOOPGUI_SYMBOLS_ADDED_IN_1_2_0})
+set(SLOOPGUI_SYMBOLS_1.2.0 get_theme_cues set_theme_cues sloopgui_version sloopgui_version_number theme_error_text)
 set(symbols "libsloopgui.so.${SLOOPGUI_SOVERSION} libsloopgui${SLOOPGUI_SOVERSION} #MINVER#\n")
 string(APPEND symbols "* Build-Depends-Package: libsloopgui-dev\n")
 foreach(symbol IN LISTS SLOOPGUI_SYMBOLS)

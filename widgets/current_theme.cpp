@@ -131,6 +131,8 @@ bool graphics_mode_set(void)
 
 void init_theme(Theme *theme)
 {
+    // Refused as use_theme refuses: the look in force stays.
+    if (theme && !graphics_mode_set()) return;
     shutdown_theme();
     if (theme) begin_look(theme);
 }

@@ -19,8 +19,9 @@ step "runtime component holds the shared library and its documents only"
 cmake --install "$BUILD" --prefix "$T/runtime-only" --component runtime >/dev/null
 (cd "$T/runtime-only" && find . -type f -o -type l | sort) > "$T/runtime.list"
 cat "$T/runtime.list"
-grep -q "^./$LIBDIR/libsloopgui.so.1.1.0$" "$T/runtime.list"
-if grep -vE "^./($LIBDIR/libsloopgui\.so\.1(\.1\.0)?|share/doc/libsloopgui1/(copyright|changelog\.gz))$" "$T/runtime.list"; then
+version=$(sed -n 's/^#define SLOOPGUI_VERSION_STRING "\(.*\)"$/\1/p' "$SOURCE/widgets/include/sloopgui/version.h")
+grep -qF "./$LIBDIR/libsloopgui.so.$version" "$T/runtime.list"
+if grep -vxE "\./($LIBDIR/libsloopgui\.so\.(1|${version//./\\.})|share/doc/libsloopgui1/(copyright|changelog\.gz))" "$T/runtime.list"; then
   echo "unexpected files in the runtime component"; exit 1
 fi
 

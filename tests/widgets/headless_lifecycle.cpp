@@ -125,6 +125,7 @@ TEST_F(Lifecycle, RefusalsChangeNothing)
     EXPECT_EQ(use_theme_named("gtk"), THEME_ERR_NOT_FOUND);
     screen = nullptr;  // no graphics mode yet
     EXPECT_EQ(use_theme(theme_gtk), THEME_ERR_NO_SCREEN);
+    init_theme(theme_gtk);  // the lower-level start refuses alike
     EXPECT_EQ(current_theme, nullptr);
     EXPECT_TRUE(AllegroState::now() == before);
 
@@ -135,6 +136,7 @@ TEST_F(Lifecycle, RefusalsChangeNothing)
     screen = nullptr;
     EXPECT_EQ(use_theme(theme_gtk), THEME_ERR_NO_SCREEN);
     EXPECT_EQ(rebuild_theme(), THEME_ERR_NO_SCREEN);
+    init_theme(theme_gtk);
     screen = test_screen;
     EXPECT_EQ(current_theme, theme_photon);
     EXPECT_TRUE(AllegroState::now() == photon);

@@ -224,12 +224,29 @@ SLOOPGUI_API int rebuild_theme(void);
  * makes `theme` current, saves Allegro's three GUI colours, calls its init
  * and publishes its colours into theme_*_color only (0 for a null cell);
  * Allegro's colours and hooks are left to the program. A null `theme` only
- * ends the look in force. Call after set_gfx_mode. */
+ * ends the look in force. Before a graphics mode is set (gui_get_screen()
+ * is null) it is refused as use_theme refuses (THEME_ERR_NO_SCREEN): it
+ * does nothing, and the look in force stays. */
 SLOOPGUI_API void init_theme(Theme *theme);
 
 /** The same as stop_theme: ends the look in force and puts back what
  * Allegro had. Does nothing when no look is current. */
 SLOOPGUI_API void shutdown_theme(void);
+
+/* ------------------------------------------------ version and messages */
+
+/** The version of the library the program runs with, which may be newer
+ * than the one it was built against (SLOOPGUI_VERSION_STRING): "1.2.0". */
+SLOOPGUI_API const char *sloopgui_version(void);
+
+/** The same as a number, (major << 16) | (minor << 8) | patch, to compare
+ * with SLOOPGUI_VERSION_NUMBER or SLOOPGUI_MAKE_VERSION(1, 2, 0). */
+SLOOPGUI_API int sloopgui_version_number(void);
+
+/** A THEME_OK or THEME_ERR_* code in words ("no graphics mode set yet"),
+ * for a message to the user or a log; "unknown error code" for any other
+ * number. The text is static: do not free it. */
+SLOOPGUI_API const char *theme_error_text(int code);
 
 /* ------------------------------------------- focus and disabled cues */
 
