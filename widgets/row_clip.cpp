@@ -16,7 +16,7 @@ const RowInMessage *innermost = nullptr;
 // Allegro's per-row lists would run for minutes on a row of a billion pixels.
 const long long FAR_MARGIN = 4096;
 
-// Cuts [start, start + length) to what lies within `margin` of [low, high].
+// Cuts [start, start + length) to what lies within FAR_MARGIN of [low, high].
 void keep_near(int *start, int *length, int low, int high)
 {
     const long long first = *start, last = first + *length - 1;

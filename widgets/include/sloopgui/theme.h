@@ -280,9 +280,16 @@ SLOOPGUI_API int get_theme_cues(void);
  * and menus and the clear procedure size themselves.
  * Rows Allegro's procedures cannot take are made safe first: a slider is
  * drawn with its value within 0..d1 and, with d1 <= 0, at its start and
- * deaf to keys and clicks; a list or text list with a null dp has no
+ * deaf to keys and clicks; one whose range is finer than Allegro's 16.16
+ * arithmetic can follow (d1 past 65536 steps per pixel of travel) moves a
+ * pixel's worth per key; a list or text list with a null dp has no
  * items; a text box with a null dp, or narrower than its widest character
- * and 24 pixels of frame, is drawn empty. */
+ * and 24 pixels of frame, is drawn empty; a button, push button, check
+ * box or radio button with a null dp reaching Allegro's own procedure has
+ * no label, an icon without its bitmap is a plain button, and an edit
+ * field with a null dp is empty and takes no characters. A row reaching
+ * thousands of pixels past the bitmap's clipping is drawn as its part near
+ * what can be seen, so drawing takes the time the visible part needs. */
 SLOOPGUI_API int theme_box_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_shadow_box_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_button_proc(int msg, DIALOG *d, int c);
