@@ -15,6 +15,9 @@ typedef ThemeDialogProc Theme::*Slot;
 template <RowExtent Extent> int call_slot(ThemeDialogProc proc, int msg, DIALOG *d, int c)
 {
     if (msg == MSG_DRAW) return draw_within_row(proc, Extent, d, c);
+    // Only the edit fields move and narrow their rows for Allegro's logic;
+    // any other row a callback moves is drawn where it now is.
+    if constexpr (Extent != ROW_COLUMNS) return proc(msg, d, c);
     const RowInMessage given(d);
     return proc(msg, d, c);
 }

@@ -21,10 +21,11 @@ enum RowExtent {
 // takes as long as the visible part needs, not the row's full size.
 int draw_within_row(ThemeDialogProc proc, RowExtent extent, DIALOG *d, int c);
 
-// The row as the dialog engine handed it over with a message. While a
-// widget handles a message its procedure may move or narrow the row for
-// Allegro's logic (the edit fields do) and redraw itself meanwhile; that
-// redraw is kept within the row the program gave, not the altered one.
+// An edit field's row as the dialog engine handed it over with a message.
+// While the field handles the message its look moves the row (and "ASE"
+// narrows it) for Allegro's editing logic, which redraws the field after
+// each key; that redraw is kept within the row the program gave, not the
+// altered one.
 class RowInMessage {
 public:
     explicit RowInMessage(const DIALOG *d);
