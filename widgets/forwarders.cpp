@@ -108,13 +108,13 @@ int theme_clear_proc(int msg, DIALOG *d, int c)
 }
 int theme_text_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::text_proc, ROW_UNBOUNDED>(d_text_proc, msg, d, c);
+    return forward<&Theme::text_proc, ROW_LABEL>(d_text_proc, msg, d, c);
 }
 int theme_ctext_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::ctext_proc, ROW_UNBOUNDED>(d_ctext_proc, msg, d, c);
+    return forward<&Theme::ctext_proc, ROW_LABEL>(d_ctext_proc, msg, d, c);
 }
 int theme_rtext_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::rtext_proc, ROW_UNBOUNDED>(d_rtext_proc, msg, d, c);
+    return forward<&Theme::rtext_proc, ROW_LABEL>(d_rtext_proc, msg, d, c);
 }

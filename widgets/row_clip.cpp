@@ -48,7 +48,8 @@ const RowInMessage *RowInMessage::of(const DIALOG *d)
 
 int draw_within_row(ThemeDialogProc proc, RowExtent extent, DIALOG *d, int c)
 {
-    if (extent != ROW_UNBOUNDED && (d->w <= 0 || (extent == ROW_BOUNDED && d->h <= 0))) return D_O_K;
+    if ((extent == ROW_BOUNDED || extent == ROW_COLUMNS) && (d->w <= 0 || (extent == ROW_BOUNDED && d->h <= 0)))
+        return D_O_K;
 
     // Allegro's d_clear_proc sets the clipping to the screen's size and
     // leaves it so; whatever a procedure does, the program's comes back.
@@ -56,9 +57,16 @@ int draw_within_row(ThemeDialogProc proc, RowExtent extent, DIALOG *d, int c)
     int x1, y1, x2, y2;
     get_clip_rect(bmp, &x1, &y1, &x2, &y2);
     const int clipping = get_clip_state(bmp);
-    if (extent == ROW_UNBOUNDED) {
+    if (extent == ROW_UNBOUNDED || extent == ROW_LABEL) {
         const int result = proc(MSG_DRAW, d, c);
         set_clip_rect(bmp, x1, y1, x2, y2);
+        set_clip_state(bmp, clipping);
+        if (extent == ROW_LABEL && d->w > 0 && d->h > 0 && (d->flags & (D_GOTFOCUS | D_DISABLED)) &&
+            theme_cues_wanted()) {
+            const ClipWithin row(bmp, d->x, d->y, static_cast<int>(d->x + (d->w - 1LL)),
+                                 static_cast<int>(d->y + (d->h - 1LL)));
+            draw_missing_cues(proc, d, c, d->x, d->y);
+        }
         set_clip_state(bmp, clipping);
         return result;
     }

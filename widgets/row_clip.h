@@ -8,10 +8,12 @@
 
 // How a widget's drawing relates to its row.
 enum RowExtent {
-    ROW_BOUNDED,   // everything it draws lies in (x, y, w, h); no size, nothing drawn
-    ROW_COLUMNS,   // the edit field: its height follows the font, its width is the row's;
-                   // seen moved by (3, 3) while shifted_edit_proc runs
-    ROW_UNBOUNDED  // sizes itself (labels, menu bars) or is the whole screen (clear)
+    ROW_BOUNDED,    // everything it draws lies in (x, y, w, h); no size, nothing drawn
+    ROW_COLUMNS,    // the edit field: its height follows the font, its width is the row's;
+                    // seen moved by (3, 3) while shifted_edit_proc runs
+    ROW_UNBOUNDED,  // sizes itself (menu bars) or is the whole screen (clear)
+    ROW_LABEL       // laid out by its text, as Allegro's d_text_proc lays it out;
+                    // a cue, when wanted, goes over its row (if it has a size)
 };
 
 // Hands MSG_DRAW to `proc` with the GUI bitmap's clipping narrowed to the

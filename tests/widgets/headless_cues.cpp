@@ -30,7 +30,8 @@ struct Kind {
     DIALOG row;
 };
 
-// One row of each kind that takes the focus or can be disabled, at (100, 100).
+// One row of each kind but the menu bar and the clear row (which size
+// themselves), at (100, 100).
 std::vector<Kind> kinds(BITMAP *icon)
 {
     // clang-format off
@@ -46,6 +47,12 @@ std::vector<Kind> kinds(BITMAP *icon)
         {"text list", {theme_text_list_proc, 100, 100, 80,  50, 0, 0, 0,  0,    1,  0, (void *)three_items, nullptr, nullptr}},
         {"text box",  {theme_textbox_proc,   100, 100, 120, 50, 0, 0, 0,  0,    0,  0, story,             nullptr, nullptr}},
         {"slider",    {theme_slider_proc,    100, 100, 120, 16, 0, 0, 0,  0,    10, 4, nullptr,           nullptr, nullptr}},
+        {"box",       {theme_box_proc,       100, 100, 80,  30, 0, 0, 0,  0,    0,  0, nullptr,           nullptr, nullptr}},
+        {"shadow box",{theme_shadow_box_proc, 100, 100, 80, 30, 0, 0, 0,  0,    0,  0, nullptr,           nullptr, nullptr}},
+        {"window",    {theme_window_proc,    100, 100, 120, 60, 0, 0, 0,  0,    0,  0, label,             nullptr, nullptr}},
+        {"text",      {theme_text_proc,      100, 100, 80,  10, 0, 0, 0,  0,    0,  0, label,             nullptr, nullptr}},
+        {"centred text", {theme_ctext_proc,  100, 100, 80,  10, 0, 0, 0,  0,    0,  0, label,             nullptr, nullptr}},
+        {"right text",{theme_rtext_proc,     100, 100, 80,  10, 0, 0, 0,  0,    0,  0, label,             nullptr, nullptr}},
     };
     // clang-format on
 }
