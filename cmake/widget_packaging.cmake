@@ -27,27 +27,34 @@ set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SHLIBDEPS ON)
 # A shlibs file (CPack writes it for every package holding a shared
 # library; the game's holds none), a symbols file made from the checked-in
-# list of exported symbols, and the ldconfig trigger in place of the
-# ldconfig calls CPack would put into postinst and postrm (so those two are
-# given, doing nothing), with the control files' permissions as dpkg wants.
+# list of exported symbols, each tagged with the version that brought it,
+# and the ldconfig trigger. CPack would also write a postinst and a postrm
+# calling ldconfig, which the trigger does already, unless the package names
+# scripts of its own: it names two that do not exist, so CPack writes none
+# and the package has no maintainer scripts (CPack warns of each missing
+# file as it packs).
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(SLOOPGUI_DEB_CONTROL ${CMAKE_BINARY_DIR}/sloopgui-deb)
 file(STRINGS ${CMAKE_SOURCE_DIR}/widgets/sloopgui.symbols SLOOPGUI_SYMBOLS)
+# The names each release added; every other exported name came with 1.0.0.
+set(SLOOPGUI_SYMBOLS_1.1.0 rebuild_theme stop_theme use_theme use_theme_named)
+set(SLOOPGUI_SYMBOLS_1.2.0 get_theme_cues set_theme_cues sloopgui_version sloopgui_version_number theme_error_text)
 set(symbols "libsloopgui.so.${SLOOPGUI_SOVERSION} libsloopgui${SLOOPGUI_SOVERSION} #MINVER#\n")
 string(APPEND symbols "* Build-Depends-Package: libsloopgui-dev\n")
-# The Theme record grew in 1.1.0 (room for later slots), so a program built
-# against 1.1.0 needs at least that, whichever symbols it uses.
 foreach(symbol IN LISTS SLOOPGUI_SYMBOLS)
-  string(APPEND symbols " ${symbol}@Base 1.1.0\n")
+  set(since 1.0.0)
+  foreach(release 1.1.0 1.2.0)
+    if(symbol IN_LIST SLOOPGUI_SYMBOLS_${release})
+      set(since ${release})
+    endif()
+  endforeach()
+  string(APPEND symbols " ${symbol}@Base ${since}\n")
 endforeach()
 file(WRITE ${SLOOPGUI_DEB_CONTROL}/symbols "${symbols}")
 file(WRITE ${SLOOPGUI_DEB_CONTROL}/triggers "activate-noawait ldconfig\n")
-file(WRITE ${SLOOPGUI_DEB_CONTROL}/postinst "#!/bin/sh\nset -e\nexit 0\n")
-file(WRITE ${SLOOPGUI_DEB_CONTROL}/postrm "#!/bin/sh\nset -e\nexit 0\n")
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA
-  ${SLOOPGUI_DEB_CONTROL}/symbols ${SLOOPGUI_DEB_CONTROL}/triggers
-  ${SLOOPGUI_DEB_CONTROL}/postinst ${SLOOPGUI_DEB_CONTROL}/postrm)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${SLOOPGUI_DEB_CONTROL}/symbols ${SLOOPGUI_DEB_CONTROL}/triggers
+    ${SLOOPGUI_DEB_CONTROL}/none/postinst ${SLOOPGUI_DEB_CONTROL}/none/postrm)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 # Debian ships libraries stripped.
 if(NOT DEFINED CPACK_STRIP_FILES)

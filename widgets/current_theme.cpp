@@ -3,7 +3,9 @@
 // way in and put back on the way out, so a program that tries a look leaves
 // its own dialogs and Allegro's alert boxes as they were.
 #include "widgets/published_state.h"
+#include "widgets/shared/cached_colour.h"
 #include "widgets/theme.h"
+#include "widgets/theme_cues.h"
 
 Theme *look_in_force = nullptr;
 
@@ -23,6 +25,37 @@ struct AllegroGui {
 AllegroGui saved = {};
 bool hooks_pointed = false;  // the look was begun by use_theme
 
+// Allegro's menu-drawing hooks: a look sets its own in init and clears them
+// in shutdown, which would lose those the program had set before. What the
+// look set is remembered, so a hook the program points elsewhere while the
+// look runs stays the program's.
+struct MenuHooks {
+    decltype(gui_menu_draw_menu) menu;
+    decltype(gui_menu_draw_menu_item) item;
+    static MenuHooks now() { return MenuHooks{gui_menu_draw_menu, gui_menu_draw_menu_item}; }
+};
+MenuHooks program_menu = {};
+MenuHooks look_menu = {};
+
+// Runs the look's init, keeping the program's menu hooks to put back.
+void init_look(const Theme *theme)
+{
+    forget_cached_colours();  // a new depth or palette may have come since
+    forget_seen_cues();
+    program_menu = MenuHooks::now();
+    if (theme->init) theme->init();
+    look_menu = MenuHooks::now();
+}
+
+// Runs the look's shutdown and puts back the menu hooks it replaced.
+void shut_look(const Theme *theme)
+{
+    const MenuHooks before = MenuHooks::now();
+    if (theme->shutdown) theme->shutdown();
+    gui_menu_draw_menu = before.menu == look_menu.menu ? program_menu.menu : before.menu;
+    gui_menu_draw_menu_item = before.item == look_menu.item ? program_menu.item : before.item;
+}
+
 // Reads the look's cells and publishes them; an unset cell publishes 0
 // rather than crashing. A look may repoint its cells in init (the stock
 // look does), so they are read only afterwards.
@@ -41,7 +74,7 @@ void begin_look(Theme *theme)
     saved.mg = gui_mg_color;
     look_in_force = theme;
     publish_current_theme(theme);
-    if (theme->init) theme->init();
+    init_look(theme);
     publish_colours(theme);
 }
 
@@ -98,6 +131,8 @@ bool graphics_mode_set(void)
 
 void init_theme(Theme *theme)
 {
+    // Refused as use_theme refuses: the look in force stays.
+    if (theme && !graphics_mode_set()) return;
     shutdown_theme();
     if (theme) begin_look(theme);
 }
@@ -105,7 +140,7 @@ void init_theme(Theme *theme)
 void shutdown_theme(void)
 {
     if (!look_in_force) return;
-    if (look_in_force->shutdown) look_in_force->shutdown();
+    shut_look(look_in_force);
     look_in_force = nullptr;
     publish_current_theme(nullptr);
     gui_bg_color = saved.bg;
@@ -142,8 +177,10 @@ int rebuild_theme(void)
     if (!look_in_force) return THEME_OK;
     if (!graphics_mode_set()) return THEME_ERR_NO_SCREEN;
     Theme *theme = look_in_force;
-    if (theme->shutdown) theme->shutdown();
-    if (theme->init) theme->init();
+    const MenuHooks program = program_menu;
+    shut_look(theme);
+    init_look(theme);
+    program_menu = program;
     publish_colours(theme);
     if (hooks_pointed) publish_into_allegro();
     return THEME_OK;

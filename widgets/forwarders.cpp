@@ -15,6 +15,10 @@ typedef ThemeDialogProc Theme::*Slot;
 template <RowExtent Extent> int call_slot(ThemeDialogProc proc, int msg, DIALOG *d, int c)
 {
     if (msg == MSG_DRAW) return draw_within_row(proc, Extent, d, c);
+    // Only the edit fields move and narrow their rows for Allegro's logic;
+    // any other row a callback moves is drawn where it now is.
+    if constexpr (Extent != ROW_COLUMNS) return proc(msg, d, c);
+    const RowInMessage given(d);
     return proc(msg, d, c);
 }
 
@@ -31,13 +35,13 @@ template <Slot S, RowExtent Extent = ROW_BOUNDED> int forward(ThemeDialogProc al
     return call_slot<Extent>(proc, msg, d, c);
 }
 
-template <Slot S>
+template <Slot S, RowExtent Extent = ROW_BOUNDED>
 int forward_guarded(int (*guard)(RowCall, ThemeDialogProc, int, DIALOG *, int), ThemeDialogProc allegro, int msg,
                     DIALOG *d, int c)
 {
     ThemeDialogProc proc = slot_in_force(S, allegro);
     if (!proc) return D_O_K;
-    return guard(call_slot<ROW_BOUNDED>, proc, msg, d, c);
+    return guard(call_slot<Extent>, proc, msg, d, c);
 }
 
 }  // namespace
@@ -52,27 +56,27 @@ int theme_shadow_box_proc(int msg, DIALOG *d, int c)
 }
 int theme_button_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::button_proc>(d_button_proc, msg, d, c);
+    return forward_guarded<&Theme::button_proc>(label_row, d_button_proc, msg, d, c);
 }
 int theme_push_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::push_proc>(stock_push_proc, msg, d, c);
+    return forward_guarded<&Theme::push_proc>(label_row, stock_push_proc, msg, d, c);
 }
 int theme_check_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::check_proc>(d_check_proc, msg, d, c);
+    return forward_guarded<&Theme::check_proc>(label_row, d_check_proc, msg, d, c);
 }
 int theme_radio_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::radio_proc>(d_radio_proc, msg, d, c);
+    return forward_guarded<&Theme::radio_proc>(label_row, d_radio_proc, msg, d, c);
 }
 int theme_icon_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::icon_proc>(d_icon_proc, msg, d, c);
+    return forward_guarded<&Theme::icon_proc>(label_row, d_icon_proc, msg, d, c);
 }
 int theme_edit_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::edit_proc, ROW_COLUMNS>(d_edit_proc, msg, d, c);
+    return forward_guarded<&Theme::edit_proc, ROW_COLUMNS>(edit_row, d_edit_proc, msg, d, c);
 }
 int theme_list_proc(int msg, DIALOG *d, int c)
 {
@@ -104,13 +108,13 @@ int theme_clear_proc(int msg, DIALOG *d, int c)
 }
 int theme_text_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::text_proc, ROW_UNBOUNDED>(d_text_proc, msg, d, c);
+    return forward<&Theme::text_proc, ROW_LABEL>(d_text_proc, msg, d, c);
 }
 int theme_ctext_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::ctext_proc, ROW_UNBOUNDED>(d_ctext_proc, msg, d, c);
+    return forward<&Theme::ctext_proc, ROW_LABEL>(d_ctext_proc, msg, d, c);
 }
 int theme_rtext_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::rtext_proc, ROW_UNBOUNDED>(d_rtext_proc, msg, d, c);
+    return forward<&Theme::rtext_proc, ROW_LABEL>(d_rtext_proc, msg, d, c);
 }

@@ -56,7 +56,10 @@ foreach(lib sloopgui sloopgui_static)
   target_include_directories(${lib} PUBLIC
     $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}/include>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
-  target_link_libraries(${lib} PUBLIC PkgConfig::ALLEGRO)
+  # Installed, Allegro is found under a prefix of the library's own, so a
+  # program's ALLEGRO_* variables (and its PkgConfig::ALLEGRO) are its own.
+  target_link_libraries(${lib} PUBLIC $<BUILD_INTERFACE:PkgConfig::ALLEGRO>
+                                      $<INSTALL_INTERFACE:PkgConfig::sloopgui_allegro>)
 endforeach()
 add_library(sloopgui::sloopgui ALIAS sloopgui)
 add_library(sloopgui::sloopgui_static ALIAS sloopgui_static)
@@ -80,28 +83,35 @@ install(FILES
   ${CMAKE_CURRENT_BINARY_DIR}/sloopguiConfigVersion.cmake
   DESTINATION ${SLOOPGUI_CMAKE_DIR} COMPONENT dev)
 
-# The .pc file names its directories relative to its own place, so the
-# installed copy works under any prefix (and a DESTDIR) unchanged.
-file(RELATIVE_PATH SLOOPGUI_PC_TO_PREFIX
-  /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
-string(REGEX REPLACE "/$" "" SLOOPGUI_PC_TO_PREFIX "${SLOOPGUI_PC_TO_PREFIX}")
+# The .pc files name the prefix the library is installed under, which is
+# known only when it is installed (`cmake --install --prefix`, or /usr when
+# CPack makes the packages), so they are written then: pkg-config then sees
+# the system's own directories and leaves out their -L and -I.
 # Two modules: `sloopgui` links the shared library and `sloopgui-static`
 # the archive (pkg-config --static only adds private dependencies, it cannot
 # swap the -l for the archive).
+set(SLOOPGUI_PC_PREFIX "@SLOOPGUI_INSTALL_PREFIX@")
 foreach(module sloopgui sloopgui-static)
-  configure_file(install/${module}.pc.in ${CMAKE_CURRENT_BINARY_DIR}/${module}.pc @ONLY)
-  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${module}.pc
-    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
+  set(pc_template ${CMAKE_CURRENT_BINARY_DIR}/pkgconfig/${module}.pc.in)
+  set(pc_file ${CMAKE_CURRENT_BINARY_DIR}/pkgconfig/${module}.pc)
+  configure_file(install/${module}.pc.in ${pc_template} @ONLY)
+  install(CODE "set(SLOOPGUI_INSTALL_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
+    configure_file(\"${pc_template}\" \"${pc_file}\" @ONLY)" COMPONENT dev)
+  install(FILES ${pc_file} DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT dev)
 endforeach()
 
-# What a programmer new to the library reads: the README, the custom-look
-# example's source, the reference of the public headers (HTML and manual
+# What a programmer new to the library reads: the README (its links lead to
+# files installed beside it), the custom-look example's source, the
+# gallery's pictures, the reference of the public headers (HTML and manual
 # pages, built by Doxygen when it is installed) and the sloopgui(3) overview.
 set(SLOOPGUI_DEV_DOC ${CMAKE_INSTALL_DATADIR}/doc/libsloopgui-dev)
 install(FILES README.md DESTINATION ${SLOOPGUI_DEV_DOC} COMPONENT dev)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/custom-look/jolly_roger.cpp
               ${PROJECT_SOURCE_DIR}/examples/custom-look/jolly_roger.h
   DESTINATION ${SLOOPGUI_DEV_DOC}/examples/custom-look COMPONENT dev)
+# The gallery's pictures, where the README's links find them beside it.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/theme-gallery/screenshots
+  DESTINATION ${SLOOPGUI_DEV_DOC}/examples/theme-gallery COMPONENT dev FILES_MATCHING PATTERN "*.png")
 find_program(DOXYGEN_EXECUTABLE doxygen)
 set(SLOOPGUI_REFERENCE_DIR ${CMAKE_CURRENT_BINARY_DIR}/reference)
 set(SLOOPGUI_REFERENCE_DIR ${SLOOPGUI_REFERENCE_DIR} PARENT_SCOPE)
@@ -111,8 +121,9 @@ if(DOXYGEN_EXECUTABLE)
   add_custom_command(OUTPUT ${SLOOPGUI_REFERENCE_DIR}/html/index.html
     COMMAND ${CMAKE_COMMAND} -DDOXYGEN=${DOXYGEN_EXECUTABLE} -DDOXYFILE=${CMAKE_CURRENT_BINARY_DIR}/Doxyfile
             -DOVERVIEW=${CMAKE_CURRENT_SOURCE_DIR}/doc/sloopgui.3 -DOUT=${SLOOPGUI_REFERENCE_DIR}
+            -DSYMBOLS=${CMAKE_CURRENT_SOURCE_DIR}/sloopgui.symbols
             -P ${CMAKE_CURRENT_SOURCE_DIR}/doc/build_reference.cmake
-    DEPENDS ${SLOOPGUI_PUBLIC_HEADERS} doc/mainpage.dox doc/sloopgui.3 doc/build_reference.cmake
+    DEPENDS ${SLOOPGUI_PUBLIC_HEADERS} doc/mainpage.dox doc/sloopgui.3 doc/build_reference.cmake sloopgui.symbols
             ${CMAKE_CURRENT_BINARY_DIR}/Doxyfile
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
     VERBATIM)

@@ -53,6 +53,10 @@ static uint32_t row_signature(const DIALOG *d, int blank, bool *drawn)
 int main(void)
 {
     std::printf("sloopgui %s\n", SLOOPGUI_VERSION_STRING);
+    // The installed library is the release its installed headers describe.
+    if (std::strcmp(sloopgui_version(), SLOOPGUI_VERSION_STRING) != 0 ||
+        sloopgui_version_number() != SLOOPGUI_VERSION_NUMBER)
+        fail(sloopgui_version(), "the library's version differs from its headers'");
     if (allegro_init() != 0 || install_timer() != 0) {
         std::printf("FAIL: cannot start Allegro\n");
         return 1;

@@ -19,8 +19,9 @@ step "runtime component holds the shared library and its documents only"
 cmake --install "$BUILD" --prefix "$T/runtime-only" --component runtime >/dev/null
 (cd "$T/runtime-only" && find . -type f -o -type l | sort) > "$T/runtime.list"
 cat "$T/runtime.list"
-grep -q "^./$LIBDIR/libsloopgui.so.1.1.0$" "$T/runtime.list"
-if grep -vE "^./($LIBDIR/libsloopgui\.so\.1(\.1\.0)?|share/doc/libsloopgui1/(copyright|changelog\.gz))$" "$T/runtime.list"; then
+version=$(sed -n 's/^#define SLOOPGUI_VERSION_STRING "\(.*\)"$/\1/p' "$SOURCE/widgets/include/sloopgui/version.h")
+grep -qF "./$LIBDIR/libsloopgui.so.$version" "$T/runtime.list"
+if grep -vxE "\./($LIBDIR/libsloopgui\.so\.(1|${version//./\\.})|share/doc/libsloopgui1/(copyright|changelog\.gz))" "$T/runtime.list"; then
   echo "unexpected files in the runtime component"; exit 1
 fi
 
@@ -42,6 +43,24 @@ if command -v doxygen >/dev/null; then
     [ -e "$P/$f" ] || { echo "missing $f"; exit 1; }
   done
 fi
+
+if command -v lexgrog >/dev/null && command -v doxygen >/dev/null; then
+  step "every manual page has a whatis entry, every public function and variable a page"
+  (cd "$P/share/man" && for page in man3/*; do
+     lexgrog "$page" >/dev/null || { echo "no whatis entry in $page"; exit 1; }
+   done)
+  while read -r name; do
+    [ -e "$P/share/man/man3/$name.3sloopgui.gz" ] || { echo "no manual page for $name"; exit 1; }
+  done < "$SOURCE/widgets/sloopgui.symbols"
+  man -M "$P/share/man" -w use_theme
+fi
+
+step "the installed README's links lead to installed files"
+doc=$P/share/doc/libsloopgui-dev
+grep -o '](\([^)#]*\))' "$doc/README.md" | sed 's/^](\(.*\))$/\1/' | sort -u | while read -r link; do
+  case $link in *://*) continue ;; esac
+  [ -e "$doc/$link" ] || { echo "README.md links to $link, which is not installed"; exit 1; }
+done
 
 step "each installed header compiles alone, as C++ and as C"
 for h in "$P"/include/sloopgui/*.h; do

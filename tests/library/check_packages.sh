@@ -21,5 +21,24 @@ for deb in "$T"/*.deb; do
     echo "$(basename "$deb") depends on the widget library"; exit 1
   fi
 done
+# Debian's layout: the library and its pkg-config files in the multiarch
+# directory, the .pc naming /usr (so pkg-config adds no -L of its own).
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null || gcc -print-multiarch)
+contents=$(dpkg-deb -c "$dev")
+for f in "./usr/lib/$multiarch/libsloopgui.so" "./usr/lib/$multiarch/pkgconfig/sloopgui.pc"; do
+  grep -q " $f" <<<"$contents" || { echo "the -dev package lacks $f"; exit 1; }
+done
+pc=$(dpkg-deb --fsys-tarfile "$dev" | tar -xO "./usr/lib/$multiarch/pkgconfig/sloopgui.pc")
+grep -qx "prefix=/usr" <<<"$pc" || { echo "sloopgui.pc does not name /usr:"; echo "$pc"; exit 1; }
+# The ldconfig trigger does ldconfig's work: no maintainer scripts.
+control=$(dpkg-deb -I "$runtime")
+if grep -qE "^ +[0-9]+ bytes, +[0-9]+ lines +\*? *(postinst|postrm|preinst|prerm) " <<<"$control"; then
+  echo "the runtime package has maintainer scripts:"; echo "$control"; exit 1
+fi
+# Each symbol is tagged with the release that brought it.
+dpkg-deb -e "$runtime" "$T/control"
+for tagged in "find_theme@Base 1.0.0" "theme_gtk@Base 1.0.0" "use_theme@Base 1.1.0"; do
+  grep -qx " $tagged" "$T/control/symbols" || { echo "symbols file lacks \"$tagged\""; cat "$T/control/symbols"; exit 1; }
+done
 lintian --no-cfg --fail-on error "$runtime" "$dev" 2>&1 | { grep -v "running with root privileges" || true; }
 echo "lintian: no errors"

@@ -1,7 +1,8 @@
 // Stands in for do_dialog in the README's quick start (built from the
 // README's own text): shows the dialog in the look it starts with, presses
 // the "Next look" push button until every registered look has been shown,
-// and exits 1 if any look leaves a widget entirely black, the button does
+// and exits 1 if any look leaves a widget entirely black or a pixel of what
+// the screen showed before, the button does
 // not reach every look, or a look is still in force when the dialog ends.
 #include <allegro.h>
 #include <sloopgui/theme.h>
@@ -23,10 +24,24 @@ static bool all_black(const DIALOG *d)
     return true;
 }
 
+// A colour none of the looks draws with, standing for the last look's pixels.
+static const int left_behind_r = 255, left_behind_g = 0, left_behind_b = 255;
+
 static void check_rows(DIALOG *rows, int focus)
 {
+    const int left_behind = makecol(left_behind_r, left_behind_g, left_behind_b);
+    clear_to_color(screen, left_behind);
     DIALOG_PLAYER *player = init_dialog(rows, focus);
     update_dialog(player);  // the first turn draws every row
+    // After a switch nothing of what was on the screen may show through.
+    int kept = 0;
+    for (int y = 0; y < SCREEN_H; ++y)
+        for (int x = 0; x < SCREEN_W; ++x)
+            if (getpixel(screen, x, y) == left_behind) ++kept;
+    if (kept) {
+        std::printf("FAIL %s: %d pixels of the last look left behind the dialog\n", current_theme->name, kept);
+        ++failures;
+    }
     for (DIALOG *d = rows; d->proc; ++d)
         if (all_black(d)) {
             std::printf("FAIL %s: row %d is black\n", current_theme->name, static_cast<int>(d - rows));

@@ -180,6 +180,17 @@ TEST_F(AseEdit, LongTextScrollsToKeepTheCaretInside)
     EXPECT_EQ(count_colour(138, 41, 139, 53, BLACK), 0);
 }
 
+TEST_F(AseEdit, TypingRedrawsTheWholeRow)
+{
+    // Allegro's logic runs on a narrower field; its redraw after a key is
+    // still the row's full width.
+    DIALOG d = edit(D_GOTFOCUS, 4);
+    theme_edit_proc(MSG_UCHAR, &d, 'x');
+    ASSERT_STREQ(text, "Grogx");
+    EXPECT_TRUE(vline_is(139, 41, 53, WHITE));
+    EXPECT_EQ(count_colour(40, 40, 139, 53, MAGENTA), 0);
+}
+
 TEST_F(AseEdit, FiveHighRowDrawsWithoutDividingByZero)
 {
     DIALOG d = edit(D_GOTFOCUS, 1, 5);

@@ -82,6 +82,42 @@ TEST_F(Lifecycle, UseThemePublishesAndPointsEveryHookAndStopPutsAllBack)
     gui_button_proc = before.button;
 }
 
+void program_draw_menu(int, int, int, int) {}
+void program_draw_menu_item(MENU *, int, int, int, int, int, int) {}
+
+TEST_F(Lifecycle, ProgramsOwnMenuHooksComeBackAfterEveryLook)
+{
+    // Every drawn look sets both menu hooks in its init and clears them in
+    // its shutdown; the program's own, set before, must survive that.
+    gui_menu_draw_menu = program_draw_menu;
+    gui_menu_draw_menu_item = program_draw_menu_item;
+    for (int i = 0; i < theme_count(); ++i) {
+        SCOPED_TRACE(theme_at(i)->name);
+        ASSERT_EQ(use_theme(theme_at(i)), THEME_OK);
+        EXPECT_EQ(rebuild_theme(), THEME_OK);
+        stop_theme();
+        EXPECT_EQ(gui_menu_draw_menu, program_draw_menu);
+        EXPECT_EQ(gui_menu_draw_menu_item, program_draw_menu_item);
+        init_theme(theme_at(i));
+        shutdown_theme();
+        EXPECT_EQ(gui_menu_draw_menu, program_draw_menu);
+        EXPECT_EQ(gui_menu_draw_menu_item, program_draw_menu_item);
+    }
+    // Switching keeps them too: they are put back once the last look ends.
+    use_theme(theme_gtk);
+    use_theme(theme_beos);
+    stop_theme();
+    EXPECT_EQ(gui_menu_draw_menu, program_draw_menu);
+    // Hooks the program points elsewhere while a look runs stay its own.
+    use_theme(theme_photon);
+    gui_menu_draw_menu = nullptr;
+    gui_menu_draw_menu_item = program_draw_menu_item;
+    stop_theme();
+    EXPECT_EQ(gui_menu_draw_menu, nullptr);
+    EXPECT_EQ(gui_menu_draw_menu_item, program_draw_menu_item);
+    gui_menu_draw_menu_item = nullptr;
+}
+
 TEST_F(Lifecycle, RefusalsChangeNothing)
 {
     EXPECT_EQ(use_theme(nullptr), THEME_ERR_NULL);
@@ -89,6 +125,7 @@ TEST_F(Lifecycle, RefusalsChangeNothing)
     EXPECT_EQ(use_theme_named("gtk"), THEME_ERR_NOT_FOUND);
     screen = nullptr;  // no graphics mode yet
     EXPECT_EQ(use_theme(theme_gtk), THEME_ERR_NO_SCREEN);
+    init_theme(theme_gtk);  // the lower-level start refuses alike
     EXPECT_EQ(current_theme, nullptr);
     EXPECT_TRUE(AllegroState::now() == before);
 
@@ -99,6 +136,7 @@ TEST_F(Lifecycle, RefusalsChangeNothing)
     screen = nullptr;
     EXPECT_EQ(use_theme(theme_gtk), THEME_ERR_NO_SCREEN);
     EXPECT_EQ(rebuild_theme(), THEME_ERR_NO_SCREEN);
+    init_theme(theme_gtk);
     screen = test_screen;
     EXPECT_EQ(current_theme, theme_photon);
     EXPECT_TRUE(AllegroState::now() == photon);

@@ -1,10 +1,12 @@
 // Rows a program may well hand the library by mistake or on purpose (an
 // empty slider, a list without items, a text box too narrow for one
-// character, a row of no size, a label longer than its row), walked through
+// character, a row of no size, a label longer than its row, a row without
+// its dp, a slider of billions of steps, a row of a billion pixels), walked through
 // every registered look at 8 and 16 bits: each must come back (no crash, no
 // hang) and leave every pixel outside its row as it was.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "pixel_helpers.h"
@@ -72,6 +74,24 @@ const OddRow odd_rows[] = {
     {"edit field with a long text",      COLUMNS, {theme_edit_proc,      ROW_X, ROW_Y, 40,  14, 0, 0, 0,  D_GOTFOCUS, 60, 0,   long_label, nullptr, nullptr}},
     {"text box row shorter than a line", INSIDE,  {theme_textbox_proc,   ROW_X, ROW_Y, 60,  3,  0, 0, 0,  0,          0,  0,   long_label, nullptr, nullptr}},
     {"list row shorter than a line",     INSIDE,  {theme_list_proc,      ROW_X, ROW_Y, 60,  3,  0, 0, 0,  0,          0,  0,   (void *)no_items, nullptr, nullptr}},
+    {"icon with a null dp",              INSIDE,  {theme_icon_proc,      ROW_X, ROW_Y, 40,  20, 0, 0, 0,  D_GOTFOCUS, 0,  0,   nullptr,    nullptr, nullptr}},
+    {"button with a null dp",            INSIDE,  {theme_button_proc,    ROW_X, ROW_Y, 40,  20, 0, 0, 0,  0,          0,  0,   nullptr,    nullptr, nullptr}},
+    {"push button with a null dp",       INSIDE,  {theme_push_proc,      ROW_X, ROW_Y, 40,  20, 0, 0, 0,  0,          0,  0,   nullptr,    nullptr, nullptr}},
+    {"check box with a null dp",         INSIDE,  {theme_check_proc,     ROW_X, ROW_Y, 40,  14, 0, 0, 0,  D_SELECTED, 0,  0,   nullptr,    nullptr, nullptr}},
+    {"radio button with a null dp",      INSIDE,  {theme_radio_proc,     ROW_X, ROW_Y, 40,  14, 0, 0, 0,  0,          0,  0,   nullptr,    nullptr, nullptr}},
+    {"edit field with a null dp",        COLUMNS, {theme_edit_proc,      ROW_X, ROW_Y, 60,  14, 0, 0, 0,  D_GOTFOCUS, 31, 0,   nullptr,    nullptr, nullptr}},
+    {"slider with d1 = INT_MAX",         INSIDE,  {theme_slider_proc,    ROW_X, ROW_Y, 120, 16, 0, 0, 0,  D_GOTFOCUS, INT_MAX, INT_MAX / 2, nullptr, nullptr, nullptr}},
+    {"vertical slider with d1 = INT_MAX",INSIDE,  {theme_slider_proc,    ROW_X, ROW_Y, 16,  90, 0, 0, 0,  0,          INT_MAX, 3,  nullptr,    nullptr, nullptr}},
+    // Rows of a billion pixels: drawing them takes what the visible part takes.
+    {"box of INT_MAX/2 pixels",          INSIDE,  {theme_box_proc,       ROW_X, ROW_Y, 60,  INT_MAX / 2, 0, 0, 0, 0,  0,  0,   nullptr,    nullptr, nullptr}},
+    {"button of INT_MAX/2 pixels",       INSIDE,  {theme_button_proc,    ROW_X, ROW_Y, INT_MAX / 2, INT_MAX / 2, 0, 0, 0, D_GOTFOCUS, 0, 0, one_word, nullptr, nullptr}},
+    {"push button of INT_MAX/2 pixels",  INSIDE,  {theme_push_proc,      ROW_X, ROW_Y, 60,  INT_MAX / 2, 0, 0, 0, 0,  0,  0,   one_word,   nullptr, nullptr}},
+    {"edit field of INT_MAX/2 pixels",   COLUMNS, {theme_edit_proc,      ROW_X, ROW_Y, INT_MAX / 2, INT_MAX / 2, 0, 0, 0, D_GOTFOCUS, 31, 0, one_word, nullptr, nullptr}},
+    {"list of INT_MAX/2 pixels",         INSIDE,  {theme_list_proc,      ROW_X, ROW_Y, 60,  INT_MAX / 2, 0, 0, 0, 0,  0,  0,   (void *)no_items, nullptr, nullptr}},
+    {"text list of INT_MAX/2 pixels",    INSIDE,  {theme_text_list_proc, ROW_X, ROW_Y, INT_MAX / 2, INT_MAX / 2, 0, 0, 0, 0, 0, 0, (void *)no_items, nullptr, nullptr}},
+    {"text box of INT_MAX/2 pixels",     INSIDE,  {theme_textbox_proc,   ROW_X, ROW_Y, 60,  INT_MAX / 2, 0, 0, 0, 0,  0,  0,   long_label, nullptr, nullptr}},
+    {"slider of INT_MAX/2 pixels",       INSIDE,  {theme_slider_proc,    ROW_X, ROW_Y, INT_MAX / 2, 16, 0, 0, 0, 0,   100, 50, nullptr,    nullptr, nullptr}},
+    {"window of INT_MAX/2 pixels",       INSIDE,  {theme_window_proc,    ROW_X, ROW_Y, INT_MAX / 2, INT_MAX / 2, 0, 0, 0, 0, 0, 0, long_label, nullptr, nullptr}},
 };
 // clang-format on
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,18 @@ TEST_F(RegistryTest, UnregisterTakesOnlyAProgramsLookThatIsNotInUse)
     EXPECT_EQ(theme_at(count - 2), &second);  // moved up into the gap
     EXPECT_EQ(find_theme("GTK"), theme_gtk);
     EXPECT_EQ(add(&first), THEME_OK);  // and it can come back
+}
+
+TEST(ThemeErrorText, EveryCodeHasAMessageOfItsOwn)
+{
+    std::set<std::string> texts;
+    const std::string unknown = theme_error_text(1);
+    for (int code = THEME_OK; code >= THEME_ERR_NO_SCREEN; --code) {
+        const std::string text = theme_error_text(code);
+        EXPECT_NE(text, unknown) << code;
+        EXPECT_TRUE(texts.insert(text).second) << code << " says what another code says: " << text;
+    }
+    EXPECT_EQ(std::string(theme_error_text(THEME_ERR_NO_SCREEN - 1)), unknown);
 }
 
 }  // namespace

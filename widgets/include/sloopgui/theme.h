@@ -43,7 +43,7 @@ typedef struct ThemeReserved {
 #ifdef __cplusplus
 #define THEME_RESERVED_NONE {}
 #else
-#define THEME_RESERVED_NONE {0}
+#define THEME_RESERVED_NONE {{0}}
 #endif
 /* clang-format on */
 
@@ -136,7 +136,7 @@ enum {
     THEME_ERR_NOT_FOUND = -6,    /**< unregister_theme: the look is not registered */
     THEME_ERR_BUILTIN = -7,      /**< unregister_theme: built-in looks stay */
     THEME_ERR_CURRENT = -8,      /**< unregister_theme: the look is current */
-    THEME_ERR_NO_SCREEN = -9     /* use_theme, rebuild_theme: no graphics mode set yet */
+    THEME_ERR_NO_SCREEN = -9     /**< use_theme, rebuild_theme: no graphics mode set yet (gui_get_screen() is null) */
 };
 
 /** Adds a look of the program's own after the built-in ones, so find_theme
@@ -224,12 +224,44 @@ SLOOPGUI_API int rebuild_theme(void);
  * makes `theme` current, saves Allegro's three GUI colours, calls its init
  * and publishes its colours into theme_*_color only (0 for a null cell);
  * Allegro's colours and hooks are left to the program. A null `theme` only
- * ends the look in force. Call after set_gfx_mode. */
+ * ends the look in force. Before a graphics mode is set (gui_get_screen()
+ * is null) it is refused as use_theme refuses (THEME_ERR_NO_SCREEN): it
+ * does nothing, and the look in force stays. */
 SLOOPGUI_API void init_theme(Theme *theme);
 
 /** The same as stop_theme: ends the look in force and puts back what
  * Allegro had. Does nothing when no look is current. */
 SLOOPGUI_API void shutdown_theme(void);
+
+/* ------------------------------------------------ version and messages */
+
+/** The version of the library the program runs with, which may be newer
+ * than the one it was built against (SLOOPGUI_VERSION_STRING): "1.2.0". */
+SLOOPGUI_API const char *sloopgui_version(void);
+
+/** The same as a number, (major << 16) | (minor << 8) | patch, to compare
+ * with SLOOPGUI_VERSION_NUMBER or SLOOPGUI_MAKE_VERSION(1, 2, 0). */
+SLOOPGUI_API int sloopgui_version_number(void);
+
+/** A THEME_OK or THEME_ERR_* code in words ("no graphics mode set yet"),
+ * for a message to the user or a log; "unknown error code" for any other
+ * number. The text is static: do not free it. */
+SLOOPGUI_API const char *theme_error_text(int code);
+
+/* ------------------------------------------- focus and disabled cues */
+
+/** Turns the focus and disabled cues on (non-zero) or off (0, the start).
+ * With them on, a widget whose look shows no focus of its own gets a
+ * dotted outline inside its row while it has D_GOTFOCUS, and one whose
+ * look draws it disabled no differently gets every other pixel in the
+ * look's face colour while it has D_DISABLED, so keyboard users see where
+ * they are in every look. Widgets the look already cues are left as the
+ * look draws them; with the cues off every look draws as it always did. A
+ * look may ask for the cues itself, whatever this setting. */
+SLOOPGUI_API void set_theme_cues(int on);
+
+/** 1 when set_theme_cues turned the cues on, else 0. */
+SLOOPGUI_API int get_theme_cues(void);
 
 /* ---------------------------------------------------------- forwarders */
 
@@ -248,9 +280,16 @@ SLOOPGUI_API void shutdown_theme(void);
  * and menus and the clear procedure size themselves.
  * Rows Allegro's procedures cannot take are made safe first: a slider is
  * drawn with its value within 0..d1 and, with d1 <= 0, at its start and
- * deaf to keys and clicks; a list or text list with a null dp has no
+ * deaf to keys and clicks; one whose range is finer than Allegro's 16.16
+ * arithmetic can follow (d1 past 65536 steps per pixel of travel) moves a
+ * pixel's worth per key; a list or text list with a null dp has no
  * items; a text box with a null dp, or narrower than its widest character
- * and 24 pixels of frame, is drawn empty. */
+ * and 24 pixels of frame, is drawn empty; a button, push button, check
+ * box or radio button with a null dp reaching Allegro's own procedure has
+ * no label, an icon without its bitmap is a plain button, and an edit
+ * field with a null dp is empty and takes no characters. A row reaching
+ * thousands of pixels past the bitmap's clipping is drawn as its part near
+ * what can be seen, so drawing takes the time the visible part needs. */
 SLOOPGUI_API int theme_box_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_shadow_box_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_button_proc(int msg, DIALOG *d, int c);

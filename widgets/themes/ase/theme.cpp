@@ -3,6 +3,7 @@
 // Allegro's stock look.
 #include "widgets/themes/ase/look.h"
 
+#include "widgets/shared/cached_colour.h"
 #include "widgets/shared/push_button.h"
 #include "widgets/theme.h"
 #include "widgets/shared/centred_title.h"
@@ -15,7 +16,7 @@ int ase_mg_color;
 
 int ase_grey(int level)
 {
-    return makecol(level, level, level);
+    return cached_makecol(level, level, level);
 }
 
 static void ase_init(void)
@@ -27,8 +28,8 @@ static void ase_init(void)
         ase_bg_color = bestfit_color(_current_palette, 63, 63, 63);
         ase_mg_color = bestfit_color(_current_palette, 32, 32, 32);
     } else {
-        ase_fg_color = makecol(0, 0, 0);
-        ase_bg_color = makecol(255, 255, 255);
+        ase_fg_color = ase_grey(0);
+        ase_bg_color = ase_grey(255);
         ase_mg_color = makecol(ASE_DIM_LEVEL, ASE_DIM_LEVEL, ASE_DIM_LEVEL);
     }
 }
@@ -67,11 +68,11 @@ void ase_box(int x1, int y1, int x2, int y2, int flags)
         dots = ase_grey(ASE_DOT_DIM_LEVEL);
         level = ASE_DIM_LEVEL;
     } else {
-        outline = makecol(0, 0, 0);
-        dots = makecol(255, 255, 255);
+        outline = ase_grey(0);
+        dots = ase_grey(255);
         level = focused ? ASE_FOCUS_LEVEL : ASE_FACE_LEVEL;
     }
-    const int light = makecol(255, 255, 255);
+    const int light = ase_grey(255);
     const int dark = ase_grey(ASE_DIM_LEVEL);
 
     // Pressed turns bevel and fade upside down.
@@ -87,7 +88,7 @@ void ase_box(int x1, int y1, int x2, int y2, int flags)
 
 static int ase_text_colour(int flags)
 {
-    return (flags & D_DISABLED) ? ase_grey(ASE_DIM_LEVEL) : makecol(0, 0, 0);
+    return (flags & D_DISABLED) ? ase_grey(ASE_DIM_LEVEL) : ase_grey(0);
 }
 
 int ase_box_proc(int msg, DIALOG *d, int c)
@@ -144,7 +145,7 @@ int ase_window_proc(int msg, DIALOG *d, int c)
     (void)c;
     if (msg != MSG_DRAW) return D_O_K;
     ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
-    draw_centred_title(d, d->y + 4, makecol(0, 0, 0));
+    draw_centred_title(d, d->y + 4, ase_grey(0));
     return D_O_K;
 }
 

@@ -1,6 +1,7 @@
 // The "Photon" look's drawing routines, from which every widget is built:
 // gradients, the etched frame, panels, labels, the scroll handle, the list
 // frame, tick dots and the slider knob.
+#include "widgets/shared/cached_colour.h"
 #include "widgets/shared/list_rows.h"
 #include "widgets/themes/photon/look.h"
 
@@ -16,8 +17,8 @@ int ramp(int start, int end, int at, int span)
 
 int ramp_colour(const Gradient &g, int at, int span)
 {
-    return makecol(ramp(g.start_r, g.end_r, at, span), ramp(g.start_g, g.end_g, at, span),
-                   ramp(g.start_b, g.end_b, at, span));
+    return cached_makecol(ramp(g.start_r, g.end_r, at, span), ramp(g.start_g, g.end_g, at, span),
+                          ramp(g.start_b, g.end_b, at, span));
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The "Win95" drawing primitives: the two-pixel button bevel, the sunken
 // field frame, the flat one-pixel frame, the dotted focus rectangle and the
 // clipped title text.
-#include "widgets/shared/text_mode.h"
+#include "widgets/shared/clip_within.h"
 #include "widgets/shared/dotted_rect.h"
+#include "widgets/shared/text_mode.h"
 #include "widgets/themes/win95/look.h"
 
 void w95_button_bevel(int x, int y, int w, int h, int pressed)
@@ -72,13 +73,12 @@ void w95_text_clipped(int x, int y, int w, const char *text, int fg, int bg)
     // The mouse pointer is only in the way on the visible screen.
     const bool visible = gui_get_screen() == screen;
     if (visible) scare_mouse_area(x, y, w, th);
-    int cl, ct, cr, cb;
-    get_clip_rect(gui_get_screen(), &cl, &ct, &cr, &cb);
-    set_clip_rect(gui_get_screen(), x, y, x + w - 1, y + th - 1);
-    textout_ex(gui_get_screen(), font, text, x, y, fg, _textmode);
-    const int length = text_length(font, text);
-    if (length < w) rectfill(gui_get_screen(), x + length, y, x + w - 1, y + th - 1, bg);
-    set_clip_rect(gui_get_screen(), cl, ct, cr, cb);
+    {
+        const ClipWithin title(gui_get_screen(), x, y, x + w - 1, y + th - 1);
+        textout_ex(gui_get_screen(), font, text, x, y, fg, _textmode);
+        const int length = text_length(font, text);
+        if (length < w) rectfill(gui_get_screen(), x + length, y, x + w - 1, y + th - 1, bg);
+    }
     if (visible) unscare_mouse();
     theme_text_mode(old_mode);
 }
