@@ -2,6 +2,7 @@
 // colours, and its GUI hooks when use_theme pointed them) is saved on the
 // way in and put back on the way out, so a program that tries a look leaves
 // its own dialogs and Allegro's alert boxes as they were.
+#include "widgets/look_base.h"
 #include "widgets/published_state.h"
 #include "widgets/theme.h"
 
@@ -26,11 +27,14 @@ bool hooks_pointed = false;  // the look was begun by use_theme
 // Reads the look's cells and publishes them; an unset cell publishes 0
 // rather than crashing. A look may repoint its cells in init (the stock
 // look does), so they are read only afterwards.
-void publish_colours(const Theme *theme)
+void publish_colours(void)
 {
-    published.fg = theme->fg_color ? *theme->fg_color : 0;
-    published.bg = theme->bg_color ? *theme->bg_color : 0;
-    published.mg = theme->mg_color ? *theme->mg_color : 0;
+    // An init may point the cells (the stock look's does): resolve afresh.
+    resolve_look_in_force();
+    const Theme &theme = look_resolved;
+    published.fg = theme.fg_color ? *theme.fg_color : 0;
+    published.bg = theme.bg_color ? *theme.bg_color : 0;
+    published.mg = theme.mg_color ? *theme.mg_color : 0;
     publish_theme_colours(published.fg, published.bg, published.mg);
 }
 
@@ -41,8 +45,9 @@ void begin_look(Theme *theme)
     saved.mg = gui_mg_color;
     look_in_force = theme;
     publish_current_theme(theme);
-    if (theme->init) theme->init();
-    publish_colours(theme);
+    resolve_look_in_force();
+    if (look_resolved.init) look_resolved.init();
+    publish_colours();
 }
 
 void publish_into_allegro(void)
@@ -105,8 +110,9 @@ void init_theme(Theme *theme)
 void shutdown_theme(void)
 {
     if (!look_in_force) return;
-    if (look_in_force->shutdown) look_in_force->shutdown();
+    if (look_resolved.shutdown) look_resolved.shutdown();
     look_in_force = nullptr;
+    resolve_look_in_force();
     publish_current_theme(nullptr);
     gui_bg_color = saved.bg;
     gui_mg_color = saved.mg;
@@ -141,10 +147,10 @@ int rebuild_theme(void)
 {
     if (!look_in_force) return THEME_OK;
     if (!graphics_mode_set()) return THEME_ERR_NO_SCREEN;
-    Theme *theme = look_in_force;
-    if (theme->shutdown) theme->shutdown();
-    if (theme->init) theme->init();
-    publish_colours(theme);
+    if (look_resolved.shutdown) look_resolved.shutdown();
+    resolve_look_in_force();
+    if (look_resolved.init) look_resolved.init();
+    publish_colours();
     if (hooks_pointed) publish_into_allegro();
     return THEME_OK;
 }

@@ -4,6 +4,7 @@
 // so a dialog (or an alert box whose hooks point here) stays visible and
 // usable. Drawing is kept within the row, and rows Allegro cannot take are
 // made safe first (odd_rows.h).
+#include "widgets/look_base.h"
 #include "widgets/odd_rows.h"
 #include "widgets/row_clip.h"
 #include "widgets/theme.h"
@@ -18,10 +19,13 @@ template <RowExtent Extent> int call_slot(ThemeDialogProc proc, int msg, DIALOG 
     return proc(msg, d, c);
 }
 
-// The look's slot, Allegro's procedure without a look, or null for an empty slot.
+// The look's slot (else its base's), Allegro's procedure without a look, or
+// null for a slot empty all along the bases.
 ThemeDialogProc slot_in_force(Slot slot, ThemeDialogProc allegro)
 {
-    return look_in_force ? look_in_force->*slot : allegro;
+    if (!look_in_force) return allegro;
+    ThemeDialogProc own = look_in_force->*slot;
+    return own ? own : look_resolved.*slot;
 }
 
 template <Slot S, RowExtent Extent = ROW_BOUNDED> int forward(ThemeDialogProc allegro, int msg, DIALOG *d, int c)

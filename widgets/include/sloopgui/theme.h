@@ -273,6 +273,104 @@ SLOOPGUI_API int theme_ctext_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_rtext_proc(int msg, DIALOG *d, int c);
 /** @} */
 
+/* ------------------------------------------------------ style parameters */
+
+/** What a style parameter holds; see ThemeParam. */
+enum {
+    THEME_PARAM_COLOUR = 1, /**< a colour as 0xRRGGBB, made a screen colour at init */
+    THEME_PARAM_SIZE = 2,   /**< pixels with an 8-pixel font; drawn scaled by text_height(font) / 8 */
+    THEME_PARAM_PIXELS = 3, /**< pixels whatever the font (line widths) */
+    THEME_PARAM_SWITCH = 4  /**< 0 off, 1 on */
+};
+
+/** One named parameter of a look: a colour or a metric it draws with. */
+typedef struct ThemeParam {
+    /** Lower-case name ("face", "check_size"), as look files write it. */
+    const char *name;
+    int kind; /**< THEME_PARAM_COLOUR, _SIZE, _PIXELS or _SWITCH */
+    /** The value the look draws with once it is (re)built: use_theme, or
+     * rebuild_theme while it is in force. */
+    int value;
+    /** Non-zero when this look sets the value itself; zero when it follows
+     * its base look (and `value` shows the base's). A built-in look owns
+     * every parameter. */
+    int own;
+    int min;           /**< the least value theme_set_param accepts */
+    int max;           /**< the greatest value theme_set_param accepts */
+    const char *about; /**< where it shows, for editors */
+} ThemeParam;
+
+/** A look's parameters, as theme_style answers them. */
+typedef struct ThemeStyle {
+    int count;         /**< how many parameters */
+    ThemeParam *param; /**< `count` entries, the look's own order */
+} ThemeStyle;
+
+/** One change of a parameter, for derive_theme; a list ends with a null name. */
+typedef struct ThemeSetting {
+    const char *name; /**< the parameter's name */
+    int value;        /**< its new value */
+} ThemeSetting;
+
+/** Errors of the calls below (the registry's codes above apply too). */
+enum {
+    THEME_ERR_PARAM = -20, /**< the look has no parameter of that name */
+    THEME_ERR_VALUE = -21, /**< the value is outside the parameter's min .. max */
+    THEME_ERR_BASE = -22,  /**< that base would make the look its own base */
+    THEME_ERR_MEMORY = -23 /**< out of memory */
+};
+
+/** The parameters `theme` draws with: a built-in look's own (the "focus_cues"
+ * switch, last, says whether the look wants the library's focus cues), or,
+ * for a look of the program's, those of the built-in look at the end of its
+ * base looks (or of the built-in look whose init it copied), each following
+ * the base until set. Null for a null theme. The record stays the look's
+ * until its base changes or it is freed; write values through
+ * theme_set_param, or write `value` and `own` = 1 yourself. Changes show
+ * from the next use_theme or rebuild_theme. */
+SLOOPGUI_API ThemeStyle *theme_style(Theme *theme);
+
+/** The value of parameter `name` of `theme` into *value: THEME_OK,
+ * THEME_ERR_NULL (null theme, name or value) or THEME_ERR_PARAM. */
+SLOOPGUI_API int theme_get_param(Theme *theme, const char *name, int *value);
+
+/** Sets parameter `name` of `theme` (the look then owns it): THEME_OK,
+ * THEME_ERR_NULL, THEME_ERR_PARAM or THEME_ERR_VALUE, when nothing changes.
+ * Shows from the next use_theme or rebuild_theme. */
+SLOOPGUI_API int theme_set_param(Theme *theme, const char *name, int value);
+
+/** Gives parameter `name` back to the base look (a built-in look: its own
+ * default). THEME_OK, THEME_ERR_NULL or THEME_ERR_PARAM. */
+SLOOPGUI_API int theme_reset_param(Theme *theme, const char *name);
+
+/* ------------------------------------------------------------ base looks */
+
+/** Names `base` as the look `theme` falls back on: every empty widget slot,
+ * colour cell, init and shutdown (and with them the menu hooks the base's
+ * init sets) and every parameter `theme` does not set come from the base,
+ * and from its base in turn. A look with a base may be registered with
+ * empty slots. A null `base` removes it. THEME_OK, THEME_ERR_NULL for a
+ * null theme, THEME_ERR_BASE when `base` is `theme` or falls back on it,
+ * THEME_ERR_CURRENT when `theme` is in force or the look in force falls
+ * back on it (stop it first). Call it before register_theme. */
+SLOOPGUI_API int theme_set_base(Theme *theme, Theme *base);
+
+/** The base look of `theme`, or null. */
+SLOOPGUI_API Theme *theme_base(const Theme *theme);
+
+/** A look in one call: a new record named `name` (copied), with no slot of
+ * its own, falling back on `base`, with the parameters of `changes` (a list
+ * ending with a null name, or null) set, and registered. Null on a refusal,
+ * its code in *error when `error` is not null (THEME_ERR_NULL for a null
+ * base, the codes of theme_set_param and register_theme, THEME_ERR_MEMORY);
+ * nothing is left behind then. Free it with free_theme. */
+SLOOPGUI_API Theme *derive_theme(const char *name, Theme *base, const ThemeSetting *changes, int *error);
+
+/** Unregisters and frees a look derive_theme or load_theme made. THEME_OK,
+ * THEME_ERR_NULL, THEME_ERR_CURRENT (stop it first), THEME_ERR_BASE (another
+ * look falls back on it) or THEME_ERR_NOT_FOUND (not made by those calls). */
+SLOOPGUI_API int free_theme(Theme *theme);
+
 /* ------------------------------------------- building blocks for a look */
 
 /** @{ */

@@ -57,6 +57,11 @@ struct BeosPalette {
     int body_shadow;
 };
 
+// The look's parameters, one per colour the palette reads.
+enum { BEOS_PARAM_COUNT = 82 };
+struct LookParamDef;
+extern const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT];
+
 // Valid between beos_make_colours (run by the look's init) and shutdown.
 extern BeosPalette beos_colours;
 void beos_make_colours(void);

@@ -8,8 +8,14 @@
 
 #include <allegro.h>
 
+#include "widgets/look_params.h"
+
 // The look's colours, computed with makecol at init.
 enum NextstepColour { NX_WHITE, NX_GREY, NX_DARK, NX_BLACK, NX_DISABLED, NX_COLOUR_COUNT };
+
+// One parameter per colour, in the enum's order.
+extern const LookParamDef NEXTSTEP_PARAMS[NX_COLOUR_COUNT];
+extern Theme nextstep_record;
 
 int nextstep_colour(NextstepColour c);
 void nextstep_compute_colours(void);

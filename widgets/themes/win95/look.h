@@ -6,6 +6,23 @@
 
 #include <allegro.h>
 
+#include "widgets/look_params.h"
+
+// The parameters, one per palette colour below, in this order.
+enum Win95Param {
+    W95_P_WHITE,
+    W95_P_LIGHT,
+    W95_P_FACE,
+    W95_P_SHADOW,
+    W95_P_BLACK,
+    W95_P_GREY165,
+    W95_P_GREY149,
+    W95_P_SELECT,
+    WIN95_PARAM_COUNT
+};
+extern const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT];
+extern Theme win95_record;
+
 // Palette, filled by init in the screen's colour depth.
 extern int w95_white;
 extern int w95_light;
