@@ -1,5 +1,6 @@
 #include "widgets/look_records.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -17,6 +18,21 @@ ThemeParam param_from(const LookParamDef &def, int own)
 }
 
 }  // namespace
+
+const char *const LOOK_PART_NAMES[PART_COUNT] = {"frame", "face", "check", "radio", "thumb", "title", "menu"};
+
+LookRecord::~LookRecord()
+{
+    for (LookImage &image : images)
+        if (image.bitmap) destroy_bitmap(image.bitmap);
+}
+
+void set_look_image(LookRecord *record, LookPart part, const LookImage &image)
+{
+    LookImage &old = record->images[part];
+    if (old.bitmap && old.bitmap != image.bitmap) destroy_bitmap(old.bitmap);
+    old = image;
+}
 
 LookRecord *find_look_record(const Theme *look)
 {
@@ -88,6 +104,7 @@ void relist_params(LookRecord *record)
     const bool builtin = builtin_param_table(record->look) != nullptr;
     std::vector<ThemeParam> listed;
     const int count = table ? table->count : 0;
+    listed.reserve(static_cast<std::size_t>(count) + 1);
     for (int i = 0; i < count; ++i) listed.push_back(param_from(table->defs[i], builtin ? 1 : 0));
     listed.push_back(param_from(focus_cues_param, builtin ? 1 : 0));
     // Keep what the look set of the parameters it still has.

@@ -11,6 +11,19 @@
 #include <string>
 #include <vector>
 
+// The widget parts a look file may draw from images.
+enum LookPart { PART_FRAME, PART_FACE, PART_CHECK, PART_RADIO, PART_THUMB, PART_TITLE, PART_MENU, PART_COUNT };
+extern const char *const LOOK_PART_NAMES[PART_COUNT];
+
+// A nine-slice image: `frames` pictures of equal width side by side, each
+// drawn with its margins kept and its edges and middle stretched.
+struct LookImage {
+    BITMAP *bitmap = nullptr;
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int frames = 1;
+    std::string file;  // as the look file named it
+};
+
 struct LookRecord {
     Theme *look = nullptr;
     Theme *base = nullptr;
@@ -22,7 +35,16 @@ struct LookRecord {
     // A look the library made: its record and name live here.
     std::unique_ptr<Theme> made;
     std::string name;
+    LookImage images[PART_COUNT];
+
+    LookRecord() = default;
+    LookRecord(const LookRecord &) = delete;
+    LookRecord &operator=(const LookRecord &) = delete;
+    ~LookRecord();
 };
+
+// Replaces (or, with a null bitmap, removes) the image of a part.
+void set_look_image(LookRecord *record, LookPart part, const LookImage &image);
 
 // The entry of `look`, or null when it has none yet.
 LookRecord *find_look_record(const Theme *look);

@@ -8,6 +8,10 @@
 //                                  (no window; under xvfb-run every look
 //                                  is drawn, without a display the looks
 //                                  that need a timer are skipped)
+//   theme-gallery --big-font ...   either of the above with a 16-pixel font
+//                                  (Allegro's own, doubled): the looks'
+//                                  check boxes, radio buttons, title bars,
+//                                  rows and fields grow with it
 #include <allegro.h>
 
 #include <cerrno>
@@ -19,13 +23,24 @@
 #include "gallery_looks.h"
 #include "gallery_screenshots.h"
 #include "jolly_roger.h"
+#include "widgets/shared/scaled_font.h"
 
 static const int GALLERY_W = 640;
 static const int GALLERY_H = 480;
 
+static bool big_font = false;
+
 static void usage(void)
 {
-    std::fprintf(stderr, "usage: theme-gallery [--screenshot DIR]\n");
+    std::fprintf(stderr, "usage: theme-gallery [--big-font] [--screenshot DIR]\n");
+}
+
+// The looks read text_height(font) as they are set up, so the font is
+// chosen before the first look.
+static void choose_font(void)
+{
+    if (!big_font) return;
+    if (FONT *doubled = scaled_font(font, 2)) font = doubled;
 }
 
 static int run_screenshots(const char *dir)
@@ -47,6 +62,7 @@ static int run_screenshots(const char *dir)
         return 1;
     }
     screen = canvas;
+    choose_font();
     gallery_default_gui_colours();
     const int written = write_gallery_screenshots(dir, have_timer);
     screen = window_screen;
@@ -69,6 +85,7 @@ static int run_live(void)
         allegro_message("Cannot open a %dx%d window: %s\n", GALLERY_W, GALLERY_H, allegro_error);
         return 1;
     }
+    choose_font();
     gallery_default_gui_colours();
     const GalleryLooks looks = registered_looks();
     if (looks.count == 0) {
@@ -87,6 +104,11 @@ static int run_live(void)
 int main(int argc, char **argv)
 {
     register_jolly_roger();
+    if (argc > 1 && std::strcmp(argv[1], "--big-font") == 0) {
+        big_font = true;
+        --argc;
+        ++argv;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) return run_screenshots(argv[2]);
     if (argc != 1) {
         usage();

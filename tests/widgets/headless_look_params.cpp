@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "pixel_helpers.h"
+#include "widgets/shared/scaled_font.h"
 #include "widgets/theme.h"
 
 namespace {
@@ -135,7 +136,7 @@ struct LookParams : testing::Test {
     }
 };
 
-TEST_F(LookParams, EveryColourOfEveryLookShowsAndComesBackWithItsDefault)
+TEST_F(LookParams, EveryParameterOfEveryLookShowsAndComesBackWithItsDefault)
 {
     for (Theme *look : drawn_looks) {
         const std::vector<int> plain = drawn_in(look);
@@ -145,11 +146,13 @@ TEST_F(LookParams, EveryColourOfEveryLookShowsAndComesBackWithItsDefault)
         EXPECT_STREQ(style->param[style->count - 1].name, "focus_cues");
         for (int i = 0; i < style->count; ++i) {
             const ThemeParam param = style->param[i];
-            if (param.kind != THEME_PARAM_COLOUR) continue;
+            if (param.kind == THEME_PARAM_SWITCH) continue;
             EXPECT_TRUE(param.own) << look->name << " " << param.name;
             // Two different colours, so a parameter whose default happens to
-            // equal one of them still changes something.
-            const int changed = param.value == ODD_COLOUR ? OTHER_COLOUR : ODD_COLOUR;
+            // equal one of them still changes something; a metric goes to
+            // an end of its range.
+            int changed = param.value == ODD_COLOUR ? OTHER_COLOUR : ODD_COLOUR;
+            if (param.kind != THEME_PARAM_COLOUR) changed = param.value == param.max ? param.min : param.max;
             ASSERT_EQ(theme_set_param(look, param.name, changed), THEME_OK);
             ASSERT_EQ(rebuild_theme(), THEME_OK);
             draw_every_widget();
@@ -243,7 +246,7 @@ TEST_F(LookParams, BasesMayNotComeBackToTheLook)
     EXPECT_EQ(theme_set_base(b, theme_photon), THEME_OK);
     int value = 0;
     EXPECT_EQ(theme_get_param(b, "title_start", &value), THEME_OK) << "b lists Photon's parameters now";
-    EXPECT_EQ(theme_get_param(b, "check_size", &value), THEME_ERR_PARAM);
+    EXPECT_EQ(theme_get_param(b, "scrollbar_width", &value), THEME_ERR_PARAM);
 }
 
 // Draws the row's rectangle green: the program's own slot.
@@ -286,6 +289,59 @@ TEST_F(LookParams, APartialLookNeedsABaseAndTakesWhatItLacksFromIt)
     stop_theme();
     EXPECT_EQ(unregister_theme(&partial), THEME_OK);
     EXPECT_EQ(theme_set_base(&partial, nullptr), THEME_OK);
+}
+
+// Columns of the row's rectangle holding anything but the colour of its
+// right-most column (the face behind the box).
+int drawn_columns(const DIALOG &row)
+{
+    int columns = 0;
+    for (int x = row.x; x < row.x + row.w - 1; ++x)
+        for (int y = row.y; y < row.y + row.h; ++y)
+            if (getpixel(screen, x, y) != getpixel(screen, row.x + row.w - 1, y)) {
+                ++columns;
+                break;
+            }
+    return columns;
+}
+
+TEST_F(LookParams, CheckBoxesRadioButtonsAndTitleBarsGrowWithTheFont)
+{
+    FONT *small = font;
+    FONT *big = scaled_font(small, 2);
+    ASSERT_NE(big, nullptr);
+    ASSERT_EQ(text_height(big), 16);
+    for (Theme *look : {theme_gtk, theme_photon, theme_win95, theme_ase}) {
+        for (DIALOG_PROC proc : {theme_check_proc, theme_radio_proc}) {
+            for (int flags : {0, D_SELECTED}) {
+                DIALOG row = {proc, 10, 10, 80, 44, 0, 0, 0, flags, 0, 0, nullptr, nullptr, nullptr};
+                int widths[2];
+                for (int scale = 0; scale < 2; ++scale) {
+                    font = scale ? big : small;
+                    ASSERT_EQ(use_theme(look), THEME_OK);
+                    clear_test_screen();
+                    row.proc(MSG_DRAW, &row, 0);
+                    widths[scale] = drawn_columns(row);
+                }
+                EXPECT_GE(widths[1], widths[0] * 2 - 4) << look->name << ": " << widths[0] << " then " << widths[1];
+            }
+        }
+    }
+    // The Photon title bar's bottom line: 19 rows down with the small font.
+    DIALOG window = {theme_window_proc, 10, 10, 200, 100, 0, 0, 0, 0, 0, 0, (void *)"Log", nullptr, nullptr};
+    Rgb bottom[2];
+    for (int scale = 0; scale < 2; ++scale) {
+        font = scale ? big : small;
+        ASSERT_EQ(use_theme(theme_photon), THEME_OK);
+        clear_test_screen();
+        window.proc(MSG_DRAW, &window, 0);
+        bottom[scale] = screen_pixel(100, 10 + 1 + 19 * (scale + 1));
+    }
+    font = small;
+    stop_theme();
+    destroy_font(big);
+    EXPECT_EQ(bottom[0], rgb16(42, 89, 173));
+    EXPECT_EQ(bottom[1], rgb16(42, 89, 173));
 }
 
 }  // namespace

@@ -16,6 +16,11 @@ extern int gtk_shadow;        // raised inner shadow; disabled text
 extern int gtk_black;         // outer shadow, outlines, text
 extern int gtk_select;        // selected list rows
 
+// Metrics, from the parameters at init: the check box's side (the radio
+// button is one more), grown with the font; the scroll bar's width.
+extern int gtk_check_size;
+extern int gtk_scrollbar_width;
+
 // The parameters, in the order of GTK_PARAMS.
 enum GtkParam {
     GTK_P_WHITE,
@@ -27,6 +32,7 @@ enum GtkParam {
     GTK_P_BLACK,
     GTK_P_SELECT,
     GTK_P_CHECK_SIZE,
+    GTK_P_SCROLLBAR_WIDTH,
     GTK_PARAM_COUNT
 };
 extern const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT];

@@ -12,7 +12,8 @@ const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT] = {
     colour_param("shadow",       0x959595, "raised inner shadow; disabled text"),
     colour_param("black",        0x000000, "outer shadow, outlines, text"),
     colour_param("select",       0x00009C, "selected list rows"),
-    size_param  ("check_size",   10, 32,   "check box and radio button"),
+    size_param  ("check_size",   10, 32,   "check box; the radio button is one more"),
+    LookParamDef{"scrollbar_width", THEME_PARAM_PIXELS, 12, 6, 40, "scroll bar of lists and text boxes"},
 };
 // clang-format on
 

@@ -12,6 +12,8 @@ int gtk_shadow_light;
 int gtk_shadow;
 int gtk_black;
 int gtk_select;
+int gtk_check_size;
+int gtk_scrollbar_width;
 
 BITMAP *gtk_radio_raised = nullptr;
 BITMAP *gtk_radio_sunken = nullptr;
@@ -85,6 +87,8 @@ static void gtk_init(void)
     gtk_shadow = look_colour_value(GTK_PARAMS[GTK_P_SHADOW]);
     gtk_black = look_colour_value(GTK_PARAMS[GTK_P_BLACK]);
     gtk_select = look_colour_value(GTK_PARAMS[GTK_P_SELECT]);
+    gtk_check_size = look_size_value(GTK_PARAMS[GTK_P_CHECK_SIZE]);
+    gtk_scrollbar_width = look_value(GTK_PARAMS[GTK_P_SCROLLBAR_WIDTH]);
 
     ArtKey key[1 + sizeof GTK_ART_COLOURS / sizeof GTK_ART_COLOURS[0]] = {{' ', ART_MASK, 0, 0}};
     int k = 1;

@@ -371,6 +371,76 @@ SLOOPGUI_API Theme *derive_theme(const char *name, Theme *base, const ThemeSetti
  * look falls back on it) or THEME_ERR_NOT_FOUND (not made by those calls). */
 SLOOPGUI_API int free_theme(Theme *theme);
 
+/* ------------------------------------------------------------ look files */
+
+/** A look file is text in Allegro's configuration syntax: "key = value"
+ * lines, "[section]" headings and "#" comment lines. It starts with
+ * `version = 1`; then `name` (the look's name, for load_theme) and `base`
+ * (the registered look it falls back on); under `[params]` one line per
+ * changed parameter (`face = #D6D6D6` for a colour, `check_size = 12` for a
+ * metric or a switch); under `[images]` one line per widget part drawn from
+ * an image:
+ *
+ *     frame = frame.bmp 3 3 3 3
+ *
+ * the file (BMP, PCX or TGA; PNG when the program registered a PNG loader
+ * with register_bitmap_file_type) in the look file's own directory, then
+ * the nine-slice margins left, top, right, bottom. Parts: `frame` (boxes
+ * and windows), `face` (buttons), `check`, `radio` (two frames side by side,
+ * clear then set), `thumb` (the slider's), `title` (window title bars) and
+ * `menu` (menu backgrounds). An optional sixth number gives how many frames
+ * of equal width the image holds side by side: for `face` normal, pressed,
+ * focused, disabled; a state without a frame takes the first. */
+
+/** The version of look files this library reads and writes. */
+#define THEME_FILE_VERSION 1
+/** A bigger look file is refused whole. */
+#define THEME_FILE_MAX_BYTES 65536
+
+/** Problems in a look file, reported with their line and key. */
+enum {
+    THEME_ERR_FILE = -30,    /**< the file cannot be opened, read or written, or is too big */
+    THEME_ERR_SYNTAX = -31,  /**< a line that is not "key = value", "[section]" or a comment */
+    THEME_ERR_VERSION = -32, /**< no `version = 1` line first, or another version */
+    THEME_ERR_KEY = -33,     /**< a key or section this version does not know */
+    THEME_ERR_IMAGE = -34,   /**< an image that cannot be loaded, or margins it cannot take */
+    THEME_ERR_PATH = -35,    /**< an image outside the look file's directory */
+    THEME_ERR_PROBLEMS = -36 /**< some lines were refused (each reported); the rest applied */
+};
+
+/** Flags of load_theme_file and load_theme. */
+enum {
+    /** Let images be named by absolute paths or outside the look file's
+     * directory (by default they are refused, THEME_ERR_PATH). */
+    THEME_FILE_IMAGES_ANYWHERE = 1
+};
+
+/** Receives each problem of a look file: the line (from 1; 0 for the file
+ * as a whole), the key ("" when none), a THEME_ERR_* code and a message in
+ * English. `user` is what the program passed. */
+typedef void (*ThemeFileReport)(void *user, int line, const char *key, int code, const char *message);
+
+/** Reads the look file `path` into `theme`: its base (THEME_ERR_CURRENT
+ * while the look is in force), its parameters and its images. `name` is
+ * left to load_theme. Every problem goes to `report` (may be null) and its
+ * line is skipped; the rest is applied. Returns THEME_OK, THEME_ERR_NULL,
+ * THEME_ERR_FILE (nothing read: missing, unreadable, more than
+ * THEME_FILE_MAX_BYTES) or THEME_ERR_PROBLEMS. Changes show from the next
+ * use_theme or rebuild_theme. */
+SLOOPGUI_API int load_theme_file(Theme *theme, const char *path, int flags, ThemeFileReport report, void *user);
+
+/** A new look from the look file `path`, named by its `name` line and
+ * registered; free it with free_theme. Null when there is no look (the
+ * reason in *error: THEME_ERR_FILE, THEME_ERR_NAME without a name, the
+ * codes of register_theme); a look whose file had problems is made, with
+ * THEME_ERR_PROBLEMS in *error. */
+SLOOPGUI_API Theme *load_theme(const char *path, int flags, ThemeFileReport report, void *user, int *error);
+
+/** Writes `theme` as a look file: its version, name, base, the parameters
+ * it sets that differ from its base's (a built-in look: from its own
+ * defaults) and its images. THEME_OK, THEME_ERR_NULL or THEME_ERR_FILE. */
+SLOOPGUI_API int save_theme_file(Theme *theme, const char *path);
+
 /* ------------------------------------------- building blocks for a look */
 
 /** @{ */

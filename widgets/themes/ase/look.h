@@ -10,19 +10,20 @@
 
 // The look's parameters: the colours of the fade and the bevel, as 0xRRGGBB.
 enum AseParam {
-    ASE_P_TEXT,     // outlines, labels, the title
-    ASE_P_LIGHT,    // every fade starts (or, pressed, ends) here; bevel light
-    ASE_P_FACE,     // bottom of an idle face
-    ASE_P_FOCUS,    // bottom of a focused face; top of an edit field
-    ASE_P_DIM,      // shadows, disabled outline, text and face
-    ASE_P_DOT_DIM,  // second colour of a disabled focus rectangle
+    ASE_P_TEXT,        // outlines, labels, the title
+    ASE_P_LIGHT,       // every fade starts (or, pressed, ends) here; bevel light
+    ASE_P_FACE,        // bottom of an idle face
+    ASE_P_FOCUS,       // bottom of a focused face; top of an edit field
+    ASE_P_DIM,         // shadows, disabled outline, text and face
+    ASE_P_DOT_DIM,     // second colour of a disabled focus rectangle
+    ASE_P_CHECK_SIZE,  // the check box's side, grown with the font
     ASE_PARAM_COUNT
 };
 extern const LookParamDef ASE_PARAMS[ASE_PARAM_COUNT];
-extern Theme ase_record;
 
-// The parameters' values, read at init.
+// The parameters' values, read at init (the check size grown with the font).
 extern int ase_rgb[ASE_PARAM_COUNT];
+extern int ase_check_size;
 
 // The look's colour cells (foreground, background, middle), set by init.
 extern int ase_fg_color;

@@ -21,12 +21,14 @@ const LookParamDef ASE_PARAMS[ASE_PARAM_COUNT] = {
     colour_param("focus",   0xE0E0E0, "bottom of a focused face, top of an edit field"),
     colour_param("dim",     0x808080, "shadows; disabled outline, text and face"),
     colour_param("dot_dim", 0xC0C0C0, "second colour of a disabled focus rectangle"),
+    size_param  ("check_size", 12, 40, "check box and radio button"),
 };
 // clang-format on
 
 const LookParamTable ase_param_table = look_param_table(&ase_record, ASE_PARAMS);
 
 int ase_rgb[ASE_PARAM_COUNT];
+int ase_check_size;
 
 static int rgb_colour(int rgb)
 {
@@ -41,6 +43,7 @@ int ase_colour(AseParam p)
 static void ase_init(void)
 {
     for (int p = 0; p < ASE_PARAM_COUNT; p++) ase_rgb[p] = look_value(ASE_PARAMS[p]);
+    ase_check_size = look_size_value(ASE_PARAMS[ASE_P_CHECK_SIZE]);
     const int depth = gui_get_screen() ? bitmap_color_depth(gui_get_screen()) : get_color_depth();
     const int cells[] = {ase_rgb[ASE_P_TEXT], ase_rgb[ASE_P_LIGHT], ase_rgb[ASE_P_DIM]};
     int *const into[] = {&ase_fg_color, &ase_bg_color, &ase_mg_color};
@@ -142,13 +145,15 @@ int ase_push_proc(int msg, DIALOG *d, int c)
     return push_button_rule(msg, d, c, ase_button_proc, PUSH_REDRAW_NOW);
 }
 
-// Check boxes and radio buttons look alike: a 12x12 box, pressed when set.
+// Check boxes and radio buttons look alike: a box (12x12 with an 8-pixel
+// font), pressed when set.
 static void ase_draw_check(const DIALOG *d)
 {
     const int cy = d->y + d->h / 2;
-    ase_box(d->x, cy - 6, d->x + 11, cy + 5, d->flags);
+    const int size = ase_check_size;
+    ase_box(d->x, cy - size / 2, d->x + size - 1, cy + size - size / 2 - 1, d->flags);
     if (d->dp)
-        draw_transparent_label(static_cast<const char *>(d->dp), d->x + 16, cy - text_height(font) / 2,
+        draw_transparent_label(static_cast<const char *>(d->dp), d->x + size + 4, cy - text_height(font) / 2,
                                ase_text_colour(d->flags), 0);
 }
 

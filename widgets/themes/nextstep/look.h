@@ -15,7 +15,6 @@ enum NextstepColour { NX_WHITE, NX_GREY, NX_DARK, NX_BLACK, NX_DISABLED, NX_COLO
 
 // One parameter per colour, in the enum's order.
 extern const LookParamDef NEXTSTEP_PARAMS[NX_COLOUR_COUNT];
-extern Theme nextstep_record;
 
 int nextstep_colour(NextstepColour c);
 void nextstep_compute_colours(void);

@@ -58,10 +58,16 @@ enum PhotonRampParam {
     PH_P_BAR = PH_P_THUMB + 2,
     PH_P_KNOB_FACE = PH_P_BAR + 2,
     PH_P_TITLE = PH_P_KNOB_FACE + 2,
-    PHOTON_PARAM_COUNT = PH_P_TITLE + 2
+    PH_P_CHECK_SIZE = PH_P_TITLE + 2,
+    PH_P_TITLE_HEIGHT,
+    PHOTON_PARAM_COUNT
 };
 extern const LookParamDef PHOTON_PARAMS[PHOTON_PARAM_COUNT];
-extern Theme photon_record;
+
+// Metrics from the parameters, grown with the font: the check box's and
+// radio button's side, and the title bar's height.
+extern int photon_check_size;
+extern int photon_title_height;
 
 // Each PhotonColour's value in the current colour depth (valid between init
 // and shutdown).

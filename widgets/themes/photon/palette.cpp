@@ -18,6 +18,9 @@ Gradient ramp_from(int first)
 
 }  // namespace
 
+int photon_check_size;
+int photon_title_height;
+
 Gradient photon_button_face;
 Gradient photon_thumb;
 Gradient photon_bar;
@@ -37,4 +40,6 @@ void photon_compute_colours(void)
     photon_bar = ramp_from(PH_P_BAR);
     photon_knob_face = ramp_from(PH_P_KNOB_FACE);
     photon_title = ramp_from(PH_P_TITLE);
+    photon_check_size = look_size_value(PHOTON_PARAMS[PH_P_CHECK_SIZE]);
+    photon_title_height = look_size_value(PHOTON_PARAMS[PH_P_TITLE_HEIGHT]);
 }

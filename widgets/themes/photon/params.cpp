@@ -1,5 +1,5 @@
-// The "Photon" look's parameters: every colour it draws with, and the start
-// and end of each colour ramp.
+// The "Photon" look's parameters: every colour it draws with, the start and
+// end of each colour ramp, and the metrics that grow with the font.
 #include "widgets/themes/photon/look.h"
 
 // clang-format off
@@ -46,6 +46,8 @@ const LookParamDef PHOTON_PARAMS[PHOTON_PARAM_COUNT] = {
     colour_param("knob_face_end",     0xC5C5C5, "slider knob: end of the ramp"),
     colour_param("title_start",       0x6695E9, "window title bar: start of the ramp"),
     colour_param("title_end",         0x4776CA, "window title bar: end of the ramp"),
+    size_param  ("check_size",        14, 40,   "check box and radio button"),
+    size_param  ("title_height",      19, 60,   "window title bar"),
 };
 // clang-format on
 

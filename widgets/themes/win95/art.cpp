@@ -11,6 +11,7 @@ int w95_black;
 int w95_grey165;
 int w95_grey149;
 int w95_select;
+int w95_check_size;
 
 BITMAP *w95_radio_off;
 BITMAP *w95_radio_on;
@@ -21,7 +22,7 @@ BITMAP *w95_submenu_arrow;
 namespace {
 
 // The palette's cells, in the order of WIN95_PARAMS.
-int *const CELLS[WIN95_PARAM_COUNT] = {
+int *const CELLS[W95_P_CHECK_SIZE] = {
     &w95_white, &w95_light, &w95_face, &w95_shadow, &w95_black, &w95_grey165, &w95_grey149, &w95_select,
 };
 
@@ -124,6 +125,7 @@ const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT] = {
     colour_param("field_edge",  0xA5A5A5, "inner edge of fields, disabled edit text"),
     colour_param("thin_shadow", 0x959595, "thin shadows, separators"),
     colour_param("select",      0x00009C, "selection, highlighted menu item, title bar"),
+    size_param  ("check_size",  13, 40,   "check box; the radio button is one less"),
 };
 // clang-format on
 
@@ -131,7 +133,8 @@ const LookParamTable win95_param_table = look_param_table(&win95_record, WIN95_P
 
 void w95_make_palette(void)
 {
-    for (int p = 0; p < WIN95_PARAM_COUNT; p++) *CELLS[p] = look_colour_value(WIN95_PARAMS[p]);
+    for (int p = 0; p < W95_P_CHECK_SIZE; p++) *CELLS[p] = look_colour_value(WIN95_PARAMS[p]);
+    w95_check_size = look_size_value(WIN95_PARAMS[W95_P_CHECK_SIZE]);
 }
 
 void w95_build_bitmaps(void)

@@ -18,10 +18,10 @@ enum Win95Param {
     W95_P_GREY165,
     W95_P_GREY149,
     W95_P_SELECT,
+    W95_P_CHECK_SIZE,
     WIN95_PARAM_COUNT
 };
 extern const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT];
-extern Theme win95_record;
 
 // Palette, filled by init in the screen's colour depth.
 extern int w95_white;
@@ -32,6 +32,10 @@ extern int w95_black;
 extern int w95_grey165;
 extern int w95_grey149;
 extern int w95_select;
+
+// The check box's side (the radio button is one less), from its parameter
+// grown with the font.
+extern int w95_check_size;
 
 // Small images built from character art at init; null before init, after
 // shutdown, or when create_bitmap failed (the drawing then leaves them out).
