@@ -3,6 +3,7 @@
 // way in and put back on the way out, so a program that tries a look leaves
 // its own dialogs and Allegro's alert boxes as they were.
 #include "widgets/look_base.h"
+#include "widgets/look_images.h"
 #include "widgets/published_state.h"
 #include "widgets/theme.h"
 
@@ -47,6 +48,7 @@ void begin_look(Theme *theme)
     publish_current_theme(theme);
     resolve_look_in_force();
     if (look_resolved.init) look_resolved.init();
+    find_images_in_force();
     publish_colours();
 }
 
@@ -113,6 +115,7 @@ void shutdown_theme(void)
     if (look_resolved.shutdown) look_resolved.shutdown();
     look_in_force = nullptr;
     resolve_look_in_force();
+    find_images_in_force();
     publish_current_theme(nullptr);
     gui_bg_color = saved.bg;
     gui_mg_color = saved.mg;
@@ -150,6 +153,7 @@ int rebuild_theme(void)
     if (look_resolved.shutdown) look_resolved.shutdown();
     resolve_look_in_force();
     if (look_resolved.init) look_resolved.init();
+    find_images_in_force();
     publish_colours();
     if (hooks_pointed) publish_into_allegro();
     return THEME_OK;

@@ -5,6 +5,7 @@
 // usable. Drawing is kept within the row, and rows Allegro cannot take are
 // made safe first (odd_rows.h).
 #include "widgets/look_base.h"
+#include "widgets/look_images.h"
 #include "widgets/odd_rows.h"
 #include "widgets/row_clip.h"
 #include "widgets/theme.h"
@@ -13,10 +14,24 @@ namespace {
 
 typedef ThemeDialogProc Theme::*Slot;
 
-template <RowExtent Extent> int call_slot(ThemeDialogProc proc, int msg, DIALOG *d, int c)
+// The look's own slot while a row of kind W is drawn from images.
+ThemeDialogProc imaged_look_proc = nullptr;
+
+template <ImageWidget W> int draw_imaged(int msg, DIALOG *d, int c)
 {
-    if (msg == MSG_DRAW) return draw_within_row(proc, Extent, d, c);
-    return proc(msg, d, c);
+    if (draw_from_images(W, imaged_look_proc, d, c)) return D_O_K;
+    return imaged_look_proc(msg, d, c);
+}
+
+template <RowExtent Extent, ImageWidget W = IMAGE_NONE> int call_slot(ThemeDialogProc proc, int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return proc(msg, d, c);
+    if (W == IMAGE_NONE) return draw_within_row(proc, Extent, d, c);
+    const ThemeDialogProc outer = imaged_look_proc;
+    imaged_look_proc = proc;
+    const int result = draw_within_row(draw_imaged<W>, Extent, d, c);
+    imaged_look_proc = outer;
+    return result;
 }
 
 // The look's slot (else its base's), Allegro's procedure without a look, or
@@ -28,47 +43,48 @@ ThemeDialogProc slot_in_force(Slot slot, ThemeDialogProc allegro)
     return own ? own : look_resolved.*slot;
 }
 
-template <Slot S, RowExtent Extent = ROW_BOUNDED> int forward(ThemeDialogProc allegro, int msg, DIALOG *d, int c)
+template <Slot S, RowExtent Extent = ROW_BOUNDED, ImageWidget W = IMAGE_NONE>
+int forward(ThemeDialogProc allegro, int msg, DIALOG *d, int c)
 {
     ThemeDialogProc proc = slot_in_force(S, allegro);
     if (!proc) return D_O_K;
-    return call_slot<Extent>(proc, msg, d, c);
+    return call_slot<Extent, W>(proc, msg, d, c);
 }
 
-template <Slot S>
+template <Slot S, ImageWidget W = IMAGE_NONE>
 int forward_guarded(int (*guard)(RowCall, ThemeDialogProc, int, DIALOG *, int), ThemeDialogProc allegro, int msg,
                     DIALOG *d, int c)
 {
     ThemeDialogProc proc = slot_in_force(S, allegro);
     if (!proc) return D_O_K;
-    return guard(call_slot<ROW_BOUNDED>, proc, msg, d, c);
+    return guard(call_slot<ROW_BOUNDED, W>, proc, msg, d, c);
 }
 
 }  // namespace
 
 int theme_box_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::box_proc>(d_box_proc, msg, d, c);
+    return forward<&Theme::box_proc, ROW_BOUNDED, IMAGE_BOX>(d_box_proc, msg, d, c);
 }
 int theme_shadow_box_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::shadow_box_proc>(d_shadow_box_proc, msg, d, c);
+    return forward<&Theme::shadow_box_proc, ROW_BOUNDED, IMAGE_BOX>(d_shadow_box_proc, msg, d, c);
 }
 int theme_button_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::button_proc>(d_button_proc, msg, d, c);
+    return forward<&Theme::button_proc, ROW_BOUNDED, IMAGE_BUTTON>(d_button_proc, msg, d, c);
 }
 int theme_push_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::push_proc>(stock_push_proc, msg, d, c);
+    return forward<&Theme::push_proc, ROW_BOUNDED, IMAGE_BUTTON>(stock_push_proc, msg, d, c);
 }
 int theme_check_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::check_proc>(d_check_proc, msg, d, c);
+    return forward<&Theme::check_proc, ROW_BOUNDED, IMAGE_CHECK>(d_check_proc, msg, d, c);
 }
 int theme_radio_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::radio_proc>(d_radio_proc, msg, d, c);
+    return forward<&Theme::radio_proc, ROW_BOUNDED, IMAGE_RADIO>(d_radio_proc, msg, d, c);
 }
 int theme_icon_proc(int msg, DIALOG *d, int c)
 {
@@ -92,7 +108,7 @@ int theme_textbox_proc(int msg, DIALOG *d, int c)
 }
 int theme_slider_proc(int msg, DIALOG *d, int c)
 {
-    return forward_guarded<&Theme::slider_proc>(slider_row, d_slider_proc, msg, d, c);
+    return forward_guarded<&Theme::slider_proc, IMAGE_SLIDER>(slider_row, d_slider_proc, msg, d, c);
 }
 int theme_menu_proc(int msg, DIALOG *d, int c)
 {
@@ -100,7 +116,7 @@ int theme_menu_proc(int msg, DIALOG *d, int c)
 }
 int theme_window_proc(int msg, DIALOG *d, int c)
 {
-    return forward<&Theme::window_proc>(stock_window_proc, msg, d, c);
+    return forward<&Theme::window_proc, ROW_BOUNDED, IMAGE_WINDOW>(stock_window_proc, msg, d, c);
 }
 int theme_clear_proc(int msg, DIALOG *d, int c)
 {

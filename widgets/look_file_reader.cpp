@@ -17,7 +17,7 @@
 namespace {
 
 enum {
-    IMAGE_MAX_SIDE = 1024,          // pixels, either way
+    IMAGE_MAX_SIDE = 1024,  // pixels, either way
     IMAGE_MAX_BYTES = 4 * 1024 * 1024,
     IMAGE_MAX_FRAMES = 8
 };
@@ -111,7 +111,8 @@ unsigned little16(const unsigned char *p)
 
 long little32(const unsigned char *p)
 {
-    return static_cast<long>(static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<unsigned>(p[3]) << 24)));
+    return static_cast<long>(
+        static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<unsigned>(p[3]) << 24)));
 }
 
 unsigned long big32(const unsigned char *p)
@@ -165,19 +166,19 @@ void read_image(Reader &reader, const LookFileEntry &entry)
         return;
     }
     // file left top right bottom [frames]
-    std::vector<std::string> words;
-    std::size_t start = 0;
+    std::string words[7];
+    std::size_t count = 0, start = 0;
     const std::string &v = entry.value;
-    while (start < v.size() && words.size() <= 6) {
+    while (start < v.size() && count < 7) {
         while (start < v.size() && (v[start] == ' ' || v[start] == '\t')) ++start;
         std::size_t end = start;
         while (end < v.size() && v[end] != ' ' && v[end] != '\t') ++end;
-        if (end > start) words.push_back(v.substr(start, end - start));
+        if (end > start) words[count++] = v.substr(start, end - start);
         start = end;
     }
     int numbers[5] = {0, 0, 0, 0, 1};
-    bool good = words.size() == 5 || words.size() == 6;
-    for (std::size_t i = 1; good && i < words.size(); ++i)
+    bool good = count == 5 || count == 6;
+    for (std::size_t i = 1; good && i < count; ++i)
         good = parse_look_number(words[i], &numbers[i - 1]) && numbers[i - 1] >= 0;
     if (!good) {
         reader.problem(entry.line, entry.key, THEME_ERR_IMAGE, "write: file left top right bottom [frames]");
@@ -245,7 +246,7 @@ void read_param(Reader &reader, const LookFileEntry &entry)
     }
     if (theme_set_param(reader.theme, entry.key.c_str(), value) != THEME_OK)
         reader.problem(entry.line, entry.key, THEME_ERR_VALUE,
-                       "outside " + std::to_string(param->min) + " .. " + std::to_string(param->max));
+                       "outside " + look_number_text(param->min) + " .. " + look_number_text(param->max));
 }
 
 void read_base(Reader &reader, const LookFileEntry &entry)
@@ -300,7 +301,8 @@ bool read_entries(const char *path, Reader &reader, std::vector<LookFileEntry> &
     if (!read_file(path, text, reader)) return false;
     std::vector<LookFileSyntaxProblem> syntax;
     parse_look_file(text.data(), text.size(), entries, syntax);
-    for (const LookFileSyntaxProblem &problem : syntax) reader.problem(problem.line, "", THEME_ERR_SYNTAX, problem.message);
+    for (const LookFileSyntaxProblem &problem : syntax)
+        reader.problem(problem.line, "", THEME_ERR_SYNTAX, problem.message);
     return true;
 }
 

@@ -99,19 +99,14 @@ void parse_look_file(const char *data, std::size_t size, std::vector<LookFileEnt
 
 std::string look_file_text(const std::vector<LookFileEntry> &entries)
 {
-    std::string text;
-    std::vector<std::string> sections;
+    // A heading wherever the section changes, so the order stays as it is.
+    std::string text, section;
     for (const LookFileEntry &entry : entries) {
-        bool known = entry.section.empty();
-        for (const std::string &section : sections) known = known || section == entry.section;
-        if (!known) sections.push_back(entry.section);
-    }
-    for (const LookFileEntry &entry : entries)
-        if (entry.section.empty()) text += entry.key + " = " + entry.value + "\n";
-    for (const std::string &section : sections) {
-        text += "\n[" + section + "]\n";
-        for (const LookFileEntry &entry : entries)
-            if (entry.section == section) text += entry.key + " = " + entry.value + "\n";
+        if (entry.section != section) {
+            section = entry.section;
+            text += "\n[" + section + "]\n";
+        }
+        text += entry.key + " = " + entry.value + "\n";
     }
     return text;
 }
@@ -148,5 +143,12 @@ std::string look_colour_text(int rgb)
 {
     char text[8];
     std::snprintf(text, sizeof text, "#%06X", rgb & 0xFFFFFF);
+    return text;
+}
+
+std::string look_number_text(int value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
     return text;
 }

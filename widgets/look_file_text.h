@@ -31,8 +31,9 @@ struct LookFileSyntaxProblem {
 void parse_look_file(const char *data, std::size_t size, std::vector<LookFileEntry> &entries,
                      std::vector<LookFileSyntaxProblem> &problems);
 
-// Lines that read back as `entries` (their line numbers aside): the entries
-// before any section first, then each section's under its heading, in order.
+// Lines that read back as `entries` (their line numbers aside), in their
+// order, with a section heading wherever the section changes. Entries
+// outside any section must come first.
 std::string look_file_text(const std::vector<LookFileEntry> &entries);
 
 // "#RRGGBB" (either case) as 0xRRGGBB; false for anything else.
@@ -41,5 +42,7 @@ bool parse_look_colour(const std::string &text, int *rgb);
 bool parse_look_number(const std::string &text, int *value);
 // 0xRRGGBB as "#RRGGBB".
 std::string look_colour_text(int rgb);
+// A whole number in decimal.
+std::string look_number_text(int value);
 
 #endif

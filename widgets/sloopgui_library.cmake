@@ -102,6 +102,8 @@ install(FILES README.md DESTINATION ${SLOOPGUI_DEV_DOC} COMPONENT dev)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/custom-look/jolly_roger.cpp
               ${PROJECT_SOURCE_DIR}/examples/custom-look/jolly_roger.h
   DESTINATION ${SLOOPGUI_DEV_DOC}/examples/custom-look COMPONENT dev)
+# The looks shipped as look files, for load_theme.
+install(FILES looks/high-contrast.look DESTINATION ${CMAKE_INSTALL_DATADIR}/sloopgui/looks COMPONENT dev)
 find_program(DOXYGEN_EXECUTABLE doxygen)
 set(SLOOPGUI_REFERENCE_DIR ${CMAKE_CURRENT_BINARY_DIR}/reference)
 set(SLOOPGUI_REFERENCE_DIR ${SLOOPGUI_REFERENCE_DIR} PARENT_SCOPE)
