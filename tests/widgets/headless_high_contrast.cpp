@@ -135,8 +135,8 @@ TEST(HighContrast, EveryTextStandsSevenToOneAgainstItsBackground)
     EXPECT_GE(worst, 7.0) << "at (" << worst_at % TEST_SCREEN_W << ", " << worst_at / TEST_SCREEN_W << ")";
 
     // Focus shows on every widget that takes it.
-    for (DIALOG_PROC proc : {theme_button_proc, theme_push_proc, theme_check_proc, theme_radio_proc, theme_edit_proc,
-                             theme_slider_proc}) {
+    for (DIALOG_PROC proc :
+         {theme_button_proc, theme_push_proc, theme_check_proc, theme_radio_proc, theme_edit_proc, theme_slider_proc}) {
         DIALOG row = {proc, 10, 10, 80, 30, 0, 0, 0, 0, 10, 3, label, nullptr, nullptr};
         if (proc == theme_edit_proc) row.dp = edit_text;
         clear_test_screen();

@@ -89,26 +89,27 @@ TEST_F(LookFiles, AHostileFileHasEveryBadLineReportedAndTheRestApplied)
     ASSERT_NE(look, nullptr);
     write("outside.bmp", "BM");
     const std::string path = write("hostile.look",
-                                   "version = 1\n"                              // 1
-                                   "name = Ignored here\n"                      // 2
-                                   "base = GTK\n"                               // 3
-                                   "colour of the sea\n"                        // 4: no '='
-                                   "[params]\n"                                 // 5
-                                   "face = #102030\n"                           // 6: applied
-                                   "select = 102030\n"                          // 7: no '#'
-                                   "check_size = 999\n"                         // 8: out of range
-                                   "title_start = #FFFFFF\n"                    // 9: Photon's, not GTK's
-                                   "scrollbar_width = 20\r\n"                   // 10: applied, CRLF
-                                   "[images]\n"                                 // 11
-                                   "frame = ../outside.bmp 1 1 1 1\n"           // 12: outside
-                                   "face = /etc/passwd 1 1 1 1\n"               // 13: absolute
-                                   "wheel = w.bmp 1 1 1 1\n"                    // 14: no such part
-                                   "check = missing.bmp 1 1 1 1\n"              // 15: cannot be read
-                                   "[sails]\n"                                  // 16
-                                   "mast = 3\n"                                 // 17: unknown section
-                                   "[broken\n"                                  // 18
-                                   "" + std::string(2000, 'x') + " = 1\n" +     // 19: too long
-                                   "tick = \x01\n");                            // 20: control character
+                                   "version = 1\n"                     // 1
+                                   "name = Ignored here\n"             // 2
+                                   "base = GTK\n"                      // 3
+                                   "colour of the sea\n"               // 4: no '='
+                                   "[params]\n"                        // 5
+                                   "face = #102030\n"                  // 6: applied
+                                   "select = 102030\n"                 // 7: no '#'
+                                   "check_size = 999\n"                // 8: out of range
+                                   "title_start = #FFFFFF\n"           // 9: Photon's, not GTK's
+                                   "scrollbar_width = 20\r\n"          // 10: applied, CRLF
+                                   "[images]\n"                        // 11
+                                   "frame = ../outside.bmp 1 1 1 1\n"  // 12: outside
+                                   "face = /etc/passwd 1 1 1 1\n"      // 13: absolute
+                                   "wheel = w.bmp 1 1 1 1\n"           // 14: no such part
+                                   "check = missing.bmp 1 1 1 1\n"     // 15: cannot be read
+                                   "[sails]\n"                         // 16
+                                   "mast = 3\n"                        // 17: unknown section
+                                   "[broken\n"                         // 18
+                                   "" + std::string(2000, 'x') +
+                                       " = 1\n" +         // 19: too long
+                                       "tick = \x01\n");  // 20: control character
     EXPECT_EQ(load_theme_file(look, path.c_str(), 0, collect, &problems), THEME_ERR_PROBLEMS);
     EXPECT_EQ(theme_base(look), theme_gtk);
     EXPECT_EQ(param(look, "face"), 0x102030);
@@ -221,8 +222,8 @@ TEST_F(LookFiles, PartsAreDrawnFromNineSliceImages)
 {
     files.push_back(write_frame_image(dir + "/frame.bmp"));
     // An image whose header promises 100000 pixels is not loaded at all.
-    std::string huge = "BM" + std::string(16, '\0') + std::string("\xA0\x86\x01\x00\x01\x00\x00\x00", 8) +
-                       std::string(40, '\0');
+    std::string huge =
+        "BM" + std::string(16, '\0') + std::string("\xA0\x86\x01\x00\x01\x00\x00\x00", 8) + std::string(40, '\0');
     write("huge.bmp", huge);
     const std::string path = write("framed.look", "version = 1\nname = Framed\nbase = GTK\n"
                                                   "[images]\nframe = frame.bmp 3 3 3 3\nface = huge.bmp 1 1 1 1\n");

@@ -311,7 +311,7 @@ TEST_F(LookParams, CheckBoxesRadioButtonsAndTitleBarsGrowWithTheFont)
     FONT *big = scaled_font(small, 2);
     ASSERT_NE(big, nullptr);
     ASSERT_EQ(text_height(big), 16);
-    for (Theme *look : {theme_gtk, theme_photon, theme_win95, theme_ase}) {
+    for (Theme *look : drawn_looks) {
         for (DIALOG_PROC proc : {theme_check_proc, theme_radio_proc}) {
             for (int flags : {0, D_SELECTED}) {
                 DIALOG row = {proc, 10, 10, 80, 44, 0, 0, 0, flags, 0, 0, nullptr, nullptr, nullptr};

@@ -68,7 +68,7 @@ int gtk_radio_proc(int msg, DIALOG *d, int c)
     const int size = gtk_check_size;
     gtk_focus_fill(d);
     BITMAP *image = (d->flags & D_SELECTED) ? gtk_radio_sunken : gtk_radio_raised;
-    draw_box_image(image, d->x + 3, d->y + d->h / 2 - size / 2, size + 1);
+    draw_box_image(gui_get_screen(), image, d->x + 3, d->y + d->h / 2 - size / 2, size + 1);
     if (d->dp) gtk_label(d, d->x + size + 8, d->y + d->h / 2 - text_height(font) / 2, 0);
     return D_O_K;
 }

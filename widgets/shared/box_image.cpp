@@ -1,10 +1,10 @@
 #include "widgets/shared/box_image.h"
 
-void draw_box_image(BITMAP *image, int x, int y, int size)
+void draw_box_image(BITMAP *dst, BITMAP *image, int x, int y, int size)
 {
     if (!image || size <= 0) return;
     if (size == image->w && size == image->h)
-        draw_sprite(gui_get_screen(), image, x, y);
+        draw_sprite(dst, image, x, y);
     else
-        stretch_sprite(gui_get_screen(), image, x, y, size, size);
+        stretch_sprite(dst, image, x, y, size, size);
 }

@@ -6,7 +6,8 @@
 
 #include <allegro.h>
 
-// Draws `image` (may be null) as a sprite at (x, y), `size` pixels square.
-void draw_box_image(BITMAP *image, int x, int y, int size);
+// Draws `image` (may be null) as a sprite on `dst` at (x, y), `size`
+// pixels square.
+void draw_box_image(BITMAP *dst, BITMAP *image, int x, int y, int size);
 
 #endif

@@ -6,6 +6,7 @@
 #include "widgets/themes/beos/look.h"
 
 BeosPalette beos_colours;
+int beos_check_size;
 
 // clang-format off
 const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT] = {
@@ -91,12 +92,13 @@ const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT] = {
     colour_param("edit_focus_inner_bottom",              0x0000E5, "edit, focus: inner bottom"),
     colour_param("edit_focus_outer_bottom",              0xFFFFFF, "edit, focus: outer bottom"),
     colour_param("pressed_label",                        0xFFFFFF, "label on the dark pressed faces"),
+    size_param  ("check_size", 13, 40, "check box and radio button"),
 };
 
 namespace {
 
 // Where each parameter's colour goes, in the order of BEOS_PARAMS.
-int *const TARGETS[BEOS_PARAM_COUNT] = {
+int *const TARGETS[BEOS_COLOUR_PARAM_COUNT] = {
     &beos_colours.fg,
     &beos_colours.bg,
     &beos_colours.mg,
@@ -188,7 +190,8 @@ const LookParamTable beos_param_table = look_param_table(&beos_record, BEOS_PARA
 
 void beos_make_colours(void)
 {
-    for (int p = 0; p < BEOS_PARAM_COUNT; ++p) *TARGETS[p] = look_colour_value(BEOS_PARAMS[p]);
+    for (int p = 0; p < BEOS_COLOUR_PARAM_COUNT; ++p) *TARGETS[p] = look_colour_value(BEOS_PARAMS[p]);
+    beos_check_size = look_size_value(BEOS_PARAMS[BEOS_P_CHECK_SIZE]);
 
     // Labels: the text colour on light faces, dimmed when disabled, white
     // on the dark pressed faces.

@@ -91,6 +91,7 @@ int nextstep_palette[NX_COLOUR_COUNT];
 
 }  // namespace
 
+int nextstep_check_size = 16;
 BITMAP *nextstep_radio_off = nullptr;
 BITMAP *nextstep_radio_on = nullptr;
 BITMAP *nextstep_dimple = nullptr;
@@ -103,12 +104,13 @@ int nextstep_colour(NextstepColour c)
 }
 
 // clang-format off
-const LookParamDef NEXTSTEP_PARAMS[NX_COLOUR_COUNT] = {
+const LookParamDef NEXTSTEP_PARAMS[NEXTSTEP_PARAM_COUNT] = {
     colour_param("white",    0xFFFFFF, "highlights, pressed buttons, fields, title text"),
     colour_param("grey",     0xBDBDBD, "face of everything"),
     colour_param("dark",     0x7B7B7B, "inner shadows, scroll troughs"),
     colour_param("black",    0x000000, "outlines, text, title bar"),
     colour_param("disabled", 0x7F7F7F, "disabled text"),
+    size_param  ("check_size", 16, 40, "check box; the radio button is one less"),
 };
 // clang-format on
 
@@ -117,6 +119,7 @@ const LookParamTable nextstep_param_table = look_param_table(&nextstep_record, N
 void nextstep_compute_colours(void)
 {
     for (int c = 0; c < NX_COLOUR_COUNT; c++) nextstep_palette[c] = look_colour_value(NEXTSTEP_PARAMS[c]);
+    nextstep_check_size = look_size_value(NEXTSTEP_PARAMS[NX_P_CHECK_SIZE]);
 }
 
 void nextstep_build_bitmaps(void)

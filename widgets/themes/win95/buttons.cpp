@@ -94,7 +94,7 @@ int w95_check_proc(int msg, DIALOG *d, int c)
     rectfill(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, w95_face);
     w95_field(d->x + 2, by, size, size);
     rectfill(gui_get_screen(), d->x + 4, by + 2, d->x + size - 1, by + size - 3, w95_held(d) ? w95_grey149 : w95_white);
-    if (d->flags & D_SELECTED) draw_box_image(w95_check_mark, d->x + 4, by + 2, size - 4);
+    if (d->flags & D_SELECTED) draw_box_image(gui_get_screen(), w95_check_mark, d->x + 4, by + 2, size - 4);
     w95_check_label(d);
     return D_O_K;
 }
@@ -107,7 +107,7 @@ int w95_radio_proc(int msg, DIALOG *d, int c)
     rectfill(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, w95_face);
     BITMAP *image = w95_radio_off;
     if (d->flags & D_SELECTED) image = w95_held(d) ? w95_radio_pressed : w95_radio_on;
-    draw_box_image(image, d->x + 3, d->y + d->h / 2 - (w95_check_size - 1) / 2, w95_check_size - 1);
+    draw_box_image(gui_get_screen(), image, d->x + 3, d->y + d->h / 2 - (w95_check_size - 1) / 2, w95_check_size - 1);
     w95_check_label(d);
     return D_O_K;
 }
