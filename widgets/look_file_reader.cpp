@@ -155,11 +155,61 @@ std::string image_refusal(const std::string &path)
     return "";
 }
 
+// Loads the image at `path` for `part` of `theme` (margins left, top,
+// right, bottom and the frame count in `numbers`), naming it `name` when
+// saved; THEME_OK or a code with the reason in `why`.
+int load_part_image(Theme *theme, int part, const std::string &path, const std::string &name, const int numbers[5],
+                    std::string &why)
+{
+    why = image_refusal(path);
+    if (!why.empty()) return THEME_ERR_IMAGE;
+    LookImage image;
+    image.left = numbers[0];
+    image.top = numbers[1];
+    image.right = numbers[2];
+    image.bottom = numbers[3];
+    image.frames = numbers[4];
+    image.file = name;
+    if (image.left < 0 || image.top < 0 || image.right < 0 || image.bottom < 0) {
+        why = "margins are not negative";
+        return THEME_ERR_IMAGE;
+    }
+    if (image.frames < 1 || image.frames > IMAGE_MAX_FRAMES) {
+        why = "an image holds 1 to 8 frames";
+        return THEME_ERR_IMAGE;
+    }
+    PALETTE palette;
+    image.bitmap = load_bitmap(path.c_str(), palette);
+    if (!image.bitmap) {
+        why = "the image cannot be loaded";
+        return THEME_ERR_IMAGE;
+    }
+    const int frame_w = image.bitmap->w / image.frames;
+    if (frame_w < 1 || image.left + image.right >= frame_w || image.top + image.bottom >= image.bitmap->h) {
+        destroy_bitmap(image.bitmap);
+        why = "the margins leave no middle in each frame";
+        return THEME_ERR_IMAGE;
+    }
+    LookRecord *record = look_record(theme);
+    if (!record) {
+        destroy_bitmap(image.bitmap);
+        why = "out of memory";
+        return THEME_ERR_MEMORY;
+    }
+    set_look_image(record, static_cast<LookPart>(part), image);
+    return THEME_OK;
+}
+
+int part_named(const char *name)
+{
+    for (int p = 0; name && p < PART_COUNT; ++p)
+        if (std::strcmp(name, LOOK_PART_NAMES[p]) == 0) return p;
+    return -1;
+}
+
 void read_image(Reader &reader, const LookFileEntry &entry)
 {
-    int part = -1;
-    for (int p = 0; p < PART_COUNT; ++p)
-        if (entry.key == LOOK_PART_NAMES[p]) part = p;
+    const int part = part_named(entry.key.c_str());
     if (part < 0) {
         reader.problem(entry.line, entry.key, THEME_ERR_KEY,
                        "no such part (frame, face, check, radio, thumb, title, menu)");
@@ -191,41 +241,9 @@ void read_image(Reader &reader, const LookFileEntry &entry)
     }
     const bool absolute = !name.empty() && (name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':'));
     const std::string path = absolute ? name : reader.dir + name;
-    const std::string refusal = image_refusal(path);
-    if (!refusal.empty()) {
-        reader.problem(entry.line, entry.key, THEME_ERR_IMAGE, refusal);
-        return;
-    }
-    LookImage image;
-    image.left = numbers[0];
-    image.top = numbers[1];
-    image.right = numbers[2];
-    image.bottom = numbers[3];
-    image.frames = numbers[4];
-    image.file = name;
-    if (image.frames < 1 || image.frames > IMAGE_MAX_FRAMES) {
-        reader.problem(entry.line, entry.key, THEME_ERR_IMAGE, "an image holds 1 to 8 frames");
-        return;
-    }
-    PALETTE palette;
-    image.bitmap = load_bitmap(path.c_str(), palette);
-    if (!image.bitmap) {
-        reader.problem(entry.line, entry.key, THEME_ERR_IMAGE, "the image cannot be loaded");
-        return;
-    }
-    const int frame_w = image.bitmap->w / image.frames;
-    if (frame_w < 1 || image.left + image.right >= frame_w || image.top + image.bottom >= image.bitmap->h) {
-        destroy_bitmap(image.bitmap);
-        reader.problem(entry.line, entry.key, THEME_ERR_IMAGE, "the margins leave no middle in each frame");
-        return;
-    }
-    LookRecord *record = look_record(reader.theme);
-    if (!record) {
-        destroy_bitmap(image.bitmap);
-        reader.problem(entry.line, entry.key, THEME_ERR_MEMORY, "out of memory");
-        return;
-    }
-    set_look_image(record, static_cast<LookPart>(part), image);
+    std::string why;
+    const int code = load_part_image(reader.theme, part, path, name, numbers, why);
+    if (code != THEME_OK) reader.problem(entry.line, entry.key, code, why);
 }
 
 void read_param(Reader &reader, const LookFileEntry &entry)
@@ -347,4 +365,21 @@ Theme *load_theme(const char *path, int flags, ThemeFileReport report, void *use
     }
     if (error) *error = code;
     return look;
+}
+
+int theme_set_image(Theme *theme, const char *part, const char *path, int left, int top, int right, int bottom,
+                    int frames)
+{
+    if (!theme || !part) return THEME_ERR_NULL;
+    const int index = part_named(part);
+    if (index < 0) return THEME_ERR_KEY;
+    if (!path) {
+        LookRecord *record = look_record(theme);
+        if (!record) return THEME_ERR_MEMORY;
+        set_look_image(record, static_cast<LookPart>(index), LookImage());
+        return THEME_OK;
+    }
+    const int numbers[5] = {left, top, right, bottom, frames};
+    std::string why;
+    return load_part_image(theme, index, path, path, numbers, why);
 }

@@ -23,6 +23,10 @@ const char *const LOOK_PART_NAMES[PART_COUNT] = {"frame", "face", "check", "radi
 
 LookRecord::~LookRecord()
 {
+    // A look still kept when the program ends is dropped after Allegro has
+    // shut down (its exit handler runs first), when destroy_bitmap would
+    // reach a system driver that is gone; the process frees the memory then.
+    if (!system_driver) return;
     for (LookImage &image : images)
         if (image.bitmap) destroy_bitmap(image.bitmap);
 }

@@ -2,7 +2,8 @@
 // of sloopgui's own widgets and drawn in the look being edited. On the left
 // one of each widget in its states; on the right the parameters, with red,
 // green and blue sliders (one slider for a metric), the value as text, and
-// buttons to undo, load and save a look file.
+// buttons to undo, load and save a look file; below them the widget parts,
+// each drawn from an image picked with its nine-slice margins.
 //
 //   sloopgui-look-editor                 a new look falling back on "GTK"
 //   sloopgui-look-editor --base NAME     ... on the registered look NAME
@@ -46,6 +47,7 @@ enum Row {
     ROW_BLUE,
     ROW_VALUE,
     ROW_STATUS = 28,
+    ROW_PARTS,
 };
 
 DIALOG rows[40];
@@ -166,6 +168,48 @@ int save_pressed(DIALOG *)
     return D_REDRAW;
 }
 
+// The widget parts a look draws from images, and the margins (left, top,
+// right, bottom, frames) of the next image picked for one.
+const char *const PARTS[] = {"frame", "face", "check", "radio", "thumb", "title", "menu"};
+char margins_text[32] = "3 3 3 3 1";
+char image_path[1024] = "";
+
+char *part_list(int index, int *size)
+{
+    if (index < 0) {
+        *size = 7;
+        return nullptr;
+    }
+    return const_cast<char *>(PARTS[index]);
+}
+
+int image_pressed(DIALOG *)
+{
+    int m[5] = {0, 0, 0, 0, 1};
+    if (std::sscanf(margins_text, "%d %d %d %d %d", &m[0], &m[1], &m[2], &m[3], &m[4]) < 4) {
+        std::snprintf(status_text, sizeof status_text, "margins: left top right bottom [frames]");
+        return D_REDRAW;
+    }
+    if (!file_select_ex("An image for the part", image_path, "bmp;pcx;tga;png", sizeof image_path, 0, 0))
+        return D_REDRAW;
+    const char *part = PARTS[rows[ROW_PARTS].d1];
+    const int code = theme_set_image(model.look, part, image_path, m[0], m[1], m[2], m[3], m[4]);
+    if (code == THEME_OK) {
+        rebuild_theme();
+        std::snprintf(status_text, sizeof status_text, "%s drawn from %s", part, image_path);
+    } else {
+        std::snprintf(status_text, sizeof status_text, "%s: the image was refused (%d)", image_path, code);
+    }
+    return D_REDRAW;
+}
+
+int no_image_pressed(DIALOG *)
+{
+    theme_set_image(model.look, PARTS[rows[ROW_PARTS].d1], nullptr, 0, 0, 0, 0, 1);
+    rebuild_theme();
+    return D_REDRAW;
+}
+
 char sample_text[64] = "Anne Bonny";
 char box_text[] = "Fifteen men on the dead man's chest, yo-ho-ho and a bottle of rum! Drink and the devil had done "
                   "for the rest.";
@@ -222,7 +266,11 @@ void build_rows(void)
         {theme_push_proc,    508, 456,  80,  22, 0, 0, 0, 0,                     0,   0, text("Load..."),           nullptr, reinterpret_cast<void *>(load_pressed)},
         {theme_push_proc,    596, 456,  80,  22, 0, 0, 0, 0,                     0,   0, text("Save"),              nullptr, reinterpret_cast<void *>(save_pressed)},
         {theme_push_proc,    684, 456,  80,  22, 0, 0, 0, 0,                     0,   0, text("Quit"),              nullptr, reinterpret_cast<void *>(quit_pressed)},
-        {theme_text_proc,     16, 500, 770,  10, 0, 0, 0, 0,                     0,   0, status_text,               nullptr, nullptr},
+        {theme_text_proc,     16, 570, 770,  10, 0, 0, 0, 0,                     0,   0, status_text,               nullptr, nullptr},
+        {theme_list_proc,    420, 488, 120,  70, 0, 0, 0, 0,                     0,   0, reinterpret_cast<void *>(part_list), nullptr, nullptr},
+        {theme_edit_proc,    548, 488, 100,  20, 0, 0, 0, 0,                     31,  0, margins_text,              nullptr, nullptr},
+        {theme_push_proc,    548, 514,  90,  22, 0, 0, 0, 0,                     0,   0, text("Image..."),          nullptr, reinterpret_cast<void *>(image_pressed)},
+        {theme_push_proc,    644, 514,  90,  22, 0, 0, 0, 0,                     0,   0, text("No image"),          nullptr, reinterpret_cast<void *>(no_image_pressed)},
         {d_keyboard_proc,      0,   0,   0,   0, 0, 0, 0, 0,                     26,  0, reinterpret_cast<void *>(undo_key), nullptr, nullptr},
         {d_yield_proc,         0,   0,   0,   0, 0, 0, 0, 0,                     0,   0, nullptr,                   nullptr, nullptr},
         {nullptr,              0,   0,   0,   0, 0, 0, 0, 0,                     0,   0, nullptr,                   nullptr, nullptr},

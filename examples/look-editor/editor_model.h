@@ -9,7 +9,7 @@
 #include "widgets/theme.h"
 
 struct EditorChange {
-    int index;     // the parameter's place in the look's style
+    int index;  // the parameter's place in the look's style
     int old_value;
     int old_own;
 };

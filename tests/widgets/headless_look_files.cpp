@@ -244,6 +244,20 @@ TEST_F(LookFiles, PartsAreDrawnFromNineSliceImages)
     EXPECT_EQ(screen_pixel(59, 49), rgb16(255, 0, 0));
     EXPECT_EQ(screen_pixel(60, 50), rgb16(255, 0, 255)) << "nothing outside the row";
 
+    // A program sets a part's image itself, from any path.
+    EXPECT_EQ(theme_set_image(look, "wheel", (dir + "/frame.bmp").c_str(), 3, 3, 3, 3, 1), THEME_ERR_KEY);
+    EXPECT_EQ(theme_set_image(look, "face", (dir + "/frame.bmp").c_str(), 5, 3, 5, 3, 1), THEME_ERR_IMAGE);
+    EXPECT_EQ(theme_set_image(look, "face", (dir + "/huge.bmp").c_str(), 1, 1, 1, 1, 1), THEME_ERR_IMAGE);
+    ASSERT_EQ(theme_set_image(look, "face", (dir + "/frame.bmp").c_str(), 3, 3, 3, 3, 1), THEME_OK);
+    ASSERT_EQ(rebuild_theme(), THEME_OK);
+    DIALOG button = {theme_button_proc, 100, 20, 40, 30, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
+    button.proc(MSG_DRAW, &button, 0);
+    EXPECT_EQ(screen_pixel(120, 35), rgb16(0, 0, 255)) << "the face from the image";
+    ASSERT_EQ(theme_set_image(look, "face", nullptr, 0, 0, 0, 0, 1), THEME_OK);
+    ASSERT_EQ(rebuild_theme(), THEME_OK);
+    button.proc(MSG_DRAW, &button, 0);
+    EXPECT_NE(screen_pixel(120, 35), rgb16(0, 0, 255)) << "GTK's own face again";
+
     // The save names the image as the file did.
     const std::string saved = dir + "/framed-again.look";
     files.push_back(saved);

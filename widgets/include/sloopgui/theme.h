@@ -436,6 +436,18 @@ SLOOPGUI_API int load_theme_file(Theme *theme, const char *path, int flags, Them
  * THEME_ERR_PROBLEMS in *error. */
 SLOOPGUI_API Theme *load_theme(const char *path, int flags, ThemeFileReport report, void *user, int *error);
 
+/** Draws widget `part` of `theme` ("frame", "face", "check", "radio",
+ * "thumb", "title" or "menu", as in look files) from the image file `path`
+ * (any path: the program's own choice), nine-sliced with the margins
+ * `left`, `top`, `right`, `bottom`, holding `frames` pictures side by side;
+ * a null `path` takes the image away. THEME_OK, THEME_ERR_NULL,
+ * THEME_ERR_KEY (no such part), THEME_ERR_IMAGE (cannot be loaded, larger
+ * than 1024 pixels either way, margins it cannot take, 1 to 8 frames) or
+ * THEME_ERR_MEMORY. Shows from the next use_theme or rebuild_theme; a saved
+ * look file names the image by `path`. */
+SLOOPGUI_API int theme_set_image(Theme *theme, const char *part, const char *path, int left, int top, int right,
+                                 int bottom, int frames);
+
 /** Writes `theme` as a look file: its version, name, base, the parameters
  * it sets that differ from its base's (a built-in look: from its own
  * defaults) and its images. THEME_OK, THEME_ERR_NULL or THEME_ERR_FILE. */
