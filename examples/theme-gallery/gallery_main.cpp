@@ -12,6 +12,8 @@
 //                                  (Allegro's own, doubled): the looks'
 //                                  check boxes, radio buttons, title bars,
 //                                  rows and fields grow with it
+//   theme-gallery --look FILE ...  a look file's look too (the option may
+//                                  come more than once)
 #include <allegro.h>
 
 #include <cerrno>
@@ -23,6 +25,7 @@
 #include "gallery_looks.h"
 #include "gallery_screenshots.h"
 #include "jolly_roger.h"
+#include "widgets/theme.h"
 #include "widgets/shared/scaled_font.h"
 
 static const int GALLERY_W = 640;
@@ -30,17 +33,35 @@ static const int GALLERY_H = 480;
 
 static bool big_font = false;
 
-static void usage(void)
+// Problems of a look file named with --look, one line each.
+static void report_look_problem(void *file, int line, const char *key, int, const char *message)
 {
-    std::fprintf(stderr, "usage: theme-gallery [--big-font] [--screenshot DIR]\n");
+    std::fprintf(stderr, "%s:%d: %s: %s\n", static_cast<const char *>(file), line, key, message);
 }
 
-// The looks read text_height(font) as they are set up, so the font is
-// chosen before the first look.
-static void choose_font(void)
+static void usage(void)
 {
-    if (!big_font) return;
-    if (FONT *doubled = scaled_font(font, 2)) font = doubled;
+    std::fprintf(stderr, "usage: theme-gallery [--big-font] [--look FILE.look]... [--screenshot DIR]\n");
+}
+
+enum { MAX_LOOK_FILES = 8 };
+static const char *look_files[MAX_LOOK_FILES];
+static int look_file_count = 0;
+
+// The looks read text_height(font) as they are set up, so the font is
+// chosen before the first look; look files' images are loaded in the
+// colour depth they will be drawn in.
+static void choose_font_and_looks(void)
+{
+    if (big_font) {
+        if (FONT *doubled = scaled_font(font, 2)) font = doubled;
+    }
+    for (int i = 0; i < look_file_count; ++i) {
+        int error = 0;
+        if (!load_theme(look_files[i], 0, report_look_problem, const_cast<char *>(look_files[i]), &error) ||
+            error != THEME_OK)
+            std::fprintf(stderr, "%s: look file not read whole (%d)\n", look_files[i], error);
+    }
 }
 
 static int run_screenshots(const char *dir)
@@ -62,7 +83,7 @@ static int run_screenshots(const char *dir)
         return 1;
     }
     screen = canvas;
-    choose_font();
+    choose_font_and_looks();
     gallery_default_gui_colours();
     const int written = write_gallery_screenshots(dir, have_timer);
     screen = window_screen;
@@ -85,7 +106,7 @@ static int run_live(void)
         allegro_message("Cannot open a %dx%d window: %s\n", GALLERY_W, GALLERY_H, allegro_error);
         return 1;
     }
-    choose_font();
+    choose_font_and_looks();
     gallery_default_gui_colours();
     const GalleryLooks looks = registered_looks();
     if (looks.count == 0) {
@@ -108,6 +129,11 @@ int main(int argc, char **argv)
         big_font = true;
         --argc;
         ++argv;
+    }
+    while (argc > 2 && std::strcmp(argv[1], "--look") == 0 && look_file_count < MAX_LOOK_FILES) {
+        look_files[look_file_count++] = argv[2];
+        argc -= 2;
+        argv += 2;
     }
     if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) return run_screenshots(argv[2]);
     if (argc != 1) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -132,6 +133,7 @@ TEST(HighContrast, EveryTextStandsSevenToOneAgainstItsBackground)
         }
     }
     EXPECT_GT(text_pixels, 2000);
+    std::printf("worst contrast %.2f over %d text pixels\n", worst, text_pixels);
     EXPECT_GE(worst, 7.0) << "at (" << worst_at % TEST_SCREEN_W << ", " << worst_at / TEST_SCREEN_W << ")";
 
     // Focus shows on every widget that takes it.
