@@ -86,9 +86,9 @@ std::string real_path(const std::string &path)
     return result;
 }
 
-// A name within the directory: not absolute, no ".." part, and (after
-// links are followed) still inside it.
-bool stays_inside(const std::string &dir, const std::string &name)
+// A name that stays within the directory as written: not absolute, no ".."
+// part.
+bool written_inside(const std::string &name)
 {
     if (name.empty() || name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':')) return false;
     std::size_t start = 0;
@@ -98,6 +98,12 @@ bool stays_inside(const std::string &dir, const std::string &name)
         if (name.compare(start, end - start, "..") == 0 && end - start == 2) return false;
         start = end + 1;
     }
+    return true;
+}
+
+// An existing file within the directory once links are followed.
+bool resolved_inside(const std::string &dir, const std::string &name)
+{
     const std::string base = real_path(dir.empty() ? "." : dir);
     const std::string full = real_path(dir + name);
     return !base.empty() && full.size() > base.size() && full.compare(0, base.size(), base) == 0 &&
@@ -235,11 +241,22 @@ void read_image(Reader &reader, const LookFileEntry &entry)
         return;
     }
     const std::string &name = words[0];
-    if (!(reader.flags & THEME_FILE_IMAGES_ANYWHERE) && !stays_inside(reader.dir, name)) {
+    // Outside as written is refused before anything is looked up there, so
+    // a look file cannot learn which files exist elsewhere.
+    const bool anywhere = (reader.flags & THEME_FILE_IMAGES_ANYWHERE) != 0;
+    if (!anywhere && !written_inside(name)) {
         reader.problem(entry.line, entry.key, THEME_ERR_PATH, "the image is not inside the look file's directory");
         return;
     }
     const bool absolute = !name.empty() && (name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':'));
+    if (real_path(absolute ? name : reader.dir + name).empty()) {
+        reader.problem(entry.line, entry.key, THEME_ERR_IMAGE, "cannot open the image");
+        return;
+    }
+    if (!anywhere && !resolved_inside(reader.dir, name)) {
+        reader.problem(entry.line, entry.key, THEME_ERR_PATH, "the image leads out of the look file's directory");
+        return;
+    }
     const std::string path = absolute ? name : reader.dir + name;
     std::string why;
     const int code = load_part_image(reader.theme, part, path, name, numbers, why);
