@@ -29,6 +29,7 @@ struct Reader {
     void *user;
     std::string dir;  // the look file's directory, "" for the working one
     int problems = 0;
+    int parts_given = 0;  // a bit for each part an [images] line named
 
     void problem(int line, const std::string &key, int code, const std::string &message)
     {
@@ -221,6 +222,13 @@ void read_image(Reader &reader, const LookFileEntry &entry)
                        "no such part (frame, face, check, radio, thumb, title, menu)");
         return;
     }
+    // One image a part: a file cannot make the reader load images over and
+    // over.
+    if (reader.parts_given & (1 << part)) {
+        reader.problem(entry.line, entry.key, THEME_ERR_KEY, "the part has an image already");
+        return;
+    }
+    reader.parts_given |= 1 << part;
     // file left top right bottom [frames]
     std::string words[7];
     std::size_t count = 0, start = 0;

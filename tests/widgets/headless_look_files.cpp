@@ -108,8 +108,10 @@ TEST_F(LookFiles, AHostileFileHasEveryBadLineReportedAndTheRestApplied)
                                    "mast = 3\n"                        // 17: unknown section
                                    "[broken\n"                         // 18
                                    "" + std::string(2000, 'x') +
-                                       " = 1\n" +         // 19: too long
-                                       "tick = \x01\n");  // 20: control character
+                                       " = 1\n" +                       // 19: too long
+                                       "tick = \x01\n"                  // 20: control character
+                                       "[images]\n"                     // 21
+                                       "check = other.bmp 1 1 1 1\n");  // 22: the part again
     EXPECT_EQ(load_theme_file(look, path.c_str(), 0, collect, &problems), THEME_ERR_PROBLEMS);
     EXPECT_EQ(theme_base(look), theme_gtk);
     EXPECT_EQ(param(look, "face"), 0x102030);
@@ -129,7 +131,8 @@ TEST_F(LookFiles, AHostileFileHasEveryBadLineReportedAndTheRestApplied)
     EXPECT_TRUE(reported(18, "", THEME_ERR_SYNTAX));
     EXPECT_TRUE(reported(19, "", THEME_ERR_SYNTAX));
     EXPECT_TRUE(reported(20, "", THEME_ERR_SYNTAX));
-    EXPECT_EQ(problems.size(), 12u);
+    EXPECT_TRUE(reported(22, "check", THEME_ERR_KEY));
+    EXPECT_EQ(problems.size(), 13u);
 
     // A link inside the directory that leads out of it is outside too.
     ASSERT_EQ(symlink("/etc/hostname", (dir + "/sneaky.bmp").c_str()), 0);

@@ -388,7 +388,7 @@ SLOOPGUI_API int free_theme(Theme *theme);
  * the nine-slice margins left, top, right, bottom. Parts: `frame` (boxes
  * and windows), `face` (buttons), `check`, `radio` (two frames side by side,
  * clear then set), `thumb` (the slider's), `title` (window title bars) and
- * `menu` (menu backgrounds). An optional sixth number gives how many frames
+ * `menu` (menu backgrounds), each at most once. An optional sixth number gives how many frames
  * of equal width the image holds side by side: for `face` normal, pressed,
  * focused, disabled; a state without a frame takes the first. */
 
