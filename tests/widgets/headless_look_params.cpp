@@ -144,6 +144,13 @@ TEST_F(LookParams, EveryParameterOfEveryLookShowsAndComesBackWithItsDefault)
         ASSERT_NE(style, nullptr);
         ASSERT_GT(style->count, 1) << look->name;
         EXPECT_STREQ(style->param[style->count - 1].name, "focus_cues");
+        // Names a look file can hold as keys, each once.
+        for (int i = 0; i < style->count; ++i) {
+            const std::string name = style->param[i].name;
+            EXPECT_EQ(name.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_"), std::string::npos) << name;
+            EXPECT_TRUE(style->param[i].about && style->param[i].about[0]) << name;
+            for (int j = 0; j < i; ++j) EXPECT_NE(name, style->param[j].name) << look->name;
+        }
         for (int i = 0; i < style->count; ++i) {
             const ThemeParam param = style->param[i];
             if (param.kind == THEME_PARAM_SWITCH) continue;
