@@ -19,6 +19,7 @@ enum Win95Param {
     W95_P_GREY149,
     W95_P_SELECT,
     W95_P_CHECK_SIZE,
+    W95_P_SCROLLBAR_WIDTH,
     WIN95_PARAM_COUNT
 };
 extern const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT];
@@ -36,6 +37,8 @@ extern int w95_select;
 // The check box's side (the radio button is one less), from its parameter
 // grown with the font.
 extern int w95_check_size;
+// The scroll bar's width, from its parameter.
+extern int w95_scrollbar_width;
 
 // Small images built from character art at init; null before init, after
 // shutdown, or when create_bitmap failed (the drawing then leaves them out).
