@@ -132,9 +132,12 @@ void find_images_in_force(void)
         }
     }
     // The look's init has just set its menu hooks: the menu image goes
-    // under the look's own menu frame.
-    look_menu_hook = nullptr;
-    if (images_in_force[PART_MENU] && gui_menu_draw_menu != draw_menu_from_image) {
+    // under the look's own menu frame. Without a menu image (a look ended
+    // whose shutdown left the hook alone) the hook it had comes back.
+    if (!images_in_force[PART_MENU]) {
+        if (gui_menu_draw_menu == draw_menu_from_image) gui_menu_draw_menu = look_menu_hook;
+        look_menu_hook = nullptr;
+    } else if (gui_menu_draw_menu != draw_menu_from_image) {
         look_menu_hook = gui_menu_draw_menu;
         gui_menu_draw_menu = draw_menu_from_image;
     }

@@ -261,6 +261,18 @@ TEST_F(LookFiles, PartsAreDrawnFromNineSliceImages)
     button.proc(MSG_DRAW, &button, 0);
     EXPECT_NE(screen_pixel(120, 35), rgb16(0, 0, 255)) << "GTK's own face again";
 
+    // A menu's background goes under the look's own menu drawing, and the
+    // hook is the look's again once it ends.
+    ASSERT_EQ(theme_set_image(look, "menu", (dir + "/frame.bmp").c_str(), 3, 3, 3, 3, 1), THEME_OK);
+    ASSERT_EQ(rebuild_theme(), THEME_OK);
+    ASSERT_NE(gui_menu_draw_menu, nullptr);
+    gui_menu_draw_menu(200, 100, 40, 30);
+    EXPECT_EQ(screen_pixel(220, 115), rgb16(0, 0, 255)) << "the image's middle";
+    stop_theme();
+    EXPECT_EQ(gui_menu_draw_menu, nullptr);
+    ASSERT_EQ(theme_set_image(look, "menu", nullptr, 0, 0, 0, 0, 1), THEME_OK);
+    ASSERT_EQ(use_theme(look), THEME_OK);
+
     // The save names the image as the file did.
     const std::string saved = dir + "/framed-again.look";
     files.push_back(saved);
