@@ -384,13 +384,15 @@ SLOOPGUI_API int free_theme(Theme *theme);
  *     frame = frame.bmp 3 3 3 3
  *
  * the file (BMP, PCX or TGA; PNG when the program registered a PNG loader
- * with register_bitmap_file_type) in the look file's own directory, then
- * the nine-slice margins left, top, right, bottom. Parts: `frame` (boxes
- * and windows), `face` (buttons), `check`, `radio` (two frames side by side,
- * clear then set), `thumb` (the slider's), `title` (window title bars) and
- * `menu` (menu backgrounds), each at most once. An optional sixth number gives how many frames
- * of equal width the image holds side by side: for `face` normal, pressed,
- * focused, disabled; a state without a frame takes the first. */
+ * with register_bitmap_file_type; at most 4 MiB and 1024 pixels each way)
+ * in the look file's own directory, then the nine-slice margins left, top,
+ * right, bottom. Parts, each at most once: `frame` (boxes and windows),
+ * `face` (buttons), `check`, `radio` (two frames side by side, clear then
+ * set, drawn text_height(font) + 4 pixels square), `thumb` (the slider's),
+ * `title` (window title bars) and `menu` (menu backgrounds). An optional
+ * sixth number gives how many frames of equal width the image holds side by
+ * side: for `face` normal, pressed, focused, disabled; a state without a
+ * frame takes the first. */
 
 /** The version of look files this library reads and writes. */
 #define THEME_FILE_VERSION 1
