@@ -2,6 +2,8 @@
 // colours, and its GUI hooks when use_theme pointed them) is saved on the
 // way in and put back on the way out, so a program that tries a look leaves
 // its own dialogs and Allegro's alert boxes as they were.
+#include "widgets/look_base.h"
+#include "widgets/look_images.h"
 #include "widgets/published_state.h"
 #include "widgets/shared/cached_colour.h"
 #include "widgets/theme.h"
@@ -37,21 +39,25 @@ struct MenuHooks {
 MenuHooks program_menu = {};
 MenuHooks look_menu = {};
 
-// Runs the look's init, keeping the program's menu hooks to put back.
-void init_look(const Theme *theme)
+// Runs the init of the look in force (its own or its base's), keeping the
+// program's menu hooks to put back, and finds the images it draws with.
+void init_look(void)
 {
     forget_cached_colours();  // a new depth or palette may have come since
     forget_seen_cues();
     program_menu = MenuHooks::now();
-    if (theme->init) theme->init();
+    resolve_look_in_force();
+    if (look_resolved.init) look_resolved.init();
     look_menu = MenuHooks::now();
+    find_images_in_force();
 }
 
-// Runs the look's shutdown and puts back the menu hooks it replaced.
-void shut_look(const Theme *theme)
+// Runs the shutdown of the look in force and puts back the menu hooks it
+// replaced.
+void shut_look(void)
 {
     const MenuHooks before = MenuHooks::now();
-    if (theme->shutdown) theme->shutdown();
+    if (look_resolved.shutdown) look_resolved.shutdown();
     gui_menu_draw_menu = before.menu == look_menu.menu ? program_menu.menu : before.menu;
     gui_menu_draw_menu_item = before.item == look_menu.item ? program_menu.item : before.item;
 }
@@ -59,11 +65,14 @@ void shut_look(const Theme *theme)
 // Reads the look's cells and publishes them; an unset cell publishes 0
 // rather than crashing. A look may repoint its cells in init (the stock
 // look does), so they are read only afterwards.
-void publish_colours(const Theme *theme)
+void publish_colours(void)
 {
-    published.fg = theme->fg_color ? *theme->fg_color : 0;
-    published.bg = theme->bg_color ? *theme->bg_color : 0;
-    published.mg = theme->mg_color ? *theme->mg_color : 0;
+    // An init may point the cells (the stock look's does): resolve afresh.
+    resolve_look_in_force();
+    const Theme &theme = look_resolved;
+    published.fg = theme.fg_color ? *theme.fg_color : 0;
+    published.bg = theme.bg_color ? *theme.bg_color : 0;
+    published.mg = theme.mg_color ? *theme.mg_color : 0;
     publish_theme_colours(published.fg, published.bg, published.mg);
 }
 
@@ -74,8 +83,8 @@ void begin_look(Theme *theme)
     saved.mg = gui_mg_color;
     look_in_force = theme;
     publish_current_theme(theme);
-    init_look(theme);
-    publish_colours(theme);
+    init_look();
+    publish_colours();
 }
 
 void publish_into_allegro(void)
@@ -140,8 +149,10 @@ void init_theme(Theme *theme)
 void shutdown_theme(void)
 {
     if (!look_in_force) return;
-    shut_look(look_in_force);
+    shut_look();
     look_in_force = nullptr;
+    resolve_look_in_force();
+    find_images_in_force();
     publish_current_theme(nullptr);
     gui_bg_color = saved.bg;
     gui_mg_color = saved.mg;
@@ -176,12 +187,11 @@ int rebuild_theme(void)
 {
     if (!look_in_force) return THEME_OK;
     if (!graphics_mode_set()) return THEME_ERR_NO_SCREEN;
-    Theme *theme = look_in_force;
     const MenuHooks program = program_menu;
-    shut_look(theme);
-    init_look(theme);
+    shut_look();
+    init_look();
     program_menu = program;
-    publish_colours(theme);
+    publish_colours();
     if (hooks_pointed) publish_into_allegro();
     return THEME_OK;
 }

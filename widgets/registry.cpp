@@ -1,6 +1,7 @@
 // The registry of looks, in search order: the built-in looks, built on the
 // first lookup so that a program that never asks for a look by name pays
 // nothing, then the program's own looks in the order they were registered.
+#include "widgets/look_base.h"
 #include "widgets/theme.h"
 
 Theme *ThemeRegistry[THEME_REGISTRY_CAPACITY];
@@ -80,7 +81,9 @@ int register_theme(Theme *theme)
     if (find_theme(theme->name)) return THEME_ERR_DUPLICATE;
     for (int i = 0; i < ThemeRegistryCount; ++i)
         if (ThemeRegistry[i] == theme) return THEME_ERR_DUPLICATE;
-    if (!has_every_widget_slot(theme) || !has_colour_cells(theme)) return THEME_ERR_MISSING_SLOT;
+    // A slot the look leaves empty may come from its base looks.
+    const Theme resolved = resolve_look(theme);
+    if (!has_every_widget_slot(&resolved) || !has_colour_cells(&resolved)) return THEME_ERR_MISSING_SLOT;
     if (ThemeRegistryCount >= THEME_REGISTRY_CAPACITY) return THEME_ERR_FULL;
     ThemeRegistry[ThemeRegistryCount++] = theme;
     return THEME_OK;

@@ -1,5 +1,6 @@
 // The stock look "Allegro": Allegro's own procedures behind the same record,
 // so a program can switch back to the library's look like to any other.
+#include "widgets/look_params.h"
 #include "widgets/shared/push_button.h"
 #include "widgets/theme.h"
 #include "widgets/shared/window_title.h"
@@ -67,3 +68,7 @@ Theme stock_record = {
 // clang-format on
 
 Theme *theme_allegro = &stock_record;
+
+// Allegro's colours are the program's: the stock look has only the switch
+// every look has.
+const LookParamTable stock_param_table = {&stock_record, nullptr, 0};

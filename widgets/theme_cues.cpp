@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "widgets/look_cues.h"
+#include "widgets/look_params.h"
 #include "widgets/shared/dotted_rect.h"
 #include "widgets/theme.h"
 
@@ -116,7 +116,7 @@ int get_theme_cues(void)
 
 bool theme_cues_wanted(void)
 {
-    return program_wants_cues || (look_in_force && look_wants_cues(look_in_force));
+    return program_wants_cues || look_wants_focus_cues();
 }
 
 void draw_missing_cues(ThemeDialogProc proc, DIALOG *d, int c, int left, int top)

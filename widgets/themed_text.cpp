@@ -1,13 +1,16 @@
 // The label procedures every drawn look shares: the text in the look's own
 // colours (not the row's), so labels match the look's face.
+#include "widgets/look_base.h"
 #include "widgets/theme.h"
 
 // Draws dp at (x, y) in the current look's fg on its bg; returns 0.
 static int draw_themed_text(DIALOG *d, int x, int centre)
 {
     if (!look_in_force || !d->dp) return D_O_K;
-    int fg = look_in_force->fg_color ? *look_in_force->fg_color : 0;
-    int bg = look_in_force->bg_color ? *look_in_force->bg_color : 0;
+    const int *fg_cell = look_in_force->fg_color ? look_in_force->fg_color : look_resolved.fg_color;
+    const int *bg_cell = look_in_force->bg_color ? look_in_force->bg_color : look_resolved.bg_color;
+    int fg = fg_cell ? *fg_cell : 0;
+    int bg = bg_cell ? *bg_cell : 0;
     gui_textout_ex(gui_get_screen(), static_cast<const char *>(d->dp), x, d->y, fg, bg, centre);
     return D_O_K;
 }

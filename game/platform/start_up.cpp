@@ -148,5 +148,8 @@ int startUp()
 
     // The dialog look is made current here, once the graphics mode is set.
     init_theme(theme_gtk);
+    // The options dialog offers every registered look; "High contrast" comes
+    // as a look file with the game's data (none there: it is not offered).
+    load_theme(gameDataPath("looks/high-contrast.look").c_str(), 0, nullptr, nullptr, nullptr);
     return 0;
 }

@@ -39,9 +39,10 @@ struct GalleryScreenshots : testing::Test {
         }
         return names;
     }
-    int run_gallery(const std::string &env_prefix)
+    int run_gallery(const std::string &env_prefix, const std::string &options = "")
     {
-        const std::string cmd = env_prefix + "'" THEME_GALLERY "' --screenshot '" + dir + "' > /dev/null";
+        const std::string cmd =
+            env_prefix + "'" THEME_GALLERY "' " + options + " --screenshot '" + dir + "' > /dev/null";
         return std::system(cmd.c_str());
     }
     // The colour at (x, y) of a saved picture.
@@ -82,6 +83,16 @@ TEST_F(GalleryScreenshots, WithoutDisplayTheLooksThatNeedNoTimerAreDrawn)
     EXPECT_EQ(got.count("GTK.bmp"), 1u);
     EXPECT_EQ(got.count("Allegro.bmp"), 1u);
     EXPECT_EQ(picture_pixel(dir + "/GTK.bmp", 300, 460), rgb16(214, 214, 214));
+}
+
+TEST_F(GalleryScreenshots, LookFilesAndTheBigFontAreShown)
+{
+    ASSERT_EQ(run_gallery("env -u DISPLAY ", "--big-font --look '" SLOOPGUI_LOOKS_DIR "/high-contrast.look'"), 0);
+    EXPECT_EQ(files().count("High contrast.bmp"), 1u);
+    // The "Checked" box, 10 pixels with the 8-pixel font, 20 with the big
+    // one: its white right edge runs down x = 24 + 3 + 19.
+    EXPECT_EQ(picture_pixel(dir + "/GTK.bmp", 46, 175), rgb16(255, 255, 255));
+    EXPECT_EQ(picture_pixel(dir + "/High contrast.bmp", 300, 460), rgb16(0, 0, 0));
 }
 
 TEST_F(GalleryScreenshots, UnwritableDirectoryFails)

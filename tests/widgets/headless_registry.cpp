@@ -162,12 +162,17 @@ TEST(ThemeErrorText, EveryCodeHasAMessageOfItsOwn)
 {
     std::set<std::string> texts;
     const std::string unknown = theme_error_text(1);
-    for (int code = THEME_OK; code >= THEME_ERR_NO_SCREEN; --code) {
-        const std::string text = theme_error_text(code);
-        EXPECT_NE(text, unknown) << code;
-        EXPECT_TRUE(texts.insert(text).second) << code << " says what another code says: " << text;
+    // The three runs of codes: the registry's, the parameters', the files'.
+    const int runs[][2] = {{THEME_OK, THEME_ERR_NO_SCREEN}, {THEME_ERR_PARAM, THEME_ERR_MEMORY},
+                           {THEME_ERR_FILE, THEME_ERR_PROBLEMS}};
+    for (const auto &run : runs) {
+        for (int code = run[0]; code >= run[1]; --code) {
+            const std::string text = theme_error_text(code);
+            EXPECT_NE(text, unknown) << code;
+            EXPECT_TRUE(texts.insert(text).second) << code << " says what another code says: " << text;
+        }
+        EXPECT_EQ(std::string(theme_error_text(run[1] - 1)), unknown);
     }
-    EXPECT_EQ(std::string(theme_error_text(THEME_ERR_NO_SCREEN - 1)), unknown);
 }
 
 }  // namespace

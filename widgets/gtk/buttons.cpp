@@ -2,6 +2,7 @@
 // check box, radio button, icon, window and clear. Each draws on MSG_DRAW
 // and leaves every other message to Allegro's stock procedure.
 #include "widgets/gtk/look.h"
+#include "widgets/shared/box_image.h"
 #include "widgets/shared/push_button.h"
 #include "widgets/shared/transparent_label.h"
 #include "widgets/shared/window_title.h"
@@ -46,14 +47,16 @@ int gtk_push_proc(int msg, DIALOG *d, int c)
     return push_button_rule(msg, d, c, gtk_button_proc, PUSH_REDRAW_NOW);
 }
 
-// d: dp the label (may be null); D_SELECTED checked. The 10x10 box is left
-// unfilled so the row's lit or plain face shows through.
+// d: dp the label (may be null); D_SELECTED checked. The box (10x10 with
+// an 8-pixel font) is left unfilled so the row's lit or plain face shows
+// through.
 int gtk_check_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
+    const int size = gtk_check_size;
     gtk_focus_fill(d);
-    gtk_bevel(d->x + 3, d->y + d->h / 2 - 5, 10, 10, (d->flags & D_SELECTED) ? GTK_PRESSED : GTK_PRELIGHT);
-    if (d->dp) gtk_label(d, d->x + 18, d->y + d->h / 2 - text_height(font) / 2, 0);
+    gtk_bevel(d->x + 3, d->y + d->h / 2 - size / 2, size, size, (d->flags & D_SELECTED) ? GTK_PRESSED : GTK_PRELIGHT);
+    if (d->dp) gtk_label(d, d->x + size + 8, d->y + d->h / 2 - text_height(font) / 2, 0);
     return D_O_K;
 }
 
@@ -62,10 +65,11 @@ int gtk_check_proc(int msg, DIALOG *d, int c)
 int gtk_radio_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
+    const int size = gtk_check_size;
     gtk_focus_fill(d);
     BITMAP *image = (d->flags & D_SELECTED) ? gtk_radio_sunken : gtk_radio_raised;
-    if (image) draw_sprite(gui_get_screen(), image, d->x + 3, d->y + d->h / 2 - 5);
-    if (d->dp) gtk_label(d, d->x + 18, d->y + d->h / 2 - text_height(font) / 2, 0);
+    draw_box_image(gui_get_screen(), image, d->x + 3, d->y + d->h / 2 - size / 2, size + 1);
+    if (d->dp) gtk_label(d, d->x + size + 8, d->y + d->h / 2 - text_height(font) / 2, 0);
     return D_O_K;
 }
 

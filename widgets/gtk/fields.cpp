@@ -29,7 +29,7 @@ int gtk_textbox_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_textbox_proc(msg, d, c);
     const int fg = (d->flags & D_DISABLED) ? gtk_shadow : gtk_black;
-    const int visible = textbox_draw_text(d, TextBoxStyle{fg, gtk_white, gtk_shadow, 0, 11});
+    const int visible = textbox_draw_text(d, TextBoxStyle{fg, gtk_white, gtk_shadow, 0, gtk_scrollbar_width - 1});
     gtk_list_frame(d, d->d1, d->d2, visible);
     return D_O_K;
 }

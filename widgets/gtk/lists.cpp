@@ -18,7 +18,10 @@ static void gtk_row_colours(DIALOG *d, int item, int *fg, int *bg)
 
 static int gtk_draw_list(DIALOG *d)
 {
-    const ListStyle style = {gtk_row_colours, gtk_white, 14, 3, 23, 11};
+    // Rows end a pixel short of the scroll bar's trough; text stays 9
+    // pixels clear of it.
+    const int bar = gtk_scrollbar_width;
+    const ListStyle style = {gtk_row_colours, gtk_white, bar + 2, 3, bar + 11, 11};
     const ListLayout layout = list_draw_rows(d, style);
     gtk_list_frame(d, layout.count, d->d2, layout.visible);
     return D_O_K;
@@ -50,10 +53,13 @@ void gtk_list_frame(DIALOG *d, int total, int offset, int visible)
         kind = GTK_PRELIGHT;
     else if (d->flags & D_SELECTED)
         kind = GTK_PRESSED;
-    gtk_box(x + w - 13, y, 12, h - 1, GTK_PRESSED, 0);
+    // The trough, bar pixels wide, ends a pixel in from the frame's right
+    // edge; the thumb sits 2 pixels inside it.
+    const int bar = gtk_scrollbar_width;
+    gtk_box(x + w - bar - 1, y, bar, h - 1, GTK_PRESSED, 0);
     int len = scroll_thumb_length(total, visible, h - 5);
     const int ty = y + 2 + scroll_thumb_offset(total, offset, h - 5);
-    if (offset > 0) rectfill(gui_get_screen(), x + w - 11, y + 2, x + w - 3, ty, gtk_pressed);
+    if (offset > 0) rectfill(gui_get_screen(), x + w - bar + 1, y + 2, x + w - 3, ty, gtk_pressed);
     if (ty + len >= y + h - 3) len = y + h - 3 - ty;
-    gtk_box(x + w - 11, ty, 8, len, kind, 0);
+    gtk_box(x + w - bar + 1, ty, bar - 4, len, kind, 0);
 }

@@ -4,6 +4,7 @@
 #ifndef WIDGETS_GTK_LOOK_H
 #define WIDGETS_GTK_LOOK_H
 
+#include "widgets/look_params.h"
 #include "widgets/theme.h"
 
 extern int gtk_white;         // highlights, field and list background
@@ -14,6 +15,27 @@ extern int gtk_shadow_light;  // prelight inner shadow; disabled edit text
 extern int gtk_shadow;        // raised inner shadow; disabled text
 extern int gtk_black;         // outer shadow, outlines, text
 extern int gtk_select;        // selected list rows
+
+// Metrics, from the parameters at init: the check box's side (the radio
+// button is one more), grown with the font; the scroll bar's width.
+extern int gtk_check_size;
+extern int gtk_scrollbar_width;
+
+// The parameters, in the order of GTK_PARAMS.
+enum GtkParam {
+    GTK_P_WHITE,
+    GTK_P_PRELIGHT,
+    GTK_P_FACE,
+    GTK_P_PRESSED,
+    GTK_P_SHADOW_LIGHT,
+    GTK_P_SHADOW,
+    GTK_P_BLACK,
+    GTK_P_SELECT,
+    GTK_P_CHECK_SIZE,
+    GTK_P_SCROLLBAR_WIDTH,
+    GTK_PARAM_COUNT
+};
+extern const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT];
 
 extern BITMAP *gtk_radio_raised;   // 11 x 11
 extern BITMAP *gtk_radio_sunken;   // 11 x 11

@@ -12,6 +12,8 @@ int gtk_shadow_light;
 int gtk_shadow;
 int gtk_black;
 int gtk_select;
+int gtk_check_size;
+int gtk_scrollbar_width;
 
 BITMAP *gtk_radio_raised = nullptr;
 BITMAP *gtk_radio_sunken = nullptr;
@@ -22,14 +24,18 @@ static int gtk_fg_cell;
 static int gtk_bg_cell;
 static int gtk_mg_cell;
 
-// Colour key of the look's character art: blank is transparent.
+// Colour key of the look's character art: blank is transparent; the other
+// characters are the palette's parameters.
+struct GtkArtColour {
+    char ch;
+    GtkParam param;
+};
 // clang-format off
-static const ArtKey GTK_ART_KEY[] = {
-    {' ', ART_MASK,   0,   0},
-    {'.',      255, 255, 255},   // gtk_white
-    {'X',        0,   0,   0},   // gtk_black
-    {'a',      165, 165, 165},   // gtk_shadow_light
-    {'x',      149, 149, 149},   // gtk_shadow
+static const GtkArtColour GTK_ART_COLOURS[] = {
+    {'.', GTK_P_WHITE},
+    {'X', GTK_P_BLACK},
+    {'a', GTK_P_SHADOW_LIGHT},
+    {'x', GTK_P_SHADOW},
 };
 
 static const char *const RADIO_RAISED_ART[11] = {
@@ -73,22 +79,31 @@ static const char *const SUBMENU_ARROW_ART[7] = {
 
 static void gtk_init(void)
 {
-    gtk_white = makecol(255, 255, 255);
-    gtk_prelight = makecol(238, 234, 238);
-    gtk_face = makecol(214, 214, 214);
-    gtk_pressed = makecol(197, 194, 197);
-    gtk_shadow_light = makecol(165, 165, 165);
-    gtk_shadow = makecol(149, 149, 149);
-    gtk_black = makecol(0, 0, 0);
-    gtk_select = makecol(0, 0, 156);
+    gtk_white = look_colour_value(GTK_PARAMS[GTK_P_WHITE]);
+    gtk_prelight = look_colour_value(GTK_PARAMS[GTK_P_PRELIGHT]);
+    gtk_face = look_colour_value(GTK_PARAMS[GTK_P_FACE]);
+    gtk_pressed = look_colour_value(GTK_PARAMS[GTK_P_PRESSED]);
+    gtk_shadow_light = look_colour_value(GTK_PARAMS[GTK_P_SHADOW_LIGHT]);
+    gtk_shadow = look_colour_value(GTK_PARAMS[GTK_P_SHADOW]);
+    gtk_black = look_colour_value(GTK_PARAMS[GTK_P_BLACK]);
+    gtk_select = look_colour_value(GTK_PARAMS[GTK_P_SELECT]);
+    gtk_check_size = look_size_value(GTK_PARAMS[GTK_P_CHECK_SIZE]);
+    gtk_scrollbar_width = look_value(GTK_PARAMS[GTK_P_SCROLLBAR_WIDTH]);
+
+    ArtKey key[1 + sizeof GTK_ART_COLOURS / sizeof GTK_ART_COLOURS[0]] = {{' ', ART_MASK, 0, 0}};
+    int k = 1;
+    for (const GtkArtColour &colour : GTK_ART_COLOURS) {
+        const int rgb = look_value(GTK_PARAMS[colour.param]);
+        key[k++] = ArtKey{colour.ch, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF};
+    }
 
     gtk_fg_cell = gtk_black;
     gtk_bg_cell = gtk_face;
     gtk_mg_cell = gtk_shadow;
 
-    gtk_radio_raised = bitmap_from_art(RADIO_RAISED_ART, 11, 11, GTK_ART_KEY);
-    gtk_radio_sunken = bitmap_from_art(RADIO_SUNKEN_ART, 11, 11, GTK_ART_KEY);
-    gtk_submenu_arrow = bitmap_from_art(SUBMENU_ARROW_ART, 8, 7, GTK_ART_KEY);
+    gtk_radio_raised = bitmap_from_art(RADIO_RAISED_ART, 11, 11, key);
+    gtk_radio_sunken = bitmap_from_art(RADIO_SUNKEN_ART, 11, 11, key);
+    gtk_submenu_arrow = bitmap_from_art(SUBMENU_ARROW_ART, 8, 7, key);
 
     gui_menu_draw_menu = gtk_draw_menu;
     gui_menu_draw_menu_item = gtk_draw_menu_item;

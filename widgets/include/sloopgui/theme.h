@@ -312,6 +312,188 @@ SLOOPGUI_API int theme_ctext_proc(int msg, DIALOG *d, int c);
 SLOOPGUI_API int theme_rtext_proc(int msg, DIALOG *d, int c);
 /** @} */
 
+/* ------------------------------------------------------ style parameters */
+
+/** What a style parameter holds; see ThemeParam. */
+enum {
+    THEME_PARAM_COLOUR = 1, /**< a colour as 0xRRGGBB, made a screen colour at init */
+    THEME_PARAM_SIZE = 2,   /**< pixels with an 8-pixel font; drawn scaled by text_height(font) / 8 */
+    THEME_PARAM_PIXELS = 3, /**< pixels whatever the font (line widths) */
+    THEME_PARAM_SWITCH = 4  /**< 0 off, 1 on */
+};
+
+/** One named parameter of a look: a colour or a metric it draws with. */
+typedef struct ThemeParam {
+    /** Lower-case name ("face", "check_size"), as look files write it. */
+    const char *name;
+    int kind; /**< THEME_PARAM_COLOUR, _SIZE, _PIXELS or _SWITCH */
+    /** The value the look draws with once it is (re)built: use_theme, or
+     * rebuild_theme while it is in force. */
+    int value;
+    /** Non-zero when this look sets the value itself; zero when it follows
+     * its base look (and `value` shows the base's). A built-in look owns
+     * every parameter. */
+    int own;
+    int min;           /**< the least value theme_set_param accepts */
+    int max;           /**< the greatest value theme_set_param accepts */
+    const char *about; /**< where it shows, for editors */
+} ThemeParam;
+
+/** A look's parameters, as theme_style answers them. */
+typedef struct ThemeStyle {
+    int count;         /**< how many parameters */
+    ThemeParam *param; /**< `count` entries, the look's own order */
+} ThemeStyle;
+
+/** One change of a parameter, for derive_theme; a list ends with a null name. */
+typedef struct ThemeSetting {
+    const char *name; /**< the parameter's name */
+    int value;        /**< its new value */
+} ThemeSetting;
+
+/** Errors of the calls below (the registry's codes above apply too). */
+enum {
+    THEME_ERR_PARAM = -20, /**< the look has no parameter of that name */
+    THEME_ERR_VALUE = -21, /**< the value is outside the parameter's min .. max */
+    THEME_ERR_BASE = -22,  /**< that base would make the look its own base */
+    THEME_ERR_MEMORY = -23 /**< out of memory */
+};
+
+/** The parameters `theme` draws with: a built-in look's own (the "focus_cues"
+ * switch, last, says whether the look wants the library's focus cues), or,
+ * for a look of the program's, those of the built-in look at the end of its
+ * base looks (or of the built-in look whose init it copied), each following
+ * the base until set. Null for a null theme. The record stays the look's
+ * until its base changes or it is freed; write values through
+ * theme_set_param, or write `value` and `own` = 1 yourself. Changes show
+ * from the next use_theme or rebuild_theme. */
+SLOOPGUI_API ThemeStyle *theme_style(Theme *theme);
+
+/** The value of parameter `name` of `theme` into *value: THEME_OK,
+ * THEME_ERR_NULL (null theme, name or value) or THEME_ERR_PARAM. */
+SLOOPGUI_API int theme_get_param(Theme *theme, const char *name, int *value);
+
+/** Sets parameter `name` of `theme` (the look then owns it): THEME_OK,
+ * THEME_ERR_NULL, THEME_ERR_PARAM or THEME_ERR_VALUE, when nothing changes.
+ * Shows from the next use_theme or rebuild_theme. */
+SLOOPGUI_API int theme_set_param(Theme *theme, const char *name, int value);
+
+/** Gives parameter `name` back to the base look (a built-in look: its own
+ * default). THEME_OK, THEME_ERR_NULL or THEME_ERR_PARAM. */
+SLOOPGUI_API int theme_reset_param(Theme *theme, const char *name);
+
+/* ------------------------------------------------------------ base looks */
+
+/** Names `base` as the look `theme` falls back on: every empty widget slot,
+ * colour cell, init and shutdown (and with them the menu hooks the base's
+ * init sets) and every parameter `theme` does not set come from the base,
+ * and from its base in turn. A look with a base may be registered with
+ * empty slots. A null `base` removes it. THEME_OK, THEME_ERR_NULL for a
+ * null theme, THEME_ERR_BASE when `base` is `theme` or falls back on it,
+ * THEME_ERR_CURRENT when `theme` is in force or the look in force falls
+ * back on it (stop it first). Call it before register_theme. */
+SLOOPGUI_API int theme_set_base(Theme *theme, Theme *base);
+
+/** The base look of `theme`, or null. */
+SLOOPGUI_API Theme *theme_base(const Theme *theme);
+
+/** A look in one call: a new record named `name` (copied), with no slot of
+ * its own, falling back on `base`, with the parameters of `changes` (a list
+ * ending with a null name, or null) set, and registered. Null on a refusal,
+ * its code in *error when `error` is not null (THEME_ERR_NULL for a null
+ * base, the codes of theme_set_param and register_theme, THEME_ERR_MEMORY);
+ * nothing is left behind then. Free it with free_theme. */
+SLOOPGUI_API Theme *derive_theme(const char *name, Theme *base, const ThemeSetting *changes, int *error);
+
+/** Unregisters and frees a look derive_theme or load_theme made. THEME_OK,
+ * THEME_ERR_NULL, THEME_ERR_CURRENT (stop it first), THEME_ERR_BASE (another
+ * look falls back on it) or THEME_ERR_NOT_FOUND (not made by those calls). */
+SLOOPGUI_API int free_theme(Theme *theme);
+
+/* ------------------------------------------------------------ look files */
+
+/** A look file is text in Allegro's configuration syntax: "key = value"
+ * lines, "[section]" headings and "#" comment lines. It starts with
+ * `version = 1`; then `name` (the look's name, for load_theme) and `base`
+ * (the registered look it falls back on); under `[params]` one line per
+ * changed parameter (`face = #D6D6D6` for a colour, `check_size = 12` for a
+ * metric or a switch); under `[images]` one line per widget part drawn from
+ * an image:
+ *
+ *     frame = frame.bmp 3 3 3 3
+ *
+ * the file (BMP, PCX or TGA; PNG when the program registered a PNG loader
+ * with register_bitmap_file_type; at most 4 MiB and 1024 pixels each way)
+ * in the look file's own directory, then the nine-slice margins left, top,
+ * right, bottom. Parts, each at most once: `frame` (boxes and windows),
+ * `face` (buttons), `check`, `radio` (two frames side by side, clear then
+ * set, drawn text_height(font) + 4 pixels square), `thumb` (the slider's),
+ * `title` (window title bars) and `menu` (menu backgrounds). An optional
+ * sixth number gives how many frames of equal width the image holds side by
+ * side: for `face` normal, pressed, focused, disabled; a state without a
+ * frame takes the first. */
+
+/** The version of look files this library reads and writes. */
+#define THEME_FILE_VERSION 1
+/** A bigger look file is refused whole. */
+#define THEME_FILE_MAX_BYTES 65536
+
+/** Problems in a look file, reported with their line and key. */
+enum {
+    THEME_ERR_FILE = -30,    /**< the file cannot be opened, read or written, or is too big */
+    THEME_ERR_SYNTAX = -31,  /**< a line that is not "key = value", "[section]" or a comment */
+    THEME_ERR_VERSION = -32, /**< no `version = 1` line first, or another version */
+    THEME_ERR_KEY = -33,     /**< a key or section this version does not know */
+    THEME_ERR_IMAGE = -34,   /**< an image that cannot be loaded, or margins it cannot take */
+    THEME_ERR_PATH = -35,    /**< an image outside the look file's directory */
+    THEME_ERR_PROBLEMS = -36 /**< some lines were refused (each reported); the rest applied */
+};
+
+/** Flags of load_theme_file and load_theme. */
+enum {
+    /** Let images be named by absolute paths or outside the look file's
+     * directory (by default they are refused, THEME_ERR_PATH). */
+    THEME_FILE_IMAGES_ANYWHERE = 1
+};
+
+/** Receives each problem of a look file: the line (from 1; 0 for the file
+ * as a whole), the key ("" when none), a THEME_ERR_* code and a message in
+ * English. `user` is what the program passed. */
+typedef void (*ThemeFileReport)(void *user, int line, const char *key, int code, const char *message);
+
+/** Reads the look file `path` into `theme`: its base (THEME_ERR_CURRENT
+ * while the look is in force), its parameters and its images. `name` is
+ * left to load_theme. Every problem goes to `report` (may be null) and its
+ * line is skipped; the rest is applied. Returns THEME_OK, THEME_ERR_NULL,
+ * THEME_ERR_FILE (nothing read: missing, unreadable, more than
+ * THEME_FILE_MAX_BYTES) or THEME_ERR_PROBLEMS. Changes show from the next
+ * use_theme or rebuild_theme. */
+SLOOPGUI_API int load_theme_file(Theme *theme, const char *path, int flags, ThemeFileReport report, void *user);
+
+/** A new look from the look file `path`, named by its `name` line and
+ * registered; free it with free_theme. Null when there is no look (the
+ * reason in *error: THEME_ERR_FILE, THEME_ERR_NAME without a name, the
+ * codes of register_theme); a look whose file had problems is made, with
+ * THEME_ERR_PROBLEMS in *error. */
+SLOOPGUI_API Theme *load_theme(const char *path, int flags, ThemeFileReport report, void *user, int *error);
+
+/** Draws widget `part` of `theme` ("frame", "face", "check", "radio",
+ * "thumb", "title" or "menu", as in look files) from the image file `path`
+ * (any path: the program's own choice), nine-sliced with the margins
+ * `left`, `top`, `right`, `bottom`, holding `frames` pictures side by side;
+ * a null `path` takes the image away. THEME_OK, THEME_ERR_NULL,
+ * THEME_ERR_KEY (no such part), THEME_ERR_IMAGE (cannot be loaded, larger
+ * than 1024 pixels either way, margins it cannot take, 1 to 8 frames) or
+ * THEME_ERR_MEMORY. Shows from the next use_theme or rebuild_theme; a saved
+ * look file names the image by `path`. */
+SLOOPGUI_API int theme_set_image(Theme *theme, const char *part, const char *path, int left, int top, int right,
+                                 int bottom, int frames);
+
+/** Writes `theme` as a look file: its version, name, base, the parameters
+ * it sets that differ from its base's (a built-in look: from its own
+ * defaults) and its images. THEME_OK, THEME_ERR_NULL or THEME_ERR_FILE. */
+SLOOPGUI_API int save_theme_file(Theme *theme, const char *path);
+
 /* ------------------------------------------- building blocks for a look */
 
 /** @{ */

@@ -24,10 +24,10 @@ static void ase_edit_draw(DIALOG *d)
     const char *text = d->dp ? static_cast<const char *>(d->dp) : "";
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int x2 = x + w - 1, y2 = y + h - 1;
-    ase_bevel_lines(x, y, x2, y2, ase_grey(0), ase_grey(255));
-    ase_bevel_lines(x + 1, y + 1, x + w - 2, y + h - 2, ase_grey(ASE_DIM_LEVEL), ase_grey(ASE_DOT_DIM_LEVEL));
-    ase_gradient(x + 2, y + 2, x + w - 3, y + h - 3, (d->flags & D_DISABLED) ? ASE_DIM_LEVEL : ASE_FOCUS_LEVEL,
-                 ASE_TOP_LEVEL);
+    ase_bevel_lines(x, y, x2, y2, ase_colour(ASE_P_TEXT), ase_colour(ASE_P_LIGHT));
+    ase_bevel_lines(x + 1, y + 1, x + w - 2, y + h - 2, ase_colour(ASE_P_DIM), ase_colour(ASE_P_DOT_DIM));
+    ase_gradient(x + 2, y + 2, x + w - 3, y + h - 3, ase_rgb[(d->flags & D_DISABLED) ? ASE_P_DIM : ASE_P_FOCUS],
+                 ase_rgb[ASE_P_LIGHT]);
 
     const int ty = y + h / 2 - text_height(font) / 2;
     int tx = 3;

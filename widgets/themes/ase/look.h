@@ -6,26 +6,36 @@
 
 #include <allegro.h>
 
-// Grey levels of the fade and the bevel.
-enum {
-    ASE_TOP_LEVEL = 255,     // every fade starts (or, pressed, ends) in white
-    ASE_FACE_LEVEL = 194,    // bottom of an idle face
-    ASE_FOCUS_LEVEL = 224,   // bottom of a focused face; top of an edit field
-    ASE_DIM_LEVEL = 128,     // shadows, disabled outline, text and face
-    ASE_DOT_DIM_LEVEL = 192  // second colour of a disabled focus rectangle
+#include "widgets/look_params.h"
+
+// The look's parameters: the colours of the fade and the bevel, as 0xRRGGBB.
+enum AseParam {
+    ASE_P_TEXT,        // outlines, labels, the title
+    ASE_P_LIGHT,       // every fade starts (or, pressed, ends) here; bevel light
+    ASE_P_FACE,        // bottom of an idle face
+    ASE_P_FOCUS,       // bottom of a focused face; top of an edit field
+    ASE_P_DIM,         // shadows, disabled outline, text and face
+    ASE_P_DOT_DIM,     // second colour of a disabled focus rectangle
+    ASE_P_CHECK_SIZE,  // the check box's side, grown with the font
+    ASE_PARAM_COUNT
 };
+extern const LookParamDef ASE_PARAMS[ASE_PARAM_COUNT];
+
+// The parameters' values, read at init (the check size grown with the font).
+extern int ase_rgb[ASE_PARAM_COUNT];
+extern int ase_check_size;
 
 // The look's colour cells (foreground, background, middle), set by init.
 extern int ase_fg_color;
 extern int ase_bg_color;
 extern int ase_mg_color;
 
-// Grey level g in the screen's current colour depth.
-int ase_grey(int level);
+// Parameter p in the screen's current colour depth.
+int ase_colour(AseParam p);
 
 // Drawing primitives, on screen, corners inclusive.
 void ase_bevel_lines(int x1, int y1, int x2, int y2, int top_left, int bottom_right);
-void ase_gradient(int x1, int y1, int x2, int y2, int top_level, int bottom_level);
+void ase_gradient(int x1, int y1, int x2, int y2, int top_rgb, int bottom_rgb);
 void ase_box(int x1, int y1, int x2, int y2, int flags);
 
 // The look's dialog procedures.

@@ -14,23 +14,44 @@ int ase_fg_color;
 int ase_bg_color;
 int ase_mg_color;
 
-int ase_grey(int level)
+// clang-format off
+const LookParamDef ASE_PARAMS[ASE_PARAM_COUNT] = {
+    colour_param("text",    0x000000, "outlines, labels, the window title"),
+    colour_param("light",   0xFFFFFF, "top of every face, bevel light, focus dots, background"),
+    colour_param("face",    0xC2C2C2, "bottom of an idle face"),
+    colour_param("focus",   0xE0E0E0, "bottom of a focused face, top of an edit field"),
+    colour_param("dim",     0x808080, "shadows; disabled outline, text and face"),
+    colour_param("dot_dim", 0xC0C0C0, "second colour of a disabled focus rectangle"),
+    size_param  ("check_size", 12, 40, "check box and radio button"),
+};
+// clang-format on
+
+const LookParamTable ase_param_table = look_param_table(&ase_record, ASE_PARAMS);
+
+int ase_rgb[ASE_PARAM_COUNT];
+int ase_check_size;
+
+static int rgb_colour(int rgb)
 {
-    return cached_makecol(level, level, level);
+    return cached_makecol((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+int ase_colour(AseParam p)
+{
+    return rgb_colour(ase_rgb[p]);
 }
 
 static void ase_init(void)
 {
+    for (int p = 0; p < ASE_PARAM_COUNT; p++) ase_rgb[p] = look_value(ASE_PARAMS[p]);
+    ase_check_size = look_size_value(ASE_PARAMS[ASE_P_CHECK_SIZE]);
     const int depth = gui_get_screen() ? bitmap_color_depth(gui_get_screen()) : get_color_depth();
-    if (depth == 8) {
+    const int cells[] = {ase_rgb[ASE_P_TEXT], ase_rgb[ASE_P_LIGHT], ase_rgb[ASE_P_DIM]};
+    int *const into[] = {&ase_fg_color, &ase_bg_color, &ase_mg_color};
+    for (int i = 0; i < 3; i++) {
+        const int r = (cells[i] >> 16) & 0xFF, g = (cells[i] >> 8) & 0xFF, b = cells[i] & 0xFF;
         // Palette components run from 0 to 63 in 8-bit mode.
-        ase_fg_color = bestfit_color(_current_palette, 0, 0, 0);
-        ase_bg_color = bestfit_color(_current_palette, 63, 63, 63);
-        ase_mg_color = bestfit_color(_current_palette, 32, 32, 32);
-    } else {
-        ase_fg_color = ase_grey(0);
-        ase_bg_color = ase_grey(255);
-        ase_mg_color = makecol(ASE_DIM_LEVEL, ASE_DIM_LEVEL, ASE_DIM_LEVEL);
+        *into[i] = depth == 8 ? bestfit_color(_current_palette, r >> 2, g >> 2, b >> 2) : makecol(r, g, b);
     }
 }
 
@@ -47,14 +68,22 @@ void ase_bevel_lines(int x1, int y1, int x2, int y2, int top_left, int bottom_ri
     vline(gui_get_screen(), x2, y1, y2 - 1, bottom_right);
 }
 
-void ase_gradient(int x1, int y1, int x2, int y2, int top_level, int bottom_level)
+// One component (at `shift`) of a fade at row `at` of `span`. A one-row
+// span has no slope: it keeps its start rather than dividing by zero.
+static int fade(int top_rgb, int bottom_rgb, int shift, int at, int span)
+{
+    const int top = (top_rgb >> shift) & 0xFF, bottom = (bottom_rgb >> shift) & 0xFF;
+    return span == 0 ? top : at * (bottom - top) / span + top;
+}
+
+void ase_gradient(int x1, int y1, int x2, int y2, int top_rgb, int bottom_rgb)
 {
     const int span = y2 - y1;
     for (int y = y1; y <= y2; y++) {
-        // A one-row span has no slope: it keeps its start level rather
-        // than dividing by zero.
-        const int level = span == 0 ? top_level : (y - y1) * (bottom_level - top_level) / span + top_level;
-        hline(gui_get_screen(), x1, y, x2, ase_grey(level));
+        const int at = y - y1;
+        hline(gui_get_screen(), x1, y, x2,
+              cached_makecol(fade(top_rgb, bottom_rgb, 16, at, span), fade(top_rgb, bottom_rgb, 8, at, span),
+                      fade(top_rgb, bottom_rgb, 0, at, span)));
     }
 }
 
@@ -64,21 +93,22 @@ void ase_box(int x1, int y1, int x2, int y2, int flags)
     const bool focused = (flags & D_GOTFOCUS) != 0;
     int outline, dots, level;
     if (flags & D_DISABLED) {
-        outline = ase_grey(ASE_DIM_LEVEL);
-        dots = ase_grey(ASE_DOT_DIM_LEVEL);
-        level = ASE_DIM_LEVEL;
+        outline = ase_colour(ASE_P_DIM);
+        dots = ase_colour(ASE_P_DOT_DIM);
+        level = ase_rgb[ASE_P_DIM];
     } else {
-        outline = ase_grey(0);
-        dots = ase_grey(255);
-        level = focused ? ASE_FOCUS_LEVEL : ASE_FACE_LEVEL;
+        outline = ase_colour(ASE_P_TEXT);
+        dots = ase_colour(ASE_P_LIGHT);
+        level = ase_rgb[focused ? ASE_P_FOCUS : ASE_P_FACE];
     }
-    const int light = ase_grey(255);
-    const int dark = ase_grey(ASE_DIM_LEVEL);
+    const int light = ase_colour(ASE_P_LIGHT);
+    const int dark = ase_colour(ASE_P_DIM);
+    const int top = ase_rgb[ASE_P_LIGHT];
 
     // Pressed turns bevel and fade upside down.
     rect(gui_get_screen(), x1, y1, x2, y2, outline);
     ase_bevel_lines(x1 + 1, y1 + 1, x2 - 1, y2 - 1, pressed ? dark : light, pressed ? light : dark);
-    ase_gradient(x1 + 2, y1 + 2, x2 - 2, y2 - 2, pressed ? level : ASE_TOP_LEVEL, pressed ? ASE_TOP_LEVEL : level);
+    ase_gradient(x1 + 2, y1 + 2, x2 - 2, y2 - 2, pressed ? level : top, pressed ? top : level);
     if (focused) {
         // The dotted rectangle follows the face when it sinks.
         const int sink = pressed ? 1 : 0;
@@ -88,7 +118,7 @@ void ase_box(int x1, int y1, int x2, int y2, int flags)
 
 static int ase_text_colour(int flags)
 {
-    return (flags & D_DISABLED) ? ase_grey(ASE_DIM_LEVEL) : ase_grey(0);
+    return ase_colour((flags & D_DISABLED) ? ASE_P_DIM : ASE_P_TEXT);
 }
 
 int ase_box_proc(int msg, DIALOG *d, int c)
@@ -116,13 +146,15 @@ int ase_push_proc(int msg, DIALOG *d, int c)
     return push_button_rule(msg, d, c, ase_button_proc, PUSH_REDRAW_NOW);
 }
 
-// Check boxes and radio buttons look alike: a 12x12 box, pressed when set.
+// Check boxes and radio buttons look alike: a box (12x12 with an 8-pixel
+// font), pressed when set.
 static void ase_draw_check(const DIALOG *d)
 {
     const int cy = d->y + d->h / 2;
-    ase_box(d->x, cy - 6, d->x + 11, cy + 5, d->flags);
+    const int size = ase_check_size;
+    ase_box(d->x, cy - size / 2, d->x + size - 1, cy + size - size / 2 - 1, d->flags);
     if (d->dp)
-        draw_transparent_label(static_cast<const char *>(d->dp), d->x + 16, cy - text_height(font) / 2,
+        draw_transparent_label(static_cast<const char *>(d->dp), d->x + size + 4, cy - text_height(font) / 2,
                                ase_text_colour(d->flags), 0);
 }
 
@@ -145,7 +177,7 @@ int ase_window_proc(int msg, DIALOG *d, int c)
     (void)c;
     if (msg != MSG_DRAW) return D_O_K;
     ase_box(d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, d->flags);
-    draw_centred_title(d, d->y + 4, ase_grey(0));
+    draw_centred_title(d, d->y + 4, ase_colour(ASE_P_TEXT));
     return D_O_K;
 }
 

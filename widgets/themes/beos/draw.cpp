@@ -1,5 +1,6 @@
 // beos_draw_widget: every frame, face and image of the look, by kind. The
 // slot procedures only choose the kind and the rectangle.
+#include "widgets/shared/box_image.h"
 #include "widgets/themes/beos/look.h"
 #include "widgets/themes/beos/palette.h"
 
@@ -58,10 +59,11 @@ void draw_toggle(BITMAP *bmp, int x, int y, int w, int h, int flags, const char 
     int index = ((flags & D_SELECTED) ? 1 : 0) + ((flags & D_GOTFOCUS) ? 2 : 0);
     if (flags & D_DISABLED) index = 4 + ((flags & D_SELECTED) ? 1 : 0);
     const int th = text_height(font);
-    sprite_if_any(bmp, images[index], x + 2, y + h / 2 - th / 2 - 2);
+    const int size = beos_check_size;
+    draw_box_image(bmp, images[index], x + 2, y + h / 2 - size / 2, size);
     if (label) {
         const int colour = (flags & D_DISABLED) ? pal.mg : pal.fg;
-        gui_textout_ex(bmp, label, x + 20, y + h / 2 - th / 2, colour, -1, 0);
+        gui_textout_ex(bmp, label, x + size + 7, y + h / 2 - th / 2, colour, -1, 0);
     }
 }
 

@@ -1,108 +1,202 @@
+// The "BeOS" look's colours in the current colour depth, from its
+// parameters: one per colour of the palette a widget kind reads.
 #include "widgets/themes/beos/palette.h"
 
-#include "widgets/shared/look_colours.h"
+#include "widgets/look_params.h"
+#include "widgets/themes/beos/look.h"
 
 BeosPalette beos_colours;
+int beos_check_size;
+
+// clang-format off
+const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT] = {
+    colour_param("text",                                 0x000000, "text"),
+    colour_param("face",                                 0xEBEBEB, "face of the look"),
+    colour_param("disabled",                             0xB8B8B8, "disabled text"),
+    colour_param("outline",                              0x606060, "outline"),
+    colour_param("button_corner",                        0xD8D8D8, "button corner"),
+    colour_param("check_background",                     0xE8E8E8, "check background"),
+    colour_param("white",                                0xFFFFFF, "white"),
+    colour_param("list_selected",                        0xD8D8D8, "list selected"),
+    colour_param("menu_outline",                         0x646464, "menu outline"),
+    colour_param("menu_bar_outline",                     0x989898, "menu bar outline"),
+    colour_param("menu_light",                           0xEFEFEF, "menu light"),
+    colour_param("menu_face",                            0xD8D8D8, "menu face"),
+    colour_param("menu_shadow",                          0x989898, "menu shadow"),
+    colour_param("menu_selected",                        0xB8B8B8, "menu selected"),
+    colour_param("menu_separator",                       0xB8B8B8, "menu separator"),
+    colour_param("tab_outline",                          0x989898, "tab outline"),
+    colour_param("frame_dark",                           0x606060, "frame dark"),
+    colour_param("tab_light",                            0xFFFF50, "tab light"),
+    colour_param("tab_shadow",                           0xAF7B00, "tab shadow"),
+    colour_param("tab_face",                             0xFFCB00, "tab face"),
+    colour_param("body_light",                           0xFFFFFF, "body light"),
+    colour_param("body_face",                            0xE8E8E8, "body face"),
+    colour_param("body_shadow",                          0x989898, "body shadow"),
+    colour_param("button_normal_light",                  0xFFFFFF, "button, normal: light"),
+    colour_param("button_normal_inner_light",            0xFFFFFF, "button, normal: inner light"),
+    colour_param("button_normal_face",                   0xE8E8E8, "button, normal: face"),
+    colour_param("button_normal_inner_shadow",           0xD8D8D8, "button, normal: inner shadow"),
+    colour_param("button_normal_shadow",                 0x989898, "button, normal: shadow"),
+    colour_param("button_focus_light",                   0xFFFF50, "button, focus: light"),
+    colour_param("button_focus_inner_light",             0xFFFF50, "button, focus: inner light"),
+    colour_param("button_focus_face",                    0xFFCB00, "button, focus: face"),
+    colour_param("button_focus_inner_shadow",            0xAF7B00, "button, focus: inner shadow"),
+    colour_param("button_focus_shadow",                  0xAF7B00, "button, focus: shadow"),
+    colour_param("button_disabled_light",                0xFFFFFF, "button, disabled: light"),
+    colour_param("button_disabled_inner_light",          0xFFFFFF, "button, disabled: inner light"),
+    colour_param("button_disabled_face",                 0xE8E8E8, "button, disabled: face"),
+    colour_param("button_disabled_inner_shadow",         0xD8D8D8, "button, disabled: inner shadow"),
+    colour_param("button_disabled_shadow",               0xD8D8D8, "button, disabled: shadow"),
+    colour_param("button_pressed_light",                 0x000000, "button, pressed: light"),
+    colour_param("button_pressed_inner_light",           0x000000, "button, pressed: inner light"),
+    colour_param("button_pressed_face",                  0x171717, "button, pressed: face"),
+    colour_param("button_pressed_inner_shadow",          0x272727, "button, pressed: inner shadow"),
+    colour_param("button_pressed_shadow",                0x676767, "button, pressed: shadow"),
+    colour_param("button_pressed_disabled_light",        0xEFEFEF, "button, pressed disabled: light"),
+    colour_param("button_pressed_disabled_inner_light",  0xEFEFEF, "button, pressed disabled: inner light"),
+    colour_param("button_pressed_disabled_face",         0xB8B8B8, "button, pressed disabled: face"),
+    colour_param("button_pressed_disabled_inner_shadow", 0x989898, "button, pressed disabled: inner shadow"),
+    colour_param("button_pressed_disabled_shadow",       0x989898, "button, pressed disabled: shadow"),
+    colour_param("list_normal_outer",                    0x989898, "list, normal: outer"),
+    colour_param("list_normal_inner",                    0x909090, "list, normal: inner"),
+    colour_param("list_normal_inner_light",              0xEBEBEB, "list, normal: inner light"),
+    colour_param("list_focus_outer",                     0x989898, "list, focus: outer"),
+    colour_param("list_focus_inner",                     0x0000E5, "list, focus: inner"),
+    colour_param("list_focus_inner_light",               0xEBEBEB, "list, focus: inner light"),
+    colour_param("scroll_normal_light",                  0xFFFFFF, "scroll, normal: light"),
+    colour_param("scroll_normal_face",                   0xD8D8D8, "scroll, normal: face"),
+    colour_param("scroll_normal_trough",                 0xC8C8C8, "scroll, normal: trough"),
+    colour_param("scroll_normal_shadow",                 0xB8B8B8, "scroll, normal: shadow"),
+    colour_param("scroll_focus_light",                   0xFFFF50, "scroll, focus: light"),
+    colour_param("scroll_focus_face",                    0xFFCB00, "scroll, focus: face"),
+    colour_param("scroll_focus_shadow",                  0xAF7B00, "scroll, focus: shadow"),
+    colour_param("scroll_disabled_light",                0xFFFFFF, "scroll, disabled: light"),
+    colour_param("scroll_disabled_face",                 0xF0F0F0, "scroll, disabled: face"),
+    colour_param("scroll_disabled_trough",               0xF0F0F0, "scroll, disabled: trough"),
+    colour_param("scroll_disabled_shadow",               0xD8D8D8, "scroll, disabled: shadow"),
+    colour_param("slider_normal_shadow",                 0x909090, "slider, normal: shadow"),
+    colour_param("slider_normal_light",                  0xFFFFFF, "slider, normal: light"),
+    colour_param("slider_normal_filled",                 0xFFCB00, "slider, normal: filled"),
+    colour_param("slider_normal_empty",                  0x9898FF, "slider, normal: empty"),
+    colour_param("slider_disabled_shadow",               0x909090, "slider, disabled: shadow"),
+    colour_param("slider_disabled_light",                0xFFFFFF, "slider, disabled: light"),
+    colour_param("slider_disabled_filled",               0xFFCB64, "slider, disabled: filled"),
+    colour_param("slider_disabled_empty",                0x9898C8, "slider, disabled: empty"),
+    colour_param("edit_normal_outer",                    0xB8B8B8, "edit, normal: outer"),
+    colour_param("edit_normal_inner",                    0x606060, "edit, normal: inner"),
+    colour_param("edit_normal_inner_bottom",             0x878787, "edit, normal: inner bottom"),
+    colour_param("edit_normal_outer_bottom",             0xFFFFFF, "edit, normal: outer bottom"),
+    colour_param("edit_focus_outer",                     0xB8B8B8, "edit, focus: outer"),
+    colour_param("edit_focus_inner",                     0x0000E5, "edit, focus: inner"),
+    colour_param("edit_focus_inner_bottom",              0x0000E5, "edit, focus: inner bottom"),
+    colour_param("edit_focus_outer_bottom",              0xFFFFFF, "edit, focus: outer bottom"),
+    colour_param("pressed_label",                        0xFFFFFF, "label on the dark pressed faces"),
+    size_param  ("check_size", 13, 40, "check box and radio button"),
+};
 
 namespace {
 
-using Rgb = LookRgb;
-
-// An entry no kind reads; kept so every set is indexed the same way.
-constexpr Rgb UNUSED = {0, 0, 0};
-
-// clang-format off
-// Button faces: 0 top/left highlight, 1 inner highlight, 2 face and outer
-// highlight, 3 inner shadow, 4 outer shadow; then the label.
-const Rgb BUTTON_SETS[BEOS_BUTTON_SET_COUNT][5] = {
-    //  0                1                2                3                4
-    { {255, 255, 255}, {255, 255, 255}, {232, 232, 232}, {216, 216, 216}, {152, 152, 152} }, // normal
-    { {255, 255,  80}, {255, 255,  80}, {255, 203,   0}, {175, 123,   0}, {175, 123,   0} }, // focus
-    { {255, 255, 255}, {255, 255, 255}, {232, 232, 232}, {216, 216, 216}, {216, 216, 216} }, // disabled
-    { {  0,   0,   0}, {  0,   0,   0}, { 23,  23,  23}, { 39,  39,  39}, {103, 103, 103} }, // pressed
-    { {239, 239, 239}, {239, 239, 239}, {184, 184, 184}, {152, 152, 152}, {152, 152, 152} }, // pressed disabled
-};
-const Rgb WHITE_LABEL = {255, 255, 255};
-
-// List frames: 0 outer line, 1 inner line, 2 inner bottom/right.
-const Rgb LIST_SETS[2][3] = {
-    { {152, 152, 152}, {144, 144, 144}, {235, 235, 235} },  // normal
-    { {152, 152, 152}, {  0,   0, 229}, {235, 235, 235} },  // focus
-};
-
-// Scroll thumb and trough: 0 light, 1 face, 2 trough, 3 shadow.
-const Rgb SCROLL_SETS[BEOS_SCROLL_SET_COUNT][4] = {
-    { {255, 255, 255}, {216, 216, 216}, {200, 200, 200}, {184, 184, 184} },  // normal
-    { {255, 255,  80}, {255, 203,   0}, UNUSED,          {175, 123,   0} },  // focus (thumb only)
-    { {255, 255, 255}, {240, 240, 240}, {240, 240, 240}, {216, 216, 216} },  // disabled
-};
-
-// Sliders: 0 groove/tick shadow, 1 groove/tick light, 3 filled part, 4 empty part.
-const Rgb SLIDER_SETS[2][5] = {
-    { {144, 144, 144}, {255, 255, 255}, UNUSED, {255, 203,   0}, {152, 152, 255} },  // normal
-    { {144, 144, 144}, {255, 255, 255}, UNUSED, {255, 203, 100}, {152, 152, 200} },  // disabled
-};
-
-// Edit frames: 0 outer top/left, 1 inner top/left, 3 inner bottom/right, 4 outer bottom/right.
-const Rgb EDIT_SETS[2][5] = {
-    { {184, 184, 184}, { 96,  96,  96}, UNUSED, {135, 135, 135}, {255, 255, 255} },  // normal
-    { {184, 184, 184}, {  0,   0, 229}, UNUSED, {  0,   0, 229}, {255, 255, 255} },  // focus
-};
-
-// Single colours, each with the palette member it fills.
-struct Single {
-    int BeosPalette::*member;
-    Rgb rgb;
-};
-const Single SINGLES[] = {
-    { &BeosPalette::fg,               {  0,   0,   0} },
-    { &BeosPalette::bg,               {235, 235, 235} },
-    { &BeosPalette::mg,               {184, 184, 184} },
-    { &BeosPalette::outline,          { 96,  96,  96} },
-    { &BeosPalette::button_corner,    {216, 216, 216} },
-    { &BeosPalette::check_background, {232, 232, 232} },
-    { &BeosPalette::white,            {255, 255, 255} },
-    { &BeosPalette::list_selected,    {216, 216, 216} },
-    { &BeosPalette::menu_outline,     {100, 100, 100} },
-    { &BeosPalette::menu_bar_outline, {152, 152, 152} },
-    { &BeosPalette::menu_light,       {239, 239, 239} },
-    { &BeosPalette::menu_face,        {216, 216, 216} },
-    { &BeosPalette::menu_shadow,      {152, 152, 152} },
-    { &BeosPalette::menu_selected,    {184, 184, 184} },
-    { &BeosPalette::menu_separator,   {184, 184, 184} },
-    { &BeosPalette::tab_outline,      {152, 152, 152} },
-    { &BeosPalette::frame_dark,       { 96,  96,  96} },
-    { &BeosPalette::tab_light,        {255, 255,  80} },
-    { &BeosPalette::tab_shadow,       {175, 123,   0} },
-    { &BeosPalette::tab_face,         {255, 203,   0} },
-    { &BeosPalette::body_light,       {255, 255, 255} },
-    { &BeosPalette::body_face,        {232, 232, 232} },
-    { &BeosPalette::body_shadow,      {152, 152, 152} },
+// Where each parameter's colour goes, in the order of BEOS_PARAMS.
+int *const TARGETS[BEOS_COLOUR_PARAM_COUNT] = {
+    &beos_colours.fg,
+    &beos_colours.bg,
+    &beos_colours.mg,
+    &beos_colours.outline,
+    &beos_colours.button_corner,
+    &beos_colours.check_background,
+    &beos_colours.white,
+    &beos_colours.list_selected,
+    &beos_colours.menu_outline,
+    &beos_colours.menu_bar_outline,
+    &beos_colours.menu_light,
+    &beos_colours.menu_face,
+    &beos_colours.menu_shadow,
+    &beos_colours.menu_selected,
+    &beos_colours.menu_separator,
+    &beos_colours.tab_outline,
+    &beos_colours.frame_dark,
+    &beos_colours.tab_light,
+    &beos_colours.tab_shadow,
+    &beos_colours.tab_face,
+    &beos_colours.body_light,
+    &beos_colours.body_face,
+    &beos_colours.body_shadow,
+    &beos_colours.button[0][0],
+    &beos_colours.button[0][1],
+    &beos_colours.button[0][2],
+    &beos_colours.button[0][3],
+    &beos_colours.button[0][4],
+    &beos_colours.button[1][0],
+    &beos_colours.button[1][1],
+    &beos_colours.button[1][2],
+    &beos_colours.button[1][3],
+    &beos_colours.button[1][4],
+    &beos_colours.button[2][0],
+    &beos_colours.button[2][1],
+    &beos_colours.button[2][2],
+    &beos_colours.button[2][3],
+    &beos_colours.button[2][4],
+    &beos_colours.button[3][0],
+    &beos_colours.button[3][1],
+    &beos_colours.button[3][2],
+    &beos_colours.button[3][3],
+    &beos_colours.button[3][4],
+    &beos_colours.button[4][0],
+    &beos_colours.button[4][1],
+    &beos_colours.button[4][2],
+    &beos_colours.button[4][3],
+    &beos_colours.button[4][4],
+    &beos_colours.list[0][0],
+    &beos_colours.list[0][1],
+    &beos_colours.list[0][2],
+    &beos_colours.list[1][0],
+    &beos_colours.list[1][1],
+    &beos_colours.list[1][2],
+    &beos_colours.scroll[0][0],
+    &beos_colours.scroll[0][1],
+    &beos_colours.scroll[0][2],
+    &beos_colours.scroll[0][3],
+    &beos_colours.scroll[1][0],
+    &beos_colours.scroll[1][1],
+    &beos_colours.scroll[1][3],
+    &beos_colours.scroll[2][0],
+    &beos_colours.scroll[2][1],
+    &beos_colours.scroll[2][2],
+    &beos_colours.scroll[2][3],
+    &beos_colours.slider[0][0],
+    &beos_colours.slider[0][1],
+    &beos_colours.slider[0][3],
+    &beos_colours.slider[0][4],
+    &beos_colours.slider[1][0],
+    &beos_colours.slider[1][1],
+    &beos_colours.slider[1][3],
+    &beos_colours.slider[1][4],
+    &beos_colours.edit[0][0],
+    &beos_colours.edit[0][1],
+    &beos_colours.edit[0][3],
+    &beos_colours.edit[0][4],
+    &beos_colours.edit[1][0],
+    &beos_colours.edit[1][1],
+    &beos_colours.edit[1][3],
+    &beos_colours.edit[1][4],
+    &beos_colours.button_label[BEOS_SET_PRESSED],
 };
 // clang-format on
 
-template <int ROWS, int COLS> void make_set(int (&out)[ROWS][COLS], const Rgb (&in)[ROWS][COLS])
-{
-    for (int s = 0; s < ROWS; ++s) look_colours(out[s], in[s]);
-}
-
 }  // namespace
+
+const LookParamTable beos_param_table = look_param_table(&beos_record, BEOS_PARAMS);
 
 void beos_make_colours(void)
 {
-    for (const Single &single : SINGLES) beos_colours.*single.member = look_colour(single.rgb);
-
-    make_set(beos_colours.button, BUTTON_SETS);
-    make_set(beos_colours.list, LIST_SETS);
-    make_set(beos_colours.scroll, SCROLL_SETS);
-    make_set(beos_colours.slider, SLIDER_SETS);
-    make_set(beos_colours.edit, EDIT_SETS);
+    for (int p = 0; p < BEOS_COLOUR_PARAM_COUNT; ++p) *TARGETS[p] = look_colour_value(BEOS_PARAMS[p]);
+    beos_check_size = look_size_value(BEOS_PARAMS[BEOS_P_CHECK_SIZE]);
 
     // Labels: the text colour on light faces, dimmed when disabled, white
     // on the dark pressed faces.
     beos_colours.button_label[BEOS_SET_NORMAL] = beos_colours.fg;
     beos_colours.button_label[BEOS_SET_FOCUS] = beos_colours.fg;
     beos_colours.button_label[BEOS_SET_DISABLED] = beos_colours.mg;
-    beos_colours.button_label[BEOS_SET_PRESSED] = look_colour(WHITE_LABEL);
-    beos_colours.button_label[BEOS_SET_PRESSED_DISABLED] = look_colour(WHITE_LABEL);
+    beos_colours.button_label[BEOS_SET_PRESSED_DISABLED] = beos_colours.button_label[BEOS_SET_PRESSED];
 }

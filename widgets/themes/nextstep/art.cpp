@@ -2,29 +2,23 @@
 // scroll-knob dimple and the sub-menu arrows, painted at init from
 // character templates kept in the program.
 #include "widgets/shared/char_art.h"
-#include "widgets/shared/look_colours.h"
 #include "widgets/themes/nextstep/look.h"
 
 namespace {
 
-// clang-format off
-// Colour              red  green  blue
-const LookRgb NEXTSTEP_RGB[NX_COLOUR_COUNT] = {
-    /* NX_WHITE    */ { 255,  255,  255 },
-    /* NX_GREY     */ { 189,  189,  189 },
-    /* NX_DARK     */ { 123,  123,  123 },
-    /* NX_BLACK    */ {   0,    0,    0 },
-    /* NX_DISABLED */ { 127,  127,  127 },
-};
-
 // How a template character is painted. Every pixel is painted: the blank
 // is the face grey, not a hole.
-const ArtKey TEMPLATE_KEY[] = {
-    { 'X',   0,   0,   0 },
-    { 'x', 123, 123, 123 },
-    { '.', 255, 255, 255 },
-    { ' ', 189, 189, 189 },
-    { 'a', 189, 189, 189 },
+struct TemplateColour {
+    char ch;
+    NextstepColour colour;
+};
+// clang-format off
+const TemplateColour TEMPLATE_COLOURS[] = {
+    { 'X', NX_BLACK },
+    { 'x', NX_DARK  },
+    { '.', NX_WHITE },
+    { ' ', NX_GREY  },
+    { 'a', NX_GREY  },
 };
 
 const char *const NX_RADIO_OFF[15] = {
@@ -97,6 +91,7 @@ int nextstep_palette[NX_COLOUR_COUNT];
 
 }  // namespace
 
+int nextstep_check_size = 16;
 BITMAP *nextstep_radio_off = nullptr;
 BITMAP *nextstep_radio_on = nullptr;
 BITMAP *nextstep_dimple = nullptr;
@@ -108,20 +103,40 @@ int nextstep_colour(NextstepColour c)
     return nextstep_palette[c];
 }
 
+// clang-format off
+const LookParamDef NEXTSTEP_PARAMS[NEXTSTEP_PARAM_COUNT] = {
+    colour_param("white",    0xFFFFFF, "highlights, pressed buttons, fields, title text"),
+    colour_param("grey",     0xBDBDBD, "face of everything"),
+    colour_param("dark",     0x7B7B7B, "inner shadows, scroll troughs"),
+    colour_param("black",    0x000000, "outlines, text, title bar"),
+    colour_param("disabled", 0x7F7F7F, "disabled text"),
+    size_param  ("check_size", 16, 40, "check box; the radio button is one less"),
+};
+// clang-format on
+
+const LookParamTable nextstep_param_table = look_param_table(&nextstep_record, NEXTSTEP_PARAMS);
+
 void nextstep_compute_colours(void)
 {
-    look_colours(nextstep_palette, NEXTSTEP_RGB);
+    for (int c = 0; c < NX_COLOUR_COUNT; c++) nextstep_palette[c] = look_colour_value(NEXTSTEP_PARAMS[c]);
+    nextstep_check_size = look_size_value(NEXTSTEP_PARAMS[NX_P_CHECK_SIZE]);
 }
 
 void nextstep_build_bitmaps(void)
 {
     // A second init without a shutdown must not leak the first set.
     nextstep_destroy_bitmaps();
-    nextstep_radio_off = bitmap_from_art(NX_RADIO_OFF, 15, 15, TEMPLATE_KEY);
-    nextstep_radio_on = bitmap_from_art(NX_RADIO_ON, 15, 15, TEMPLATE_KEY);
-    nextstep_dimple = bitmap_from_art(NX_DIMPLE, 6, 6, TEMPLATE_KEY);
-    nextstep_arrow = bitmap_from_art(NX_ARROW, 7, 7, TEMPLATE_KEY);
-    nextstep_arrow_selected = bitmap_from_art(NX_ARROW_SELECTED, 7, 7, TEMPLATE_KEY);
+    ArtKey key[sizeof TEMPLATE_COLOURS / sizeof TEMPLATE_COLOURS[0]];
+    int k = 0;
+    for (const TemplateColour &colour : TEMPLATE_COLOURS) {
+        const int rgb = look_value(NEXTSTEP_PARAMS[colour.colour]);
+        key[k++] = ArtKey{colour.ch, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF};
+    }
+    nextstep_radio_off = bitmap_from_art(NX_RADIO_OFF, 15, 15, key);
+    nextstep_radio_on = bitmap_from_art(NX_RADIO_ON, 15, 15, key);
+    nextstep_dimple = bitmap_from_art(NX_DIMPLE, 6, 6, key);
+    nextstep_arrow = bitmap_from_art(NX_ARROW, 7, 7, key);
+    nextstep_arrow_selected = bitmap_from_art(NX_ARROW_SELECTED, 7, 7, key);
 }
 
 void nextstep_destroy_bitmaps(void)

@@ -1,6 +1,7 @@
 // The "NeXTStep" look's frames and buttons: boxes, buttons, push buttons,
 // check boxes, radio buttons, icons, windows and the clear procedure.
 #include "widgets/shared/push_button.h"
+#include "widgets/shared/box_image.h"
 #include "widgets/shared/centred_title.h"
 #include "widgets/themes/nextstep/look.h"
 
@@ -15,7 +16,7 @@ int label_colour(const DIALOG *d)
 void draw_side_label(const DIALOG *d)
 {
     if (d->dp) {
-        gui_textout_ex(gui_get_screen(), static_cast<const char *>(d->dp), d->x + 20,
+        gui_textout_ex(gui_get_screen(), static_cast<const char *>(d->dp), d->x + nextstep_check_size + 4,
                        d->y + d->h / 2 - text_height(font) / 2, label_colour(d), -1, FALSE);
     }
 }
@@ -52,9 +53,19 @@ int nextstep_check_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
-    const int cy = d->y + d->h / 2 - 8;
-    nextstep_bevel(gui_get_screen(), d->x, cy, 16, 16, BEVEL_RAISED);
-    if (d->flags & D_SELECTED) nextstep_check_mark(gui_get_screen(), d->x, cy);
+    // The box is drawn at its own 16 pixels and stretched when the font
+    // makes it bigger.
+    const int size = nextstep_check_size;
+    const int cy = d->y + d->h / 2 - size / 2;
+    BITMAP *box = size == 16 ? nullptr : create_bitmap(16, 16);
+    BITMAP *target = box ? box : gui_get_screen();
+    const int bx = box ? 0 : d->x, by = box ? 0 : cy;
+    nextstep_bevel(target, bx, by, 16, 16, BEVEL_RAISED);
+    if (d->flags & D_SELECTED) nextstep_check_mark(target, bx, by);
+    if (box) {
+        stretch_blit(box, gui_get_screen(), 0, 0, 16, 16, d->x, cy, size, size);
+        destroy_bitmap(box);
+    }
     draw_side_label(d);
     return D_O_K;
 }
@@ -64,7 +75,8 @@ int nextstep_radio_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return d_radio_proc(msg, d, c);
 
     BITMAP *image = (d->flags & D_SELECTED) ? nextstep_radio_on : nextstep_radio_off;
-    if (image) draw_sprite(gui_get_screen(), image, d->x, d->y + d->h / 2 - 7);
+    draw_box_image(gui_get_screen(), image, d->x, d->y + d->h / 2 - (nextstep_check_size - 1) / 2,
+                   nextstep_check_size - 1);
     draw_side_label(d);
     return D_O_K;
 }

@@ -11,6 +11,8 @@
 
 #include <allegro.h>
 
+#include "widgets/look_params.h"
+
 // Every colour the look draws with, computed with makecol at init.
 enum PhotonColour {
     PH_BLACK,
@@ -48,23 +50,43 @@ enum PhotonColour {
     PH_COLOUR_COUNT
 };
 
+// The parameters: the PhotonColour entries in their order, then the start
+// and end of each ramp.
+enum PhotonRampParam {
+    PH_P_BUTTON_FACE = PH_COLOUR_COUNT,
+    PH_P_THUMB = PH_P_BUTTON_FACE + 2,
+    PH_P_BAR = PH_P_THUMB + 2,
+    PH_P_KNOB_FACE = PH_P_BAR + 2,
+    PH_P_TITLE = PH_P_KNOB_FACE + 2,
+    PH_P_CHECK_SIZE = PH_P_TITLE + 2,
+    PH_P_TITLE_HEIGHT,
+    PHOTON_PARAM_COUNT
+};
+extern const LookParamDef PHOTON_PARAMS[PHOTON_PARAM_COUNT];
+
+// Metrics from the parameters, grown with the font: the check box's and
+// radio button's side, and the title bar's height.
+extern int photon_check_size;
+extern int photon_title_height;
+
 // Each PhotonColour's value in the current colour depth (valid between init
 // and shutdown).
 int photon_colour(PhotonColour c);
 void photon_compute_colours(void);
 
 // A colour ramp: start red, green, blue, then end red, green, blue. Ramps
-// are turned into colours as they are drawn, so they are fixed data.
+// are turned into colours as they are drawn; init reads their ends from the
+// parameters.
 struct Gradient {
     int start_r, start_g, start_b;
     int end_r, end_g, end_b;
 };
 
-extern const Gradient photon_button_face;  // button faces
-extern const Gradient photon_thumb;        // scroll thumb, open menu-bar item
-extern const Gradient photon_bar;          // menu-bar background and items
-extern const Gradient photon_knob_face;    // slider knob
-extern const Gradient photon_title;        // window title bar
+extern Gradient photon_button_face;  // button faces
+extern Gradient photon_thumb;        // scroll thumb, open menu-bar item
+extern Gradient photon_bar;          // menu-bar background and items
+extern Gradient photon_knob_face;    // slider knob
+extern Gradient photon_title;        // window title bar
 
 // The look's images; any of them is null when it could not be created.
 extern BITMAP *photon_radio_off;  // 14 x 14

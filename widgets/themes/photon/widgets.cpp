@@ -10,7 +10,7 @@ namespace {
 void draw_side_label(const DIALOG *d)
 {
     if (d->dp) {
-        photon_text(gui_get_screen(), static_cast<const char *>(d->dp), d->x + 20,
+        photon_text(gui_get_screen(), static_cast<const char *>(d->dp), d->x + photon_check_size + 6,
                     d->y + d->h / 2 - text_height(font) / 2, d->flags, FALSE);
     }
 }
@@ -57,20 +57,24 @@ int photon_check_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
+    // The box is size pixels square (14 with an 8-pixel font), etched, with
+    // a white well and the cross (or the faint empty square) inside it.
+    const int size = photon_check_size;
     const int x = d->x, cy = d->y + d->h / 2;
+    const int left = x + 6, right = x + size - 1, top = cy - size / 2 + 3, bottom = cy + size / 2 - 4;
     rectfill(gui_get_screen(), x, d->y, x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
-    photon_frame(gui_get_screen(), x + 3, cy - 7, 14, 14);
-    rectfill(gui_get_screen(), x + 5, cy - 5, x + 14, cy + 4, photon_colour(PH_WHITE));
+    photon_frame(gui_get_screen(), x + 3, cy - size / 2, size, size);
+    rectfill(gui_get_screen(), x + 5, top - 1, right + 1, bottom + 1, photon_colour(PH_WHITE));
     if (d->flags & D_SELECTED) {
         const int shade = photon_colour(PH_CROSS_SHADE), cross = photon_colour(PH_CROSS);
-        line(gui_get_screen(), x + 6, cy - 3, x + 12, cy + 3, shade);
-        line(gui_get_screen(), x + 7, cy - 4, x + 13, cy + 2, shade);
-        line(gui_get_screen(), x + 6, cy + 2, x + 12, cy - 4, shade);
-        line(gui_get_screen(), x + 7, cy + 3, x + 13, cy - 3, shade);
-        line(gui_get_screen(), x + 6, cy - 4, x + 13, cy + 3, cross);
-        line(gui_get_screen(), x + 6, cy + 3, x + 13, cy - 4, cross);
+        line(gui_get_screen(), left, top + 1, right - 1, bottom, shade);
+        line(gui_get_screen(), left + 1, top, right, bottom - 1, shade);
+        line(gui_get_screen(), left, bottom - 1, right - 1, top, shade);
+        line(gui_get_screen(), left + 1, bottom, right, top + 1, shade);
+        line(gui_get_screen(), left, top, right, bottom, cross);
+        line(gui_get_screen(), left, bottom, right, top, cross);
     } else {
-        rect(gui_get_screen(), x + 6, cy - 4, x + 13, cy + 3, photon_colour(PH_CHECK_HINT));
+        rect(gui_get_screen(), left, top, right, bottom, photon_colour(PH_CHECK_HINT));
     }
     draw_side_label(d);
     return D_O_K;
@@ -82,7 +86,11 @@ int photon_radio_proc(int msg, DIALOG *d, int c)
 
     rectfill(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
     BITMAP *image = (d->flags & D_SELECTED) ? photon_radio_on : photon_radio_off;
-    if (image) blit(image, gui_get_screen(), 0, 0, d->x + 3, d->y + d->h / 2 - 7, image->w, image->h);
+    const int size = photon_check_size, top = d->y + d->h / 2 - size / 2;
+    if (image && size == image->w)
+        blit(image, gui_get_screen(), 0, 0, d->x + 3, top, image->w, image->h);
+    else if (image)
+        stretch_blit(image, gui_get_screen(), 0, 0, image->w, image->h, d->x + 3, top, size, size);
     draw_side_label(d);
     return D_O_K;
 }
@@ -117,7 +125,9 @@ int photon_window_proc(int msg, DIALOG *d, int)
     hline(gui_get_screen(), x + 4, b - 4, r - 4, white);
     vline(gui_get_screen(), r - 4, y + 4, b - 4, white);
 
-    // The blue title bar: a ridge of stripes over a shaded band.
+    // The blue title bar: a ridge of stripes over a shaded band, its bottom
+    // line `bar` rows below the frame (19 with an 8-pixel font).
+    const int bar = y + 1 + photon_title_height;
     const int title_light = photon_colour(PH_TITLE_LIGHT);
     const int title_mid = photon_colour(PH_TITLE_MID);
     const int title_dark = photon_colour(PH_TITLE_DARK);
@@ -125,14 +135,14 @@ int photon_window_proc(int msg, DIALOG *d, int)
     hline(gui_get_screen(), x + 2, y + 3, r - 2, title_mid);
     hline(gui_get_screen(), x + 2, y + 4, r - 2, title_dark);
     hline(gui_get_screen(), x + 2, y + 5, r - 2, title_mid);
-    photon_gradient(gui_get_screen(), x + 2, y + 6, r - 2, y + 19, photon_title, 0);
-    hline(gui_get_screen(), x + 2, y + 20, r - 2, title_dark);
-    vline(gui_get_screen(), x + 2, y + 6, y + 20, title_light);
-    vline(gui_get_screen(), r - 2, y + 6, y + 20, title_dark);
+    photon_gradient(gui_get_screen(), x + 2, y + 6, r - 2, bar - 1, photon_title, 0);
+    hline(gui_get_screen(), x + 2, bar, r - 2, title_dark);
+    vline(gui_get_screen(), x + 2, y + 6, bar, title_light);
+    vline(gui_get_screen(), r - 2, y + 6, bar, title_dark);
 
-    rectfill(gui_get_screen(), x + 5, y + 21, r - 5, b - 5, photon_colour(PH_FACE));
+    rectfill(gui_get_screen(), x + 5, bar + 1, r - 5, b - 5, photon_colour(PH_FACE));
 
-    draw_centred_title(d, y + 8, photon_colour(PH_BLACK));
+    draw_centred_title(d, y + 8 + (photon_title_height - 19) / 2, photon_colour(PH_BLACK));
     return D_O_K;
 }
 

@@ -1,4 +1,5 @@
-// The "Win95" palette and the small images it builds from character art.
+// The "Win95" palette, its parameters, and the small images it builds from
+// character art.
 #include "widgets/shared/char_art.h"
 #include "widgets/themes/win95/look.h"
 
@@ -10,6 +11,8 @@ int w95_black;
 int w95_grey165;
 int w95_grey149;
 int w95_select;
+int w95_check_size;
+int w95_scrollbar_width;
 
 BITMAP *w95_radio_off;
 BITMAP *w95_radio_on;
@@ -19,31 +22,23 @@ BITMAP *w95_submenu_arrow;
 
 namespace {
 
-struct PaletteEntry {
-    int *colour;
-    int r, g, b;
+// The palette's cells, in the order of WIN95_PARAMS.
+int *const CELLS[W95_P_CHECK_SIZE] = {
+    &w95_white, &w95_light, &w95_face, &w95_shadow, &w95_black, &w95_grey165, &w95_grey149, &w95_select,
 };
 
-// Palette: colour cell, red, green, blue.
+// Colour key of the art: blank is transparent when drawn as a sprite, the
+// other characters are palette parameters.
+struct ArtColour {
+    char ch;
+    int param;
+};
 // clang-format off
-const PaletteEntry COLOURS[] = {
-    { &w95_white,   255, 255, 255 },  // outer highlight, field background, title text
-    { &w95_light,   223, 223, 223 },  // inner highlight, scroll trough
-    { &w95_face,    191, 191, 191 },  // face of everything
-    { &w95_shadow,  127, 127, 127 },  // inner shadow, pressed frame, disabled labels
-    { &w95_black,     0,   0,   0 },  // outer shadow, outlines, text, caret
-    { &w95_grey165, 165, 165, 165 },  // inner edge of fields, disabled edit text
-    { &w95_grey149, 149, 149, 149 },  // thin shadows, separators
-    { &w95_select,    0,   0, 156 },  // selection, highlighted menu item, title bar
-};
-
-// Colour key of the art: blank is transparent when drawn as a sprite.
-const ArtKey KEY[] = {
-    { ' ', ART_MASK,   0,   0 },
-    { '.',      255, 255, 255 },
-    { 'X',        0,   0,   0 },
-    { 'a',      165, 165, 165 },
-    { 'x',      149, 149, 149 },
+const ArtColour ART_COLOURS[] = {
+    { '.', W95_P_WHITE },
+    { 'X', W95_P_BLACK },
+    { 'a', W95_P_GREY165 },
+    { 'x', W95_P_GREY149 },
 };
 
 // Radio button, 12x12, unselected.
@@ -121,9 +116,28 @@ const char *const SUBMENU_ARROW[] = {
 
 }  // namespace
 
+// clang-format off
+const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT] = {
+    colour_param("white",       0xFFFFFF, "outer highlight, field background, title text"),
+    colour_param("light",       0xDFDFDF, "inner highlight, scroll trough"),
+    colour_param("face",        0xBFBFBF, "face of everything"),
+    colour_param("shadow",      0x7F7F7F, "inner shadow, pressed frame, disabled labels"),
+    colour_param("black",       0x000000, "outer shadow, outlines, text, caret"),
+    colour_param("field_edge",  0xA5A5A5, "inner edge of fields, disabled edit text"),
+    colour_param("thin_shadow", 0x959595, "thin shadows, separators"),
+    colour_param("select",      0x00009C, "selection, highlighted menu item, title bar"),
+    size_param  ("check_size",  13, 40,   "check box; the radio button is one less"),
+    LookParamDef{"scrollbar_width", THEME_PARAM_PIXELS, 12, 6, 40, "scroll bar of lists and text boxes"},
+};
+// clang-format on
+
+const LookParamTable win95_param_table = look_param_table(&win95_record, WIN95_PARAMS);
+
 void w95_make_palette(void)
 {
-    for (const PaletteEntry &entry : COLOURS) *entry.colour = makecol(entry.r, entry.g, entry.b);
+    for (int p = 0; p < W95_P_CHECK_SIZE; p++) *CELLS[p] = look_colour_value(WIN95_PARAMS[p]);
+    w95_check_size = look_size_value(WIN95_PARAMS[W95_P_CHECK_SIZE]);
+    w95_scrollbar_width = look_value(WIN95_PARAMS[W95_P_SCROLLBAR_WIDTH]);
 }
 
 void w95_build_bitmaps(void)
@@ -131,12 +145,18 @@ void w95_build_bitmaps(void)
     // Set up again without a shutdown in between: drop the old images
     // rather than lose them.
     w95_free_bitmaps();
+    ArtKey key[1 + sizeof ART_COLOURS / sizeof ART_COLOURS[0]] = {{' ', ART_MASK, 0, 0}};
+    int k = 1;
+    for (const ArtColour &colour : ART_COLOURS) {
+        const int rgb = look_value(WIN95_PARAMS[colour.param]);
+        key[k++] = ArtKey{colour.ch, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF};
+    }
     // A failed create_bitmap leaves its image null; the drawing skips it.
-    w95_radio_off = bitmap_from_art(RADIO_OFF, 12, 12, KEY);
-    w95_radio_on = bitmap_from_art(RADIO_ON, 12, 12, KEY);
-    w95_radio_pressed = bitmap_from_art(RADIO_PRESSED, 12, 12, KEY);
-    w95_check_mark = bitmap_from_art(CHECK_MARK, 9, 9, KEY);
-    w95_submenu_arrow = bitmap_from_art(SUBMENU_ARROW, 8, 7, KEY);
+    w95_radio_off = bitmap_from_art(RADIO_OFF, 12, 12, key);
+    w95_radio_on = bitmap_from_art(RADIO_ON, 12, 12, key);
+    w95_radio_pressed = bitmap_from_art(RADIO_PRESSED, 12, 12, key);
+    w95_check_mark = bitmap_from_art(CHECK_MARK, 9, 9, key);
+    w95_submenu_arrow = bitmap_from_art(SUBMENU_ARROW, 8, 7, key);
 }
 
 void w95_free_bitmaps(void)

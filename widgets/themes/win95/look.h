@@ -6,6 +6,24 @@
 
 #include <allegro.h>
 
+#include "widgets/look_params.h"
+
+// The parameters, one per palette colour below, in this order.
+enum Win95Param {
+    W95_P_WHITE,
+    W95_P_LIGHT,
+    W95_P_FACE,
+    W95_P_SHADOW,
+    W95_P_BLACK,
+    W95_P_GREY165,
+    W95_P_GREY149,
+    W95_P_SELECT,
+    W95_P_CHECK_SIZE,
+    W95_P_SCROLLBAR_WIDTH,
+    WIN95_PARAM_COUNT
+};
+extern const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT];
+
 // Palette, filled by init in the screen's colour depth.
 extern int w95_white;
 extern int w95_light;
@@ -15,6 +33,12 @@ extern int w95_black;
 extern int w95_grey165;
 extern int w95_grey149;
 extern int w95_select;
+
+// The check box's side (the radio button is one less), from its parameter
+// grown with the font.
+extern int w95_check_size;
+// The scroll bar's width, from its parameter.
+extern int w95_scrollbar_width;
 
 // Small images built from character art at init; null before init, after
 // shutdown, or when create_bitmap failed (the drawing then leaves them out).
