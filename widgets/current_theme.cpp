@@ -56,6 +56,7 @@ void init_look(void)
 // replaced.
 void shut_look(void)
 {
+    drop_images_in_force();
     const MenuHooks before = MenuHooks::now();
     if (look_resolved.shutdown) look_resolved.shutdown();
     gui_menu_draw_menu = before.menu == look_menu.menu ? program_menu.menu : before.menu;

@@ -102,11 +102,20 @@ bool written_inside(const std::string &name)
     return true;
 }
 
+// dir + name, appended rather than with std::operator+, whose copy the
+// compiler would emit as a weak global of the library's interface.
+std::string joined(const std::string &dir, const std::string &name)
+{
+    std::string path = dir;
+    path += name;
+    return path;
+}
+
 // An existing file within the directory once links are followed.
 bool resolved_inside(const std::string &dir, const std::string &name)
 {
     const std::string base = real_path(dir.empty() ? "." : dir);
-    const std::string full = real_path(dir + name);
+    const std::string full = real_path(joined(dir, name));
     return !base.empty() && full.size() > base.size() && full.compare(0, base.size(), base) == 0 &&
            (full[base.size()] == '/' || full[base.size()] == '\\');
 }
@@ -257,7 +266,7 @@ void read_image(Reader &reader, const LookFileEntry &entry)
         return;
     }
     const bool absolute = !name.empty() && (name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':'));
-    if (real_path(absolute ? name : reader.dir + name).empty()) {
+    if (real_path(absolute ? name : joined(reader.dir, name)).empty()) {
         reader.problem(entry.line, entry.key, THEME_ERR_IMAGE, "cannot open the image");
         return;
     }
@@ -265,7 +274,7 @@ void read_image(Reader &reader, const LookFileEntry &entry)
         reader.problem(entry.line, entry.key, THEME_ERR_PATH, "the image leads out of the look file's directory");
         return;
     }
-    const std::string path = absolute ? name : reader.dir + name;
+    const std::string path = absolute ? name : joined(reader.dir, name);
     std::string why;
     const int code = load_part_image(reader.theme, part, path, name, numbers, why);
     if (code != THEME_OK) reader.problem(entry.line, entry.key, code, why);

@@ -112,7 +112,21 @@ void draw_menu_from_image(int x, int y, int w, int h)
     if (const LookImage *menu = usable(images_in_force[PART_MENU])) nine_slice(*menu, 0, x, y, w, h);
 }
 
+// The look's own menu hook back in place of the image drawing over it.
+void unwrap_menu_hook(void)
+{
+    if (gui_menu_draw_menu == draw_menu_from_image) gui_menu_draw_menu = look_menu_hook;
+    look_menu_hook = nullptr;
+}
+
 }  // namespace
+
+void drop_images_in_force(void)
+{
+    any_image = false;
+    for (auto &image : images_in_force) image = nullptr;
+    unwrap_menu_hook();
+}
 
 void find_images_in_force(void)
 {
@@ -135,8 +149,7 @@ void find_images_in_force(void)
     // under the look's own menu frame. Without a menu image (a look ended
     // whose shutdown left the hook alone) the hook it had comes back.
     if (!images_in_force[PART_MENU]) {
-        if (gui_menu_draw_menu == draw_menu_from_image) gui_menu_draw_menu = look_menu_hook;
-        look_menu_hook = nullptr;
+        unwrap_menu_hook();
     } else if (gui_menu_draw_menu != draw_menu_from_image) {
         look_menu_hook = gui_menu_draw_menu;
         gui_menu_draw_menu = draw_menu_from_image;

@@ -12,6 +12,10 @@ enum ImageWidget { IMAGE_NONE, IMAGE_BOX, IMAGE_WINDOW, IMAGE_BUTTON, IMAGE_CHEC
 // menu hooks the menu image goes under.
 void find_images_in_force(void);
 
+// Draws nothing from images any more and gives the look its own menu hook
+// back, so that its shutdown finds the hooks as its init left them.
+void drop_images_in_force(void);
+
 // Draws the row from the images when the look in force has one for it
 // (with `look_proc`, the look's own slot, for what the image leaves: a
 // slider's trough, a window without a frame image); false when it has none.

@@ -163,8 +163,8 @@ TEST(ThemeErrorText, EveryCodeHasAMessageOfItsOwn)
     std::set<std::string> texts;
     const std::string unknown = theme_error_text(1);
     // The three runs of codes: the registry's, the parameters', the files'.
-    const int runs[][2] = {{THEME_OK, THEME_ERR_NO_SCREEN}, {THEME_ERR_PARAM, THEME_ERR_MEMORY},
-                           {THEME_ERR_FILE, THEME_ERR_PROBLEMS}};
+    const int runs[][2] = {
+        {THEME_OK, THEME_ERR_NO_SCREEN}, {THEME_ERR_PARAM, THEME_ERR_MEMORY}, {THEME_ERR_FILE, THEME_ERR_PROBLEMS}};
     for (const auto &run : runs) {
         for (int code = run[0]; code >= run[1]; --code) {
             const std::string text = theme_error_text(code);

@@ -83,7 +83,7 @@ void ase_gradient(int x1, int y1, int x2, int y2, int top_rgb, int bottom_rgb)
         const int at = y - y1;
         hline(gui_get_screen(), x1, y, x2,
               cached_makecol(fade(top_rgb, bottom_rgb, 16, at, span), fade(top_rgb, bottom_rgb, 8, at, span),
-                      fade(top_rgb, bottom_rgb, 0, at, span)));
+                             fade(top_rgb, bottom_rgb, 0, at, span)));
     }
 }
 
