@@ -92,7 +92,7 @@ TEST_F(RegistryTest, BadLooksAreRefusedAndTheRegistryStaysAsItWas)
 TEST_F(RegistryTest, AFullRegistryRefusesAndKeepsEveryEntry)
 {
     static Theme looks[SLOOPGUI_REGISTRY_CAPACITY];
-    static char names[SLOOPGUI_REGISTRY_CAPACITY][16];
+    static char names[SLOOPGUI_REGISTRY_CAPACITY][24];
     const int room = SLOOPGUI_REGISTRY_CAPACITY - theme_count();
     ASSERT_GT(room, 0);
     for (int i = 0; i < room; ++i) {
