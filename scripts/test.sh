@@ -130,6 +130,23 @@ for run in build build/asan; do
     grep -E "tests passed|every test passed before|Total Test time" "$run/test-output.log" || true
   fi
 done
+
+# ---- Windows: the cross build in build/windows and its tests under Wine
+# (scripts/windows-test.sh). GROG_SKIP_WINDOWS=1 leaves it out. ----
+if [ "${GROG_SKIP_WINDOWS:-0}" != 1 ]; then
+  begin
+  if bash scripts/windows-test.sh >build/windows-test-output.log 2>&1; then
+    echo "== build/windows =="
+    grep -E "tests passed|Total Test time" build/windows-test-output.log || true
+  else
+    status=1
+    echo "== build/windows: failed =="
+    cat build/windows-test-output.log
+  fi
+  done_phase "windows (build, tests)"
+fi
+# ---- end of Windows ----
+
 note_phase "total" "$total_start"
 
 if [ $status -ne 0 ]; then
