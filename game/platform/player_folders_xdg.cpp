@@ -39,7 +39,7 @@ std::string playerScoresFolder(std::string &problem)
     const char *xdgDataHome = std::getenv("XDG_DATA_HOME");
     if (xdgDataHome != nullptr && xdgDataHome[0] != '\0' && xdgDataHome[0] != '/')
         std::fprintf(stderr, "grog-sloop: XDG_DATA_HOME \"%s\" is not an absolute path and is ignored\n", xdgDataHome);
-    const std::string scores = scoreDirFor(xdgDataHome, homeDirectory());
+    std::string scores = scoreDirFor(xdgDataHome, homeDirectory());
     if (scores.empty()) problem = "neither XDG_DATA_HOME nor HOME is an absolute directory";
     return scores;
 }
