@@ -63,6 +63,16 @@ else
   echo "(kept as /tmp/grog-title-linux.bmp and /tmp/grog-title-windows.bmp)"
 fi
 
+# Its score table is the player's, in the application-data folder, even
+# though the game runs from a folder holding its data.
+if [ -f "$scratch/windows/High.txt" ]; then
+  fail "the game wrote High.txt beside its data"
+elif ls "$GROG_WINE_SCRATCH"/prefix/drive_c/users/*/AppData/Roaming/grog-sloop/High.txt >/dev/null 2>&1; then
+  pass "the score table is in the application-data folder"
+else
+  fail "no score table in the application-data folder"
+fi
+
 # F12 held (pointer over the window: without a window manager the keys go
 # to the window under it) until the game says where the picture went.
 xdotool mousemove 400 300
