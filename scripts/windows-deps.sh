@@ -10,7 +10,7 @@
 # is a digest of the sources (their .dsc), the patches, this script and the
 # toolchain's version (the compiler's, mingw-w64's and its zlib's): only a
 # machine's first build, or one after any of those changed, pays for it
-# (about two minutes on an idle machine with two cores).
+# (five minutes on a two-core machine busy with other builds).
 # Progress goes to standard error; standard output is only the directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -20,9 +20,11 @@ end_wine() {
 }
 trap end_wine EXIT
 
-bash scripts/windows-build.sh
-# The prefix is made once, before the tests, so none of them pays for it
-# inside its own timeout.
-GROG_WINE_TIMEOUT=300 windows/wine-run.sh wineboot --init >/dev/null 2>&1
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
-  ctest --test-dir build/windows --output-on-failure -j "$(nproc)" "$@"
+# Wine's desktop belongs to the X server its prefix first met: the build
+# (which runs the asset makers under Wine), the prefix's start and every
+# test share one. The prefix is made before the tests, so none of them
+# pays for it inside its own timeout.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
+  bash scripts/windows-build.sh &&
+  GROG_WINE_TIMEOUT=300 windows/wine-run.sh wineboot --init >/dev/null 2>&1 &&
+  ctest --test-dir build/windows --output-on-failure -j "$(nproc)" "$@"' windows-test "$@"
