@@ -28,9 +28,17 @@ if [ -z "${GROG_WINE_SCRATCH:-}" ]; then
   trap end_wine EXIT
 fi
 
+# A tree configured with other dependencies (their sources, patches or
+# toolchain changed since) is configured afresh: CMake keeps what
+# pkg-config found, paths into the old build, in its cache.
+if [ "$(cat "$dir/windows-deps.txt" 2>/dev/null)" != "$deps" ]; then
+  rm -f "$dir/CMakeCache.txt"
+fi
+
 # Allegro's and libpng's pkg-config files, never the host's.
 export PKG_CONFIG_LIBDIR=$deps/lib/pkgconfig
 unset PKG_CONFIG_PATH
 bash scripts/configure.sh "$dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/windows/toolchain-x86_64-w64-mingw32.cmake" \
   -DGROG_WINDOWS_DEPS="$deps" -DCMAKE_BUILD_TYPE=Release "$@"
+echo "$deps" >"$dir/windows-deps.txt"
 nice cmake --build "$dir" -j"$(nproc)"
