@@ -11,6 +11,13 @@
 // of a user's profile are theirs). Sets errno on failure.
 bool makeOneDirectory(const std::string &path, unsigned int mode);
 
+// Creates and opens a new file beside the one it will replace: `pattern`
+// ends in XXXXXX, which is replaced by the name chosen. -1 and errno on
+// failure. (Windows' mkstemp draws its names from rand(), the world's
+// random numbers: a saved score would change the levels of the games
+// after it.)
+int createTemporaryFile(std::string &pattern);
+
 // Opens `path` for reading, never blocking on a pipe standing there and
 // never handed down to a program the game starts; -1 and errno on failure.
 int openForReadingOnly(const std::string &path);

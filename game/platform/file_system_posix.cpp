@@ -6,10 +6,16 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 bool makeOneDirectory(const std::string &path, unsigned int mode)
 {
     return mkdir(path.c_str(), static_cast<mode_t>(mode)) == 0;
+}
+
+int createTemporaryFile(std::string &pattern)
+{
+    return mkstemp(&pattern[0]);
 }
 
 int openForReadingOnly(const std::string &path)

@@ -101,8 +101,8 @@ bool replaceScoreFile(const std::string &table, bool keepTail)
     // The temporary file is made beside "High.txt" so that the rename stays
     // within one file system and is therefore atomic.
     std::string tempPattern = scoreFile + ".XXXXXX";
-    char *tempName = &tempPattern[0];
-    int fd = mkstemp(tempName);
+    int fd = createTemporaryFile(tempPattern);
+    const char *tempName = tempPattern.c_str();
     if (fd < 0) {
         reportScoresCannotBeSaved(describe("cannot be written", errno).c_str());
         return false;

@@ -90,7 +90,7 @@ bool saveSettings(const std::string &path, const Settings &settings, std::string
     // Beside the file, so that the rename stays on one file system and is
     // therefore atomic.
     std::string tempName = path + ".XXXXXX";
-    const int fd = mkstemp(&tempName[0]);
+    const int fd = createTemporaryFile(tempName);
     if (fd < 0) {
         error = path + ": " + std::strerror(errno);
         return false;

@@ -17,8 +17,15 @@ source=$1 game_exe=$2 data=$3 dlls=$4 linux=$5
   exit 77
 }
 close_request=$linux/tests/game/program/send_close_request
+# shellcheck source=wine_prefix.sh
+source "$(dirname "$0")/wine_prefix.sh" "$source"
 # shellcheck source=../../tests/program_session.sh
 source "$source/tests/program_session.sh" windows-game
+trap 'end_session; [ -z "${own_wine_scratch:-}" ] || end_own_wine' EXIT
+# The player's folder as a first start finds it: the default score table,
+# as the Linux game makes in its fresh folder, and the default settings.
+player_folder=$wine_user_dir/AppData/Roaming/grog-sloop
+rm -f "$player_folder/High.txt" "$player_folder/settings.cfg"
 [ -n "${DISPLAY:-}" ] || { echo "no display: run under xvfb-run"; exit 77; }
 printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$scratch/asound.conf"
 export ALSA_CONFIG_PATH=$scratch/asound.conf
@@ -68,7 +75,7 @@ fi
 # though the game runs from a folder holding its data.
 if [ -f "$scratch/windows/High.txt" ]; then
   fail "the game wrote High.txt beside its data"
-elif ls "$GROG_WINE_SCRATCH"/prefix/drive_c/users/*/AppData/Roaming/grog-sloop/High.txt >/dev/null 2>&1; then
+elif [ -f "$player_folder/High.txt" ]; then
   pass "the score table is in the application-data folder"
 else
   fail "no score table in the application-data folder"
@@ -80,7 +87,7 @@ xdotool mousemove 400 300
 if press_until F12 30 grep -q "screenshot saved as" "$scratch/windows/out.txt"; then
   shot=$(sed -n 's/^grog-sloop: screenshot saved as //p' "$scratch/windows/out.txt" | tr -d '\r' | head -n1)
   # C:/users/NAME/Pictures/... lies in the prefix's drive_c.
-  unix_shot=$GROG_WINE_SCRATCH/prefix/drive_c/${shot#C:/}
+  unix_shot=$wine_prefix/drive_c/${shot#C:/}
   case "$shot" in
     C:/users/*/Pictures/grog-sloop-*.png) pass "F12 names a file in the Pictures folder: $shot" ;;
     *) fail "F12 saved the picture as $shot, not in the Pictures folder" ;;

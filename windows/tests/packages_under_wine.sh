@@ -17,8 +17,10 @@ failures=0
 pass() { echo "ok: $*"; }
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 wine_run() { GROG_WINE_TIMEOUT=120 "$source/windows/wine-run.sh" "$@"; }
+# shellcheck source=wine_prefix.sh
+source "$(dirname "$0")/wine_prefix.sh" "$source"
 scratch=$(mktemp -d /tmp/grog-windows-packages-XXXXXX)
-trap 'rm -rf "$scratch"' EXIT
+trap 'rm -rf "$scratch"; [ -z "${own_wine_scratch:-}" ] || end_own_wine' EXIT
 expected=$(sed -n 's/^end /game /p' "$recording")
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
@@ -42,9 +44,7 @@ verified=$(cd "$scratch" && wine_run portable/grog-sloop.exe --verify game.rec 2
   fail "the portable game wrote beside itself"
 
 # The installer, silently, for this player.
-prefix=$GROG_WINE_SCRATCH/prefix
-user_dir=$(ls -d "$prefix"/drive_c/users/*/AppData 2>/dev/null | grep -v /Public/ | head -n1)
-user_dir=${user_dir%/AppData}
+user_dir=$wine_user_dir
 installed="$user_dir/AppData/Local/Programs/GROG SLOOP"
 shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/GROG SLOOP.lnk"
 wine_run "$installer" /S
@@ -77,6 +77,9 @@ if [ -x "$installed/grog-sloop.exe" ] || [ -f "$installed/grog-sloop.exe" ]; the
     fail "the entry in Apps stayed" || pass "the entry in Apps went"
   [ "$(cat "$user_dir/AppData/Roaming/grog-sloop/High.txt")" = kept ] && pass "the player's scores stayed" ||
     fail "the player's scores went"
+  # The prefix as it was, for the tests after this one.
+  rm -f "$user_dir/AppData/Roaming/grog-sloop/High.txt"
+  rm -rf "$installed"
 else
   fail "the installer installed nothing into $installed"
 fi

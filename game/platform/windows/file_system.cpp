@@ -3,6 +3,8 @@
 #include <direct.h>
 #include <fcntl.h>
 #include <io.h>
+#include <share.h>
+#include <sys/stat.h>
 #include <windows.h>
 
 #include <cerrno>
@@ -16,6 +18,35 @@ bool makeOneDirectory(const std::string &path, unsigned int)
     const DWORD attributes = GetFileAttributesW(wideText(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) errno = EEXIST;
     return false;
+}
+
+int createTemporaryFile(std::string &pattern)
+{
+    const std::size_t suffix = pattern.size() - 6;
+    if (pattern.size() < 6 || pattern.compare(suffix, 6, "XXXXXX") != 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    // The process, the time and a count name it; a name that is taken
+    // is passed over.
+    static unsigned int made = 0;
+    const unsigned long long stamp = GetTickCount64() ^ (static_cast<unsigned long long>(GetCurrentProcessId()) << 20);
+    for (unsigned int attempt = 0; attempt < 1000; ++attempt) {
+        unsigned long long value = stamp + 7919ULL * (++made);
+        for (std::size_t i = 0; i < 6; ++i, value /= 36)
+            pattern[suffix + i] = "0123456789abcdefghijklmnopqrstuvwxyz"[value % 36];
+        int fd = -1;
+        const errno_t error =
+            _wsopen_s(&fd, wideText(pattern).c_str(), _O_RDWR | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                      _SH_DENYNO, _S_IREAD | _S_IWRITE);
+        if (error == 0) return fd;
+        if (error != EEXIST) {
+            errno = error;
+            return -1;
+        }
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 int openForReadingOnly(const std::string &path)
