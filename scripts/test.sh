@@ -126,6 +126,18 @@ python3 scripts/test_verdicts.py build/asan snapshot; done_phase "configure (san
 begin; cmake --build build/asan -j "$JOBS"; done_phase "build (sanitizer)"
 python3 scripts/test_verdicts.py build/asan pending build/asan/test-plan.txt
 in_background build/asan 190 &
+# ---- Windows: the cross build in build/windows and its tests under Wine
+# (scripts/windows-test.sh), beside the Linux tests, which mostly wait on the
+# game's steps and the screen. GROG_SKIP_WINDOWS=1 leaves it out. ----
+rm -f build/windows-test-status
+windows_phase() {
+  local status=0 start
+  start=$(now_ms)
+  bash scripts/windows-test.sh >build/windows-test-output.log 2>&1 || status=$?
+  echo "$status $(($(now_ms) - start))" >build/windows-test-status
+}
+[ "${GROG_SKIP_WINDOWS:-0}" = 1 ] || windows_phase &
+# ---- end of Windows ----
 wait
 note_ms "tests (normal)" "$(cut -d' ' -f2 build/test-status)"
 note_ms "tests (sanitizer)" "$(cut -d' ' -f2 build/asan/test-status)"
@@ -140,6 +152,21 @@ for run in build build/asan; do
     grep -E "tests passed|every test passed before|Total Test time" "$run/test-output.log" || true
   fi
 done
+
+# ---- Windows: its verdict, from the run started beside the Linux tests ----
+if [ -f build/windows-test-status ]; then
+  note_ms "windows (build, tests)" "$(cut -d' ' -f2 build/windows-test-status)"
+  if [ "$(cut -d' ' -f1 build/windows-test-status)" = 0 ]; then
+    echo "== build/windows =="
+    grep -E "tests passed|Total Test time" build/windows-test-output.log || true
+  else
+    status=1
+    echo "== build/windows: failed =="
+    cat build/windows-test-output.log
+  fi
+fi
+# ---- end of Windows ----
+
 note_phase "total" "$total_start"
 
 if [ "$(tree_state)" != "$tree_before" ]; then

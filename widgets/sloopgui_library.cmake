@@ -30,12 +30,19 @@ add_library(sloopgui SHARED $<TARGET_OBJECTS:sloopgui_objects>)
 # shared library) is made local: a program with a global of the same name as
 # one of the library's helpers or tables then links as it would against the
 # shared library, and only a clash with a public name is reported.
+# Windows objects know no hidden visibility: there the public names are
+# kept global by the list itself.
 set(SLOOPGUI_PRELINKED ${CMAKE_CURRENT_BINARY_DIR}/sloopgui_prelinked.o)
+if(WIN32)
+  set(SLOOPGUI_LOCALIZE --keep-global-symbols=${CMAKE_CURRENT_SOURCE_DIR}/sloopgui.symbols)
+else()
+  set(SLOOPGUI_LOCALIZE --localize-hidden)
+endif()
 add_custom_command(OUTPUT ${SLOOPGUI_PRELINKED}
   COMMAND ${CMAKE_LINKER} -r -o ${SLOOPGUI_PRELINKED}.all "$<TARGET_OBJECTS:sloopgui_objects>"
-  COMMAND ${CMAKE_OBJCOPY} --localize-hidden ${SLOOPGUI_PRELINKED}.all ${SLOOPGUI_PRELINKED}
+  COMMAND ${CMAKE_OBJCOPY} ${SLOOPGUI_LOCALIZE} ${SLOOPGUI_PRELINKED}.all ${SLOOPGUI_PRELINKED}
   COMMAND ${CMAKE_COMMAND} -E remove ${SLOOPGUI_PRELINKED}.all
-  DEPENDS sloopgui_objects "$<TARGET_OBJECTS:sloopgui_objects>"
+  DEPENDS sloopgui_objects "$<TARGET_OBJECTS:sloopgui_objects>" ${CMAKE_CURRENT_SOURCE_DIR}/sloopgui.symbols
   COMMAND_EXPAND_LISTS VERBATIM)
 set_source_files_properties(${SLOOPGUI_PRELINKED} PROPERTIES EXTERNAL_OBJECT TRUE GENERATED TRUE)
 add_library(sloopgui_static STATIC ${SLOOPGUI_PRELINKED})
@@ -48,6 +55,9 @@ set_target_properties(sloopgui PROPERTIES
 # the first to find them), and bind everything at load (full RELRO).
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   target_link_options(sloopgui PRIVATE -Wl,--no-undefined -Wl,-z,relro,-z,now)
+endif()
+if(WIN32)
+  include(${PROJECT_SOURCE_DIR}/windows/sloopgui_dll.cmake)
 endif()
 set_target_properties(sloopgui_static PROPERTIES
   OUTPUT_NAME sloopgui
@@ -66,6 +76,7 @@ add_library(sloopgui::sloopgui_static ALIAS sloopgui_static)
 
 install(TARGETS sloopgui sloopgui_static EXPORT sloopguiTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime NAMELINK_COMPONENT dev
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT dev)
 install(FILES ${SLOOPGUI_PUBLIC_HEADERS}
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/sloopgui COMPONENT dev)

@@ -1,6 +1,5 @@
 #include "platform/data_dirs.h"
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/file_system.h"
+#include "platform/player_folders.h"
 #include "scores/high_score_file.h"
 
 namespace {
@@ -29,23 +30,6 @@ bool directoryExists(const std::string &path)
 bool dataReadable(const std::string &dir)
 {
     return access((dir + "/Gfx/Tile.bmp").c_str(), R_OK) == 0;
-}
-
-std::string currentProgramPath()
-{
-    char buffer[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (length <= 0) return "";
-    return std::string(buffer, static_cast<size_t>(length));
-}
-
-// The home directory: $HOME, or the password database when HOME is unset.
-const char *homeDirectory()
-{
-    const char *home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') return home;
-    const passwd *entry = getpwuid(getuid());
-    return entry != nullptr ? entry->pw_dir : nullptr;
 }
 
 }  // namespace
@@ -86,7 +70,7 @@ bool makeDirectories(const std::string &directory, std::string &error)
     if (directoryExists(directory)) return true;
     const size_t slash = directory.find_last_of('/');
     if (slash != std::string::npos && slash > 0 && !makeDirectories(directory.substr(0, slash), error)) return false;
-    if (mkdir(directory.c_str(), 0700) != 0 && !(errno == EEXIST && directoryExists(directory))) {
+    if (!makeOneDirectory(directory, 0700) && !(errno == EEXIST && directoryExists(directory))) {
         error = directory + ": " + std::strerror(errno);
         return false;
     }
@@ -127,21 +111,19 @@ GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
 void locateGameFiles()
 {
     const GamePlaces places =
-        chooseGamePlaces(directoryExists("Gfx"), currentProgramPath(), directoryExists, dataReadable);
+        chooseGamePlaces(directoryExists("Gfx"), runningProgramPath(), directoryExists, dataReadable);
     chosenDataDir = places.dataDir;
     if (!places.problem.empty())
         std::fprintf(stderr, "grog-sloop: the game's art and music (Gfx/, Snd/): %s\n", places.problem.c_str());
-    if (!places.installed) return;
+    if (!places.installed && !scoresAlwaysInPlayerFolder()) return;
 
     // An installed game is shared by every user of the machine; each keeps
     // a table of their own.
-    const char *xdgDataHome = std::getenv("XDG_DATA_HOME");
-    if (xdgDataHome != nullptr && xdgDataHome[0] != '\0' && xdgDataHome[0] != '/')
-        std::fprintf(stderr, "grog-sloop: XDG_DATA_HOME \"%s\" is not an absolute path and is ignored\n", xdgDataHome);
-    const std::string scores = scoreDirFor(xdgDataHome, homeDirectory());
+    std::string problem;
+    const std::string scores = playerScoresFolder(problem);
     if (scores.empty()) {
         setScoreDirectory("/nonexistent");
-        reportScoresCannotBeSaved("has no place: neither XDG_DATA_HOME nor HOME is an absolute directory");
+        reportScoresCannotBeSaved(("has no place: " + problem).c_str());
         return;
     }
     setScoreDirectory(scores);

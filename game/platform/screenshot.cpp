@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/file_system.h"
 #include "platform/screen_size.h"
 
 namespace {
@@ -65,19 +66,11 @@ bool makeDirectories(const std::string &path)
 {
     for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
-        if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        if (!makeOneDirectory(part, 0755) && errno != EEXIST) return false;
         if (slash == std::string::npos) break;
     }
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream file(path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 }  // namespace
@@ -89,19 +82,6 @@ std::string picturesDirectoryFrom(const std::string &userDirsText, const char *e
     if (directory.empty() && home != nullptr && home[0] == '/') directory = std::string(home) + "/Pictures";
     while (directory.size() > 1 && directory.back() == '/') directory.pop_back();
     return directory;
-}
-
-std::string picturesDirectory()
-{
-    const char *home = std::getenv("HOME");
-    const char *config = std::getenv("XDG_CONFIG_HOME");
-    std::string configDirectory;
-    if (config != nullptr && config[0] == '/')
-        configDirectory = config;
-    else if (home != nullptr)
-        configDirectory = std::string(home) + "/.config";
-    const std::string userDirs = configDirectory.empty() ? "" : readFile(configDirectory + "/user-dirs.dirs");
-    return picturesDirectoryFrom(userDirs, std::getenv("XDG_PICTURES_DIR"), home);
 }
 
 std::string screenshotFileName(const std::tm &when, int copy)

@@ -81,7 +81,8 @@ void recordedNameEntry(bool earnsPlace)
 
 bool openRecording(const char *path, unsigned int seed, std::string &error)
 {
-    RecordingFile = std::fopen(path, "w");
+    // Binary: a recording's lines end in '\n' alone on every platform.
+    RecordingFile = std::fopen(path, "wb");
     if (RecordingFile == nullptr) {
         error = std::strerror(errno);
         return false;

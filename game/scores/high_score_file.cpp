@@ -1,6 +1,5 @@
 #include "scores/high_score_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "platform/file_system.h"
 
 const char *const SCORE_FILE_NAME = "High.txt";
 
@@ -33,7 +34,7 @@ std::string describe(const char *what, int error)
 std::FILE *openForReading(bool &notPlain)
 {
     notPlain = false;
-    int fd = open(scoreFile.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int fd = openForReadingOnly(scoreFile);
     if (fd < 0) return nullptr;
     struct stat info;
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -41,8 +42,8 @@ std::FILE *openForReading(bool &notPlain)
         notPlain = true;
         return nullptr;
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    std::FILE *file = fdopen(fd, "r");
+    readBlocking(fd);
+    std::FILE *file = fdopen(fd, "rb");
     if (!file) close(fd);
     return file;
 }
@@ -75,18 +76,14 @@ void takeOverPermissions(int fd)
     struct stat info;
     mode_t mode = 0644;
     if (stat(scoreFile.c_str(), &info) == 0 && S_ISREG(info.st_mode)) mode = info.st_mode & 07777;
-    fchmod(fd, mode);
+    setFileMode(fd, mode);
 }
 
 // Makes the rename itself durable: without this a power loss can bring the
 // old directory entry back, or neither.
 bool syncScoreDirectory()
 {
-    int dir = open(scoreDirectory.empty() ? "." : scoreDirectory.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir < 0) return false;
-    bool ok = fsync(dir) == 0 || errno == EINVAL;  // some file systems cannot sync a directory
-    close(dir);
-    return ok;
+    return syncDirectory(scoreDirectory.empty() ? "." : scoreDirectory);
 }
 
 // Writes `table` and, if asked, the old file's tail to a temporary file,
@@ -104,14 +101,14 @@ bool replaceScoreFile(const std::string &table, bool keepTail)
     // The temporary file is made beside "High.txt" so that the rename stays
     // within one file system and is therefore atomic.
     std::string tempPattern = scoreFile + ".XXXXXX";
-    char *tempName = &tempPattern[0];
-    int fd = mkstemp(tempName);
+    int fd = createTemporaryFile(tempPattern);
+    const char *tempName = tempPattern.c_str();
     if (fd < 0) {
         reportScoresCannotBeSaved(describe("cannot be written", errno).c_str());
         return false;
     }
     takeOverPermissions(fd);
-    std::FILE *out = fdopen(fd, "w");
+    std::FILE *out = fdopen(fd, "wb");
     if (!out) {
         int error = errno;
         close(fd);
@@ -122,13 +119,13 @@ bool replaceScoreFile(const std::string &table, bool keepTail)
     bool ok = std::fwrite(table.data(), 1, table.size(), out) == table.size();
     if (ok && keepTail) ok = copyTailAfterTable(out);
     if (ok) ok = std::fflush(out) == 0;
-    if (ok) ok = fsync(fileno(out)) == 0;
+    if (ok) ok = syncFile(fileno(out));
     int error = errno;
     if (std::fclose(out) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && std::rename(tempName, scoreFile.c_str()) != 0) {
+    if (ok && !replaceFile(tempName, scoreFile)) {
         ok = false;
         error = errno;
     }

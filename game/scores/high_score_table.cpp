@@ -37,12 +37,13 @@ constexpr std::size_t LINE_KEEP = SCORE_FIELD_TEXT_MAX + 1;
 // stray NUL can never cut a field short of its newline. Bytes beyond what a
 // field can use are read and thrown away. Returns false at the end of the
 // file when not even an empty line was there.
-bool readLine(std::FILE *in, std::string &line)
+// `nextByte` gives the bytes one by one, then EOF.
+template <typename NextByte> bool readLine(NextByte &nextByte, std::string &line)
 {
     line.clear();
     bool any = false;
     for (;;) {
-        int c = std::getc(in);
+        int c = nextByte();
         if (c == EOF) return any;
         any = true;
         if (c == '\n') return true;
@@ -53,13 +54,13 @@ bool readLine(std::FILE *in, std::string &line)
 
 // Reads the first ten entries, then stops. An entry needs all three lines;
 // a table that runs out early is made up with default entries.
-ScoreTable readEntries(std::FILE *in)
+template <typename NextByte> ScoreTable readEntries(NextByte nextByte)
 {
     ScoreTable table;
     table.reserve(SCORE_TABLE_ENTRIES);
     std::string name, score, level;
     while (table.size() < SCORE_TABLE_ENTRIES) {
-        if (!readLine(in, name) || !readLine(in, score) || !readLine(in, level)) break;
+        if (!readLine(nextByte, name) || !readLine(nextByte, score) || !readLine(nextByte, level)) break;
         ScoreEntry entry;
         setScoreField(entry.name, name.c_str());
         setScoreField(entry.score, score.c_str());
@@ -110,19 +111,13 @@ int scoreFieldValue(const char *field)
 
 ScoreTable parseScoreTable(std::FILE *in)
 {
-    return readEntries(in);
+    return readEntries([in] { return std::getc(in); });
 }
 
 ScoreTable parseScoreTable(const char *data, std::size_t size)
 {
-    // fmemopen refuses an empty buffer on some C libraries; nothing to read
-    // gives the default table anyway.
-    if (size == 0) return defaultScoreTable();
-    std::FILE *in = fmemopen(const_cast<char *>(data), size, "r");
-    if (!in) return defaultScoreTable();
-    ScoreTable table = readEntries(in);
-    std::fclose(in);
-    return table;
+    std::size_t next = 0;
+    return readEntries([data, size, &next] { return next < size ? static_cast<unsigned char>(data[next++]) : EOF; });
 }
 
 std::string formatScoreTable(const ScoreTable &table)

@@ -1,7 +1,5 @@
 #include "settings/settings_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "platform/data_dirs.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -91,19 +90,19 @@ bool saveSettings(const std::string &path, const Settings &settings, std::string
     // Beside the file, so that the rename stays on one file system and is
     // therefore atomic.
     std::string tempName = path + ".XXXXXX";
-    const int fd = mkstemp(&tempName[0]);
+    const int fd = createTemporaryFile(tempName);
     if (fd < 0) {
         error = path + ": " + std::strerror(errno);
         return false;
     }
-    fchmod(fd, 0644);
-    bool ok = writeWhole(fd, settingsText(settings)) && fsync(fd) == 0;
+    setFileMode(fd, 0644);
+    bool ok = writeWhole(fd, settingsText(settings)) && syncFile(fd);
     int why = errno;
     if (close(fd) != 0 && ok) {
         ok = false;
         why = errno;
     }
-    if (ok && std::rename(tempName.c_str(), path.c_str()) != 0) {
+    if (ok && !replaceFile(tempName, path)) {
         ok = false;
         why = errno;
     }
@@ -113,11 +112,7 @@ bool saveSettings(const std::string &path, const Settings &settings, std::string
         return false;
     }
     // Makes the rename itself durable.
-    const int dir = open(directory.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
+    syncDirectory(directory);
     return true;
 }
 
@@ -131,9 +126,4 @@ Settings &savedSettings()
 {
     static Settings settings;
     return settings;
-}
-
-std::string playerSettingsPath()
-{
-    return settingsPathFor(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }

@@ -32,5 +32,7 @@ Settings &currentSettings();
 // what the options save, without the command line's choices.
 Settings &savedSettings();
 
-// This player's settings file (settingsPathFor with the environment).
+// This player's settings file: settingsPathFor with the environment on
+// Linux, settings.cfg in the game's application-data folder on Windows
+// (platform/player_folders_xdg.cpp, platform/windows/player_folders.cpp).
 std::string playerSettingsPath();

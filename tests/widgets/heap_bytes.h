@@ -14,6 +14,17 @@ inline std::size_t heap_bytes_in_use()
 {
     return __sanitizer_get_current_allocated_bytes();
 }
+#elif defined(_WIN32)
+// The C runtime's heap, walked block by block (msvcrt has no mallinfo).
+#  include <malloc.h>
+inline std::size_t heap_bytes_in_use()
+{
+    _HEAPINFO entry = {};
+    std::size_t used = 0;
+    while (_heapwalk(&entry) == _HEAPOK)
+        if (entry._useflag == _USEDENTRY) used += entry._size;
+    return used;
+}
 #else
 #  include <malloc.h>
 inline std::size_t heap_bytes_in_use()

@@ -1,9 +1,8 @@
 #include "asset_files.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "Snd/sound_effect.h"
@@ -18,7 +17,14 @@ namespace {
 
 bool makeDir(const std::string &path)
 {
-    return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (!fs::create_directory(path, error)) return !error;
+    fs::permissions(path,
+                    fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec | fs::perms::others_read |
+                        fs::perms::others_exec,
+                    error);
+    return !error;
 }
 
 bool writeText(const std::string &path, const std::string &text)

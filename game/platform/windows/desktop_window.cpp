@@ -1,0 +1,37 @@
+// The Windows side of platform/x11_window.h. Windows has no window manager
+// to ask: fullscreen is Allegro's own, a new window shows at once, and the
+// focus is the foreground window.
+#include "platform/x11_window.h"
+
+#include <allegro.h>
+// After allegro.h, as Allegro asks.
+#include <winalleg.h>
+
+bool setWindowIconProperty(const std::vector<unsigned long> &)
+{
+    return false;
+}
+
+bool windowManagerDoesFullscreen()
+{
+    return false;
+}
+
+bool askForFullscreenState(bool)
+{
+    return false;
+}
+
+void waitUntilWindowSettled(int) {}
+
+bool windowHasFocus()
+{
+    const HWND window = win_get_window();
+    return window != nullptr && GetForegroundWindow() == window;
+}
+
+bool moveWindowToDesktopCorner()
+{
+    const HWND window = win_get_window();
+    return window != nullptr && SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != 0;
+}

@@ -1,0 +1,69 @@
+// The Windows side of platform/end_signals.h. Windows ends a console
+// program with console events (Ctrl+C, Ctrl+Break, the console closed, a
+// logoff, a shutdown) and a windowed one with WM_ENDSESSION. Each is taken
+// as Linux takes SIGINT or SIGTERM: EndSignal is set, every loop of the
+// game leaves the normal way (recording whole, score table untouched), and
+// the process ends with status 130 (Ctrl+C, Ctrl+Break) or 143 (the rest).
+#include "platform/end_signals.h"
+
+#include <allegro.h>
+// After allegro.h, as Allegro asks.
+#include <winalleg.h>
+
+#include <csignal>
+
+#include "platform/end_request.h"
+#include "platform/shut_down_watchdog.h"
+
+namespace {
+
+// Windows ends the process once a handler of a closing console or an
+// ending session returns: it waits here, while the game ends the normal
+// way, at most until the watchdog would end it anyway.
+constexpr DWORD WAIT_FOR_GAME_END_MS = (SHUT_DOWN_LIMIT_SECONDS + 1) * 1000;
+
+void requestEnd(int signal)
+{
+    // A second request does not change the status the first one set.
+    if (EndSignal == 0) EndSignal = signal;
+    armShutDownWatchdog();
+}
+
+BOOL WINAPI onConsoleEvent(DWORD event)
+{
+    switch (event) {
+    case CTRL_C_EVENT:
+    case CTRL_BREAK_EVENT:
+        requestEnd(SIGINT);
+        return TRUE;
+    case CTRL_CLOSE_EVENT:
+    case CTRL_LOGOFF_EVENT:
+    case CTRL_SHUTDOWN_EVENT:
+        requestEnd(SIGTERM);
+        Sleep(WAIT_FOR_GAME_END_MS);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+// Runs on Allegro's window thread before Allegro's own handling, which a
+// non-zero return lets go on; 0 ends the message's handling with *result.
+int onWindowMessage(HWND, UINT message, WPARAM wparam, LPARAM, int *result)
+{
+    if (message != WM_ENDSESSION || wparam == 0) return 1;
+    requestEnd(SIGTERM);
+    Sleep(WAIT_FOR_GAME_END_MS);
+    *result = 0;
+    return 0;
+}
+
+}  // namespace
+
+void rememberSignalDispositions() {}
+
+void takeBackSignals()
+{
+    SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+    win_set_msg_pre_proc(onWindowMessage);
+}
