@@ -1,6 +1,7 @@
 #include "widgets/look_file_text.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -76,7 +77,7 @@ void parse_line(int number, const std::string &raw, std::string &section, std::v
         problems.push_back({number, "not \"key = value\", \"[section]\" or \"# comment\""});
         return;
     }
-    entries.push_back({number, section, key, trimmed(line.substr(equals + 1))});
+    add_look_file_entry(entries, {number, section, key, trimmed(line.substr(equals + 1))});
 }
 
 }  // namespace
@@ -151,4 +152,9 @@ std::string look_number_text(int value)
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
     return text;
+}
+
+void add_look_file_entry(std::vector<LookFileEntry> &entries, LookFileEntry entry)
+{
+    entries.push_back(std::move(entry));
 }

@@ -31,6 +31,11 @@ struct LookFileSyntaxProblem {
 void parse_look_file(const char *data, std::size_t size, std::vector<LookFileEntry> &entries,
                      std::vector<LookFileSyntaxProblem> &problems);
 
+// Appends an entry. The library's only place that grows the list: a
+// Windows build makes its internals local in one prelinked object, where a
+// container routine copied into two of its objects would lose its name.
+void add_look_file_entry(std::vector<LookFileEntry> &entries, LookFileEntry entry);
+
 // Lines that read back as `entries` (their line numbers aside), in their
 // order, with a section heading wherever the section changes. Entries
 // outside any section must come first.

@@ -35,17 +35,17 @@ int save_theme_file(Theme *theme, const char *path)
     if (!record) return THEME_ERR_MEMORY;
 
     std::vector<LookFileEntry> entries;
-    entries.push_back({0, "", "version", look_number_text(THEME_FILE_VERSION)});
-    if (theme->name) entries.push_back({0, "", "name", theme->name});
+    add_look_file_entry(entries, {0, "", "version", look_number_text(THEME_FILE_VERSION)});
+    if (theme->name) add_look_file_entry(entries, {0, "", "name", theme->name});
     // A built-in look is saved as its own base: the file names what it changes.
     const Theme *base = record->base ? record->base : (builtin_param_table(theme) ? theme : nullptr);
-    if (base && base->name) entries.push_back({0, "", "base", base->name});
+    if (base && base->name) add_look_file_entry(entries, {0, "", "base", base->name});
     for (int i = 0; i < static_cast<int>(record->params.size()); ++i) {
         const ThemeParam &param = record->params[i];
         if (!param.own || !differs_from_base(theme, *record, param, i)) continue;
         const std::string value =
             param.kind == THEME_PARAM_COLOUR ? look_colour_text(param.value) : look_number_text(param.value);
-        entries.push_back({0, "params", param.name, value});
+        add_look_file_entry(entries, {0, "params", param.name, value});
     }
     for (int part = 0; part < PART_COUNT; ++part) {
         const LookImage &image = record->images[part];
@@ -53,7 +53,7 @@ int save_theme_file(Theme *theme, const char *path)
         std::string value = image.file + " " + look_number_text(image.left) + " " + look_number_text(image.top) + " " +
                             look_number_text(image.right) + " " + look_number_text(image.bottom);
         if (image.frames != 1) value += " " + look_number_text(image.frames);
-        entries.push_back({0, "images", LOOK_PART_NAMES[part], value});
+        add_look_file_entry(entries, {0, "images", LOOK_PART_NAMES[part], value});
     }
 
     const std::string text = "# A sloopgui look\n" + look_file_text(entries);

@@ -53,8 +53,19 @@ set_target_properties(sloopgui PROPERTIES
   EXPORT_NAME sloopgui)
 # With GNU ld: refuse undefined symbols at link time (a program must not be
 # the first to find them), and bind everything at load (full RELRO).
+# The dynamic table holds exactly the listed interface: a version script
+# made from widgets/sloopgui.symbols also keeps out the standard library's
+# template code the compiler copies into the library as weak globals.
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-  target_link_options(sloopgui PRIVATE -Wl,--no-undefined -Wl,-z,relro,-z,now)
+  file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/sloopgui.symbols sloopgui_public)
+  list(JOIN sloopgui_public ";\n    " sloopgui_public)
+  set(SLOOPGUI_VERSION_SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/sloopgui.map)
+  file(CONFIGURE OUTPUT ${SLOOPGUI_VERSION_SCRIPT}
+       CONTENT "{\n  global:\n    ${sloopgui_public};\n  local: *;\n};\n")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/sloopgui.symbols)
+  target_link_options(sloopgui PRIVATE -Wl,--no-undefined -Wl,-z,relro,-z,now
+                      -Wl,--version-script=${SLOOPGUI_VERSION_SCRIPT})
+  set_property(TARGET sloopgui APPEND PROPERTY LINK_DEPENDS ${SLOOPGUI_VERSION_SCRIPT})
 endif()
 if(WIN32)
   include(${PROJECT_SOURCE_DIR}/windows/sloopgui_dll.cmake)
