@@ -71,7 +71,7 @@ JOBS=$(nproc)
 # the plan of each run (which tests passed before with the same inputs, and
 # are not run again) after it, when the tree knows its tests. See
 # scripts/test_verdicts.py. GROG_RETEST=1 runs every test.
-[ "${GROG_RETEST:-0}" = 1 ] && rm -f build/test-verdicts.txt build/asan/test-verdicts.txt
+[ "${GROG_RETEST:-0}" = 1 ] && rm -f build/test-verdicts.txt build/asan/test-verdicts.txt build/windows/test-verdicts.txt
 
 # Dialog tests and the end-to-end runs of the real program need an X server;
 # one Xvfb serves every test of a run. It must not reset when its last
@@ -133,7 +133,7 @@ rm -f build/windows-test-status
 windows_phase() {
   local status=0 start
   start=$(now_ms)
-  bash scripts/windows-test.sh >build/windows-test-output.log 2>&1 || status=$?
+  GROG_WINDOWS_VERDICTS=1 bash scripts/windows-test.sh >build/windows-test-output.log 2>&1 || status=$?
   echo "$status $(($(now_ms) - start))" >build/windows-test-status
 }
 [ "${GROG_SKIP_WINDOWS:-0}" = 1 ] || windows_phase &
@@ -158,7 +158,7 @@ if [ -f build/windows-test-status ]; then
   note_ms "windows (build, tests)" "$(cut -d' ' -f2 build/windows-test-status)"
   if [ "$(cut -d' ' -f1 build/windows-test-status)" = 0 ]; then
     echo "== build/windows =="
-    grep -E "tests passed|Total Test time" build/windows-test-output.log || true
+    grep -E "tests passed|every test passed before|Total Test time" build/windows-test-output.log || true
   else
     status=1
     echo "== build/windows: failed =="

@@ -41,4 +41,7 @@ unset PKG_CONFIG_PATH
 bash scripts/configure.sh "$dir" -DCMAKE_TOOLCHAIN_FILE="$PWD/windows/toolchain-x86_64-w64-mingw32.cmake" \
   -DGROG_WINDOWS_DEPS="$deps" -DCMAKE_BUILD_TYPE=Release "$@"
 echo "$deps" >"$dir/windows-deps.txt"
+# The test command keeps the verdicts of the tests: their inputs are taken
+# before the build.
+if [ "${GROG_WINDOWS_VERDICTS:-0}" = 1 ]; then python3 scripts/test_verdicts.py "$dir" snapshot; fi
 nice cmake --build "$dir" -j"$(nproc)"

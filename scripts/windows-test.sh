@@ -24,7 +24,28 @@ trap end_wine EXIT
 # (which runs the asset makers under Wine), the prefix's start and every
 # test share one. The prefix is made before the tests, so none of them
 # pays for it inside its own timeout.
+# With GROG_WINDOWS_VERDICTS=1 (the test command), a test that passed is
+# not run again while nothing that decides it has changed, as in the Linux
+# builds (scripts/test_verdicts.py; the inputs are taken before the build).
 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
-  bash scripts/windows-build.sh &&
-  GROG_WINE_TIMEOUT=300 windows/wine-run.sh wineboot --init >/dev/null 2>&1 &&
-  ctest --test-dir build/windows --output-on-failure -j "$(nproc)" "$@"' windows-test "$@"
+  set -uo pipefail
+  bash scripts/windows-build.sh || exit 1
+  choice=()
+  if [ "${GROG_WINDOWS_VERDICTS:-0}" = 1 ]; then
+    python3 scripts/test_verdicts.py build/windows pending build/windows/test-plan.txt
+    numbers=$(awk "\$1 == \"run\" { print NR }" build/windows/test-plan.txt | paste -sd,)
+    if [ -z "$numbers" ]; then
+      echo "every test passed before with the same inputs"
+      exit 0
+    fi
+    [ "$(grep -c "^kept" build/windows/test-plan.txt)" -gt 0 ] && choice=(-I "0,0,0,$numbers")
+    rm -f build/windows/test-results.xml
+    choice+=(--output-junit "$PWD/build/windows/test-results.xml")
+  fi
+  GROG_WINE_TIMEOUT=300 windows/wine-run.sh wineboot --init >/dev/null 2>&1 || exit 1
+  status=0
+  ctest --test-dir build/windows --output-on-failure -j "$(nproc)" "${choice[@]}" "$@" || status=1
+  if [ "${GROG_WINDOWS_VERDICTS:-0}" = 1 ]; then
+    python3 scripts/test_verdicts.py build/windows record build/windows/test-plan.txt build/windows/test-results.xml
+  fi
+  exit $status' windows-test "$@"
