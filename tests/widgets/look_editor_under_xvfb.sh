@@ -23,21 +23,26 @@ BOX="50 50" WINDOW_FACE="300 450" SELECTOR_LIST="300 330"
 FACE_ROW="700 57"
 GREY=D6D6D6 RED=FF0000 BLUE=00009C WHITE=FFFFFF
 
-# shows X Y HEX: the editor's window has colour HEX at (X, Y) now.
+# colour_at FILE.bmp "X Y": the colour at (X, Y) of FILE.bmp, as RRGGBB.
+colour_at() {
+  local x y
+  read -r x y <<<"$2"
+  convert "$1" -format "%[hex:p{$x,$y}]" info: 2>/dev/null
+}
+# shows "X Y" HEX: the editor's window has colour HEX at (X, Y) now.
 shows() {
-  import -silent -window "$window" BMP3:now.bmp 2>/dev/null &&
-    [ "$(convert now.bmp -format "%[hex:p{$1,$2}]" info: 2>/dev/null)" = "$3" ]
+  import -silent -window "$window" BMP3:now.bmp 2>/dev/null && [ "$(colour_at now.bmp "$1")" = "$2" ]
 }
 # preview FILE.bmp: the preview of a settled screenshot, as FILE.preview.bmp.
 preview() {
   shoot_settled "$window" "$1" || return 1
   convert "$1" -crop 392x460+0+30 +repage "BMP3:${1%.bmp}.preview.bmp"
 }
-# wait_shows WHAT X Y HEX: waits until (X, Y) shows HEX; a failed check
+# wait_shows WHAT "X Y" HEX: waits until (X, Y) shows HEX; a failed check
 # named WHAT, and the end of the test, if it never does.
 wait_shows() {
-  wait_until 30 shows "$2" "$3" "$4" && return 0
-  fail "$1: ($2, $3) is $(convert now.bmp -format "%[hex:p{$2,$3}]" info: 2>/dev/null), not $4"
+  wait_until 30 shows "$2" "$3" && return 0
+  fail "$1: ($2) is $(colour_at now.bmp "$2"), not $3"
   exit 1
 }
 # Types the face's new colour into the hex entry (from the parameter list,
@@ -51,24 +56,26 @@ set_face_red() {
 "$editor" >out.txt 2>err.txt &
 game_pid=$!
 editor_window_or_end() { found_window window --name sloopgui-look-editor || is_ended; }
-wait_until 60 editor_window_or_end && [ -n "$window" ] ||
-  { echo "FAILED: the editor shows no window: $(head -3 err.txt)"; exit 1; }
+if ! wait_until 60 editor_window_or_end || [ -z "$window" ]; then
+  echo "FAILED: the editor shows no window: $(head -3 err.txt)"
+  exit 1
+fi
 # The pointer is left alone: in the window from the start (the middle of
 # the screen), it sends the editor no motion, which would hand the focus
 # to the widget under it rather than leave it where the keys put it.
-wait_shows "the editor's preview at the start" $BOX $GREY
+wait_shows "the editor's preview at the start" "$BOX" $GREY
 preview before.bmp || { echo "FAILED: the editor's picture does not settle"; exit 1; }
 
 xdotool key Down Down
-wait_shows "the face chosen in the list" $FACE_ROW $BLUE
+wait_shows "the face chosen in the list" "$FACE_ROW" $BLUE
 # The list, three sliders, then the hex entry.
 set_face_red Tab Tab Tab Tab
-wait_shows "the preview redrawn in the new face" $BOX $RED
-wait_shows "the small window redrawn in the new face" $WINDOW_FACE $RED
+wait_shows "the preview redrawn in the new face" "$BOX" $RED
+wait_shows "the small window redrawn in the new face" "$WINDOW_FACE" $RED
 pass "a colour typed into the hex entry redraws the preview"
 
 xdotool key ctrl+z
-wait_shows "the face undone" $BOX $GREY
+wait_shows "the face undone" "$BOX" $GREY
 preview undone.bmp || { echo "FAILED: the editor's picture does not settle"; exit 1; }
 if cmp -s before.preview.bmp undone.preview.bmp; then
   pass "undo brings back every pixel of the preview"
@@ -78,29 +85,29 @@ fi
 
 # The focus is on Set: back to the entry, then the colour again.
 set_face_red shift+Tab
-wait_shows "the face set again" $BOX $RED
+wait_shows "the face set again" "$BOX" $RED
 # Set, Undo, Load, Save: the look has no file yet, so Save asks for one,
 # in the directory the editor runs in.
 xdotool key Tab Tab Tab Return
-wait_shows "the file selector for Save" $SELECTOR_LIST $WHITE
+wait_shows "the file selector for Save" "$SELECTOR_LIST" $WHITE
 xdotool type edited.look
 xdotool key Return
 if wait_until 30 grep -qx 'face = #F80000' edited.look; then
   pass "the saved look names the new face"
 else
-  fail "the saved look does not name the new face: $(tr '\n' '|' <edited.look 2>/dev/null)"
+  fail "the saved look does not name the new face: $({ tr '\n' '|' <edited.look; } 2>/dev/null)"
 fi
 
 # Undone in the editor, the face comes back from the file alone.
 xdotool key ctrl+z
-wait_shows "the face undone before the load" $BOX $GREY
+wait_shows "the face undone before the load" "$BOX" $GREY
 # The focus is on Save; Load is before it, and its file selector offers
 # the file just saved.
 xdotool key shift+Tab Return
-wait_shows "the file selector for Load" $SELECTOR_LIST $WHITE
+wait_shows "the file selector for Load" "$SELECTOR_LIST" $WHITE
 xdotool key Return
-wait_shows "the preview in the loaded face" $BOX $RED
-wait_shows "the small window in the loaded face" $WINDOW_FACE $RED
+wait_shows "the preview in the loaded face" "$BOX" $RED
+wait_shows "the small window in the loaded face" "$WINDOW_FACE" $RED
 pass "the look loaded back draws the saved face"
 
 xdotool key Escape
@@ -110,5 +117,5 @@ status=$?
 game_pid=""
 [ $status -eq 0 ] || fail "the editor ended with status $status: $(head -3 err.txt)"
 
-[ $failures -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "the look editor edits, undoes, saves and loads"
