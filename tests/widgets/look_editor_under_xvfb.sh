@@ -1,9 +1,9 @@
 #!/bin/bash
 # The look editor as its user drives it, on an X server of its own: the
 # keyboard picks "face" in the parameter list and types a new colour into
-# the hex entry; the preview is redrawn in it, undo brings back the very
-# pixels it had, and the look saved through the file selector holds the
-# change and brings it back when loaded. Every wait reads the editor's
+# the hex entry; the preview is redrawn in it, undo (Ctrl+Z) brings back
+# the very pixels it had, and the look saved through the file selector
+# holds the change and, undone with the mouse, brings it back when loaded. Every wait reads the editor's
 # window or the file it writes; the deadlines only stop a hung run.
 #
 #   look_editor_under_xvfb.sh EDITOR
@@ -21,7 +21,11 @@ own_x_server 1024x768 display || { echo "FAILED: no X server could be started"; 
 BOX="50 50" WINDOW_FACE="300 450" SELECTOR_LIST="300 330"
 # The face row of the parameter list, blue when chosen.
 FACE_ROW="700 57"
-GREY=D6D6D6 RED=FF0000 BLUE=00009C WHITE=FFFFFF
+# The Undo and Load buttons, and a point of each face, grey-violet while
+# the mouse holds the button down.
+UNDO_BUTTON="460 466" UNDO_FACE="425 459"
+LOAD_BUTTON="548 466" LOAD_FACE="513 459"
+GREY=D6D6D6 RED=FF0000 BLUE=00009C WHITE=FFFFFF HELD=C6C2C6
 
 # colour_at FILE.bmp "X Y": the colour at (X, Y) of FILE.bmp, as RRGGBB.
 colour_at() {
@@ -45,6 +49,17 @@ wait_shows() {
   fail "$1: ($2) is $(colour_at now.bmp "$2"), not $3"
   exit 1
 }
+# click WHAT "X Y" "FACE_X FACE_Y": a click of the button at (X, Y), held
+# until its face shows it pressed: Allegro's dialogs see the button by
+# looking at it, and a press let go at once can fall between two looks.
+click() {
+  local x y
+  read -r x y <<<"$2"
+  pointer_to 800 600 "$x" "$y"
+  xdotool mousedown 1
+  wait_shows "$1 held down" "$3" "$HELD"
+  xdotool mouseup 1
+}
 # Types the face's new colour into the hex entry (from the parameter list,
 # FOCUS_KEYS away) and presses Set.
 set_face_red() {
@@ -60,9 +75,10 @@ if ! wait_until 60 editor_window_or_end || [ -z "$window" ]; then
   echo "FAILED: the editor shows no window: $(head -3 err.txt)"
   exit 1
 fi
-# The pointer is left alone: in the window from the start (the middle of
-# the screen), it sends the editor no motion, which would hand the focus
-# to the widget under it rather than leave it where the keys put it.
+# The pointer is left alone while the keys work: in the window from the
+# start (the middle of the screen), it sends the editor no motion, which
+# would hand the focus to the widget under it rather than leave it where
+# the keys put it.
 wait_shows "the editor's preview at the start" "$BOX" $GREY
 preview before.bmp || { echo "FAILED: the editor's picture does not settle"; exit 1; }
 
@@ -98,12 +114,11 @@ else
   fail "the saved look does not name the new face: $({ tr '\n' '|' <edited.look; } 2>/dev/null)"
 fi
 
-# Undone in the editor, the face comes back from the file alone.
-xdotool key ctrl+z
+# Undone in the editor, the face comes back from the file alone. The mouse
+# now: Undo, then Load, whose file selector offers the file just saved.
+click "Undo" "$UNDO_BUTTON" "$UNDO_FACE"
 wait_shows "the face undone before the load" "$BOX" $GREY
-# The focus is on Save; Load is before it, and its file selector offers
-# the file just saved.
-xdotool key shift+Tab Return
+click "Load" "$LOAD_BUTTON" "$LOAD_FACE"
 wait_shows "the file selector for Load" "$SELECTOR_LIST" $WHITE
 xdotool key Return
 wait_shows "the preview in the loaded face" "$BOX" $RED
