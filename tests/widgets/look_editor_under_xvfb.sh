@@ -3,8 +3,9 @@
 # keyboard picks "face" in the parameter list and types a new colour into
 # the hex entry; the preview is redrawn in it, undo (Ctrl+Z) brings back
 # the very pixels it had, and the look saved through the file selector
-# holds the change and, undone with the mouse, brings it back when loaded. Every wait reads the editor's
-# window or the file it writes; the deadlines only stop a hung run.
+# holds the change and, undone with the mouse, brings it back when loaded.
+# Every wait reads the editor's window or the file it writes; the
+# deadlines only stop a hung run.
 #
 #   look_editor_under_xvfb.sh EDITOR
 set -uo pipefail
@@ -14,6 +15,7 @@ cd "$scratch" || exit 1
 
 own_x_server 1024x768 display || { echo "FAILED: no X server could be started"; exit 1; }
 
+# The program started last (game_pid to the session) is the editor.
 # The editor's window holds the preview at (0..391, 30..489). Two places
 # where the face shows: inside the empty box and on the small window's
 # face. The file selector lays its white list over (300, 330), where the
@@ -60,8 +62,8 @@ click() {
   wait_shows "$1 held down" "$3" "$HELD"
   xdotool mouseup 1
 }
-# Types the face's new colour into the hex entry (from the parameter list,
-# FOCUS_KEYS away) and presses Set.
+# set_face_red KEYS...: KEYS take the focus to the hex entry; its seven
+# characters give way to the face's new colour, and Set is pressed.
 set_face_red() {
   xdotool key "$@" BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
   xdotool type '#F80000'
