@@ -17,9 +17,11 @@ extern int gtk_black;         // outer shadow, outlines, text
 extern int gtk_select;        // selected list rows
 
 // Metrics, from the parameters at init: the check box's side (the radio
-// button is one more), grown with the font; the scroll bar's width.
+// button is one more), grown with the font; the scroll bar's width; the
+// bevel's width (its outer edge and the shadow lines inside it).
 extern int gtk_check_size;
 extern int gtk_scrollbar_width;
+extern int gtk_bevel_width;
 
 // The parameters, in the order of GTK_PARAMS.
 enum GtkParam {
@@ -33,6 +35,7 @@ enum GtkParam {
     GTK_P_SELECT,
     GTK_P_CHECK_SIZE,
     GTK_P_SCROLLBAR_WIDTH,
+    GTK_P_BEVEL_WIDTH,
     GTK_PARAM_COUNT
 };
 extern const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT];
