@@ -15,6 +15,7 @@ const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT] = {
     size_param  ("check_size",   10, 32,   "check box; the radio button is one more"),
     LookParamDef{"scrollbar_width", THEME_PARAM_PIXELS, 12, 6, 40, "scroll bar of lists and text boxes"},
     LookParamDef{"bevel_width",     THEME_PARAM_PIXELS, 2,  1, 8,  "bevels of buttons, fields and frames: edge and shadow lines"},
+    LookParamDef{"check_padding",   THEME_PARAM_PIXELS, 3,  0, 24, "space left of check boxes and radio buttons"},
 };
 // clang-format on
 
