@@ -361,6 +361,7 @@ TEST_F(LookParams, AWiderBevelDrawsMoreShadowLinesAndItsDefaultDrawsTodaysBox)
     } looks[] = {
         {theme_gtk, rgb16(0x95, 0x95, 0x95), rgb16(0xD6, 0xD6, 0xD6)},
         {theme_win95, rgb16(0x7F, 0x7F, 0x7F), rgb16(0xBF, 0xBF, 0xBF)},
+        {theme_nextstep, rgb16(0x7B, 0x7B, 0x7B), rgb16(0xBD, 0xBD, 0xBD)},
     };
     DIALOG box = {theme_box_proc, 10, 10, 60, 30, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
     const int right = box.x + box.w - 1, bottom = box.y + box.h - 1, middle = box.y + box.h / 2;

@@ -129,7 +129,7 @@ const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT] = {
     colour_param("select",      0x00009C, "selection, highlighted menu item, title bar"),
     size_param  ("check_size",  13, 40,   "check box; the radio button is one less"),
     LookParamDef{"scrollbar_width", THEME_PARAM_PIXELS, 12, 6, 40, "scroll bar of lists and text boxes"},
-    LookParamDef{"bevel_width",     THEME_PARAM_PIXELS, 2,  1, 8,  "bevels of buttons, windows, scroll and slider thumbs"},
+    pixels_param("bevel_width", 2,  1, 8, "bevels of buttons, windows, scroll and slider thumbs"),
 };
 // clang-format on
 
