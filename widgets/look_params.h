@@ -27,7 +27,8 @@ template <int N> constexpr LookParamTable look_param_table(Theme *look, const Lo
     return LookParamTable{look, defs, N};
 }
 
-// Rows for colour and size parameters, so the tables stay one line each.
+// Rows for colour, size and pixel parameters, so the tables stay one line
+// each.
 constexpr LookParamDef colour_param(const char *name, int rgb, const char *about)
 {
     return LookParamDef{name, THEME_PARAM_COLOUR, rgb, 0, 0xFFFFFF, about};
@@ -35,6 +36,10 @@ constexpr LookParamDef colour_param(const char *name, int rgb, const char *about
 constexpr LookParamDef size_param(const char *name, int pixels, int max, const char *about)
 {
     return LookParamDef{name, THEME_PARAM_SIZE, pixels, 1, max, about};
+}
+constexpr LookParamDef pixels_param(const char *name, int pixels, int min, int max, const char *about)
+{
+    return LookParamDef{name, THEME_PARAM_PIXELS, pixels, min, max, about};
 }
 
 // The value in force of `def` (a row of a built-in look's table) for the

@@ -55,8 +55,9 @@ int gtk_check_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
     const int size = gtk_check_size;
     gtk_focus_fill(d);
-    gtk_bevel(d->x + 3, d->y + d->h / 2 - size / 2, size, size, (d->flags & D_SELECTED) ? GTK_PRESSED : GTK_PRELIGHT);
-    if (d->dp) gtk_label(d, d->x + size + 8, d->y + d->h / 2 - text_height(font) / 2, 0);
+    const int left = d->x + gtk_check_padding;
+    gtk_bevel(left, d->y + d->h / 2 - size / 2, size, size, (d->flags & D_SELECTED) ? GTK_PRESSED : GTK_PRELIGHT);
+    if (d->dp) gtk_label(d, left + size + 5, d->y + d->h / 2 - text_height(font) / 2, 0);
     return D_O_K;
 }
 
@@ -68,8 +69,9 @@ int gtk_radio_proc(int msg, DIALOG *d, int c)
     const int size = gtk_check_size;
     gtk_focus_fill(d);
     BITMAP *image = (d->flags & D_SELECTED) ? gtk_radio_sunken : gtk_radio_raised;
-    draw_box_image(gui_get_screen(), image, d->x + 3, d->y + d->h / 2 - size / 2, size + 1);
-    if (d->dp) gtk_label(d, d->x + size + 8, d->y + d->h / 2 - text_height(font) / 2, 0);
+    const int left = d->x + gtk_check_padding;
+    draw_box_image(gui_get_screen(), image, left, d->y + d->h / 2 - size / 2, size + 1);
+    if (d->dp) gtk_label(d, left + size + 5, d->y + d->h / 2 - text_height(font) / 2, 0);
     return D_O_K;
 }
 

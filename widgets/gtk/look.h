@@ -17,9 +17,13 @@ extern int gtk_black;         // outer shadow, outlines, text
 extern int gtk_select;        // selected list rows
 
 // Metrics, from the parameters at init: the check box's side (the radio
-// button is one more), grown with the font; the scroll bar's width.
+// button is one more), grown with the font; the scroll bar's width; the
+// bevel's width (its outer edge and the shadow lines inside it); the space
+// left of check boxes and radio buttons (their labels follow 5 pixels on).
 extern int gtk_check_size;
 extern int gtk_scrollbar_width;
+extern int gtk_bevel_width;
+extern int gtk_check_padding;
 
 // The parameters, in the order of GTK_PARAMS.
 enum GtkParam {
@@ -33,6 +37,8 @@ enum GtkParam {
     GTK_P_SELECT,
     GTK_P_CHECK_SIZE,
     GTK_P_SCROLLBAR_WIDTH,
+    GTK_P_BEVEL_WIDTH,
+    GTK_P_CHECK_PADDING,
     GTK_PARAM_COUNT
 };
 extern const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT];

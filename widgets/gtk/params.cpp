@@ -14,6 +14,8 @@ const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT] = {
     colour_param("select",       0x00009C, "selected list rows"),
     size_param  ("check_size",   10, 32,   "check box; the radio button is one more"),
     LookParamDef{"scrollbar_width", THEME_PARAM_PIXELS, 12, 6, 40, "scroll bar of lists and text boxes"},
+    pixels_param("bevel_width",   2, 1, 8,  "bevels of buttons, fields and frames: edge and shadow lines"),
+    pixels_param("check_padding", 3, 0, 24, "space left of check boxes and radio buttons"),
 };
 // clang-format on
 

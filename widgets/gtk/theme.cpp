@@ -14,6 +14,8 @@ int gtk_black;
 int gtk_select;
 int gtk_check_size;
 int gtk_scrollbar_width;
+int gtk_bevel_width;
+int gtk_check_padding;
 
 BITMAP *gtk_radio_raised = nullptr;
 BITMAP *gtk_radio_sunken = nullptr;
@@ -89,6 +91,8 @@ static void gtk_init(void)
     gtk_select = look_colour_value(GTK_PARAMS[GTK_P_SELECT]);
     gtk_check_size = look_size_value(GTK_PARAMS[GTK_P_CHECK_SIZE]);
     gtk_scrollbar_width = look_value(GTK_PARAMS[GTK_P_SCROLLBAR_WIDTH]);
+    gtk_bevel_width = look_value(GTK_PARAMS[GTK_P_BEVEL_WIDTH]);
+    gtk_check_padding = look_value(GTK_PARAMS[GTK_P_CHECK_PADDING]);
 
     ArtKey key[1 + sizeof GTK_ART_COLOURS / sizeof GTK_ART_COLOURS[0]] = {{' ', ART_MASK, 0, 0}};
     int k = 1;

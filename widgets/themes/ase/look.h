@@ -17,6 +17,7 @@ enum AseParam {
     ASE_P_DIM,         // shadows, disabled outline, text and face
     ASE_P_DOT_DIM,     // second colour of a disabled focus rectangle
     ASE_P_CHECK_SIZE,  // the check box's side, grown with the font
+    ASE_P_BEVEL,       // the face's bevel inside the outline, in pixels
     ASE_PARAM_COUNT
 };
 extern const LookParamDef ASE_PARAMS[ASE_PARAM_COUNT];
@@ -24,6 +25,8 @@ extern const LookParamDef ASE_PARAMS[ASE_PARAM_COUNT];
 // The parameters' values, read at init (the check size grown with the font).
 extern int ase_rgb[ASE_PARAM_COUNT];
 extern int ase_check_size;
+// The face bevel's width, from its parameter.
+extern int ase_bevel_width;
 
 // The look's colour cells (foreground, background, middle), set by init.
 extern int ase_fg_color;

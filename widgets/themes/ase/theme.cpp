@@ -22,7 +22,8 @@ const LookParamDef ASE_PARAMS[ASE_PARAM_COUNT] = {
     colour_param("focus",   0xE0E0E0, "bottom of a focused face, top of an edit field"),
     colour_param("dim",     0x808080, "shadows; disabled outline, text and face"),
     colour_param("dot_dim", 0xC0C0C0, "second colour of a disabled focus rectangle"),
-    size_param  ("check_size", 12, 40, "check box and radio button"),
+    size_param  ("check_size",  12, 40,   "check box and radio button"),
+    pixels_param("bevel_width", 1,  1, 8, "bevel of buttons, boxes and windows, inside their outline"),
 };
 // clang-format on
 
@@ -30,6 +31,7 @@ const LookParamTable ase_param_table = look_param_table(&ase_record, ASE_PARAMS)
 
 int ase_rgb[ASE_PARAM_COUNT];
 int ase_check_size;
+int ase_bevel_width = 1;
 
 static int rgb_colour(int rgb)
 {
@@ -45,6 +47,7 @@ static void ase_init(void)
 {
     for (int p = 0; p < ASE_PARAM_COUNT; p++) ase_rgb[p] = look_value(ASE_PARAMS[p]);
     ase_check_size = look_size_value(ASE_PARAMS[ASE_P_CHECK_SIZE]);
+    ase_bevel_width = look_value(ASE_PARAMS[ASE_P_BEVEL]);
     const int depth = gui_get_screen() ? bitmap_color_depth(gui_get_screen()) : get_color_depth();
     const int cells[] = {ase_rgb[ASE_P_TEXT], ase_rgb[ASE_P_LIGHT], ase_rgb[ASE_P_DIM]};
     int *const into[] = {&ase_fg_color, &ase_bg_color, &ase_mg_color};
@@ -107,12 +110,21 @@ void ase_box(int x1, int y1, int x2, int y2, int flags)
 
     // Pressed turns bevel and fade upside down.
     rect(gui_get_screen(), x1, y1, x2, y2, outline);
-    ase_bevel_lines(x1 + 1, y1 + 1, x2 - 1, y2 - 1, pressed ? dark : light, pressed ? light : dark);
-    ase_gradient(x1 + 2, y1 + 2, x2 - 2, y2 - 2, pressed ? level : top, pressed ? top : level);
+    // One bevel ring per pixel of its width (one by default); rings past
+    // the first stop where they would cross. The face and the focus dots
+    // sit inside the last ring drawn.
+    int inset = 1;
+    for (int ring = 0; ring < ase_bevel_width; ++ring, ++inset) {
+        const int l = x1 + 1 + ring, t = y1 + 1 + ring, r = x2 - 1 - ring, b = y2 - 1 - ring;
+        if (ring > 0 && (l >= r || t >= b)) break;
+        ase_bevel_lines(l, t, r, b, pressed ? dark : light, pressed ? light : dark);
+    }
+    ase_gradient(x1 + inset, y1 + inset, x2 - inset, y2 - inset, pressed ? level : top, pressed ? top : level);
     if (focused) {
         // The dotted rectangle follows the face when it sinks.
         const int sink = pressed ? 1 : 0;
-        dotted_rect_outline(x1 + 2 + sink, y1 + 2 + sink, x2 - 3 + sink, y2 - 3 + sink, outline, dots);
+        dotted_rect_outline(x1 + inset + sink, y1 + inset + sink, x2 - 1 - inset + sink, y2 - 1 - inset + sink, outline,
+                            dots);
     }
 }
 

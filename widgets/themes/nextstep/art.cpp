@@ -92,6 +92,7 @@ int nextstep_palette[NX_COLOUR_COUNT];
 }  // namespace
 
 int nextstep_check_size = 16;
+int nextstep_bevel_width = 2;
 BITMAP *nextstep_radio_off = nullptr;
 BITMAP *nextstep_radio_on = nullptr;
 BITMAP *nextstep_dimple = nullptr;
@@ -110,7 +111,8 @@ const LookParamDef NEXTSTEP_PARAMS[NEXTSTEP_PARAM_COUNT] = {
     colour_param("dark",     0x7B7B7B, "inner shadows, scroll troughs"),
     colour_param("black",    0x000000, "outlines, text, title bar"),
     colour_param("disabled", 0x7F7F7F, "disabled text"),
-    size_param  ("check_size", 16, 40, "check box; the radio button is one less"),
+    size_param  ("check_size",  16, 40,   "check box; the radio button is one less"),
+    pixels_param("bevel_width", 2,  1, 8, "raised bevels: outline and dark lines inside it"),
 };
 // clang-format on
 
@@ -120,6 +122,7 @@ void nextstep_compute_colours(void)
 {
     for (int c = 0; c < NX_COLOUR_COUNT; c++) nextstep_palette[c] = look_colour_value(NEXTSTEP_PARAMS[c]);
     nextstep_check_size = look_size_value(NEXTSTEP_PARAMS[NX_P_CHECK_SIZE]);
+    nextstep_bevel_width = look_value(NEXTSTEP_PARAMS[NX_P_BEVEL_WIDTH]);
 }
 
 void nextstep_build_bitmaps(void)

@@ -4,6 +4,8 @@
 #include "widgets/shared/list_rows.h"
 #include "widgets/themes/nextstep/look.h"
 
+#include <algorithm>
+
 void nextstep_bevel(BITMAP *bmp, int x, int y, int w, int h, int style)
 {
     const int r = x + w - 1, b = y + h - 1;
@@ -16,8 +18,13 @@ void nextstep_bevel(BITMAP *bmp, int x, int y, int w, int h, int style)
         rect(bmp, x, y, r, b, black);
         line(bmp, x, y, r - 1, y, white);
         line(bmp, x, y, x, b - 1, white);
-        line(bmp, x + 1, b - 1, r - 1, b - 1, dark);
-        line(bmp, r - 1, y + 1, r - 1, b - 1, dark);
+        // The dark lines inside the bottom and right, one per pixel of the
+        // bevel past the outline; those past the first stop at the middle.
+        const int side = std::min(w, h);
+        for (int i = 1; i < nextstep_bevel_width && (i == 1 || 2 * i < side); ++i) {
+            line(bmp, x + i, b - i, r - i, b - i, dark);
+            line(bmp, r - i, y + i, r - i, b - i, dark);
+        }
         break;
     }
     case BEVEL_PRESSED:

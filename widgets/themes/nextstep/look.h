@@ -13,11 +13,14 @@
 // The look's colours, computed with makecol at init.
 enum NextstepColour { NX_WHITE, NX_GREY, NX_DARK, NX_BLACK, NX_DISABLED, NX_COLOUR_COUNT };
 
-// One parameter per colour, in the enum's order, then the check box's side.
-enum { NX_P_CHECK_SIZE = NX_COLOUR_COUNT, NEXTSTEP_PARAM_COUNT };
+// One parameter per colour, in the enum's order, then the check box's side
+// and the raised bevel's width.
+enum { NX_P_CHECK_SIZE = NX_COLOUR_COUNT, NX_P_BEVEL_WIDTH, NEXTSTEP_PARAM_COUNT };
 extern const LookParamDef NEXTSTEP_PARAMS[NEXTSTEP_PARAM_COUNT];
 // The check box's side (the radio button is one less), grown with the font.
 extern int nextstep_check_size;
+// The raised bevel's width: its outline and the dark lines inside it.
+extern int nextstep_bevel_width;
 
 int nextstep_colour(NextstepColour c);
 void nextstep_compute_colours(void);

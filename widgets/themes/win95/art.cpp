@@ -13,6 +13,7 @@ int w95_grey149;
 int w95_select;
 int w95_check_size;
 int w95_scrollbar_width;
+int w95_bevel_width;
 
 BITMAP *w95_radio_off;
 BITMAP *w95_radio_on;
@@ -128,6 +129,7 @@ const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT] = {
     colour_param("select",      0x00009C, "selection, highlighted menu item, title bar"),
     size_param  ("check_size",  13, 40,   "check box; the radio button is one less"),
     LookParamDef{"scrollbar_width", THEME_PARAM_PIXELS, 12, 6, 40, "scroll bar of lists and text boxes"},
+    pixels_param("bevel_width", 2,  1, 8, "bevels of buttons, windows, scroll and slider thumbs"),
 };
 // clang-format on
 
@@ -138,6 +140,7 @@ void w95_make_palette(void)
     for (int p = 0; p < W95_P_CHECK_SIZE; p++) *CELLS[p] = look_colour_value(WIN95_PARAMS[p]);
     w95_check_size = look_size_value(WIN95_PARAMS[W95_P_CHECK_SIZE]);
     w95_scrollbar_width = look_value(WIN95_PARAMS[W95_P_SCROLLBAR_WIDTH]);
+    w95_bevel_width = look_value(WIN95_PARAMS[W95_P_BEVEL_WIDTH]);
 }
 
 void w95_build_bitmaps(void)

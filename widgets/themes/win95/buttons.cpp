@@ -7,6 +7,8 @@
 #include "widgets/shared/transparent_label.h"
 #include "widgets/themes/win95/look.h"
 
+#include <algorithm>
+
 static int w95_label_colour(int flags)
 {
     return (flags & D_DISABLED) ? w95_shadow : w95_black;
@@ -129,11 +131,13 @@ int w95_window_proc(int msg, DIALOG *d, int c)
     (void)c;
     if (msg != MSG_DRAW) return D_O_K;
 
-    const int x = d->x, y = d->y, w = d->w;
+    // The title bar sits inside the bevel, however wide that is.
+    const int inset = std::max(w95_bevel_width - 2, 0);
+    const int x = d->x + inset, y = d->y + inset, w = d->w - 2 * inset;
     const int th = text_height(font);
     // The title bar belongs to every window, titled or not.
     const char *title = d->dp ? static_cast<const char *>(d->dp) : empty_string;
-    w95_button_bevel(x, y, w, d->h, 0);
+    w95_button_bevel(d->x, d->y, d->w, d->h, 0);
     const int old_mode = theme_text_mode(w95_select);
     rectfill(gui_get_screen(), x + 4, y + 4, x + w - 5, y + th + 9, w95_select);
     w95_text_clipped(x + 7, y + 7, w - 14, title, w95_white, w95_select);

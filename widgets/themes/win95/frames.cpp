@@ -1,10 +1,12 @@
-// The "Win95" drawing primitives: the two-pixel button bevel, the sunken
-// field frame, the flat one-pixel frame, the dotted focus rectangle and the
-// clipped title text.
+// The "Win95" drawing primitives: the button bevel (two pixels unless its
+// parameter says otherwise), the sunken field frame, the flat one-pixel
+// frame, the dotted focus rectangle and the clipped title text.
 #include "widgets/shared/clip_within.h"
 #include "widgets/shared/dotted_rect.h"
 #include "widgets/shared/text_mode.h"
 #include "widgets/themes/win95/look.h"
+
+#include <algorithm>
 
 void w95_button_bevel(int x, int y, int w, int h, int pressed)
 {
@@ -21,13 +23,20 @@ void w95_button_bevel(int x, int y, int w, int h, int pressed)
     vline(gui_get_screen(), x, y + 1, y + h - 2, outer_tl);
     hline(gui_get_screen(), x, y2, x2, outer_br);
     vline(gui_get_screen(), x2, y, y + h - 2, outer_br);
-    hline(gui_get_screen(), x + 1, y + 1, x + w - 3, inner_tl);
-    vline(gui_get_screen(), x + 1, y + 2, y + h - 3, inner_tl);
-    hline(gui_get_screen(), x + 1, y + h - 2, x + w - 2, inner_br);
-    vline(gui_get_screen(), x + w - 2, y + 1, y + h - 3, inner_br);
+    // The inner ring, repeated inward out to the bevel's width (two pixels
+    // by default); rings past the first stop at the box's middle.
+    const int side = std::min(w, h);
+    for (int i = 1; i < w95_bevel_width && (i == 1 || 2 * i < side); ++i) {
+        hline(gui_get_screen(), x + i, y + i, x + w - 2 - i, inner_tl);
+        vline(gui_get_screen(), x + i, y + i + 1, y + h - 2 - i, inner_tl);
+        hline(gui_get_screen(), x + i, y + h - 1 - i, x + w - 1 - i, inner_br);
+        vline(gui_get_screen(), x + w - 1 - i, y + i, y + h - 2 - i, inner_br);
+    }
     // A bevel too small to have a face must not fill outside itself
     // (rectfill swaps reversed corners).
-    if (w > 4 && h > 4) rectfill(gui_get_screen(), x + 2, y + 2, x + w - 3, y + h - 3, w95_face);
+    const int edge = std::max(w95_bevel_width, 1);
+    if (w > 2 * edge && h > 2 * edge)
+        rectfill(gui_get_screen(), x + edge, y + edge, x + w - 1 - edge, y + h - 1 - edge, w95_face);
 }
 
 void w95_field(int x, int y, int w, int h)

@@ -8,7 +8,8 @@
 
 #include "widgets/look_params.h"
 
-// The parameters, one per palette colour below, in this order.
+// The parameters, one per palette colour below, then the metrics, in this
+// order.
 enum Win95Param {
     W95_P_WHITE,
     W95_P_LIGHT,
@@ -20,6 +21,7 @@ enum Win95Param {
     W95_P_SELECT,
     W95_P_CHECK_SIZE,
     W95_P_SCROLLBAR_WIDTH,
+    W95_P_BEVEL_WIDTH,
     WIN95_PARAM_COUNT
 };
 extern const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT];
@@ -39,6 +41,8 @@ extern int w95_select;
 extern int w95_check_size;
 // The scroll bar's width, from its parameter.
 extern int w95_scrollbar_width;
+// The button bevel's width (outer ring and inner rings), from its parameter.
+extern int w95_bevel_width;
 
 // Small images built from character art at init; null before init, after
 // shutdown, or when create_bitmap failed (the drawing then leaves them out).
