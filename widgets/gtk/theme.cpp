@@ -97,8 +97,7 @@ static void gtk_init(void)
     ArtKey key[1 + sizeof GTK_ART_COLOURS / sizeof GTK_ART_COLOURS[0]] = {{' ', ART_MASK, 0, 0}};
     int k = 1;
     for (const GtkArtColour &colour : GTK_ART_COLOURS) {
-        const int rgb = look_value(GTK_PARAMS[colour.param]);
-        key[k++] = ArtKey{colour.ch, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF};
+        key[k++] = art_key_of_rgb(colour.ch, look_value(GTK_PARAMS[colour.param]));
     }
 
     gtk_fg_cell = gtk_black;

@@ -132,8 +132,7 @@ void nextstep_build_bitmaps(void)
     ArtKey key[sizeof TEMPLATE_COLOURS / sizeof TEMPLATE_COLOURS[0]];
     int k = 0;
     for (const TemplateColour &colour : TEMPLATE_COLOURS) {
-        const int rgb = look_value(NEXTSTEP_PARAMS[colour.colour]);
-        key[k++] = ArtKey{colour.ch, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF};
+        key[k++] = art_key_of_rgb(colour.ch, look_value(NEXTSTEP_PARAMS[colour.colour]));
     }
     nextstep_radio_off = bitmap_from_art(NX_RADIO_OFF, 15, 15, key);
     nextstep_radio_on = bitmap_from_art(NX_RADIO_ON, 15, 15, key);

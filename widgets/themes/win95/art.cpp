@@ -151,8 +151,7 @@ void w95_build_bitmaps(void)
     ArtKey key[1 + sizeof ART_COLOURS / sizeof ART_COLOURS[0]] = {{' ', ART_MASK, 0, 0}};
     int k = 1;
     for (const ArtColour &colour : ART_COLOURS) {
-        const int rgb = look_value(WIN95_PARAMS[colour.param]);
-        key[k++] = ArtKey{colour.ch, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF};
+        key[k++] = art_key_of_rgb(colour.ch, look_value(WIN95_PARAMS[colour.param]));
     }
     // A failed create_bitmap leaves its image null; the drawing skips it.
     w95_radio_off = bitmap_from_art(RADIO_OFF, 12, 12, key);
