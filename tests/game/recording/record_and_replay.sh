@@ -96,8 +96,10 @@ toggles() { grep -E '^[-LRUDPMQC]+$' "$rec" | grep -c P; }
 # Hands off until the third trap brings up the name dialog, but for X,
 # which plays no part and is held down from before the game over into the
 # dialog: a key held from play never types into it, however it repeats.
-near_game_over "$rec" 150 && xdotool keydown x &&
-  wait_until 60 on_screen "GAME OVER" 350 300 175 175 175 || fail "the game never came to its game over"
+near_game_over "$rec" 150 || fail "the game never came near its game over: $(steps_in "$rec") steps recorded"
+xdotool keydown x
+wait_until 60 on_screen "GAME OVER" 350 300 175 175 175 ||
+  fail "the game never came to its game over: $(steps_in "$rec") steps recorded, $(tail -n 3 "$rec" | tr '\n' ' ')"
 grep -q . "$rec" || fail "nothing recorded"
 # A key pressed in the dialog is typed: once it shows, the field holds no X
 # (the field, one character too narrow now, shows the end of the name).
