@@ -78,9 +78,30 @@ released_after() {
 # near_game_over RECORDING SECONDS: waits, reading only the recording the
 # game writes, until such a game is two seconds from its game over: until
 # then there is nothing to see on the screen, and each look there costs a
-# screenshot and a check. Status 1 if it has not come within SECONDS.
+# screenshot and a check. Status 1 if it has not come within SECONDS of play
+# that stands still (see while_playing).
 QUICK_TRAPS_STEPS=477
-near_game_over() { wait_until "$2" has_steps "$1" $((QUICK_TRAPS_STEPS - 30)); }
+near_game_over() { while_playing "$2" "$1" has_steps "$1" $((QUICK_TRAPS_STEPS - 30)); }
+
+# while_playing SECONDS RECORDING COMMAND...: waits until COMMAND succeeds,
+# as wait_until does, for as long as the game goes on stepping: its
+# deadline is SECONDS without a new step in RECORDING. Half a minute of
+# play is 450 steps, which a sanitizer build among busy tests takes several
+# times as long to play as the clock does: a game that still steps is slow,
+# not stuck, and only one that stopped stepping makes the wait fail.
+while_playing() {
+  local seconds=$1 recording=$2 looks=0 steps last=-1 since
+  shift 2
+  until "$@"; do
+    steps=$(steps_in "$recording")
+    if [ "$steps" != "$last" ]; then
+      last=$steps since=$(date +%s)
+    elif [ $(($(date +%s) - since)) -ge "$seconds" ]; then
+      return 1
+    fi
+    look_pause $((looks += 1))
+  done
+}
 
 # press_until KEY SECONDS COMMAND...: holds KEY down until COMMAND succeeds
 # (the game has seen the press), then lets go. Status 1 if it never did.

@@ -177,7 +177,7 @@ play_to_dialog() {  # SCALE
   xdotool key Return
   # Hands off: the monsters come by themselves, and the name dialog opens
   # over the banner, the offered name in its field.
-  if ! near_game_over dialog.rec 300 || ! wait_until 60 screen_shows opened "$s" "appy Bilgewig" 21 81 0 0 0; then
+  if ! near_game_over dialog.rec 60 || ! while_playing 60 dialog.rec screen_shows opened "$s" "appy Bilgewig" 21 81 0 0 0; then
     fail "scale $s: no name dialog (tools/trap-seeds finds another quick seed)"; return 1
   fi
   # Again, now that the dialog follows the pointer: the game may have taken

@@ -23,8 +23,18 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
 
 game=$(realpath "$1") data=$(realpath "$2") text_check=$(realpath "$3") keep=${4:-}
 source "$(dirname "$0")/../../program_session.sh" replay
-# Here the first failed check ends the run.
-fail() { echo "FAILED: $*"; exit 1; }
+# Here the first failed check ends the run. What the recording says of the
+# pauses (a lost focus pauses play and is recorded as a SPACE) and its last
+# lines go with the message, and the recording is kept in KEEP.
+fail() {
+  echo "FAILED: $*"
+  if [ -s "${rec:-}" ]; then
+    echo "steps that paused or resumed: $(grep -E '^[-LRUDPMQC]+$' "$rec" | grep -n P | cut -d: -f1 | paste -sd' ')"
+    echo "last lines of the recording: $(tail -n 5 "$rec" | paste -sd'|')"
+    [ -n "$keep" ] && cp "$rec" "$keep/failed-game.rec" && echo "recording kept as $keep/failed-game.rec"
+  fi
+  exit 1
+}
 
 # A level where the monsters hem the standing pirate in three times within
 # about thirty seconds.
@@ -96,10 +106,12 @@ toggles() { grep -E '^[-LRUDPMQC]+$' "$rec" | grep -c P; }
 # Hands off until the third trap brings up the name dialog, but for X,
 # which plays no part and is held down from before the game over into the
 # dialog: a key held from play never types into it, however it repeats.
-near_game_over "$rec" 150 || fail "the game never came near its game over: $(steps_in "$rec") steps recorded"
+near_game_over "$rec" 60 || fail "play stopped before its game over came near: $(steps_in "$rec") steps recorded"
+# A lost focus pauses play, and the recording notes it as a SPACE.
+[ $(($(toggles) % 2)) -eq 0 ] || fail "play was paused on its way to the game over"
 xdotool keydown x
-wait_until 60 on_screen "GAME OVER" 350 300 175 175 175 ||
-  fail "the game never came to its game over: $(steps_in "$rec") steps recorded, $(tail -n 3 "$rec" | tr '\n' ' ')"
+while_playing 60 "$rec" on_screen "GAME OVER" 350 300 175 175 175 ||
+  fail "the game never came to its game over: $(steps_in "$rec") steps recorded"
 grep -q . "$rec" || fail "nothing recorded"
 # A key pressed in the dialog is typed: once it shows, the field holds no X
 # (the field, one character too narrow now, shows the end of the name).
