@@ -354,22 +354,28 @@ TEST_F(LookParams, CheckBoxesRadioButtonsAndTitleBarsGrowWithTheFont)
 TEST_F(LookParams, AWiderBevelDrawsMoreShadowLinesAndItsDefaultDrawsTodaysBox)
 {
     // A raised box: an outer edge, then one shadow line inside its bottom
-    // and right per pixel of bevel past the first.
+    // and right per pixel of bevel past the first ("Photon"'s dark outline
+    // thickens the same way); "BeOS" draws its bevel inside an outline.
     const struct {
         Theme *look;
         Rgb shadow, face;
+        int outline;
     } looks[] = {
-        {theme_gtk, rgb16(0x95, 0x95, 0x95), rgb16(0xD6, 0xD6, 0xD6)},
-        {theme_win95, rgb16(0x7F, 0x7F, 0x7F), rgb16(0xBF, 0xBF, 0xBF)},
-        {theme_nextstep, rgb16(0x7B, 0x7B, 0x7B), rgb16(0xBD, 0xBD, 0xBD)},
+        {theme_gtk, rgb16(0x95, 0x95, 0x95), rgb16(0xD6, 0xD6, 0xD6), 0},
+        {theme_win95, rgb16(0x7F, 0x7F, 0x7F), rgb16(0xBF, 0xBF, 0xBF), 0},
+        {theme_nextstep, rgb16(0x7B, 0x7B, 0x7B), rgb16(0xBD, 0xBD, 0xBD), 0},
+        {theme_photon, rgb16(0x4B, 0x4B, 0x4B), rgb16(0xD8, 0xD8, 0xD8), 0},
+        {theme_beos, rgb16(0xD8, 0xD8, 0xD8), rgb16(0xE8, 0xE8, 0xE8), 1},
     };
     DIALOG box = {theme_box_proc, 10, 10, 60, 30, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
-    const int right = box.x + box.w - 1, bottom = box.y + box.h - 1, middle = box.y + box.h / 2;
+    const int middle = box.y + box.h / 2;
     for (const auto &look : looks) {
+        const int o = look.outline, left = box.x + o, top = box.y + o;
+        const int right = box.x + box.w - 1 - o, bottom = box.y + box.h - 1 - o;
         const std::vector<int> plain = drawn_in(look.look);
         clear_test_screen();
         box.proc(MSG_DRAW, &box, 0);
-        EXPECT_TRUE(vline_is(right - 1, box.y + 2, bottom - 2, look.shadow)) << look.look->name;
+        EXPECT_TRUE(vline_is(right - 1, top + 2, bottom - 2, look.shadow)) << look.look->name;
         EXPECT_EQ(screen_pixel(right - 2, middle), look.face) << look.look->name;
 
         ASSERT_EQ(theme_set_param(look.look, "bevel_width", 4), THEME_OK);
@@ -377,8 +383,8 @@ TEST_F(LookParams, AWiderBevelDrawsMoreShadowLinesAndItsDefaultDrawsTodaysBox)
         clear_test_screen();
         box.proc(MSG_DRAW, &box, 0);
         for (int i = 1; i < 4; ++i) {
-            EXPECT_TRUE(vline_is(right - i, box.y + 1 + i, bottom - 1 - i, look.shadow)) << look.look->name << i;
-            EXPECT_TRUE(hline_is(box.x + 1 + i, right - i, bottom - i, look.shadow)) << look.look->name << i;
+            EXPECT_TRUE(vline_is(right - i, top + 1 + i, bottom - 1 - i, look.shadow)) << look.look->name << i;
+            EXPECT_TRUE(hline_is(left + 1 + i, right - i, bottom - i, look.shadow)) << look.look->name << i;
         }
         EXPECT_EQ(screen_pixel(right - 4, middle), look.face) << look.look->name;
 
