@@ -148,12 +148,16 @@ int load_pressed(DIALOG *)
     if (!file_select_ex("Load a look file", file_path, "look", sizeof file_path, 0, 0)) return D_REDRAW;
     stop_theme();
     status_text[0] = 0;
-    if (load_theme_file(model.look, file_path, 0, report_problem, nullptr) == THEME_OK)
-        std::snprintf(status_text, sizeof status_text, "loaded %s", file_path);
+    const int code = load_theme_file(model.look, file_path, 0, report_problem, nullptr);
     model.undo.clear();
     use_theme(model.look);
     set_dialog_color(rows, gui_fg_color, gui_bg_color);
+    // The sliders show the loaded value; the status line keeps what the
+    // load said, a problem above all.
+    std::string said = status_text;
     show_chosen();
+    if (code == THEME_OK) said = std::string("loaded ") + file_path;
+    std::snprintf(status_text, sizeof status_text, "%s", said.c_str());
     return D_REDRAW;
 }
 
