@@ -396,3 +396,62 @@ TEST_F(LookParams, AWiderBevelDrawsMoreShadowLinesAndItsDefaultDrawsTodaysBox)
 }
 
 }  // namespace
+
+namespace {
+
+// The first and the last column of the row holding `colour`, or -1; the
+// first looks only from column and line `from` on.
+int first_column_of(const DIALOG &row, Rgb colour, int from = 0)
+{
+    for (int x = row.x + from; x < row.x + row.w; ++x)
+        for (int y = row.y + from; y < row.y + row.h; ++y)
+            if (screen_pixel(x, y) == colour) return x - row.x;
+    return -1;
+}
+int last_column_of(const DIALOG &row, Rgb colour)
+{
+    for (int x = row.x + row.w - 1; x >= row.x; --x)
+        for (int y = row.y; y < row.y + row.h; ++y)
+            if (screen_pixel(x, y) == colour) return x - row.x;
+    return -1;
+}
+
+TEST_F(LookParams, Win95PaddingsMoveTheBoxWithItsLabelAndTheTextWithItsField)
+{
+    const Rgb black = rgb16(0, 0, 0), white = rgb16(0xFF, 0xFF, 0xFF), ring = rgb16(0x95, 0x95, 0x95);
+    DIALOG check = {theme_check_proc, 10, 10, 90, 20, 0, 0, 0, D_SELECTED, 0, 0, (void *)"Rum", nullptr, nullptr};
+    DIALOG radio = {theme_radio_proc, 10, 40, 90, 20, 0, 0, 0, D_SELECTED, 0, 0, (void *)"Ale", nullptr, nullptr};
+    DIALOG edit = {theme_edit_proc, 10, 70, 100, 30, 0, 0, 0, 0, 31, 0, edit_text, nullptr, nullptr};
+    const int th = text_height(font);
+    struct Places {
+        int box, label, radio, text;
+        bool field_bottom;
+    } at[2];
+    for (int wide = 0; wide < 2; ++wide) {
+        ASSERT_EQ(use_theme(theme_win95), THEME_OK);
+        if (wide) {
+            ASSERT_EQ(theme_set_param(theme_win95, "check_padding", 10), THEME_OK);
+            ASSERT_EQ(theme_set_param(theme_win95, "field_padding", 6), THEME_OK);
+            ASSERT_EQ(rebuild_theme(), THEME_OK);
+        }
+        clear_test_screen();
+        for (DIALOG *row : {&check, &radio, &edit}) row->proc(MSG_DRAW, row, 0);
+        // The field's outer bottom line: th + 6 rows down, and 8 more for
+        // 4 pixels of padding past the stock 2, above and below the text.
+        const int bottom = edit.y + th + 5 + (wide ? 8 : 0);
+        at[wide] = {first_column_of(check, black), last_column_of(check, black), first_column_of(radio, ring),
+                    first_column_of(edit, black, 2),
+                    static_cast<bool>(hline_is(edit.x, edit.x + edit.w - 1, bottom, white))};
+    }
+    ASSERT_EQ(theme_reset_param(theme_win95, "check_padding"), THEME_OK);
+    ASSERT_EQ(theme_reset_param(theme_win95, "field_padding"), THEME_OK);
+    EXPECT_EQ(at[0].box, 3);  // the box's black inner line, 2 pixels in
+    EXPECT_EQ(at[1].box - at[0].box, 8);
+    EXPECT_EQ(at[1].label - at[0].label, 8);
+    EXPECT_EQ(at[1].radio - at[0].radio, 8);
+    EXPECT_EQ(at[1].text - at[0].text, 4);
+    EXPECT_TRUE(at[0].field_bottom);
+    EXPECT_TRUE(at[1].field_bottom);
+}
+
+}  // namespace
