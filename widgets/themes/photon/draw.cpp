@@ -122,7 +122,7 @@ void photon_list_frame(DIALOG *d, int total, int offset, int visible)
 {
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int r = x + w - 1, b = y + h - 1;
-    photon_frame(gui_get_screen(), x, y, w, h, photon_bevel_width);
+    photon_frame(gui_get_screen(), x, y, w, h, 2);
     if (!scroll_bar_needed(total, visible)) return;
 
     rect(gui_get_screen(), r - 12, y + 1, r - 1, b - 1, photon_colour(PH_ETCH_DARK));

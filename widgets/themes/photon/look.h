@@ -102,8 +102,8 @@ void photon_destroy_bitmaps(void);
 // Drawing routines; corners and line ends inclusive.
 void photon_gradient(BITMAP *bmp, int x1, int y1, int x2, int y2, const Gradient &g, int across);
 // Frames and panels take the etch's width: photon_bevel_width for boxes,
-// buttons, icons and lists; edit fields and check boxes keep two pixels, as
-// their text and marks sit at fixed places inside.
+// buttons and icons; edit fields, lists and check boxes keep two pixels, as
+// their text, rows and marks sit at fixed places inside.
 void photon_frame(BITMAP *bmp, int x, int y, int w, int h, int width);
 void photon_panel(BITMAP *bmp, int x, int y, int w, int h, int colour, int width);
 // How far inside a w x h row its face starts: the bevel's width, held to
