@@ -4,6 +4,7 @@
 // file's own directory (unless the program says otherwise) and only when
 // their headers promise a modest size.
 #include "widgets/derived_looks.h"
+#include "widgets/look_file_paths.h"
 #include "widgets/look_file_text.h"
 #include "widgets/look_records.h"
 
@@ -61,30 +62,6 @@ bool read_file(const char *path, std::string &text, Reader &reader)
         return false;
     }
     return true;
-}
-
-std::string directory_of(const char *path)
-{
-    const char *slash = std::strrchr(path, '/');
-#ifdef _WIN32
-    const char *backslash = std::strrchr(path, '\\');
-    if (backslash && (!slash || backslash > slash)) slash = backslash;
-#endif
-    return slash ? std::string(path, static_cast<std::size_t>(slash - path) + 1) : std::string();
-}
-
-// The canonical form of an existing path, or "" when there is none.
-std::string real_path(const std::string &path)
-{
-#ifdef _WIN32
-    char *full = _fullpath(nullptr, path.c_str(), 0);
-#else
-    char *full = realpath(path.c_str(), nullptr);
-#endif
-    if (!full) return "";
-    std::string result = full;
-    std::free(full);  // NOLINT(cppcoreguidelines-no-malloc): realpath's own buffer
-    return result;
 }
 
 // A name that stays within the directory as written: not absolute, no ".."

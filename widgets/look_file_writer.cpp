@@ -1,5 +1,6 @@
 // Writing a look as a look file: what makes it differ from its base, so the
 // file keeps following the base in everything else.
+#include "widgets/look_file_paths.h"
 #include "widgets/look_file_text.h"
 #include "widgets/look_records.h"
 
@@ -50,8 +51,9 @@ int save_theme_file(Theme *theme, const char *path)
     for (int part = 0; part < PART_COUNT; ++part) {
         const LookImage &image = record->images[part];
         if (!image.bitmap) continue;
-        std::string value = image.file + " " + look_number_text(image.left) + " " + look_number_text(image.top) + " " +
-                            look_number_text(image.right) + " " + look_number_text(image.bottom);
+        std::string value = image_name_from(path, image.file) + " " + look_number_text(image.left) + " " +
+                            look_number_text(image.top) + " " + look_number_text(image.right) + " " +
+                            look_number_text(image.bottom);
         if (image.frames != 1) value += " " + look_number_text(image.frames);
         add_look_file_entry(entries, {0, "images", LOOK_PART_NAMES[part], value});
     }

@@ -148,12 +148,17 @@ int load_pressed(DIALOG *)
     if (!file_select_ex("Load a look file", file_path, "look", sizeof file_path, 0, 0)) return D_REDRAW;
     stop_theme();
     status_text[0] = 0;
-    if (load_theme_file(model.look, file_path, 0, report_problem, nullptr) == THEME_OK)
-        std::snprintf(status_text, sizeof status_text, "loaded %s", file_path);
+    const int code = load_theme_file(model.look, file_path, 0, report_problem, nullptr);
+    editor_read_images(model, file_path);
     model.undo.clear();
     use_theme(model.look);
     set_dialog_color(rows, gui_fg_color, gui_bg_color);
+    // The sliders show the loaded value; the status line keeps what the
+    // load said, a problem above all.
+    std::string said = status_text;
     show_chosen();
+    if (code == THEME_OK) said = std::string("loaded ") + file_path;
+    std::snprintf(status_text, sizeof status_text, "%s", said.c_str());
     return D_REDRAW;
 }
 
@@ -170,33 +175,33 @@ int save_pressed(DIALOG *)
 
 // The widget parts a look draws from images, and the margins (left, top,
 // right, bottom, frames) of the next image picked for one.
-const char *const PARTS[] = {"frame", "face", "check", "radio", "thumb", "title", "menu"};
 char margins_text[32] = "3 3 3 3 1";
 char image_path[1024] = "";
 
 char *part_list(int index, int *size)
 {
     if (index < 0) {
-        *size = 7;
+        *size = EDITOR_PART_COUNT;
         return nullptr;
     }
-    return const_cast<char *>(PARTS[index]);
+    return const_cast<char *>(EDITOR_PARTS[index]);
 }
 
 int image_pressed(DIALOG *)
 {
-    int m[5] = {0, 0, 0, 0, 1};
-    if (std::sscanf(margins_text, "%d %d %d %d %d", &m[0], &m[1], &m[2], &m[3], &m[4]) < 4) {
+    EditorImage image;
+    if (std::sscanf(margins_text, "%d %d %d %d %d", &image.left, &image.top, &image.right, &image.bottom,
+                    &image.frames) < 4) {
         std::snprintf(status_text, sizeof status_text, "margins: left top right bottom [frames]");
         return D_REDRAW;
     }
     if (!file_select_ex("An image for the part", image_path, "bmp;pcx;tga;png", sizeof image_path, 0, 0))
         return D_REDRAW;
-    const char *part = PARTS[rows[ROW_PARTS].d1];
-    const int code = theme_set_image(model.look, part, image_path, m[0], m[1], m[2], m[3], m[4]);
+    const int part = rows[ROW_PARTS].d1;
+    image.path = image_path;
+    const int code = editor_set_image(model, part, image);
     if (code == THEME_OK) {
-        rebuild_theme();
-        std::snprintf(status_text, sizeof status_text, "%s drawn from %s", part, image_path);
+        std::snprintf(status_text, sizeof status_text, "%s drawn from %s", EDITOR_PARTS[part], image_path);
     } else {
         std::snprintf(status_text, sizeof status_text, "%s: the image was refused (%d)", image_path, code);
     }
@@ -205,8 +210,7 @@ int image_pressed(DIALOG *)
 
 int no_image_pressed(DIALOG *)
 {
-    theme_set_image(model.look, PARTS[rows[ROW_PARTS].d1], nullptr, 0, 0, 0, 0, 1);
-    rebuild_theme();
+    editor_set_image(model, rows[ROW_PARTS].d1, EditorImage{});
     return D_REDRAW;
 }
 
@@ -311,6 +315,7 @@ int main(int argc, char **argv)
     int error = THEME_OK;
     if (file) {
         model.look = load_theme(file, 0, report_problem, nullptr, &error);
+        editor_read_images(model, file);
         std::snprintf(file_path, sizeof file_path, "%s", file);
     } else {
         model.look = derive_theme("Edited look", find_theme(base_name), nullptr, &error);

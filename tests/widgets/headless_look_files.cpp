@@ -273,16 +273,24 @@ TEST_F(LookFiles, PartsAreDrawnFromNineSliceImages)
     ASSERT_EQ(theme_set_image(look, "menu", nullptr, 0, 0, 0, 0, 1), THEME_OK);
     ASSERT_EQ(use_theme(look), THEME_OK);
 
-    // The save names the image as the file did.
+    // The save names the image as the file did, and one the program gave
+    // by its full path from the look file's directory, where it lies: the
+    // file loads back without leave to read elsewhere.
+    ASSERT_EQ(theme_set_image(look, "face", (dir + "/frame.bmp").c_str(), 3, 3, 3, 3, 1), THEME_OK);
     const std::string saved = dir + "/framed-again.look";
     files.push_back(saved);
     ASSERT_EQ(save_theme_file(look, saved.c_str()), THEME_OK);
+    ASSERT_EQ(theme_set_image(look, "face", nullptr, 0, 0, 0, 0, 1), THEME_OK);
+    stop_theme();  // a look in force keeps its base
+    EXPECT_EQ(load_theme_file(look, saved.c_str(), 0, collect, &problems), THEME_OK);
     FILE *f = std::fopen(saved.c_str(), "rb");
     ASSERT_NE(f, nullptr);
     char text[2048] = {};
     std::fread(text, 1, sizeof text - 1, f);
     std::fclose(f);
-    EXPECT_NE(std::string(text).find("[images]\nframe = frame.bmp 3 3 3 3\n"), std::string::npos) << text;
+    EXPECT_NE(std::string(text).find("[images]\nframe = frame.bmp 3 3 3 3\nface = frame.bmp 3 3 3 3\n"),
+              std::string::npos)
+        << text;
 
     // Images outside the directory are read only with the program's say.
     const std::string sub = dir + "/sub";

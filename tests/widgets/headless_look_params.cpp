@@ -354,22 +354,28 @@ TEST_F(LookParams, CheckBoxesRadioButtonsAndTitleBarsGrowWithTheFont)
 TEST_F(LookParams, AWiderBevelDrawsMoreShadowLinesAndItsDefaultDrawsTodaysBox)
 {
     // A raised box: an outer edge, then one shadow line inside its bottom
-    // and right per pixel of bevel past the first.
+    // and right per pixel of bevel past the first ("Photon"'s dark outline
+    // thickens the same way); "BeOS" draws its bevel inside an outline.
     const struct {
         Theme *look;
         Rgb shadow, face;
+        int outline;
     } looks[] = {
-        {theme_gtk, rgb16(0x95, 0x95, 0x95), rgb16(0xD6, 0xD6, 0xD6)},
-        {theme_win95, rgb16(0x7F, 0x7F, 0x7F), rgb16(0xBF, 0xBF, 0xBF)},
-        {theme_nextstep, rgb16(0x7B, 0x7B, 0x7B), rgb16(0xBD, 0xBD, 0xBD)},
+        {theme_gtk, rgb16(0x95, 0x95, 0x95), rgb16(0xD6, 0xD6, 0xD6), 0},
+        {theme_win95, rgb16(0x7F, 0x7F, 0x7F), rgb16(0xBF, 0xBF, 0xBF), 0},
+        {theme_nextstep, rgb16(0x7B, 0x7B, 0x7B), rgb16(0xBD, 0xBD, 0xBD), 0},
+        {theme_photon, rgb16(0x4B, 0x4B, 0x4B), rgb16(0xD8, 0xD8, 0xD8), 0},
+        {theme_beos, rgb16(0xD8, 0xD8, 0xD8), rgb16(0xE8, 0xE8, 0xE8), 1},
     };
     DIALOG box = {theme_box_proc, 10, 10, 60, 30, 0, 0, 0, 0, 0, 0, nullptr, nullptr, nullptr};
-    const int right = box.x + box.w - 1, bottom = box.y + box.h - 1, middle = box.y + box.h / 2;
+    const int middle = box.y + box.h / 2;
     for (const auto &look : looks) {
+        const int o = look.outline, left = box.x + o, top = box.y + o;
+        const int right = box.x + box.w - 1 - o, bottom = box.y + box.h - 1 - o;
         const std::vector<int> plain = drawn_in(look.look);
         clear_test_screen();
         box.proc(MSG_DRAW, &box, 0);
-        EXPECT_TRUE(vline_is(right - 1, box.y + 2, bottom - 2, look.shadow)) << look.look->name;
+        EXPECT_TRUE(vline_is(right - 1, top + 2, bottom - 2, look.shadow)) << look.look->name;
         EXPECT_EQ(screen_pixel(right - 2, middle), look.face) << look.look->name;
 
         ASSERT_EQ(theme_set_param(look.look, "bevel_width", 4), THEME_OK);
@@ -377,8 +383,8 @@ TEST_F(LookParams, AWiderBevelDrawsMoreShadowLinesAndItsDefaultDrawsTodaysBox)
         clear_test_screen();
         box.proc(MSG_DRAW, &box, 0);
         for (int i = 1; i < 4; ++i) {
-            EXPECT_TRUE(vline_is(right - i, box.y + 1 + i, bottom - 1 - i, look.shadow)) << look.look->name << i;
-            EXPECT_TRUE(hline_is(box.x + 1 + i, right - i, bottom - i, look.shadow)) << look.look->name << i;
+            EXPECT_TRUE(vline_is(right - i, top + 1 + i, bottom - 1 - i, look.shadow)) << look.look->name << i;
+            EXPECT_TRUE(hline_is(left + 1 + i, right - i, bottom - i, look.shadow)) << look.look->name << i;
         }
         EXPECT_EQ(screen_pixel(right - 4, middle), look.face) << look.look->name;
 
@@ -387,6 +393,65 @@ TEST_F(LookParams, AWiderBevelDrawsMoreShadowLinesAndItsDefaultDrawsTodaysBox)
         draw_every_widget();
         EXPECT_EQ(screen_pixels(), plain) << look.look->name;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The first and the last column of the row holding `colour`, or -1; the
+// first looks only from column and line `from` on.
+int first_column_of(const DIALOG &row, Rgb colour, int from = 0)
+{
+    for (int x = row.x + from; x < row.x + row.w; ++x)
+        for (int y = row.y + from; y < row.y + row.h; ++y)
+            if (screen_pixel(x, y) == colour) return x - row.x;
+    return -1;
+}
+int last_column_of(const DIALOG &row, Rgb colour)
+{
+    for (int x = row.x + row.w - 1; x >= row.x; --x)
+        for (int y = row.y; y < row.y + row.h; ++y)
+            if (screen_pixel(x, y) == colour) return x - row.x;
+    return -1;
+}
+
+TEST_F(LookParams, Win95PaddingsMoveTheBoxWithItsLabelAndTheTextWithItsField)
+{
+    const Rgb black = rgb16(0, 0, 0), white = rgb16(0xFF, 0xFF, 0xFF), ring = rgb16(0x95, 0x95, 0x95);
+    DIALOG check = {theme_check_proc, 10, 10, 90, 20, 0, 0, 0, D_SELECTED, 0, 0, (void *)"Rum", nullptr, nullptr};
+    DIALOG radio = {theme_radio_proc, 10, 40, 90, 20, 0, 0, 0, D_SELECTED, 0, 0, (void *)"Ale", nullptr, nullptr};
+    DIALOG edit = {theme_edit_proc, 10, 70, 100, 30, 0, 0, 0, 0, 31, 0, edit_text, nullptr, nullptr};
+    const int th = text_height(font);
+    struct Places {
+        int box, label, radio, text;
+        bool field_bottom;
+    } at[2];
+    for (int wide = 0; wide < 2; ++wide) {
+        ASSERT_EQ(use_theme(theme_win95), THEME_OK);
+        if (wide) {
+            ASSERT_EQ(theme_set_param(theme_win95, "check_padding", 10), THEME_OK);
+            ASSERT_EQ(theme_set_param(theme_win95, "field_padding", 6), THEME_OK);
+            ASSERT_EQ(rebuild_theme(), THEME_OK);
+        }
+        clear_test_screen();
+        for (DIALOG *row : {&check, &radio, &edit}) row->proc(MSG_DRAW, row, 0);
+        // The field's outer bottom line: th + 6 rows down, and 8 more for
+        // 4 pixels of padding past the stock 2, above and below the text.
+        const int bottom = edit.y + th + 5 + (wide ? 8 : 0);
+        at[wide] = {first_column_of(check, black), last_column_of(check, black), first_column_of(radio, ring),
+                    first_column_of(edit, black, 2),
+                    static_cast<bool>(hline_is(edit.x, edit.x + edit.w - 1, bottom, white))};
+    }
+    ASSERT_EQ(theme_reset_param(theme_win95, "check_padding"), THEME_OK);
+    ASSERT_EQ(theme_reset_param(theme_win95, "field_padding"), THEME_OK);
+    EXPECT_EQ(at[0].box, 3);  // the box's black inner line, 2 pixels in
+    EXPECT_EQ(at[1].box - at[0].box, 8);
+    EXPECT_EQ(at[1].label - at[0].label, 8);
+    EXPECT_EQ(at[1].radio - at[0].radio, 8);
+    EXPECT_EQ(at[1].text - at[0].text, 4);
+    EXPECT_TRUE(at[0].field_bottom);
+    EXPECT_TRUE(at[1].field_bottom);
 }
 
 }  // namespace

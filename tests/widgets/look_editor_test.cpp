@@ -1,7 +1,12 @@
 // The look editor's editing: a change shows at once in the look in force,
-// and undo puts back both the value and whether the look followed its base.
+// and undo puts back both the value and whether the look followed its base,
+// or the image a part had, even one a loaded file gave it.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "editor_model.h"
@@ -48,6 +53,49 @@ TEST(LookEditor, ChangesShowAtOnceAndUndoPutsBackWhatTheLookFollowed)
     EXPECT_FALSE(editor_parse_value(param, "12", &value));
     stop_theme();
     EXPECT_EQ(free_theme(model.look), THEME_OK);
+}
+
+TEST(LookEditor, UndoPutsBackTheImageALoadedFileGaveAPart)
+{
+    char templ[] = "/tmp/look-editor-XXXXXX";
+    ASSERT_NE(mkdtemp(templ), nullptr);
+    const std::string dir = templ;
+    BITMAP *image = create_bitmap(9, 9);
+    ASSERT_NE(image, nullptr);
+    clear_to_color(image, makecol(0, 0, 255));
+    for (const char *name : {"/a.bmp", "/b.bmp"}) save_bitmap((dir + name).c_str(), image, nullptr);
+    destroy_bitmap(image);
+    const std::string path = dir + "/framed.look";
+    std::ofstream(path) << "version = 1\nbase = GTK\n[images]\nframe = a.bmp 3 3 3 3\n";
+
+    EditorModel model;
+    model.look = derive_theme("Editing images", theme_gtk, nullptr, nullptr);
+    ASSERT_NE(model.look, nullptr);
+    ASSERT_EQ(load_theme_file(model.look, path.c_str(), 0, nullptr, nullptr), THEME_OK);
+    editor_read_images(model, path.c_str());
+    EXPECT_EQ(model.images[0].path, dir + "/a.bmp");
+    EXPECT_EQ(model.images[0].left, 3);
+    EXPECT_TRUE(model.images[1].path.empty());
+
+    EditorImage other;
+    other.path = dir + "/b.bmp";
+    other.left = other.top = other.right = other.bottom = 2;
+    ASSERT_EQ(editor_set_image(model, 0, other), THEME_OK);
+    ASSERT_EQ(editor_set_image(model, 0, EditorImage{}), THEME_OK);
+    EXPECT_EQ(editor_set_image(model, 0, EditorImage{}), THEME_OK) << "none, and nothing to undo";
+    ASSERT_TRUE(editor_undo(model));
+    EXPECT_EQ(model.images[0].path, other.path);
+    ASSERT_TRUE(editor_undo(model));
+    EXPECT_FALSE(editor_undo(model));
+    const std::string saved = dir + "/saved.look";
+    ASSERT_EQ(save_theme_file(model.look, saved.c_str()), THEME_OK);
+    std::stringstream text;
+    text << std::ifstream(saved).rdbuf();
+    EXPECT_NE(text.str().find("frame = a.bmp 3 3 3 3\n"), std::string::npos) << text.str();
+
+    EXPECT_EQ(free_theme(model.look), THEME_OK);
+    for (const char *name : {"/a.bmp", "/b.bmp", "/framed.look", "/saved.look"}) std::remove((dir + name).c_str());
+    rmdir(templ);
 }
 
 }  // namespace

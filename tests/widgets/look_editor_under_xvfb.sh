@@ -4,6 +4,10 @@
 # the hex entry; the preview is redrawn in it, undo (Ctrl+Z) brings back
 # the very pixels it had, and the look saved through the file selector
 # holds the change and, undone with the mouse, brings it back when loaded.
+# Then the sliders: a metric's slider widens the bevel and a colour's red
+# slider redraws the face, each undone; an image picked for the frame with
+# its margins is drawn, saved by a name the look file loads back from its
+# own directory, undone, and drawn again once the file is loaded.
 # Every wait reads the editor's window or the file it writes; the
 # deadlines only stop a hung run.
 #
@@ -28,6 +32,13 @@ FACE_ROW="700 57"
 UNDO_BUTTON="460 466" UNDO_FACE="425 459"
 LOAD_BUTTON="548 466" LOAD_FACE="513 459"
 GREY=D6D6D6 RED=FF0000 BLUE=00009C WHITE=FFFFFF HELD=C6C2C6
+# The bevel_width row of the parameter list; the green slider's trough; a
+# point on the box's face two pixels in from its right
+# edge, which a bevel of 8 pixels covers with its shadow.
+BEVEL_ROW="700 121" BOX_EDGE="90 56" GREEN_SLIDER="600 379" SHADOW=949594 BLACK=000000
+# The margins entry, and the Image... and Save buttons with a point of
+# each face.
+MARGINS="640 494" IMAGE_BUTTON="590 525" IMAGE_FACE="555 517" SAVE_BUTTON="635 466" SAVE_FACE="601 459"
 
 # colour_at FILE.bmp "X Y": the colour at (X, Y) of FILE.bmp, as RRGGBB.
 colour_at() {
@@ -61,6 +72,26 @@ click() {
   xdotool mousedown 1
   wait_shows "$1 held down" "$3" "$HELD"
   xdotool mouseup 1
+}
+# choose WHAT "X Y" HEX: a press on the parameter list's row at (X, Y),
+# held until the row shows chosen further right (clear of the pointer that
+# Allegro draws into the window); let go, the editor shows the parameter:
+# the green slider's trough, HEX, is the trough for a colour and the face
+# for a metric, which has the red slider alone.
+choose() {
+  local x y
+  read -r x y <<<"$2"
+  pointer_to 800 600 "$x" "$y"
+  xdotool mousedown 1
+  wait_shows "$1 chosen in the list" "$((x + 70)) $y" $BLUE
+  xdotool mouseup 1
+  wait_shows "$1 shown in the sliders" "$GREEN_SLIDER" "$3"
+}
+# slide KEY: from the list just chosen in, Tab takes the focus to the red
+# slider and KEY (Home or End) sends it to an end of its range. The pointer
+# stays on the list, so it does not hand the focus back by moving.
+slide() {
+  xdotool key Tab "$1"
 }
 # set_face_red KEYS...: KEYS take the focus to the hex entry; its seven
 # characters give way to the face's new colour, and Set is pressed.
@@ -126,6 +157,50 @@ xdotool key Return
 wait_shows "the preview in the loaded face" "$BOX" $RED
 wait_shows "the small window in the loaded face" "$WINDOW_FACE" $RED
 pass "the look loaded back draws the saved face"
+
+# A metric: the bevel's slider at its top end, then undone.
+choose "bevel_width" "$BEVEL_ROW" $RED
+slide End
+wait_shows "the preview redrawn with a bevel of 8" "$BOX_EDGE" $SHADOW
+pass "a metric's slider redraws the preview"
+xdotool key ctrl+z
+wait_shows "the bevel undone" "$BOX_EDGE" $RED
+# A colour: the face's red slider at 0 leaves the loaded face black.
+choose "face" "$FACE_ROW" $HELD
+slide Home
+wait_shows "the preview redrawn by the red slider" "$BOX" $BLACK
+pass "a colour's red slider redraws the preview"
+xdotool key ctrl+z
+wait_shows "the red slider undone" "$BOX" $RED
+
+# An image for the frame (the part chosen first): a green border round a
+# blue middle, cut by margins 2 3 4 5 (left, top, right, bottom).
+convert -size 12x12 xc:'#00FF00' -fill '#0000FF' -draw 'rectangle 2,3,7,6' BMP3:part.bmp
+read -r x y <<<"$MARGINS"
+pointer_to 800 600 "$x" "$y"
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace
+xdotool type '2 3 4 5'
+click "Image..." "$IMAGE_BUTTON" "$IMAGE_FACE"
+wait_shows "the file selector for the image" "$SELECTOR_LIST" $WHITE
+xdotool type part.bmp
+xdotool key Return
+wait_shows "the box drawn from the image" "$BOX" 0000FF
+pass "an image picked for the frame draws the box"
+# The look has its file now: Save writes it without asking.
+click "Save" "$SAVE_BUTTON" "$SAVE_FACE"
+if wait_until 30 grep -qx 'frame = part.bmp 2 3 4 5' edited.look; then
+  pass "the saved look names the image, from its own directory, with its margins"
+else
+  fail "the saved look does not name the image as part.bmp 2 3 4 5: $({ tr '\n' '|' <edited.look; } 2>/dev/null)"
+fi
+xdotool key ctrl+z
+wait_shows "the image undone" "$BOX" $RED
+pass "undo takes the image back"
+click "Load" "$LOAD_BUTTON" "$LOAD_FACE"
+wait_shows "the file selector for the second load" "$SELECTOR_LIST" $WHITE
+xdotool key Return
+wait_shows "the box drawn from the loaded image" "$BOX" 0000FF
+pass "the look loaded back draws its image"
 
 xdotool key Escape
 wait_until 30 is_ended || { fail "Escape does not end the editor"; exit 1; }

@@ -19,10 +19,11 @@ struct EditSpan {
     int last;
 };
 
-// Measures from the caret d2 backwards (d: dp text, d2 caret, w width).
-// A caret past the end of the text is pulled back to the end and stored in
-// d2. A null dp counts as an empty text.
-EditSpan edit_visible_span(DIALOG *d);
+// Measures from the caret d2 backwards (d: dp text, d2 caret, w width),
+// for text drawn `inset` pixels in from either side. A caret past the end
+// of the text is pulled back to the end and stored in d2. A null dp counts
+// as an empty text.
+EditSpan edit_visible_span(DIALOG *d, int inset = 4);
 
 // The character at position p of `s` as a one-character string in buf (16
 // bytes), in Allegro's current encoding; the terminator becomes a blank
@@ -34,11 +35,12 @@ struct EditTextStyle {
     int bg;           // cell background; -1 draws the text transparent
     bool show_caret;  // caret drawn at d2 (the look decides: focus, blink)
     int caret_colour;
-    int caret_bottom;  // caret runs from y + 3 to y + caret_bottom
+    int caret_bottom;  // caret runs from y + inset - 1 to y + caret_bottom
+    int inset = 4;     // the text's distance from the row's left and top
 };
 
-// Draws the span at (x + 4, y + 4) onwards, stopping before the field's
-// right edge (w - 4); the text itself is never changed.
+// Draws the span at (x + inset, y + inset) onwards, stopping before the
+// field's right edge (w - inset); the text itself is never changed.
 void edit_draw_chars(DIALOG *d, EditSpan span, const EditTextStyle &style);
 
 #endif

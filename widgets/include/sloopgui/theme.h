@@ -491,7 +491,10 @@ SLOOPGUI_API int theme_set_image(Theme *theme, const char *part, const char *pat
 
 /** Writes `theme` as a look file: its version, name, base, the parameters
  * it sets that differ from its base's (a built-in look: from its own
- * defaults) and its images. THEME_OK, THEME_ERR_NULL or THEME_ERR_FILE. */
+ * defaults) and its images. An image inside the directory of `path` is
+ * named from there, so the file loads back without
+ * THEME_FILE_IMAGES_ANYWHERE; any other keeps the path it was given.
+ * THEME_OK, THEME_ERR_NULL or THEME_ERR_FILE. */
 SLOOPGUI_API int save_theme_file(Theme *theme, const char *path);
 
 /* ------------------------------------------- building blocks for a look */

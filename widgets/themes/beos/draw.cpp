@@ -24,17 +24,24 @@ void draw_button(BITMAP *bmp, int x, int y, int w, int h, int flags, const char 
     const int *s = pal.button[set];
     const int R = x + w - 1, B = y + h - 1;
 
-    hline(bmp, x + 1, y + 1, R - 1, s[2]);
-    vline(bmp, x + 1, y + 2, B - 1, s[2]);
-    hline(bmp, x + 2, y + 2, R - 2, s[0]);
-    vline(bmp, x + 2, y + 3, B - 2, s[0]);
-    hline(bmp, x + 3, y + 3, R - 3, s[1]);
-    vline(bmp, x + 3, y + 4, B - 3, s[1]);
-    rectfill(bmp, x + 4, y + 4, R - 3, B - 3, s[2]);
-    hline(bmp, x + 3, B - 2, R - 2, s[3]);
-    vline(bmp, R - 2, y + 3, B - 3, s[3]);
-    hline(bmp, x + 2, B - 1, R - 1, s[4]);
-    vline(bmp, R - 1, y + 2, B - 2, s[4]);
+    // Inside the outline: a line of face, then the light and the inner
+    // light on the upper left, the shadow and the inner shadow on the lower
+    // right. A wider bevel repeats the inner lines inward; rings past the
+    // stock ones stop at the button's middle.
+    const int n = beos_bevel_width;
+    const int side = w < h ? w : h;
+    for (int i = 1; i <= n + 1 && (i <= 3 || 2 * i < side); ++i) {
+        const int colour = i == 1 ? s[2] : i == 2 ? s[0] : s[1];
+        hline(bmp, x + i, y + i, R - i, colour);
+        vline(bmp, x + i, y + i + 1, B - i, colour);
+    }
+    if (n <= 2 || (w > 2 * n + 3 && h > 2 * n + 3)) rectfill(bmp, x + n + 2, y + n + 2, R - n - 1, B - n - 1, s[2]);
+    for (int i = n; i >= 1; --i) {
+        if (i > 2 && 2 * i >= side) continue;
+        const int colour = i == 1 ? s[4] : s[3];
+        hline(bmp, x + i + 1, B - i, R - i, colour);
+        vline(bmp, R - i, y + i + 1, B - i - 1, colour);
+    }
 
     // Dark outline with its corners knocked off.
     hline(bmp, x + 1, y, R - 1, pal.outline);

@@ -7,6 +7,7 @@
 
 BeosPalette beos_colours;
 int beos_check_size;
+int beos_bevel_width;
 
 // clang-format off
 const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT] = {
@@ -93,6 +94,7 @@ const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT] = {
     colour_param("edit_focus_outer_bottom",              0xFFFFFF, "edit, focus: outer bottom"),
     colour_param("pressed_label",                        0xFFFFFF, "label on the dark pressed faces"),
     size_param  ("check_size", 13, 40, "check box and radio button"),
+    pixels_param("bevel_width", 2, 1, 8, "buttons and boxes: light and shadow lines inside the outline"),
 };
 
 namespace {
@@ -192,6 +194,7 @@ void beos_make_colours(void)
 {
     for (int p = 0; p < BEOS_COLOUR_PARAM_COUNT; ++p) *TARGETS[p] = look_colour_value(BEOS_PARAMS[p]);
     beos_check_size = look_size_value(BEOS_PARAMS[BEOS_P_CHECK_SIZE]);
+    beos_bevel_width = look_value(BEOS_PARAMS[BEOS_P_BEVEL_WIDTH]);
 
     // Labels: the text colour on light faces, dimmed when disabled, white
     // on the dark pressed faces.

@@ -58,7 +58,12 @@ struct BeosPalette {
 };
 
 // The look's parameters, one per colour the palette reads.
-enum { BEOS_COLOUR_PARAM_COUNT = 82, BEOS_P_CHECK_SIZE = BEOS_COLOUR_PARAM_COUNT, BEOS_PARAM_COUNT };
+enum {
+    BEOS_COLOUR_PARAM_COUNT = 82,
+    BEOS_P_CHECK_SIZE = BEOS_COLOUR_PARAM_COUNT,
+    BEOS_P_BEVEL_WIDTH,
+    BEOS_PARAM_COUNT
+};
 struct LookParamDef;
 extern const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT];
 
@@ -66,6 +71,9 @@ extern const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT];
 extern BeosPalette beos_colours;
 // The check box's and radio button's side, grown with the font.
 extern int beos_check_size;
+// The light and the shadow lines inside a button's outline, in pixels (the
+// font leaves it alone).
+extern int beos_bevel_width;
 void beos_make_colours(void);
 
 #endif

@@ -5,6 +5,8 @@
 #include "widgets/shared/list_rows.h"
 #include "widgets/themes/photon/look.h"
 
+#include <algorithm>
+
 namespace {
 
 // One component of a ramp at step `at` of `span`; a ramp of a single line
@@ -32,20 +34,33 @@ void photon_gradient(BITMAP *bmp, int x1, int y1, int x2, int y2, const Gradient
     }
 }
 
-void photon_frame(BITMAP *bmp, int x, int y, int w, int h)
+void photon_frame(BITMAP *bmp, int x, int y, int w, int h, int width)
 {
     const int r = x + w - 1, b = y + h - 1;
-    rect(bmp, x + 1, y + 1, r - 1, b - 1, photon_colour(PH_ETCH_DARK));
+    // The dark outline thickens inward, a ring per pixel of width past two;
+    // rings past the first stop at the frame's middle.
+    const int side = std::min(w, h);
+    for (int i = 1; i < width && (i == 1 || 2 * i < side); i++)
+        rect(bmp, x + i, y + i, r - i, b - i, photon_colour(PH_ETCH_DARK));
     hline(bmp, x, y, r - 1, photon_colour(PH_ETCH_TOP));
     vline(bmp, x, y, b - 1, photon_colour(PH_ETCH_TOP));
     hline(bmp, x + 1, b, r, photon_colour(PH_ETCH_BOTTOM));
     vline(bmp, r, y + 1, b, photon_colour(PH_ETCH_BOTTOM));
 }
 
-void photon_panel(BITMAP *bmp, int x, int y, int w, int h, int colour)
+void photon_panel(BITMAP *bmp, int x, int y, int w, int h, int colour, int width)
 {
-    photon_frame(bmp, x, y, w, h);
-    rectfill(bmp, x + 2, y + 2, x + w - 3, y + h - 3, colour);
+    photon_frame(bmp, x, y, w, h, width);
+    // A frame wider than the panel leaves it no face (rectfill would swap
+    // the corners and fill across the frame).
+    if (width <= 2 || (w > 2 * width && h > 2 * width))
+        rectfill(bmp, x + width, y + width, x + w - 1 - width, y + h - 1 - width, colour);
+}
+
+int photon_frame_inset(int w, int h)
+{
+    if (photon_bevel_width <= 2) return photon_bevel_width;
+    return std::max(2, std::min(photon_bevel_width, std::min(w, h) / 2));
 }
 
 void photon_text(BITMAP *bmp, const char *text, int x, int y, int flags, int centred)
@@ -107,7 +122,7 @@ void photon_list_frame(DIALOG *d, int total, int offset, int visible)
 {
     const int x = d->x, y = d->y, w = d->w, h = d->h;
     const int r = x + w - 1, b = y + h - 1;
-    photon_frame(gui_get_screen(), x, y, w, h);
+    photon_frame(gui_get_screen(), x, y, w, h, 2);
     if (!scroll_bar_needed(total, visible)) return;
 
     rect(gui_get_screen(), r - 12, y + 1, r - 1, b - 1, photon_colour(PH_ETCH_DARK));

@@ -56,7 +56,7 @@ int photon_edit_proc(int msg, DIALOG *d, int c)
     const EditSpan span = edit_visible_span(d);
 
     // A light sunken panel th+8 high, with a shaded inner top and left edge.
-    photon_panel(gui_get_screen(), d->x, d->y, d->w, th + 8, photon_colour(PH_FIELD));
+    photon_panel(gui_get_screen(), d->x, d->y, d->w, th + 8, photon_colour(PH_FIELD), 2);
     hline(gui_get_screen(), d->x + 2, d->y + 2, r - 2, photon_colour(PH_FIELD_SHADE));
     vline(gui_get_screen(), d->x + 2, d->y + 2, d->y + th + 5, photon_colour(PH_FIELD_SHADE));
 

@@ -60,6 +60,7 @@ enum PhotonRampParam {
     PH_P_TITLE = PH_P_KNOB_FACE + 2,
     PH_P_CHECK_SIZE = PH_P_TITLE + 2,
     PH_P_TITLE_HEIGHT,
+    PH_P_BEVEL_WIDTH,
     PHOTON_PARAM_COUNT
 };
 extern const LookParamDef PHOTON_PARAMS[PHOTON_PARAM_COUNT];
@@ -68,6 +69,9 @@ extern const LookParamDef PHOTON_PARAMS[PHOTON_PARAM_COUNT];
 // radio button's side, and the title bar's height.
 extern int photon_check_size;
 extern int photon_title_height;
+// The etched frame's width in pixels (the font leaves it alone): the outer
+// edge, then the dark outline, one line more of it per pixel past two.
+extern int photon_bevel_width;
 
 // Each PhotonColour's value in the current colour depth (valid between init
 // and shutdown).
@@ -97,8 +101,14 @@ void photon_destroy_bitmaps(void);
 
 // Drawing routines; corners and line ends inclusive.
 void photon_gradient(BITMAP *bmp, int x1, int y1, int x2, int y2, const Gradient &g, int across);
-void photon_frame(BITMAP *bmp, int x, int y, int w, int h);
-void photon_panel(BITMAP *bmp, int x, int y, int w, int h, int colour);
+// Frames and panels take the etch's width: photon_bevel_width for boxes,
+// buttons and icons; edit fields, lists and check boxes keep two pixels, as
+// their text, rows and marks sit at fixed places inside.
+void photon_frame(BITMAP *bmp, int x, int y, int w, int h, int width);
+void photon_panel(BITMAP *bmp, int x, int y, int w, int h, int colour, int width);
+// How far inside a w x h row its face starts: the bevel's width, held to
+// half the row so a wide bevel on a small row draws inside it.
+int photon_frame_inset(int w, int h);
 void photon_text(BITMAP *bmp, const char *text, int x, int y, int flags, int centred);
 void photon_scroll_handle(BITMAP *bmp, int x, int y, int w, int h, int vertical, int position, int length);
 void photon_list_frame(DIALOG *d, int total, int offset, int visible);

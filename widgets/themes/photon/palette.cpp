@@ -20,6 +20,7 @@ Gradient ramp_from(int first)
 
 int photon_check_size;
 int photon_title_height;
+int photon_bevel_width;
 
 Gradient photon_button_face;
 Gradient photon_thumb;
@@ -42,4 +43,5 @@ void photon_compute_colours(void)
     photon_title = ramp_from(PH_P_TITLE);
     photon_check_size = look_size_value(PHOTON_PARAMS[PH_P_CHECK_SIZE]);
     photon_title_height = look_size_value(PHOTON_PARAMS[PH_P_TITLE_HEIGHT]);
+    photon_bevel_width = look_value(PHOTON_PARAMS[PH_P_BEVEL_WIDTH]);
 }

@@ -48,6 +48,7 @@ const LookParamDef PHOTON_PARAMS[PHOTON_PARAM_COUNT] = {
     colour_param("title_end",         0x4776CA, "window title bar: end of the ramp"),
     size_param  ("check_size",        14, 40,   "check box and radio button"),
     size_param  ("title_height",      19, 60,   "window title bar"),
+    pixels_param("bevel_width",       2, 1, 8,  "etched frames of boxes, buttons and icons: outer edge and dark outline"),
 };
 // clang-format on
 

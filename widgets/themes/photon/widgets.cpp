@@ -19,7 +19,8 @@ void draw_side_label(const DIALOG *d)
 
 int photon_box_proc(int msg, DIALOG *d, int)
 {
-    if (msg == MSG_DRAW) photon_panel(gui_get_screen(), d->x, d->y, d->w, d->h, photon_colour(PH_FACE));
+    if (msg == MSG_DRAW)
+        photon_panel(gui_get_screen(), d->x, d->y, d->w, d->h, photon_colour(PH_FACE), photon_bevel_width);
     return D_O_K;
 }
 
@@ -35,12 +36,14 @@ int photon_button_proc(int msg, DIALOG *d, int c)
     const int light = photon_colour(pressed ? PH_EDGE_DARK : PH_WHITE);
     const int dark = photon_colour(pressed ? PH_WHITE : PH_EDGE_DARK);
 
-    photon_frame(gui_get_screen(), d->x, d->y, d->w, d->h);
-    hline(gui_get_screen(), d->x + 2, d->y + 2, r - 2, light);
-    vline(gui_get_screen(), d->x + 2, d->y + 2, b - 2, light);
-    hline(gui_get_screen(), d->x + 2, b - 2, r - 2, dark);
-    vline(gui_get_screen(), r - 2, d->y + 2, b - 2, dark);
-    photon_gradient(gui_get_screen(), d->x + 3, d->y + 3, r - 3, b - 3, photon_button_face, 0);
+    // The lit edge runs just inside the etched frame.
+    const int e = photon_frame_inset(d->w, d->h);
+    photon_frame(gui_get_screen(), d->x, d->y, d->w, d->h, photon_bevel_width);
+    hline(gui_get_screen(), d->x + e, d->y + e, r - e, light);
+    vline(gui_get_screen(), d->x + e, d->y + e, b - e, light);
+    hline(gui_get_screen(), d->x + e, b - e, r - e, dark);
+    vline(gui_get_screen(), r - e, d->y + e, b - e, dark);
+    photon_gradient(gui_get_screen(), d->x + e + 1, d->y + e + 1, r - e - 1, b - e - 1, photon_button_face, 0);
     if (d->dp) {
         photon_text(gui_get_screen(), static_cast<const char *>(d->dp), d->x + d->w / 2 + shift,
                     d->y + d->h / 2 - text_height(font) / 2 + shift, d->flags, TRUE);
@@ -63,7 +66,7 @@ int photon_check_proc(int msg, DIALOG *d, int c)
     const int x = d->x, cy = d->y + d->h / 2;
     const int left = x + 6, right = x + size - 1, top = cy - size / 2 + 3, bottom = cy + size / 2 - 4;
     rectfill(gui_get_screen(), x, d->y, x + d->w - 1, d->y + d->h - 1, photon_colour(PH_FACE));
-    photon_frame(gui_get_screen(), x + 3, cy - size / 2, size, size);
+    photon_frame(gui_get_screen(), x + 3, cy - size / 2, size, size, 2);
     rectfill(gui_get_screen(), x + 5, top - 1, right + 1, bottom + 1, photon_colour(PH_WHITE));
     if (d->flags & D_SELECTED) {
         const int shade = photon_colour(PH_CROSS_SHADE), cross = photon_colour(PH_CROSS);
@@ -99,8 +102,10 @@ int photon_icon_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return photon_button_proc(msg, d, c);
 
-    photon_frame(gui_get_screen(), d->x, d->y, d->w, d->h);
-    if (d->dp) stretch_sprite(gui_get_screen(), static_cast<BITMAP *>(d->dp), d->x + 2, d->y + 2, d->w - 4, d->h - 4);
+    const int e = photon_frame_inset(d->w, d->h);
+    photon_frame(gui_get_screen(), d->x, d->y, d->w, d->h, photon_bevel_width);
+    if (d->dp)
+        stretch_sprite(gui_get_screen(), static_cast<BITMAP *>(d->dp), d->x + e, d->y + e, d->w - 2 * e, d->h - 2 * e);
     return D_O_K;
 }
 

@@ -14,6 +14,8 @@ int w95_select;
 int w95_check_size;
 int w95_scrollbar_width;
 int w95_bevel_width;
+int w95_check_padding;
+int w95_field_padding;
 
 BITMAP *w95_radio_off;
 BITMAP *w95_radio_on;
@@ -130,6 +132,8 @@ const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT] = {
     size_param  ("check_size",  13, 40,   "check box; the radio button is one less"),
     LookParamDef{"scrollbar_width", THEME_PARAM_PIXELS, 12, 6, 40, "scroll bar of lists and text boxes"},
     pixels_param("bevel_width", 2,  1, 8, "bevels of buttons, windows, scroll and slider thumbs"),
+    pixels_param("check_padding", 2, 0, 24, "space left of check boxes and radio buttons"),
+    pixels_param("field_padding", 2, 0, 8, "space between an edit field's frame and its text"),
 };
 // clang-format on
 
@@ -141,6 +145,8 @@ void w95_make_palette(void)
     w95_check_size = look_size_value(WIN95_PARAMS[W95_P_CHECK_SIZE]);
     w95_scrollbar_width = look_value(WIN95_PARAMS[W95_P_SCROLLBAR_WIDTH]);
     w95_bevel_width = look_value(WIN95_PARAMS[W95_P_BEVEL_WIDTH]);
+    w95_check_padding = look_value(WIN95_PARAMS[W95_P_CHECK_PADDING]);
+    w95_field_padding = look_value(WIN95_PARAMS[W95_P_FIELD_PADDING]);
 }
 
 void w95_build_bitmaps(void)

@@ -81,7 +81,7 @@ static void w95_check_label(const DIALOG *d)
     const char *text = static_cast<const char *>(d->dp);
     const int th = text_height(font);
     const int ty = d->y + d->h / 2 - th / 2;
-    const int left = d->x + w95_check_size + 3;  // where the focus rectangle starts
+    const int left = d->x + w95_check_padding + w95_check_size + 1;  // where the focus rectangle starts
     draw_transparent_label(text, left + 2, ty, w95_label_colour(d->flags), 0);
     if (d->flags & D_GOTFOCUS) w95_dotted_rect(left, ty - 2, left + text_length(font, text) + 3, ty + th + 1);
 }
@@ -92,11 +92,11 @@ int w95_check_proc(int msg, DIALOG *d, int c)
     if (msg != MSG_DRAW) return d_button_proc(msg, d, c);
 
     const int size = w95_check_size;
-    const int by = d->y + d->h / 2 - size / 2;
+    const int bx = d->x + w95_check_padding, by = d->y + d->h / 2 - size / 2;
     rectfill(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, w95_face);
-    w95_field(d->x + 2, by, size, size);
-    rectfill(gui_get_screen(), d->x + 4, by + 2, d->x + size - 1, by + size - 3, w95_held(d) ? w95_grey149 : w95_white);
-    if (d->flags & D_SELECTED) draw_box_image(gui_get_screen(), w95_check_mark, d->x + 4, by + 2, size - 4);
+    w95_field(bx, by, size, size);
+    rectfill(gui_get_screen(), bx + 2, by + 2, bx + size - 3, by + size - 3, w95_held(d) ? w95_grey149 : w95_white);
+    if (d->flags & D_SELECTED) draw_box_image(gui_get_screen(), w95_check_mark, bx + 2, by + 2, size - 4);
     w95_check_label(d);
     return D_O_K;
 }
@@ -109,7 +109,9 @@ int w95_radio_proc(int msg, DIALOG *d, int c)
     rectfill(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1, w95_face);
     BITMAP *image = w95_radio_off;
     if (d->flags & D_SELECTED) image = w95_held(d) ? w95_radio_pressed : w95_radio_on;
-    draw_box_image(gui_get_screen(), image, d->x + 3, d->y + d->h / 2 - (w95_check_size - 1) / 2, w95_check_size - 1);
+    // A pixel smaller than the check box, and a pixel further in.
+    draw_box_image(gui_get_screen(), image, d->x + w95_check_padding + 1, d->y + d->h / 2 - (w95_check_size - 1) / 2,
+                   w95_check_size - 1);
     w95_check_label(d);
     return D_O_K;
 }

@@ -22,6 +22,8 @@ enum Win95Param {
     W95_P_CHECK_SIZE,
     W95_P_SCROLLBAR_WIDTH,
     W95_P_BEVEL_WIDTH,
+    W95_P_CHECK_PADDING,
+    W95_P_FIELD_PADDING,
     WIN95_PARAM_COUNT
 };
 extern const LookParamDef WIN95_PARAMS[WIN95_PARAM_COUNT];
@@ -43,6 +45,13 @@ extern int w95_check_size;
 extern int w95_scrollbar_width;
 // The button bevel's width (outer ring and inner rings), from its parameter.
 extern int w95_bevel_width;
+// The space left of a check box's sunken field, from its parameter; the
+// radio button, the check mark and the label move with it.
+extern int w95_check_padding;
+// The white space between an edit field's sunken frame and its text, from
+// its parameter: above and left of the text, right of it, and below it for
+// whatever exceeds the stock two pixels.
+extern int w95_field_padding;
 
 // Small images built from character art at init; null before init, after
 // shutdown, or when create_bitmap failed (the drawing then leaves them out).

@@ -1,0 +1,21 @@
+// Where a look file's images are: the file's own directory, and the names
+// that lead from it to an image, for the reader that resolves them and the
+// writer that names them.
+#ifndef WIDGETS_LOOK_FILE_PATHS_H
+#define WIDGETS_LOOK_FILE_PATHS_H
+
+#include <string>
+
+// The directory part of `path` with its separator ("" for a bare name).
+std::string directory_of(const char *path);
+
+// The canonical form of an existing path, or "" when there is none.
+std::string real_path(const std::string &path);
+
+// How a look file at `look_path` names the image at `image`: from the look
+// file's directory when the image lies inside it, so the file loads back
+// without the program's leave to read elsewhere (and goes on doing so when
+// the directory is moved); otherwise `image` as it is.
+std::string image_name_from(const char *look_path, const std::string &image);
+
+#endif
