@@ -1,0 +1,98 @@
+#!/bin/bash
+# The end of the Windows session under Wine (`wineboot --end-session`:
+# WM_QUERYENDSESSION and WM_ENDSESSION to every window, then the end of
+# every process that answered), while the game plays and while its name
+# dialog is open. Each time the game must leave by its own way out, as at
+# SIGTERM on Linux, before Windows ends it: status 143 (not the watchdog's
+# end, not Windows' own), its summary printed, its recording ending with
+# its "end" line and verifying to the same summary, the score table
+# untouched (the name dialog dismissed, not saved).
+#
+#   session_end_under_wine.sh SOURCE GAME.exe DATA_DIR DLL_DIR LINUX_BUILD
+# Exits 77 (skipped) without the Linux build (its screen text check) or a
+# display.
+set -uo pipefail
+source=$1 game_exe=$2 data=$3 dlls=$4 linux=$5
+text_check=$linux/tests/game/program/screen_text_check
+[ -x "$text_check" ] || {
+  echo "no Linux build in $linux to read the screen with"
+  exit 77
+}
+[ -n "${DISPLAY:-}" ] || { echo "no display: run under xvfb-run"; exit 77; }
+# A prefix of this test's own: the session's end ends every Wine program
+# of its prefix, and the test run's prefix serves other tests at once.
+unset GROG_WINE_SCRATCH
+# shellcheck source=wine_prefix.sh
+source "$(dirname "$0")/wine_prefix.sh" "$source"
+# shellcheck source=../../tests/program_session.sh
+source "$source/tests/program_session.sh" windows-session-end
+trap 'end_session; end_own_wine' EXIT
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$scratch/asound.conf"
+export ALSA_CONFIG_PATH=$scratch/asound.conf
+
+SEED=3598
+player_folder=$wine_user_dir/AppData/Roaming/grog-sloop
+table=$player_folder/High.txt
+mkdir -p "$player_folder"
+wine_game() { GROG_WINE_TIMEOUT=300 "$source/windows/wine-run.sh" --dll-dir "$dlls" "$game_exe" "$@"; }
+
+# on_screen TEXT X Y R G B: a new screenshot of the game shows TEXT there.
+on_screen() {
+  import -silent -window "$window" "BMP3:$run/shot.bmp" 2>/dev/null &&
+    "$text_check" "$run/shot.bmp" "$1" "$2" "$3" left "$4" "$5" "$6" present >/dev/null
+}
+errors() { grep -v ALSA "$run/err.txt" | tail -2 | tr '\n' ' '; }
+
+# reach SCREEN: starts the game and brings it to play or to its name
+# dialog; false if it never got there.
+reach() {
+  run=$scratch/$1
+  mkdir -p "$run" && cp -r "$data/Gfx" "$data/Snd" "$run/"
+  # A table of -1 points: any score earns the name dialog.
+  for _ in 1 2 3 4 5 6 7 8 9 10; do printf 'Nobody\n-1\n1\n'; done >"$table"
+  (cd "$run" && wine_game --seed "$SEED" --record game.rec >out.txt 2>err.txt) &
+  game_pid=$!
+  window=""
+  wait_until 120 game_window_or_end && ! is_ended || return 1
+  # Without a window manager the keys go to the window under the pointer.
+  xdotool mousemove --window "$window" 780 580
+  wait_until 60 on_screen "GROG SLOOP" 350 300 175 175 175 || return 1
+  press_until Return 60 has_steps "$run/game.rec" 1 || return 1
+  [ "$1" = play ] && return 0
+  near_game_over "$run/game.rec" 300 && wait_until 60 on_screen "GAME OVER" 350 300 175 175 175 &&
+    wait_until 30 on_screen "appy Bilgewig" 21 81 0 0 0
+}
+
+for screen in play name; do
+  reach "$screen" || { fail "$screen: the game never got there ($(errors))"; continue; }
+  cp "$table" "$run/table-before.txt"
+  GROG_WINE_TIMEOUT=60 "$source/windows/wine-run.sh" wineboot --end-session >/dev/null 2>&1
+  if ! wait_until 30 is_ended; then
+    fail "$screen: still running after the session's end"
+    continue
+  fi
+  wait "$game_pid"
+  rc=$?
+  game_pid=""
+  summary=$(grep '^game steps' "$run/out.txt" | tr -d '\r')
+  ending=$(tr -d '\r' <"$run/game.rec" | tail -n1)
+  if [ $rc -ne 143 ]; then
+    fail "$screen: status $rc, not 143 ($(errors))"
+  elif grep -q "shut-down hung" "$run/err.txt"; then
+    fail "$screen: only the watchdog ended it"
+  elif [ -z "$summary" ] || [ "${ending/#end /game }" != "$summary" ]; then
+    fail "$screen: the game printed \"$summary\", its recording ends with \"$ending\""
+  elif [ "$screen" = name ] && ! grep -q '^name dismissed' "$run/game.rec"; then
+    fail "$screen: no dismissed name dialog recorded"
+  elif ! cmp -s "$table" "$run/table-before.txt"; then
+    fail "$screen: the score table changed"
+  else
+    verified=$(cd "$run" && wine_game --verify game.rec 2>/dev/null | tr -d '\r')
+    if [ "$verified" = "$summary" ]; then
+      pass "$screen: the session's end ends it with status 143, the recording verifies to \"$summary\""
+    else
+      fail "$screen: --verify printed \"$verified\", not \"$summary\""
+    fi
+  fi
+done
+[ $failures -eq 0 ]
