@@ -24,17 +24,16 @@ namespace {
 // way, at most until the watchdog would end it anyway.
 constexpr DWORD WAIT_FOR_GAME_END_MS = (SHUT_DOWN_LIMIT_SECONDS + 1) * 1000;
 
-// Set by the handlers after which Windows ends the process. The library's
-// exit closes the window through the window thread and waits for it, which
-// a window thread waiting in WM_ENDSESSION never answers: once the game has
-// ended the normal way (its recording finished, its summary printed), the
-// process leaves at once, with the game's own status, and leaves the window
-// and the devices to Windows, which is ending it anyway.
-volatile LONG WindowsEndsProcess = 0;
-
-void leaveBeforeLibraryExitWhenWindowsEnds()
+// Once the game has ended the normal way at Windows' request (its
+// recording finished, its summary printed, the score table untouched), the
+// process leaves at once, with the game's own status, and leaves the
+// window and the devices to Windows. The library's exit would close the
+// window through the window thread and wait for it, which a thread waiting
+// in WM_ENDSESSION never answers; and under Wine closing its graphics alone
+// takes two seconds, as long as the watchdog allows.
+void leaveBeforeLibraryExitWhenEndRequested()
 {
-    if (WindowsEndsProcess == 0) return;
+    if (EndSignal == 0) return;
     std::fflush(nullptr);
     _exit(endStatus());
 }
@@ -56,7 +55,6 @@ BOOL WINAPI onConsoleEvent(DWORD event)
     case CTRL_CLOSE_EVENT:
     case CTRL_LOGOFF_EVENT:
     case CTRL_SHUTDOWN_EVENT:
-        WindowsEndsProcess = 1;
         requestEnd(SIGTERM);
         Sleep(WAIT_FOR_GAME_END_MS);
         return TRUE;
@@ -70,7 +68,6 @@ BOOL WINAPI onConsoleEvent(DWORD event)
 int onWindowMessage(HWND, UINT message, WPARAM wparam, LPARAM, int *result)
 {
     if (message != WM_ENDSESSION || wparam == 0) return 1;
-    WindowsEndsProcess = 1;
     requestEnd(SIGTERM);
     Sleep(WAIT_FOR_GAME_END_MS);
     *result = 0;
@@ -84,7 +81,7 @@ void rememberSignalDispositions() {}
 void takeBackSignals()
 {
     // After the library's own exit handler, so run before it.
-    std::atexit(leaveBeforeLibraryExitWhenWindowsEnds);
+    std::atexit(leaveBeforeLibraryExitWhenEndRequested);
     SetConsoleCtrlHandler(onConsoleEvent, TRUE);
     win_set_msg_pre_proc(onWindowMessage);
 }
