@@ -68,8 +68,8 @@ reach() {
     wait_until 30 on_screen "appy Bilgewig" 21 81 0 0 0
 }
 
-# end WAY: ends the game the WAY Windows does.
-end() {
+# end_by WAY: ends the game the WAY Windows does.
+end_by() {
   case $1 in
     session-end) GROG_WINE_TIMEOUT=60 "$source/windows/wine-run.sh" wineboot --end-session ;;
     *) GROG_WINE_TIMEOUT=60 "$source/windows/wine-run.sh" "$send_console_event" "$1" ;;
@@ -82,7 +82,7 @@ for entry in session-end:play session-end:name c:play break:play close:play logo
   what="$way, $screen"
   reach "$screen" || { fail "$what: the game never got there ($(errors))"; continue; }
   cp "$table" "$run/table-before.txt"
-  end "$way" || fail "$what: the end was not sent: $(grep -v '^wine' "$run/end.txt" | head -2)"
+  end_by "$way" || fail "$what: the end was not sent: $(grep -v '^wine' "$run/end.txt" | head -2)"
   if ! wait_until 30 is_ended; then
     fail "$what: still running after the end"
     continue
