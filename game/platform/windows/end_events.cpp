@@ -11,6 +11,8 @@
 #include <winalleg.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/end_request.h"
 #include "platform/shut_down_watchdog.h"
@@ -21,6 +23,32 @@ namespace {
 // ending session returns: it waits here, while the game ends the normal
 // way, at most until the watchdog would end it anyway.
 constexpr DWORD WAIT_FOR_GAME_END_MS = (SHUT_DOWN_LIMIT_SECONDS + 1) * 1000;
+
+// Set while the window thread waits in WM_ENDSESSION.
+volatile LONG SessionEnding = 0;
+
+// Once the game has ended the normal way at Windows' request (its
+// recording finished, its summary printed, the score table untouched), the
+// process leaves at once, with the game's own status, and leaves the
+// window to Windows. The library's exit would close the window through the
+// window thread and wait for it, which a thread waiting in WM_ENDSESSION
+// never answers; and under Wine closing the graphics alone takes two
+// seconds, as long as the watchdog allows. The library's other threads
+// end first (the keyboard and mouse are let go through the window thread,
+// so not while it waits): under Wine a process leaving with them still
+// running was now and then killed rather than left with its status.
+void leaveBeforeLibraryExitWhenEndRequested()
+{
+    if (EndSignal == 0) return;
+    remove_sound();
+    if (SessionEnding == 0) {
+        remove_mouse();
+        remove_keyboard();
+    }
+    remove_timer();
+    std::fflush(nullptr);
+    _exit(endStatus());
+}
 
 void requestEnd(int signal)
 {
@@ -52,6 +80,7 @@ BOOL WINAPI onConsoleEvent(DWORD event)
 int onWindowMessage(HWND, UINT message, WPARAM wparam, LPARAM, int *result)
 {
     if (message != WM_ENDSESSION || wparam == 0) return 1;
+    SessionEnding = 1;
     requestEnd(SIGTERM);
     Sleep(WAIT_FOR_GAME_END_MS);
     *result = 0;
@@ -64,6 +93,8 @@ void rememberSignalDispositions() {}
 
 void takeBackSignals()
 {
+    // After the library's own exit handler, so run before it.
+    std::atexit(leaveBeforeLibraryExitWhenEndRequested);
     SetConsoleCtrlHandler(onConsoleEvent, TRUE);
     win_set_msg_pre_proc(onWindowMessage);
 }
