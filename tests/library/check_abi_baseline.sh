@@ -12,7 +12,9 @@ LIBRARY=$1 BASELINES=$2 HEADERS=$3
 for tool in abidw abidiff readelf; do
   command -v $tool >/dev/null || { echo "no $tool: skipped"; exit 77; }
 done
-readelf -S "$LIBRARY" | grep -q '\.debug_info' || { echo "no debugging information in $LIBRARY: skipped"; exit 77; }
+# Read whole before grep: in a pipe under pipefail, grep -q leaving at the
+# first match can end readelf with SIGPIPE, and the check would skip.
+grep -q '\.debug_info' <<<"$(readelf -S "$LIBRARY")" || { echo "no debugging information in $LIBRARY: skipped"; exit 77; }
 
 soname=$(readelf -d "$LIBRARY" | sed -n 's/.*(SONAME).*\[\(.*\)\]/\1/p')
 baseline=$BASELINES/$soname.abi

@@ -41,7 +41,7 @@ xdotool keydown Right
 sleep 0.04
 xdotool keyup Right
 wait_steps $((before + 5)) || fail "the game stopped stepping after the tap"
-if tail -n +"$((before + 1))" tap.rec | grep -qE '^[LUD]*R[LUD]*$'; then
+if grep -qE '^[LUD]*R[LUD]*$' <<<"$(tail -n +"$((before + 1))" tap.rec)"; then
   pass "a 40 ms tap of Right walked at a step"
 else
   fail "a 40 ms tap of Right walked at no step: $(tail -n 8 tap.rec | tr '\n' ' ')"

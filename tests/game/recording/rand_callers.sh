@@ -13,12 +13,12 @@ game=$1 source=$(realpath "$2")
 
 status=0
 for library in $(ldd "$game" | awk '$3 ~ /^\// { print $3 }'); do
-  if nm -D --undefined-only "$library" 2>/dev/null | grep -qwE 'rand|srand|random|srandom'; then
+  if grep -qwE 'rand|srand|random|srandom' <<<"$(nm -D --undefined-only "$library" 2>/dev/null)"; then
     echo "FAILED: $library calls the C library's random numbers"; status=1
   fi
 done
 
-if ! objdump -h "$game" | grep -qw '\.debug_line'; then
+if ! grep -qw '\.debug_line' <<<"$(objdump -h "$game")"; then
   echo "SKIPPED: $game has no line table (built without -g), so where it calls rand cannot be read;"
   echo "build with -DCMAKE_BUILD_TYPE=RelWithDebInfo or Debug to check it"
   [ "$status" -eq 0 ] && exit 77
