@@ -84,6 +84,14 @@ bool setWindowIconProperty(const std::vector<unsigned long> &icon)
     return true;
 }
 
+bool hasOwnFullscreenMode()
+{
+    // Allegro's X11 fullscreen changes the video mode through XF86VidMode
+    // and grabs the pointer and keyboard: a window the window manager
+    // holds fullscreen leaves the desktop as it is.
+    return false;
+}
+
 bool windowManagerDoesFullscreen()
 {
     Display *display = connection();

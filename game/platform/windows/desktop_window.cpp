@@ -1,6 +1,6 @@
 // The Windows side of platform/x11_window.h. Windows has no window manager
-// to ask: fullscreen is Allegro's own, a new window shows at once, and the
-// focus is the foreground window.
+// to ask: fullscreen is Allegro's own (DirectDraw), a new window shows at
+// once, and the focus is the foreground window.
 #include "platform/x11_window.h"
 
 #include <allegro.h>
@@ -10,6 +10,11 @@
 bool setWindowIconProperty(const std::vector<unsigned long> &)
 {
     return false;
+}
+
+bool hasOwnFullscreenMode()
+{
+    return true;
 }
 
 bool windowManagerDoesFullscreen()
