@@ -176,3 +176,9 @@ bool moveWindowToDesktopCorner()
     XSync(display, False);
     return true;
 }
+
+void wakeWindowThread()
+{
+    // Allegro's X11 input thread polls its connection: nothing waits to be
+    // woken.
+}

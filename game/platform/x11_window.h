@@ -37,3 +37,7 @@ bool windowHasFocus();
 // Puts the game's window at the desktop's top-left corner; for a desktop
 // where nothing else would place it.
 bool moveWindowToDesktopCorner();
+
+// After a new graphics mode: wakes the thread that serves the game's
+// window, so that it takes the keyboard and mouse the new mode left for it.
+void wakeWindowThread();

@@ -40,3 +40,14 @@ bool moveWindowToDesktopCorner()
     const HWND window = win_get_window();
     return window != nullptr && SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != 0;
 }
+
+void wakeWindowThread()
+{
+    // A new mode posts the window's thread the calls that take the keyboard
+    // and mouse, but that thread sleeps until a message comes that it has
+    // not yet seen: the posts, seen while it was busy with the mode, would
+    // wait for the next mouse move, and the keys would go nowhere. A message
+    // of no meaning wakes it.
+    const HWND window = win_get_window();
+    if (window != nullptr) PostMessage(window, WM_NULL, 0, 0);
+}
