@@ -1,0 +1,126 @@
+#!/bin/bash
+# The Windows game's fullscreen under Wine, on the test run's X server,
+# whose screen is the desktop: a fullscreen mode of the desktop's own size
+# needs no mode change, which Xvfb could not make. Driven as the Linux tests
+# drive theirs (tests/program_session.sh):
+#   - F11 takes the whole screen through Allegro's DirectDraw fullscreen
+#     (nothing on standard error says it fell back to a window): black,
+#     with the title in the middle as fullscreenLayout places it;
+#   - the game takes keys there: Return starts play, ESC ends it;
+#   - --fullscreen starts that way, and takes keys as well.
+#
+#   fullscreen_under_wine.sh SOURCE GAME.exe DATA_DIR DLL_DIR
+# Exits 77 (skipped) without a display of the size checked here.
+set -uo pipefail
+source=$1 game_exe=$2 data=$3 dlls=$4
+[ -n "${DISPLAY:-}" ] || { echo "no display: run under xvfb-run"; exit 77; }
+# On a 1024x768 desktop the picture keeps its own size (no whole factor of
+# two fits), centred: 112 columns and 84 rows of black on each side.
+screen_size=$(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9x]*\) pixels.*/\1/p')
+[ "$screen_size" = 1024x768 ] || { echo "the display is $screen_size, not 1024x768"; exit 77; }
+picture_area=800x600+112+84
+# shellcheck source=wine_prefix.sh
+source "$(dirname "$0")/wine_prefix.sh" "$source"
+# shellcheck source=../../tests/program_session.sh
+source "$source/tests/program_session.sh" windows-fullscreen
+trap 'end_session; [ -z "${own_wine_scratch:-}" ] || end_own_wine' EXIT
+printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$scratch/asound.conf"
+export ALSA_CONFIG_PATH=$scratch/asound.conf
+cp -r "$data/Gfx" "$data/Snd" "$scratch/"
+cd "$scratch" || exit 1
+
+# start_game ARGS...: the Windows game in the scratch folder, recording to
+# game.rec; $window is its window once it shows.
+start_game() {
+  rm -f game.rec
+  GROG_WINE_TIMEOUT=300 "$source/windows/wine-run.sh" --dll-dir "$dlls" "$game_exe" --record game.rec "$@" \
+    >out.txt 2>err.txt &
+  game_pid=$!
+  window=""
+  wait_until 120 game_window_or_end && ! is_ended || { echo "FAILED: no window: $(head -3 err.txt)"; exit 1; }
+}
+
+# window_is SIZE: the game's window (found afresh: a new mode may bring a
+# new one) is SIZE, WIDTHxHEIGHT.
+window_is() {
+  found_window window --name "GROG SLOOP" &&
+    [ "$(xwininfo -id "$window" 2>/dev/null | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }')" = "$1" ]
+}
+
+# title_in_window SHOT: the window's settled picture, not all black.
+title_in_window() {
+  shoot_settled "$window" "$1.bmp" && [ "$(convert "$1.bmp" -format '%[fx:maxima]' info: 2>/dev/null)" != 0 ]
+}
+
+# screen_shows NAME PICTURE: the whole screen's settled picture (NAME.bmp)
+# holds PICTURE, pixel for pixel, at picture_area, and black around it; the
+# verdict is in NAME.txt.
+screen_shows() {
+  local middle
+  shoot_settled root "$1.bmp" || { echo "the screen does not settle" >"$1.txt"; return 1; }
+  middle=$(convert "$1.bmp" -crop "$picture_area" +repage BMP3:- | compare -metric AE - "$2" null: 2>&1)
+  local around
+  around=$(convert "$1.bmp" -fill black -draw "rectangle 112,84 911,683" -format '%[fx:maxima]' info: 2>/dev/null)
+  echo "middle differs in $middle pixels, around it the brightest is $around" >"$1.txt"
+  [ "$middle" = 0 ] && [ "$around" = 0 ]
+}
+
+fell_back() { grep -q "no fullscreen mode" err.txt; }
+
+# tap_until KEY SECONDS COMMAND...: taps KEY, as a player does, until
+# COMMAND succeeds; a tap the game has not answered within ten seconds is
+# taken as unseen and made again. Under Wine a new mode hands DirectInput
+# the keyboard some time after the picture shows, and a press before that
+# goes nowhere, with nothing to see from outside. Status 1 if COMMAND never
+# succeeded.
+tap_until() {
+  local key=$1 seconds=$2 deadline
+  shift 2
+  deadline=$(($(date +%s) + seconds))
+  while [ "$(date +%s)" -lt "$deadline" ]; do
+    xdotool keydown "$key" sleep 0.1 keyup "$key"
+    wait_until 10 "$@" && return 0
+  done
+  return 1
+}
+
+# ends_by_escape: ESC in play ends the game; status 0 and its recording
+# verifies, so play went on in fullscreen as in the window.
+ends_by_escape() {
+  if tap_until Escape 60 is_ended; then
+    wait "$game_pid"
+    local rc=$?
+    game_pid=""
+    [ $rc -eq 0 ] && pass "$1: ESC ends it with status 0" || fail "$1: ESC ended it with status $rc"
+  else
+    fail "$1: ESC did not end the game"
+  fi
+}
+
+# ---- The window, then F11 to fullscreen; keys work there.
+start_game
+wait_until 60 title_in_window title || { echo "FAILED: no settled title in the window"; exit 1; }
+# Without a window manager the keys go to the window under the pointer.
+xdotool mousemove 400 300
+press_until F11 60 window_is 1024x768 || fail "F11 did not give a window of the screen's size: $(grep -v ALSA err.txt)"
+if wait_until 60 screen_shows fs-title title.bmp; then pass "F11: the whole screen, black, the title centred at its own size"
+else fail "F11: $(cat fs-title.txt)"; fi
+if fell_back; then fail "F11 fell back to a window: $(grep "no fullscreen mode" err.txt)"
+else pass "F11 went fullscreen through DirectDraw, without falling back"; fi
+if tap_until Return 60 has_steps game.rec 1; then pass "after F11 the game takes keys: Return starts play"
+else fail "Return after F11 did not start play"; fi
+ends_by_escape "after F11"
+
+# ---- --fullscreen from the start.
+start_game --fullscreen
+if wait_until 60 window_is 1024x768 && wait_until 60 screen_shows fs-start title.bmp; then
+  pass "--fullscreen: the whole screen, the title centred"
+else fail "--fullscreen: $(cat fs-start.txt 2>/dev/null)"; fi
+fell_back && fail "--fullscreen fell back to a window"
+# The window was made under the pointer: without a window manager, Wine
+# gives it the keys once the pointer moves over it.
+xdotool mousemove 10 10 mousemove 400 300
+if tap_until Return 60 has_steps game.rec 1; then pass "--fullscreen: Return starts play"
+else fail "Return in fullscreen did not start play"; fi
+ends_by_escape "--fullscreen"
+[ $failures -eq 0 ]
