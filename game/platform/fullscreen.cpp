@@ -63,7 +63,7 @@ void afterNewMode()
         set_display_switch_mode(SWITCH_AMNESIA);
         set_display_switch_callback(SWITCH_IN, onScreenRestored);
     }
-    wakeWindowThread();
+    takeInputAfterNewMode();
     installFocusPause();
     finishWindowIdentity();
     forgetFocusLossOfSwitch();

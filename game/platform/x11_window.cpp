@@ -177,8 +177,8 @@ bool moveWindowToDesktopCorner()
     return true;
 }
 
-void wakeWindowThread()
+void takeInputAfterNewMode()
 {
-    // Allegro's X11 input thread polls its connection: nothing waits to be
-    // woken.
+    // Allegro's X11 input thread reads its own connection throughout: no
+    // mode takes the keyboard or mouse from it.
 }

@@ -38,6 +38,6 @@ bool windowHasFocus();
 // where nothing else would place it.
 bool moveWindowToDesktopCorner();
 
-// After a new graphics mode: wakes the thread that serves the game's
-// window, so that it takes the keyboard and mouse the new mode left for it.
-void wakeWindowThread();
+// After a new graphics mode: makes sure the game's window has the keyboard
+// and mouse again, which the new mode took from it and handed back.
+void takeInputAfterNewMode();

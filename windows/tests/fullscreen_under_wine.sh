@@ -6,8 +6,10 @@
 #   - F11 takes the whole screen through Allegro's DirectDraw fullscreen
 #     (nothing on standard error says it fell back to a window): black,
 #     with the title in the middle as fullscreenLayout places it;
-#   - the game takes keys there: Return starts play, ESC ends it;
-#   - --fullscreen starts that way, and takes keys as well.
+#   - F11 again gives back the 800x600 window with the same title, and the
+#     game takes keys there: Return starts play, ESC ends it;
+#   - --fullscreen starts that way and takes keys; F11 in play goes back
+#     to the window, where play goes on.
 #
 #   fullscreen_under_wine.sh SOURCE GAME.exe DATA_DIR DLL_DIR
 # Exits 77 (skipped) without a display of the size checked here.
@@ -67,27 +69,20 @@ screen_shows() {
 
 fell_back() { grep -q "no fullscreen mode" err.txt; }
 
-# tap_until KEY SECONDS COMMAND...: taps KEY, as a player does, until
-# COMMAND succeeds; a tap the game has not answered within ten seconds is
-# taken as unseen and made again. Under Wine a new mode hands DirectInput
-# the keyboard some time after the picture shows, and a press before that
-# goes nowhere, with nothing to see from outside. Status 1 if COMMAND never
-# succeeded.
-tap_until() {
-  local key=$1 seconds=$2 deadline
+# tap KEY SECONDS COMMAND...: one short press of KEY, as a player makes,
+# then waits until COMMAND succeeds (the game has answered it). Status 1 if
+# it has not within SECONDS: the press went unseen or unanswered.
+tap() {
+  local key=$1 seconds=$2
   shift 2
-  deadline=$(($(date +%s) + seconds))
-  while [ "$(date +%s)" -lt "$deadline" ]; do
-    xdotool keydown "$key" sleep 0.1 keyup "$key"
-    wait_until 10 "$@" && return 0
-  done
-  return 1
+  xdotool keydown "$key" sleep 0.1 keyup "$key"
+  wait_until "$seconds" "$@"
 }
 
 # ends_by_escape: ESC in play ends the game; status 0 and its recording
 # verifies, so play went on in fullscreen as in the window.
 ends_by_escape() {
-  if tap_until Escape 60 is_ended; then
+  if tap Escape 60 is_ended; then
     wait "$game_pid"
     local rc=$?
     game_pid=""
@@ -97,21 +92,25 @@ ends_by_escape() {
   fi
 }
 
-# ---- The window, then F11 to fullscreen; keys work there.
+# ---- The window, F11 to fullscreen, F11 back; keys work after.
 start_game
 wait_until 60 title_in_window title || { echo "FAILED: no settled title in the window"; exit 1; }
 # Without a window manager the keys go to the window under the pointer.
 xdotool mousemove 400 300
-press_until F11 60 window_is 1024x768 || fail "F11 did not give a window of the screen's size: $(grep -v ALSA err.txt)"
+tap F11 60 window_is 1024x768 || fail "F11 did not give a window of the screen's size: $(grep -v ALSA err.txt)"
 if wait_until 60 screen_shows fs-title title.bmp; then pass "F11: the whole screen, black, the title centred at its own size"
 else fail "F11: $(cat fs-title.txt)"; fi
 if fell_back; then fail "F11 fell back to a window: $(grep "no fullscreen mode" err.txt)"
 else pass "F11 went fullscreen through DirectDraw, without falling back"; fi
-if tap_until Return 60 has_steps game.rec 1; then pass "after F11 the game takes keys: Return starts play"
-else fail "Return after F11 did not start play"; fi
-ends_by_escape "after F11"
+tap F11 60 window_is 800x600 || fail "F11 again did not give back the 800x600 window"
+if wait_until 60 title_in_window back && [ "$(compare -metric AE back.bmp title.bmp null: 2>&1)" = 0 ]; then
+  pass "F11 again: the 800x600 window with the title as before"
+else fail "F11 again: the window shows another picture"; fi
+if tap Return 60 has_steps game.rec 1; then pass "back in the window the game takes keys: Return starts play"
+else fail "Return after fullscreen did not start play"; fi
+ends_by_escape "after fullscreen"
 
-# ---- --fullscreen from the start.
+# ---- --fullscreen from the start; F11 in play back to the window.
 start_game --fullscreen
 if wait_until 60 window_is 1024x768 && wait_until 60 screen_shows fs-start title.bmp; then
   pass "--fullscreen: the whole screen, the title centred"
@@ -120,7 +119,11 @@ fell_back && fail "--fullscreen fell back to a window"
 # The window was made under the pointer: without a window manager, Wine
 # gives it the keys once the pointer moves over it.
 xdotool mousemove 10 10 mousemove 400 300
-if tap_until Return 60 has_steps game.rec 1; then pass "--fullscreen: Return starts play"
+if tap Return 60 has_steps game.rec 1; then pass "--fullscreen: Return starts play"
 else fail "Return in fullscreen did not start play"; fi
-ends_by_escape "--fullscreen"
+tap F11 60 window_is 800x600 || fail "F11 in fullscreen play did not give back the window"
+steps=$(steps_in game.rec)
+if wait_until 60 has_steps game.rec $((steps + 10)); then pass "play goes on in the window after fullscreen"
+else fail "play stopped after F11 in play"; fi
+ends_by_escape "--fullscreen, then the window"
 [ $failures -eq 0 ]

@@ -6,6 +6,8 @@
 #include <allegro.h>
 // After allegro.h, as Allegro asks.
 #include <winalleg.h>
+// The window thread's calls that take the keyboard and mouse.
+#include <allegro/platform/aintwin.h>
 
 bool setWindowIconProperty(const std::vector<unsigned long> &)
 {
@@ -41,13 +43,17 @@ bool moveWindowToDesktopCorner()
     return window != nullptr && SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != 0;
 }
 
-void wakeWindowThread()
+void takeInputAfterNewMode()
 {
-    // A new mode posts the window's thread the calls that take the keyboard
-    // and mouse, but that thread sleeps until a message comes that it has
-    // not yet seen: the posts, seen while it was busy with the mode, would
-    // wait for the next mouse move, and the keys would go nowhere. A message
-    // of no meaning wakes it.
+    // A new mode has the window's thread let go of the keyboard and mouse
+    // and take them again, both by posted calls; under Wine the call that
+    // takes the keyboard can go missing, and the keys then go nowhere. The
+    // calls are posted once more, after those, and a message of no meaning
+    // wakes the thread for them: it sleeps until a message comes that it has
+    // not yet seen.
     const HWND window = win_get_window();
-    if (window != nullptr) PostMessage(window, WM_NULL, 0, 0);
+    if (window == nullptr || GetForegroundWindow() != window) return;
+    wnd_schedule_proc(key_dinput_acquire);
+    wnd_schedule_proc(mouse_dinput_grab);
+    PostMessage(window, WM_NULL, 0, 0);
 }
