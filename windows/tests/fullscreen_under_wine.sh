@@ -79,8 +79,7 @@ tap() {
   wait_until "$seconds" "$@"
 }
 
-# ends_by_escape: ESC in play ends the game; status 0 and its recording
-# verifies, so play went on in fullscreen as in the window.
+# ends_by_escape WHEN: ESC in play ends the game, with status 0.
 ends_by_escape() {
   if tap Escape 60 is_ended; then
     wait "$game_pid"
