@@ -58,9 +58,11 @@ void afterNewMode()
 {
     if (!is_windowed_mode()) {
         // Allegro's own fullscreen: while the player is in another program
-        // the game stands still, its timer and sound too, and the screen
-        // comes back black, to be drawn again.
-        set_display_switch_mode(SWITCH_AMNESIA);
+        // the game goes on, paused by the focus loss, so that a close
+        // request or the session's end still ends it cleanly; what it
+        // draws meanwhile goes nowhere, and the screen comes back black, to
+        // be drawn again.
+        set_display_switch_mode(SWITCH_BACKAMNESIA);
         set_display_switch_callback(SWITCH_IN, onScreenRestored);
     }
     takeInputAfterNewMode();
