@@ -11,10 +11,19 @@
 #   - --fullscreen starts that way and takes keys; F11 in play goes back
 #     to the window, where play goes on.
 #
-#   fullscreen_under_wine.sh SOURCE GAME.exe DATA_DIR DLL_DIR
-# Exits 77 (skipped) without a display of the size checked here.
+#   - another program taking the screen pauses play in fullscreen; the game
+#     goes on, paused, and a close request ends it with its recording whole.
+#
+#   fullscreen_under_wine.sh SOURCE GAME.exe DATA_DIR DLL_DIR LINUX_BUILD
+# Exits 77 (skipped) without a display of the size checked here or without
+# the Linux build's close-request tool.
 set -uo pipefail
-source=$1 game_exe=$2 data=$3 dlls=$4
+source=$1 game_exe=$2 data=$3 dlls=$4 linux=$5
+close_request=$linux/tests/game/program/send_close_request
+[ -x "$close_request" ] || {
+  echo "no Linux build in $linux for its close-request tool"
+  exit 77
+}
 [ -n "${DISPLAY:-}" ] || { echo "no display: run under xvfb-run"; exit 77; }
 # On a 1024x768 desktop the picture keeps its own size (no whole factor of
 # two fits), centred: 112 columns and 84 rows of black on each side.
@@ -125,4 +134,30 @@ steps=$(steps_in game.rec)
 if wait_until 60 has_steps game.rec $((steps + 10)); then pass "play goes on in the window after fullscreen"
 else fail "play stopped after F11 in play"; fi
 ends_by_escape "--fullscreen, then the window"
+
+# ---- Another program over the fullscreen game: play pauses, the game goes
+# on and still heeds a close request.
+start_game --fullscreen
+wait_until 60 window_is 1024x768 && wait_until 60 screen_shows fs-again title.bmp ||
+  fail "--fullscreen again: $(cat fs-again.txt 2>/dev/null)"
+xdotool mousemove 10 10 mousemove 400 300
+tap Return 60 has_steps game.rec 1 || fail "Return in fullscreen did not start play"
+before=$(steps_in game.rec)
+GROG_WINE_TIMEOUT=300 "$source/windows/wine-run.sh" notepad >/dev/null 2>&1 &
+other_pid=$!
+if wait_until 60 has_key_after game.rec "$before" P; then pass "another program taking the screen pauses play"
+else fail "no pause after another program took the screen"; fi
+paused_at=$(steps_in game.rec)
+if wait_until 60 has_steps game.rec $((paused_at + 10)); then pass "the game goes on, paused, in the background"
+else fail "the game stood still in the background"; fi
+found_window window --name "GROG SLOOP"
+"$close_request" "$window"
+if wait_until 60 is_ended; then
+  wait "$game_pid"
+  rc=$?
+  game_pid=""
+  [ $rc -eq 0 ] && grep -q "^end " game.rec && pass "a close request in the background ends it, its recording whole" ||
+    fail "the close request in the background ended it with $rc, the recording ending $(tail -n1 game.rec)"
+else fail "the game in the background did not end at a close request"; fi
+found_window notepad --name "Notepad" && "$close_request" "$notepad"
 [ $failures -eq 0 ]
