@@ -1,7 +1,8 @@
 #include "input/gamepad.h"
 
 #include <allegro.h>
-#include <unistd.h>
+
+#include "platform/gamepad_device.h"
 
 namespace {
 
@@ -49,17 +50,11 @@ template <typename Wanted> bool newlyPressed(const JOYSTICK_INFO &pad, Wanted wa
     return pressed;
 }
 
-bool deviceNodeExists()
-{
-    // The nodes Allegro's Linux joystick driver opens.
-    return access("/dev/input/js0", F_OK) == 0 || access("/dev/js0", F_OK) == 0;
-}
-
 }  // namespace
 
 void installGamepad()
 {
-    if (!deviceNodeExists()) return;
+    if (!gamepadMayBeAttached()) return;
     // A node without a working pad behind it: go on without one, silently.
     if (install_joystick(JOY_TYPE_AUTODETECT) != 0) return;
     if (num_joysticks < 1) remove_joystick();

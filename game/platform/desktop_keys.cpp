@@ -5,6 +5,7 @@
 #include "platform/fullscreen.h"
 #include "platform/screenshot.h"
 #include "platform/window_scale.h"
+#include "platform/x11_window.h"
 #include "screens/status_message.h"
 
 namespace {
@@ -59,6 +60,9 @@ void installDesktopKeys()
 
 void serviceDesktopKeys()
 {
+    // Every waiting loop comes here: a screen that came back black shows
+    // its picture again even where nothing is drawn.
+    presentIfScreenRestored();
     // A switch shows the picture again and so comes back here: the flags
     // are taken first.
     // In play the status bar says how it went (standard error and output
@@ -66,6 +70,10 @@ void serviceDesktopKeys()
     if (FullscreenSwitchAsked) {
         FullscreenSwitchAsked = 0;
         if (!setFullscreen(!isFullscreen())) sayOnStatusBar("Fullscreen", "unavailable");
+        // Allegro's Windows keyboard lets go of every key when a new mode
+        // takes it, and finds the F11 still held down again when it gets it
+        // back: that press asked for nothing.
+        if (hasOwnFullscreenMode()) FullscreenSwitchAsked = 0;
     }
     if (ScreenshotAsked) {
         ScreenshotAsked = 0;

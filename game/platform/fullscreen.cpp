@@ -26,7 +26,9 @@ bool AskedWindowManager = false;  // the window manager holds the window in its 
 void reopenWindowedOrExit()
 {
     waitUntilWindowSettled(SETTLE_WAIT_MS);
-    if (reopenWindow(SCREEN_WIDTH * WindowScale, SCREEN_HEIGHT * WindowScale, windowedLayout(WindowScale))) return;
+    if (reopenWindow(GFX_AUTODETECT_WINDOWED, SCREEN_WIDTH * WindowScale, SCREEN_HEIGHT * WindowScale,
+                     windowedLayout(WindowScale)))
+        return;
     std::fprintf(stderr, "grog-sloop: cannot open the window again: %s\n",
                  allegro_error[0] != '\0' ? allegro_error : "unknown graphics failure");
     std::exit(1);
@@ -54,6 +56,16 @@ void forgetFocusLossOfSwitch()
 // icon stay with the window but are set again in case it was made anew.
 void afterNewMode()
 {
+    if (!is_windowed_mode()) {
+        // Allegro's own fullscreen: while the player is in another program
+        // the game goes on, paused by the focus loss, so that a close
+        // request or the session's end still ends it cleanly; what it
+        // draws meanwhile goes nowhere, and the screen comes back black, to
+        // be drawn again.
+        set_display_switch_mode(SWITCH_BACKAMNESIA);
+        set_display_switch_callback(SWITCH_IN, onScreenRestored);
+    }
+    takeInputAfterNewMode();
     installFocusPause();
     finishWindowIdentity();
     forgetFocusLossOfSwitch();
@@ -72,15 +84,27 @@ bool goFullscreen()
         return false;
     }
     waitUntilWindowSettled(SETTLE_WAIT_MS);
-    if (!reopenWindow(width, height, fullscreenLayout(width, height))) {
+    const PictureLayout layout = fullscreenLayout(width, height);
+    // At the desktop's own resolution no monitor has to change its mode.
+    bool opened = false;
+    if (hasOwnFullscreenMode()) {
+        opened = reopenWindow(GFX_AUTODETECT_FULLSCREEN, width, height, layout);
+        if (!opened)
+            std::fprintf(stderr,
+                         "grog-sloop: no fullscreen mode of %dx%d (%s); a window of the screen's size instead\n", width,
+                         height, allegro_error[0] != '\0' ? allegro_error : "refused");
+    }
+    if (!opened && !reopenWindow(GFX_AUTODETECT_WINDOWED, width, height, layout)) {
         std::fprintf(stderr, "grog-sloop: cannot go fullscreen: %s\n",
                      allegro_error[0] != '\0' ? allegro_error : "no window of the screen's size");
         reopenWindowedOrExit();
         afterNewMode();
         return false;
     }
-    AskedWindowManager = windowManagerDoesFullscreen() && askForFullscreenState(true);
-    if (!AskedWindowManager) moveWindowToDesktopCorner();
+    if (is_windowed_mode()) {
+        AskedWindowManager = windowManagerDoesFullscreen() && askForFullscreenState(true);
+        if (!AskedWindowManager) moveWindowToDesktopCorner();
+    }
     afterNewMode();
     return true;
 }

@@ -20,12 +20,13 @@ int WindowScale = 1;
 
 namespace {
 
-BITMAP *RealScreen = nullptr;  // the window itself, while the canvas stands in for it
-BITMAP *Canvas = nullptr;      // 800x600, what the game takes for `screen`
-BITMAP *Shown = nullptr;       // the canvas as last shown, to find changed rows
-BITMAP *Enlarged = nullptr;    // the picture enlarged, before it goes out; none at factor 1
-PictureLayout Layout;          // where the picture lands in the window
-bool WholeCanvasStale = true;  // the window shows nothing of the canvas yet
+BITMAP *RealScreen = nullptr;     // the window itself, while the canvas stands in for it
+BITMAP *Canvas = nullptr;         // 800x600, what the game takes for `screen`
+BITMAP *Shown = nullptr;          // the canvas as last shown, to find changed rows
+BITMAP *Enlarged = nullptr;       // the picture enlarged, before it goes out; none at factor 1
+PictureLayout Layout;             // where the picture lands in the window
+bool WholeCanvasStale = true;     // the window shows nothing of the canvas yet
+volatile int ScreenRestored = 0;  // set by onScreenRestored on the window thread
 
 int canvasMouseX()
 {
@@ -59,6 +60,11 @@ void rowsToWindow(int firstRow, int lastRow)
 void presentCanvas()
 {
     if (RealScreen == nullptr) return;
+    if (ScreenRestored) {
+        ScreenRestored = 0;
+        clear_bitmap(RealScreen);
+        WholeCanvasStale = true;
+    }
     // Runs of changed rows go out together: a step that moves a monster
     // sends a band of 32 rows, not the whole window.
     int runStart = -1;
@@ -99,7 +105,9 @@ void showPictureAs(const PictureLayout &layout)
 {
     static bool exitHandlerSet = false;
     Layout = layout;
-    if (layout == windowedLayout(1)) {
+    // A fullscreen mode forgets its pixels when the player switches away:
+    // it is always shown from the canvas, which keeps them.
+    if (layout == windowedLayout(1) && is_windowed_mode()) {
         // Straight into the window, as the game has always drawn.
         if (Canvas != nullptr) blit(Canvas, screen, 0, 0, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
         destroyBitmap(Canvas);
@@ -199,7 +207,7 @@ void openScaledWindowOrExit(int scale)
     NameDialogRunner = runScaledDialog;
 }
 
-bool reopenWindow(int width, int height, const PictureLayout &layout)
+bool reopenWindow(int driver, int width, int height, const PictureLayout &layout)
 {
     show_mouse(nullptr);
     if (RealScreen == nullptr) {
@@ -212,10 +220,20 @@ bool reopenWindow(int width, int height, const PictureLayout &layout)
     }
     RealScreen = nullptr;
     destroyBitmap(Enlarged);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, width, height, 0, 0) != 0) return false;
+    if (set_gfx_mode(driver, width, height, 0, 0) != 0) return false;
     clear_bitmap(screen);
     showPictureAs(layout);
     return true;
+}
+
+void onScreenRestored()
+{
+    ScreenRestored = 1;
+}
+
+void presentIfScreenRestored()
+{
+    if (ScreenRestored) presentCanvas();
 }
 
 void presentScreen()

@@ -50,12 +50,22 @@ int scaleToOpen(int requested);
 // through runScaledDialog at any scale.
 void openScaledWindowOrExit(int scale);
 
-// Sets the graphics mode again, a window of width x height that shows the
+// Sets the graphics mode again through Allegro's `driver`
+// (GFX_AUTODETECT_WINDOWED for a window), width x height, showing the
 // picture as `layout` places it, black around it; the picture drawn so far
-// is kept. Only the windowed layout of scale 1 is drawn straight into the
-// window, every other one through the canvas. False when the mode cannot
-// be set: there is then no window until the next call succeeds.
-bool reopenWindow(int width, int height, const PictureLayout &layout);
+// is kept. Only a window of the windowed layout of scale 1 is drawn
+// straight into, every other mode through the canvas. False when the mode
+// cannot be set: there is then no window until the next call succeeds.
+bool reopenWindow(int driver, int width, int height, const PictureLayout &layout);
+
+// Allegro's display-switch callback for SWITCH_IN where the screen forgets
+// its pixels while another program has it (Windows fullscreen): the whole
+// picture goes out again at the next presentScreen or serviceDesktopKeys.
+void onScreenRestored();
+
+// Shows the whole picture again if the screen has forgotten it; for the
+// loops that wait without drawing.
+void presentIfScreenRestored();
 
 // Shows what was drawn since the last call, enlarged; only rows that
 // changed are enlarged again (nothing to do when drawn straight into the

@@ -84,6 +84,14 @@ bool setWindowIconProperty(const std::vector<unsigned long> &icon)
     return true;
 }
 
+bool hasOwnFullscreenMode()
+{
+    // Allegro's X11 fullscreen changes the video mode through XF86VidMode
+    // and grabs the pointer and keyboard: a window the window manager
+    // holds fullscreen leaves the desktop as it is.
+    return false;
+}
+
 bool windowManagerDoesFullscreen()
 {
     Display *display = connection();
@@ -167,4 +175,10 @@ bool moveWindowToDesktopCorner()
     XMoveWindow(display, window, 0, 0);
     XSync(display, False);
     return true;
+}
+
+void takeInputAfterNewMode()
+{
+    // Allegro's X11 input thread reads its own connection throughout: no
+    // mode takes the keyboard or mouse from it.
 }

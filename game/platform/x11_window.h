@@ -14,6 +14,12 @@ bool setWindowIconProperty(const std::vector<unsigned long> &icon);
 // Whether a window manager runs that says it knows the fullscreen state.
 bool windowManagerDoesFullscreen();
 
+// Whether the platform gives a game the whole screen through Allegro's own
+// fullscreen drivers (Windows: DirectDraw at the desktop's resolution, so
+// no mode change), rather than through a window of the screen's size that
+// the window manager is asked to hold fullscreen (X11).
+bool hasOwnFullscreenMode();
+
 // Asks the window manager to put the game's window into its fullscreen
 // state, or to take it out; false when there is no window to ask about.
 bool askForFullscreenState(bool fullscreen);
@@ -31,3 +37,7 @@ bool windowHasFocus();
 // Puts the game's window at the desktop's top-left corner; for a desktop
 // where nothing else would place it.
 bool moveWindowToDesktopCorner();
+
+// After a new graphics mode: makes sure the game's window has the keyboard
+// and mouse again, which the new mode took from it and handed back.
+void takeInputAfterNewMode();

@@ -1,15 +1,22 @@
 // The Windows side of platform/x11_window.h. Windows has no window manager
-// to ask: fullscreen is Allegro's own, a new window shows at once, and the
-// focus is the foreground window.
+// to ask: fullscreen is Allegro's own (DirectDraw), a new window shows at
+// once, and the focus is the foreground window.
 #include "platform/x11_window.h"
 
 #include <allegro.h>
 // After allegro.h, as Allegro asks.
 #include <winalleg.h>
+// The window thread's calls that take the keyboard and mouse.
+#include <allegro/platform/aintwin.h>
 
 bool setWindowIconProperty(const std::vector<unsigned long> &)
 {
     return false;
+}
+
+bool hasOwnFullscreenMode()
+{
+    return true;
 }
 
 bool windowManagerDoesFullscreen()
@@ -34,4 +41,19 @@ bool moveWindowToDesktopCorner()
 {
     const HWND window = win_get_window();
     return window != nullptr && SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != 0;
+}
+
+void takeInputAfterNewMode()
+{
+    // A new mode has the window's thread let go of the keyboard and mouse
+    // and take them again, both by posted calls; under Wine the call that
+    // takes the keyboard can go missing, and the keys then go nowhere. The
+    // calls are posted once more, after those, and a message of no meaning
+    // wakes the thread for them: it sleeps until a message comes that it has
+    // not yet seen.
+    const HWND window = win_get_window();
+    if (window == nullptr || GetForegroundWindow() != window) return;
+    wnd_schedule_proc(key_dinput_acquire);
+    wnd_schedule_proc(mouse_dinput_grab);
+    PostMessage(window, WM_NULL, 0, 0);
 }
