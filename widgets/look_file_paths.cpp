@@ -3,6 +3,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#ifdef _WIN32
+#  include <io.h>
+#endif
+
 std::string directory_of(const char *path)
 {
     const char *slash = std::strrchr(path, '/');
@@ -13,17 +17,40 @@ std::string directory_of(const char *path)
     return slash ? std::string(path, static_cast<std::size_t>(slash - path) + 1) : std::string();
 }
 
+namespace {
+
+bool is_separator(char c)
+{
+    return c == '/' || c == '\\';
+}
+
+}  // namespace
+
 std::string real_path(const std::string &path)
 {
 #ifdef _WIN32
+    // Windows' _fullpath neither asks whether the path exists nor drops the
+    // separator a directory is named with, as realpath does.
     char *full = _fullpath(nullptr, path.c_str(), 0);
+    if (full && _access(full, 0) != 0) {
+        std::free(full);  // NOLINT(cppcoreguidelines-no-malloc): _fullpath's own buffer
+        full = nullptr;
+    }
 #else
     char *full = realpath(path.c_str(), nullptr);
 #endif
     if (!full) return "";
     std::string result = full;
     std::free(full);  // NOLINT(cppcoreguidelines-no-malloc): realpath's own buffer
+    while (result.size() > 1 && is_separator(result.back()) && result[result.size() - 2] != ':') result.pop_back();
     return result;
+}
+
+bool path_within(const std::string &dir, const std::string &full)
+{
+    if (dir.empty() || full.size() <= dir.size() || full.compare(0, dir.size(), dir) != 0) return false;
+    // A root ("/", "C:\\") ends with its separator already.
+    return is_separator(dir.back()) || is_separator(full[dir.size()]);
 }
 
 std::string image_name_from(const char *look_path, const std::string &image)
@@ -36,7 +63,6 @@ std::string image_name_from(const char *look_path, const std::string &image)
     const std::string dir = directory_of(look_path);
     const std::string base = real_path(dir.empty() ? "." : dir);
     const std::string full = real_path(image);
-    if (base.empty() || full.size() <= base.size() + 1 || full.compare(0, base.size(), base) != 0) return image;
-    if (full[base.size()] != '/' && full[base.size()] != '\\') return image;
-    return full.substr(base.size() + 1);
+    if (!path_within(base, full)) return image;
+    return full.substr(is_separator(base.back()) ? base.size() : base.size() + 1);
 }

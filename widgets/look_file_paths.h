@@ -9,8 +9,13 @@
 // The directory part of `path` with its separator ("" for a bare name).
 std::string directory_of(const char *path);
 
-// The canonical form of an existing path, or "" when there is none.
+// The canonical form of an existing path, without a trailing separator
+// but at a root, or "" when there is none.
 std::string real_path(const std::string &path);
+
+// Whether the canonical path `full` lies inside the canonical directory
+// `dir` (not the directory itself).
+bool path_within(const std::string &dir, const std::string &full);
 
 // How a look file at `look_path` names the image at `image`: from the look
 // file's directory when the image lies inside it, so the file loads back

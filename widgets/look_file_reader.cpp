@@ -93,8 +93,7 @@ bool resolved_inside(const std::string &dir, const std::string &name)
 {
     const std::string base = real_path(dir.empty() ? "." : dir);
     const std::string full = real_path(joined(dir, name));
-    return !base.empty() && full.size() > base.size() && full.compare(0, base.size(), base) == 0 &&
-           (full[base.size()] == '/' || full[base.size()] == '\\');
+    return path_within(base, full);
 }
 
 unsigned little16(const unsigned char *p)
