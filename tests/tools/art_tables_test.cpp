@@ -5,8 +5,8 @@
 
 #include <dirent.h>
 
+#include <cctype>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -19,23 +19,54 @@ struct Table {
     std::vector<std::string> rows;
 };
 
+// The name of the table a line opens ("const char *const NAME[...] = {"),
+// or "" for any other line.
+std::string tableOpenedBy(const std::string &text)
+{
+    const std::string lead = "const char *const ";
+    const std::size_t at = text.find(lead);
+    if (at == std::string::npos) return "";
+    const std::size_t name = at + lead.size(), bracket = text.find('[', name);
+    if (bracket == std::string::npos || bracket == name) return "";
+    const std::size_t close = text.find(']', bracket);
+    if (close == std::string::npos || text.compare(close, 5, "] = {") != 0) return "";
+    std::string found = text.substr(name, bracket - name);
+    for (const char c : found)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return "";
+    return found;
+}
+
+// A row line: a quoted string alone, a comma and a "//" comment allowed
+// after it. False for any other line.
+bool rowOf(const std::string &text, std::string &row)
+{
+    const std::size_t open = text.find_first_not_of(" \t");
+    if (open == std::string::npos || text[open] != '"') return false;
+    const std::size_t close = text.find('"', open + 1);
+    if (close == std::string::npos) return false;
+    std::size_t rest = close + 1;
+    if (rest < text.size() && text[rest] == ',') ++rest;
+    rest = text.find_first_not_of(" \t", rest);
+    if (rest != std::string::npos && text.compare(rest, 2, "//") != 0) return false;
+    row = text.substr(open + 1, close - open - 1);
+    return true;
+}
+
 std::vector<Table> tablesIn(const std::string &path)
 {
     std::ifstream in(path);
     std::vector<Table> tables;
-    const std::regex start(R"re(const char \*const (\w+)\[[^\]]*\] = \{)re");
-    const std::regex row(R"re(^\s*"([^"]*)",?\s*(//.*)?$)re");
-    std::string text;
+    std::string text, row;
     Table *open = nullptr;
     while (std::getline(in, text)) {
-        std::smatch m;
-        if (std::regex_search(text, m, start)) {
-            tables.push_back({path, m[1], {}});
+        const std::string name = tableOpenedBy(text);
+        if (!name.empty()) {
+            tables.push_back({path, name, {}});
             open = &tables.back();
         } else if (open && text.find("};") != std::string::npos) {
             open = nullptr;
-        } else if (open && std::regex_match(text, m, row)) {
-            open->rows.push_back(m[1]);
+        } else if (open && rowOf(text, row)) {
+            open->rows.push_back(row);
         }
     }
     return tables;
