@@ -103,6 +103,27 @@ while_playing() {
   done
 }
 
+# The name dialog's YARRR button, on the screenshot $shot of $window:
+# yarrr_pixels, its pixels there; yarrr_changed BEFORE, a new settled
+# screenshot whose button differs from BEFORE.
+yarrr_pixels() { convert "$shot" -crop 100x18+92+117 +repage rgb:- | md5sum; }
+yarrr_changed() { shoot_settled "$window" "$shot" && [ "$(yarrr_pixels)" != "$1" ]; }
+# click_yarrr POINTER_COMMAND...: POINTER_COMMAND puts the pointer on YARRR,
+# which lights under it; it is held down until it shows pressed (the dialog
+# reads the button's state, not its events), then let go. On failure, says
+# which of these did not happen and returns 1.
+click_yarrr() {
+  local before
+  shoot_settled "$window" "$shot"
+  before=$(yarrr_pixels)
+  "$@"
+  wait_until 30 yarrr_changed "$before" || { echo "YARRR does not light under the pointer"; return 1; }
+  before=$(yarrr_pixels)
+  xdotool mousedown 1
+  wait_until 30 yarrr_changed "$before" || { xdotool mouseup 1; echo "YARRR does not show pressed"; return 1; }
+  xdotool mouseup 1
+}
+
 # press_until KEY SECONDS COMMAND...: holds KEY down until COMMAND succeeds
 # (the game has seen the press), then lets go. Status 1 if it never did.
 press_until() {

@@ -57,9 +57,6 @@ on_screen() {
   import -silent -window "$window" "BMP3:$shot" 2>/dev/null &&
     "$text_check" "$shot" "$1" "$2" "$3" left "$4" "$5" "$6" present >/dev/null
 }
-# button: the YARRR button's pixels on the last settled screenshot.
-button() { convert "$shot" -crop 100x18+92+117 +repage rgb:- | md5sum; }
-button_changed() { shoot_settled "$window" "$shot" && [ "$(button)" != "$1" ]; }
 # pointer_at X Y: the pointer there in the window. Without a window manager
 # the keys go to the window under the pointer, so it never leaves it.
 pointer_at() { xdotool mousemove --window "$window" "$1" "$2"; }
@@ -92,16 +89,7 @@ for ((i = 0; i < ${#name}; i++)); do
   xdotool key --delay 0 "$key"
   wait_until 30 on_screen "${name:0:i+1}" 21 81 0 0 0 || fail "the name was not typed: no \"${name:0:i+1}\""
 done
-shoot_settled "$window" "$shot"
-typed=$(button)
-# YARRR lights under the pointer, is held down until it shows pressed (the
-# dialog reads the button's state, not its events), then let go.
-pointer_at 140 126
-wait_until 30 button_changed "$typed" || fail "YARRR does not light under the pointer"
-lit=$(button)
-xdotool mousedown 1
-wait_until 30 button_changed "$lit" || fail "YARRR does not show pressed"
-xdotool mouseup 1
+why=$(click_yarrr pointer_at 140 126) || fail "$why"
 wait_until 30 grep -q "^name saved $name\$" "$rec" || fail "no saved name in the recording"
 pointer_at 780 580
 wait_until 30 on_screen "1) $name - Lvl.1 - 0pts." 100 20 255 255 255 || fail "no score screen with the new name"

@@ -66,11 +66,6 @@ on_screen() {
   import -silent -window "$window" "BMP3:$shot" 2>/dev/null &&
     "$text_check" "$shot" "$1" "$2" "$3" left "$4" "$5" "$6" present >/dev/null
 }
-# button: the YARRR button's pixels on the last settled screenshot.
-button() { convert "$shot" -crop 100x18+92+117 +repage rgb:- | md5sum; }
-button_changed() {  # BEFORE: a new settled screenshot whose button differs
-  shoot_settled "$window" "$shot" && [ "$(button)" != "$1" ]
-}
 # press KEY LETTER: KEY held until a step sees it (LETTER in the
 # recording), then until a step sees it released.
 press() {
@@ -124,16 +119,7 @@ xdotool key --delay 30 End
 for _ in $(seq 20); do xdotool key BackSpace; done
 xdotool type --delay 60 'Anne Bonny'
 wait_until 30 on_screen "Anne Bonny" 21 81 0 0 0 || fail "the name was not typed"
-shoot_settled "$window" "$shot"
-typed=$(button)
-# YARRR lights under the pointer, is held down until it shows pressed (the
-# dialog reads the button's state, not its events), then let go.
-xdotool mousemove 140 126
-wait_until 30 button_changed "$typed" || fail "YARRR does not light under the pointer"
-lit=$(button)
-xdotool mousedown 1
-wait_until 30 button_changed "$lit" || fail "YARRR does not show pressed"
-xdotool mouseup 1
+why=$(click_yarrr xdotool mousemove 140 126) || fail "$why"
 wait_until 30 grep -q '^name saved Anne Bonny$' "$rec" || fail "no saved name in the recording"
 xdotool mousemove 780 580
 # The game-over screen takes a key once the table shows above its banner.
