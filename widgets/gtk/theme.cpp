@@ -1,7 +1,7 @@
 // The "GTK" look's record, palette and images: a light grey face with white
 // highlights top-left and grey/black shadows bottom-right. It is the look the
 // game makes current at start-up.
-#include "widgets/shared/char_art.h"
+#include "widgets/shared/param_art.h"
 #include "widgets/gtk/look.h"
 
 int gtk_white;
@@ -28,12 +28,8 @@ static int gtk_mg_cell;
 
 // Colour key of the look's character art: blank is transparent; the other
 // characters are the palette's parameters.
-struct GtkArtColour {
-    char ch;
-    GtkParam param;
-};
 // clang-format off
-static const GtkArtColour GTK_ART_COLOURS[] = {
+static const ParamArtColour GTK_ART_COLOURS[] = {
     {'.', GTK_P_WHITE},
     {'X', GTK_P_BLACK},
     {'a', GTK_P_SHADOW_LIGHT},
@@ -94,11 +90,9 @@ static void gtk_init(void)
     gtk_bevel_width = look_value(GTK_PARAMS[GTK_P_BEVEL_WIDTH]);
     gtk_check_padding = look_value(GTK_PARAMS[GTK_P_CHECK_PADDING]);
 
-    ArtKey key[1 + sizeof GTK_ART_COLOURS / sizeof GTK_ART_COLOURS[0]] = {{' ', ART_MASK, 0, 0}};
-    int k = 1;
-    for (const GtkArtColour &colour : GTK_ART_COLOURS) {
-        key[k++] = art_key_of_rgb(colour.ch, look_value(GTK_PARAMS[colour.param]));
-    }
+    constexpr int COLOURS = sizeof GTK_ART_COLOURS / sizeof GTK_ART_COLOURS[0];
+    ArtKey key[1 + COLOURS] = {{' ', ART_MASK, 0, 0}};
+    param_art_keys(key + 1, GTK_ART_COLOURS, COLOURS, GTK_PARAMS);
 
     gtk_fg_cell = gtk_black;
     gtk_bg_cell = gtk_face;

@@ -33,12 +33,6 @@ struct ArtKey {
     int r, g, b;  // makecol components, or r == ART_MASK
 };
 
-// The key entry painting `ch` in a look parameter's colour (0xRRGGBB).
-inline ArtKey art_key_of_rgb(char ch, int rgb)
-{
-    return ArtKey{ch, (rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF};
-}
-
 // Colour of `ch` for `bmp`; false when the key does not hold the character.
 inline bool art_colour(BITMAP *bmp, char ch, const ArtKey *key, int key_count, int *colour)
 {

@@ -1,19 +1,15 @@
 // The "NeXTStep" look's four shades and its images: the radio buttons, the
 // scroll-knob dimple and the sub-menu arrows, painted at init from
 // character templates kept in the program.
-#include "widgets/shared/char_art.h"
+#include "widgets/shared/param_art.h"
 #include "widgets/themes/nextstep/look.h"
 
 namespace {
 
 // How a template character is painted. Every pixel is painted: the blank
 // is the face grey, not a hole.
-struct TemplateColour {
-    char ch;
-    NextstepColour colour;
-};
 // clang-format off
-const TemplateColour TEMPLATE_COLOURS[] = {
+const ParamArtColour TEMPLATE_COLOURS[] = {
     { 'X', NX_BLACK },
     { 'x', NX_DARK  },
     { '.', NX_WHITE },
@@ -129,11 +125,9 @@ void nextstep_build_bitmaps(void)
 {
     // A second init without a shutdown must not leak the first set.
     nextstep_destroy_bitmaps();
-    ArtKey key[sizeof TEMPLATE_COLOURS / sizeof TEMPLATE_COLOURS[0]];
-    int k = 0;
-    for (const TemplateColour &colour : TEMPLATE_COLOURS) {
-        key[k++] = art_key_of_rgb(colour.ch, look_value(NEXTSTEP_PARAMS[colour.colour]));
-    }
+    constexpr int COLOURS = sizeof TEMPLATE_COLOURS / sizeof TEMPLATE_COLOURS[0];
+    ArtKey key[COLOURS];
+    param_art_keys(key, TEMPLATE_COLOURS, COLOURS, NEXTSTEP_PARAMS);
     nextstep_radio_off = bitmap_from_art(NX_RADIO_OFF, 15, 15, key);
     nextstep_radio_on = bitmap_from_art(NX_RADIO_ON, 15, 15, key);
     nextstep_dimple = bitmap_from_art(NX_DIMPLE, 6, 6, key);

@@ -1,6 +1,6 @@
 // The "Win95" palette, its parameters, and the small images it builds from
 // character art.
-#include "widgets/shared/char_art.h"
+#include "widgets/shared/param_art.h"
 #include "widgets/themes/win95/look.h"
 
 int w95_white;
@@ -32,12 +32,8 @@ int *const CELLS[W95_P_CHECK_SIZE] = {
 
 // Colour key of the art: blank is transparent when drawn as a sprite, the
 // other characters are palette parameters.
-struct ArtColour {
-    char ch;
-    int param;
-};
 // clang-format off
-const ArtColour ART_COLOURS[] = {
+const ParamArtColour ART_COLOURS[] = {
     { '.', W95_P_WHITE },
     { 'X', W95_P_BLACK },
     { 'a', W95_P_GREY165 },
@@ -154,11 +150,9 @@ void w95_build_bitmaps(void)
     // Set up again without a shutdown in between: drop the old images
     // rather than lose them.
     w95_free_bitmaps();
-    ArtKey key[1 + sizeof ART_COLOURS / sizeof ART_COLOURS[0]] = {{' ', ART_MASK, 0, 0}};
-    int k = 1;
-    for (const ArtColour &colour : ART_COLOURS) {
-        key[k++] = art_key_of_rgb(colour.ch, look_value(WIN95_PARAMS[colour.param]));
-    }
+    constexpr int COLOURS = sizeof ART_COLOURS / sizeof ART_COLOURS[0];
+    ArtKey key[1 + COLOURS] = {{' ', ART_MASK, 0, 0}};
+    param_art_keys(key + 1, ART_COLOURS, COLOURS, WIN95_PARAMS);
     // A failed create_bitmap leaves its image null; the drawing skips it.
     w95_radio_off = bitmap_from_art(RADIO_OFF, 12, 12, key);
     w95_radio_on = bitmap_from_art(RADIO_ON, 12, 12, key);
