@@ -5,10 +5,11 @@ parallel, and fails on any finding.
 A full run takes minutes (the path-sensitive analyzer over Allegro's and
 GoogleTest's headers), so a unit found clean is remembered, keyed by all
 that decides clang-tidy's verdict on it:
-  - the unit as the compiler sees it: its preprocessed text with comments
-    kept (so every header it includes, project or system, and every NOLINT
-    is in it), the tree's own path taken out so another checkout of the same
-    sources finds the same key;
+  - the unit as the compiler sees it: its preprocessed text (so every
+    header it includes, project or system, is in it), and the whole text of
+    each of the tree's own files it includes (so every NOLINT is in it), the
+    tree's own path taken out so another checkout of the same sources finds
+    the same key;
   - its compile command, without the source, output and dependency files;
   - .clang-tidy;
   - the clang-tidy version: the LLVM release and the target it analyses
@@ -37,8 +38,9 @@ Clean keys are kept in two places:
 A stale line (a unit changed since) matches no key and is dropped at the
 next rewrite. A line written by hand cannot stand for a unit it was not
 computed from; one forged from a unit's real key to hide a finding is
-caught by sampling: of the units only the repository vouches for, one in
-SAMPLE (at least one) is analysed anyway, drawn afresh, and a finding there
+caught by sampling: of the units only the repository vouches for, a few
+are analysed anyway (SAMPLE_NEWEST of the lines the list's newest commit
+wrote, and SAMPLE_RANDOM more), drawn afresh, and a finding there
 fails the run like any other; after a clean run the rest count as clean on
 this machine too, so each machine samples a vouched key once. Delete the
 machine's directory, or set GROG_LINT_ALL=1, to analyse everything again.
@@ -50,8 +52,10 @@ import json
 import os
 import random
 import shlex
+import shutil
 import subprocess
 import sys
+import tempfile
 from concurrent.futures import ThreadPoolExecutor
 
 
@@ -63,7 +67,36 @@ def cache_dir():
 
 
 KEPT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "clang-tidy-clean.txt")
-SAMPLE = 10
+# How many of the units only the repository vouches for are analysed anyway:
+# the newest lines first (a line that hides a finding is written by the
+# commit that brings the finding), then one at random, so every line is
+# drawn now and then. Each costs seconds to a minute of a core.
+SAMPLE_NEWEST = 3
+SAMPLE_RANDOM = 1
+
+
+def newest_lines(top):
+    """The keys the newest commit of the repository's list wrote, or none
+    when git cannot tell."""
+    try:
+        run = subprocess.run(["git", "log", "-1", "-p", "--format=", "--", os.path.relpath(KEPT, top)],
+                             cwd=top, capture_output=True, text=True)
+    except OSError:
+        return set()
+    if run.returncode != 0:
+        return set()
+    return {line[1:].split()[0] for line in run.stdout.splitlines()
+            if line.startswith("+") and not line.startswith("+++") and len(line.split()) == 2}
+
+
+def sample_of(vouched, top):
+    """The vouched units to analyse anyway."""
+    if not vouched:
+        return []
+    newest = [job for job in vouched if job[1] in newest_lines(top)]
+    chosen = random.sample(newest, min(SAMPLE_NEWEST, len(newest)))
+    rest = [job for job in vouched if job not in chosen]
+    return chosen + random.sample(rest, min(SAMPLE_RANDOM, len(rest)))
 
 
 def verdict_version(text):
@@ -111,9 +144,27 @@ def write_kept(clean):
 
 
 def arguments_of(unit):
-    if "arguments" in unit:
-        return list(unit["arguments"])
-    return shlex.split(unit["command"])
+    """The unit's compile command, without the precompiled header the build
+    forces on the test programs: clang cannot read GCC's compiled form of
+    it, and the header only includes what each test includes itself."""
+    arguments = list(unit["arguments"]) if "arguments" in unit else shlex.split(unit["command"])
+    kept, skip = [], False
+    for i, arg in enumerate(arguments):
+        if skip:
+            skip = False
+        elif arg == "-include" and i + 1 < len(arguments) and arguments[i + 1].endswith("cmake_pch.hxx"):
+            skip = True
+        elif arg != "-Winvalid-pch":
+            kept.append(arg)
+    return kept
+
+
+def write_database(units, directory):
+    """A compile database of the units as clang-tidy is to see them."""
+    entries = [{"directory": unit.get("directory", ""), "file": unit["file"], "arguments": arguments_of(unit)}
+               for unit in units]
+    with open(os.path.join(directory, "compile_commands.json"), "w") as f:
+        json.dump(entries, f)
 
 
 # Options that name the unit's output files or what the build learns of its
@@ -139,10 +190,12 @@ def verdict_arguments(arguments, source):
 
 def preprocess_command(arguments, source):
     """The unit's compile command turned into one that writes its
-    preprocessed text, comments kept, to standard output. The directory it
-    is compiled in is left out of the text (it is there for the debugger
-    only), so that make's and Ninja's trees give the same text."""
-    return verdict_arguments(arguments, source) + ["-E", "-C", "-fno-working-directory", source]
+    preprocessed text to standard output. The directory it is compiled in
+    is left out of the text (it is there for the debugger only), so that
+    make's and Ninja's trees give the same text. Comments are not kept: that
+    would make the text five times longer and the preprocessor six times
+    slower; the key takes the tree's own files whole instead."""
+    return verdict_arguments(arguments, source) + ["-E", "-fno-working-directory", source]
 
 
 class FileDigests:
@@ -197,7 +250,7 @@ def unit_key(unit, top, shared, digests, manifests):
     key = known_key(unit_id, digests, manifests)
     if key is not None:
         return key
-    key, text = preprocessed_key(unit, top, shared)
+    key, text = preprocessed_key(unit, top, shared, digests)
     if key is not None:
         files = included_files(text, directory)
         with open(os.path.join(manifests, unit_id), "w") as f:
@@ -205,17 +258,21 @@ def unit_key(unit, top, shared, digests, manifests):
     return key
 
 
-def preprocessed_key(unit, top, shared):
+def preprocessed_key(unit, top, shared, digests):
     source = unit["file"]
     arguments = arguments_of(unit)
-    run = subprocess.run(preprocess_command(arguments, source), cwd=unit.get("directory", top),
-                         capture_output=True)
+    directory = unit.get("directory", top)
+    run = subprocess.run(preprocess_command(arguments, source), cwd=directory, capture_output=True)
     if run.returncode != 0:
         return None, None  # clang-tidy will say what is wrong
     flags = verdict_arguments(arguments, source)
+    # The tree's own files whole, comments and all: their NOLINTs decide
+    # verdicts, and the preprocessed text has no comments.
+    own = [name for name in included_files(run.stdout, directory) if name.startswith(top + os.sep)]
     h = hashlib.sha256()
     for part in (shared, " ".join(flags).replace(top, "@TOP@").encode(), source.replace(top, "@TOP@").encode(),
-                 run.stdout.replace(top.encode(), b"@TOP@")):
+                 run.stdout.replace(top.encode(), b"@TOP@"),
+                 "".join("%s %s\n" % (os.path.relpath(name, top), digests(name)) for name in own).encode()):
         h.update(part)
         h.update(b"\0")
     return h.hexdigest(), run.stdout
@@ -255,22 +312,27 @@ def main():
     sources = [os.path.relpath(unit["file"], top) for unit in units]
     todo = [(source, key) for source, key in zip(sources, keys) if everything or not (here(key) or key in kept)]
     vouched = [(source, key) for source, key in zip(sources, keys) if key in kept and not here(key)]
-    sampled = random.sample(vouched, max(1, len(vouched) // SAMPLE)) if vouched and not everything else []
+    sampled = sample_of(vouched, top) if not everything else []
+    database = tempfile.mkdtemp(prefix="clang-tidy-units.")
+    write_database(units, database)
 
     def tidy(job):
         source, key = job
-        run = subprocess.run(["clang-tidy", "-p", build, "--quiet", os.path.join(top, source)],
+        run = subprocess.run(["clang-tidy", "-p", database, "--quiet", os.path.join(top, source)],
                              capture_output=True, text=True)
         if run.returncode == 0 and key is not None:
             open(os.path.join(clean_dir, key), "w").close()
         return source, run.returncode, run.stdout + run.stderr
 
     failed = 0
-    with ThreadPoolExecutor(max_workers=jobs) as pool:
-        for source, status, output in pool.map(tidy, todo + sampled):
-            if status != 0:
-                failed += 1
-                sys.stdout.write(output)
+    try:
+        with ThreadPoolExecutor(max_workers=jobs) as pool:
+            for source, status, output in pool.map(tidy, todo + sampled):
+                if status != 0:
+                    failed += 1
+                    sys.stdout.write(output)
+    finally:
+        shutil.rmtree(database, ignore_errors=True)
     print("clang-tidy: %d units analysed (%d of them only to check the repository's list), "
           "%d unchanged since a clean run (here: %s; in the repository: %s), %d with findings"
           % (len(todo) + len(sampled), len(sampled), len(units) - len(todo),

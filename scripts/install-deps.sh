@@ -8,7 +8,7 @@ PACKAGES=(
   liballegro4-dev libloadpng4-dev libgtest-dev
   xvfb xauth xdotool x11-apps x11-utils imagemagick openbox
   freepats alsa-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev lld
   clang-format clang-tidy python3
   dpkg-dev file lintian desktop-file-utils appstream man-db
   abigail-tools doxygen

@@ -15,15 +15,38 @@ cd "$(dirname "$0")/.."
 phases=()
 phase_start=0
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
-begin() { phase_start=$(now_ms); }
 # note_phase NAME SINCE_MS: how long NAME took since SINCE_MS.
 note_phase() { note_ms "$1" $(($(now_ms) - $2)); }
-# note_ms NAME MS: NAME took MS milliseconds.
-note_ms() {
-  local ms=$2
-  phases+=("$(printf '%-24s %5d.%d s' "$1" $((ms / 1000)) $((ms % 1000 / 100)))")
+# cpu_ms: the CPU time (user and system, milliseconds) of every child this
+# shell has waited for, from bash's own `times` (run in this shell: in a
+# pipe or $(...) it would count a subshell's children).
+cpu_file=$(mktemp)
+# cpu_ms VAR: sets VAR to that time.
+cpu_ms() {
+  local file=$cpu_file.$BASHPID
+  times >"$file"
+  printf -v "$1" '%s' "$(awk 'END { for (i = 1; i <= 2; i++) { split($i, t, /[ms]/); ms += (t[1] * 60 + t[2]) * 1000 }
+                                   printf "%d\n", ms }' "$file")"
+  rm -f "$file"
 }
-done_phase() { note_phase "$1" "$phase_start"; }
+# note_ms NAME MS [CPU_MS]: NAME took MS milliseconds, and CPU_MS of CPU.
+note_ms() {
+  local ms=$2 cpu=${3:-}
+  local line
+  line=$(printf '%-24s %5d.%d s' "$1" $((ms / 1000)) $((ms % 1000 / 100)))
+  [ -z "$cpu" ] || line+=$(printf '   %5d.%d CPU-s' $((cpu / 1000)) $((cpu % 1000 / 100)))
+  phases+=("$line")
+}
+phase_cpu=0
+begin() {
+  phase_start=$(now_ms)
+  cpu_ms phase_cpu
+}
+done_phase() {
+  local cpu
+  cpu_ms cpu
+  note_ms "$1" $(($(now_ms) - phase_start)) $((cpu - phase_cpu))
+}
 report() {
   echo
   echo "== wall time per phase =="
@@ -43,6 +66,7 @@ finish() {
   running=$(jobs -p)
   [ -z "$running" ] || kill $running 2>/dev/null || true
   report
+  rm -f "$cpu_file"
 }
 trap finish EXIT
 
@@ -107,10 +131,11 @@ run_tests() {
 # in_background BUILD_DIR FIRST_DISPLAY: run_tests, leaving its status and
 # its time in BUILD_DIR/test-status.
 in_background() {
-  local status=0 start
+  local status=0 start cpu
   start=$(now_ms)
   run_tests "$@" || status=$?
-  echo "$status $(($(now_ms) - start))" >"$1/test-status"
+  cpu_ms cpu
+  echo "$status $(($(now_ms) - start)) $cpu" >"$1/test-status"
 }
 
 # The normal build's tests run while the sanitizer build compiles, and
@@ -128,10 +153,11 @@ in_background build 90 &
 # GROG_SKIP_WINDOWS=1 leaves it out. ----
 rm -f build/windows-test-status
 windows_phase() {
-  local status=0 start
+  local status=0 start cpu
   start=$(now_ms)
   GROG_WINDOWS_VERDICTS=1 bash scripts/windows-test.sh >build/windows-test-output.log 2>&1 || status=$?
-  echo "$status $(($(now_ms) - start))" >build/windows-test-status
+  cpu_ms cpu
+  echo "$status $(($(now_ms) - start)) $cpu" >build/windows-test-status
 }
 [ "${GROG_SKIP_WINDOWS:-0}" = 1 ] || windows_phase &
 # ---- end of Windows ----
@@ -141,8 +167,8 @@ begin; cmake --build build/asan -j "$JOBS"; done_phase "build (sanitizer)"
 python3 scripts/test_verdicts.py build/asan pending build/asan/test-plan.txt
 in_background build/asan 190 &
 wait
-note_ms "tests (normal)" "$(cut -d' ' -f2 build/test-status)"
-note_ms "tests (sanitizer)" "$(cut -d' ' -f2 build/asan/test-status)"
+note_ms "tests (normal)" "$(cut -d' ' -f2 build/test-status)" "$(cut -d' ' -f3 build/test-status)"
+note_ms "tests (sanitizer)" "$(cut -d' ' -f2 build/asan/test-status)" "$(cut -d' ' -f3 build/asan/test-status)"
 status=0
 for run in build build/asan; do
   if [ "$(cut -d' ' -f1 "$run/test-status")" != 0 ]; then
@@ -157,7 +183,7 @@ done
 
 # ---- Windows: its verdict, from the run started beside the Linux tests ----
 if [ -f build/windows-test-status ]; then
-  note_ms "windows (build, tests)" "$(cut -d' ' -f2 build/windows-test-status)"
+  note_ms "windows (build, tests)" "$(cut -d' ' -f2 build/windows-test-status)" "$(cut -d' ' -f3 build/windows-test-status)"
   if [ "$(cut -d' ' -f1 build/windows-test-status)" = 0 ]; then
     echo "== build/windows =="
     grep -E "tests passed|every test passed before|Total Test time" build/windows-test-output.log || true
@@ -169,7 +195,8 @@ if [ -f build/windows-test-status ]; then
 fi
 # ---- end of Windows ----
 
-note_phase "total" "$total_start"
+cpu_ms total_cpu
+note_ms "total" $(($(now_ms) - total_start)) "$total_cpu"
 
 if [ "$(tree_state)" != "$tree_before" ]; then
   status=1

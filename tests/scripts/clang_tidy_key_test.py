@@ -32,5 +32,44 @@ class SharedKey(unittest.TestCase):
             self.assertNotEqual(clang_tidy_units.shared_key(config, version), base)
 
 
+class UnitKey(unittest.TestCase):
+    """A unit's key from its preprocessed text, which has no comments, and
+    the tree's own files whole."""
+
+    def key_in(self, top, header_text, extra=()):
+        os.makedirs(os.path.join(top, "room"), exist_ok=True)
+        with open(os.path.join(top, "room", "thing.h"), "w") as f:
+            f.write(header_text)
+        with open(os.path.join(top, "room", "thing.cpp"), "w") as f:
+            f.write('#include "room/thing.h"\nint main() { return thing(); }\n')
+        source = os.path.join(top, "room", "thing.cpp")
+        unit = {"directory": top, "file": source,
+                "arguments": ["c++", "-I", top] + list(extra) + ["-c", source, "-o", "thing.o"]}
+        manifests = os.path.join(top, "manifests")
+        os.makedirs(manifests, exist_ok=True)
+        return clang_tidy_units.unit_key(unit, top, b"shared", clang_tidy_units.FileDigests(), manifests)
+
+    def test_a_nolint_in_an_own_header_changes_the_key_and_the_checkout_does_not(self):
+        import tempfile
+        header = "inline int thing() { return 0; }\n"
+        with tempfile.TemporaryDirectory() as a, tempfile.TemporaryDirectory() as b:
+            plain = self.key_in(os.path.join(a, "one"), header)
+            self.assertIsNotNone(plain)
+            self.assertEqual(self.key_in(os.path.join(b, "two"), header), plain)
+            silenced = self.key_in(os.path.join(a, "three"), header.replace("\n", " // NOLINT\n"))
+            self.assertNotEqual(silenced, plain)
+
+    def test_the_forced_precompiled_header_is_not_part_of_the_command(self):
+        import tempfile
+        header = "inline int thing() { return 0; }\n"
+        with tempfile.TemporaryDirectory() as a:
+            pch = os.path.join(a, "pch", "cmake_pch.hxx")
+            os.makedirs(os.path.dirname(pch))
+            open(pch, "w").close()
+            plain = self.key_in(os.path.join(a, "one"), header)
+            forced = self.key_in(os.path.join(a, "two"), header, ["-Winvalid-pch", "-include", pch])
+            self.assertEqual(forced, plain)
+
+
 if __name__ == "__main__":
     unittest.main()
