@@ -7,14 +7,14 @@
 #include <ctime>
 #include <string>
 
-#include "platform/command_line.h"
-#include "platform/shut_down.h"
-#include "platform/start_up.h"
-#include "platform/fullscreen.h"
-#include "platform/window_scale.h"
+#include "process/command_line.h"
+#include "process/shut_down.h"
+#include "process/start_up.h"
+#include "display/fullscreen.h"
+#include "display/window_scale.h"
 #include "input/key_bindings.h"
 #include "play/headless_run.h"
-#include "platform/end_request.h"
+#include "process/end_request.h"
 #include "play/new_game.h"
 #include "recording/game_recorder.h"
 #include "recording/game_replay.h"

@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "platform/data_dirs.h"
-#include "platform/screen_size.h"
+#include "process/data_dirs.h"
+#include "display/screen_size.h"
 #include "play/play_loop.h"
 #include "screens/status_bar.h"
 #include "sound/music.h"

@@ -6,7 +6,7 @@
 #include "input/key_bindings.h"
 #include "input/key_gate.h"
 #include "input/key_wait.h"
-#include "platform/end_request.h"
+#include "process/end_request.h"
 #include "play/play_loop.h"
 #include "recording/run_summary.h"
 #include "screens/help_page.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "input/step_input.h"
-#include "platform/end_request.h"
-#include "platform/library_callbacks.h"
+#include "process/end_request.h"
+#include "process/library_callbacks.h"
 #include "recording/run_summary.h"
 #include "screens/help_page.h"
 #include "screens/render_frame.h"

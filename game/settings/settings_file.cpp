@@ -8,7 +8,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/data_dirs.h"
+#include "process/data_dirs.h"
 #include "platform/file_system.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The Windows side of platform/x11_window.h. Windows has no window manager
 // to ask: fullscreen is Allegro's own (DirectDraw), a new window shows at
 // once, and the focus is the foreground window.
-#include "platform/x11_window.h"
+#include "platform/desktop_window.h"
 
 #include <allegro.h>
 // After allegro.h, as Allegro asks.

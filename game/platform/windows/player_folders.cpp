@@ -1,6 +1,6 @@
 #include "platform/player_folders.h"
 
-#include "platform/screenshot.h"
+#include "display/screenshot.h"
 #include "platform/windows/known_folders.h"
 #include "settings/settings_file.h"
 

@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-#include "platform/end_request.h"
+#include "process/end_request.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // draws straight into the window as it always has.
 #pragma once
 
-#include "platform/picture_layout.h"
+#include "display/picture_layout.h"
 
 struct BITMAP;
 struct DIALOG;

@@ -1,4 +1,4 @@
-#include "platform/window_scale.h"
+#include "display/window_scale.h"
 
 #include <allegro.h>
 
@@ -10,9 +10,9 @@
 #include <ctime>
 #include <vector>
 
-#include "platform/desktop_keys.h"
-#include "platform/exit_on_failure.h"
-#include "platform/screen_size.h"
+#include "display/desktop_keys.h"
+#include "process/exit_on_failure.h"
+#include "display/screen_size.h"
 #include "scores/name_dialog.h"
 
 int RequestedWindowScale = 1;

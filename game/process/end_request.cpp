@@ -1,4 +1,4 @@
-#include "platform/end_request.h"
+#include "process/end_request.h"
 
 #include <allegro.h>
 

@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/exit_on_failure.h"
-#include "platform/start_up.h"
+#include "process/exit_on_failure.h"
+#include "process/start_up.h"
 
 namespace {
 

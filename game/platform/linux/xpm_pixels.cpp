@@ -1,4 +1,4 @@
-#include "platform/xpm_pixels.h"
+#include "platform/linux/xpm_pixels.h"
 
 #include <cstdio>
 #include <cstring>

@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "platform/window_scale.h"
+#include "display/window_scale.h"
 #include "shell_fixture.h"
 
 #include <vector>

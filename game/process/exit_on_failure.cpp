@@ -1,4 +1,4 @@
-#include "platform/exit_on_failure.h"
+#include "process/exit_on_failure.h"
 
 #include <allegro.h>
 

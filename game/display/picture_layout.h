@@ -2,7 +2,7 @@
 // whole window at scale N, or centred on a black screen in fullscreen.
 #pragma once
 
-#include "platform/screen_size.h"
+#include "display/screen_size.h"
 
 // A screen taller than this (one and a half pictures) is not left with the
 // picture at its own size when no whole factor fits: it is filled instead.

@@ -1,4 +1,4 @@
-#include "platform/data_dirs.h"
+#include "process/data_dirs.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/screenshot.h"
+#include "display/screenshot.h"
 
 #include <allegro.h>
 #include <loadpng.h>
@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "platform/file_system.h"
-#include "platform/screen_size.h"
+#include "display/screen_size.h"
 
 namespace {
 

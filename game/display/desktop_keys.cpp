@@ -1,11 +1,11 @@
-#include "platform/desktop_keys.h"
+#include "display/desktop_keys.h"
 
 #include <allegro.h>
 
-#include "platform/fullscreen.h"
-#include "platform/screenshot.h"
-#include "platform/window_scale.h"
-#include "platform/x11_window.h"
+#include "display/fullscreen.h"
+#include "display/screenshot.h"
+#include "display/window_scale.h"
+#include "platform/desktop_window.h"
 #include "screens/status_message.h"
 
 namespace {

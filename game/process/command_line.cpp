@@ -1,11 +1,11 @@
-#include "platform/command_line.h"
+#include "process/command_line.h"
 
 #include <cctype>
 #include <climits>
 #include <cstring>
 #include <string>
 
-#include "platform/window_scale.h"
+#include "display/window_scale.h"
 
 namespace {
 

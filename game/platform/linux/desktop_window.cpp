@@ -1,4 +1,4 @@
-#include "platform/x11_window.h"
+#include "platform/desktop_window.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

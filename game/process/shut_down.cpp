@@ -1,4 +1,4 @@
-#include "platform/shut_down.h"
+#include "process/shut_down.h"
 
 #include <allegro.h>
 

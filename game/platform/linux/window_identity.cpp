@@ -2,8 +2,8 @@
 
 #include <allegro.h>
 
-#include "platform/x11_window.h"
-#include "platform/xpm_pixels.h"
+#include "platform/desktop_window.h"
+#include "platform/linux/xpm_pixels.h"
 
 // Allegro's X11 names that its installed headers leave out.
 extern "C" void xwin_set_window_name(const char *name, const char *group);

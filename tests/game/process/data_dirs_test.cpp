@@ -2,7 +2,7 @@
 // choice between the working directory, the program's own directory and an
 // installed tree, the XDG rule for the score directory, making that
 // directory, and the score file living there.
-#include "platform/data_dirs.h"
+#include "process/data_dirs.h"
 
 #include <gtest/gtest.h>
 

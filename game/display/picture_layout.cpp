@@ -1,4 +1,4 @@
-#include "platform/picture_layout.h"
+#include "display/picture_layout.h"
 
 #include <algorithm>
 

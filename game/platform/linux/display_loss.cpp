@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "platform/end_request.h"
+#include "process/end_request.h"
 #include "platform/shut_down_watchdog.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // as Linux takes SIGINT or SIGTERM: EndSignal is set, every loop of the
 // game leaves the normal way (recording whole, score table untouched), and
 // the process ends with status 130 (Ctrl+C, Ctrl+Break) or 143 (the rest).
-#include "platform/end_signals.h"
+#include "platform/session_end.h"
 
 #include <allegro.h>
 // After allegro.h, as Allegro asks.
@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/end_request.h"
+#include "process/end_request.h"
 #include "platform/shut_down_watchdog.h"
 
 namespace {

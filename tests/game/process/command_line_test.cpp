@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/command_line.h"
-#include "platform/window_scale.h"
+#include "process/command_line.h"
+#include "display/window_scale.h"
 
 namespace {
 

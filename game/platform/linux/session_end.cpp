@@ -1,10 +1,10 @@
-#include "platform/end_signals.h"
+#include "platform/session_end.h"
 
 #include <signal.h>
 
 #include <cstddef>
 
-#include "platform/end_request.h"
+#include "process/end_request.h"
 #include "platform/shut_down_watchdog.h"
 
 namespace {

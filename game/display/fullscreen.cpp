@@ -1,4 +1,4 @@
-#include "platform/fullscreen.h"
+#include "display/fullscreen.h"
 
 #include <allegro.h>
 
@@ -6,11 +6,11 @@
 #include <cstdlib>
 
 #include "input/focus_pause.h"
-#include "platform/picture_layout.h"
-#include "platform/screen_size.h"
+#include "display/picture_layout.h"
+#include "display/screen_size.h"
 #include "platform/window_identity.h"
-#include "platform/window_scale.h"
-#include "platform/x11_window.h"
+#include "display/window_scale.h"
+#include "platform/desktop_window.h"
 
 bool RequestedFullscreen = false;
 

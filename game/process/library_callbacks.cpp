@@ -1,4 +1,4 @@
-#include "platform/library_callbacks.h"
+#include "process/library_callbacks.h"
 
 volatile int TickCounter = 0;
 volatile unsigned char CloseRequested = 0;

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/data_dirs.h"
-#include "platform/screenshot.h"
+#include "process/data_dirs.h"
+#include "display/screenshot.h"
 #include "settings/settings_file.h"
 
 namespace {
