@@ -15,6 +15,7 @@
 #include "input/key_bindings.h"
 #include "play/headless_run.h"
 #include "process/end_request.h"
+#include "platform/player_folders.h"
 #include "play/new_game.h"
 #include "recording/game_recorder.h"
 #include "recording/game_replay.h"

@@ -10,33 +10,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "platform/file_system.h"
+#include "platform/player_folders.h"
 #include "display/screen_size.h"
 
 namespace {
-
-// The value of XDG_PICTURES_DIR="..." in user-dirs.dirs, with "$HOME"
-// expanded; empty when the file does not set it as the format allows.
-std::string userDirsValue(const std::string &text, const char *home)
-{
-    std::istringstream lines(text);
-    std::string line, found;
-    const std::string key = "XDG_PICTURES_DIR=\"";
-    while (std::getline(lines, line)) {
-        const std::size_t start = line.find_first_not_of(" \t");
-        if (start == std::string::npos || line.compare(start, key.size(), key) != 0) continue;
-        const std::size_t end = line.find('"', start + key.size());
-        if (end == std::string::npos) continue;
-        std::string value = line.substr(start + key.size(), end - start - key.size());
-        if (value.compare(0, 5, "$HOME") == 0 && (value.size() == 5 || value[5] == '/') && home != nullptr)
-            value = home + value.substr(5);
-        found = value[0] == '/' ? value : "";  // the last setting counts, as when the shell reads it
-    }
-    return found;
-}
 
 // The 16-bit `picture` in 24 bits, each colour widened as the window shows
 // it: Allegro's X11 driver shows a 16-bit picture on a deeper display
@@ -74,15 +53,6 @@ bool makeDirectories(const std::string &path)
 }
 
 }  // namespace
-
-std::string picturesDirectoryFrom(const std::string &userDirsText, const char *environmentValue, const char *home)
-{
-    std::string directory = userDirsValue(userDirsText, home);
-    if (directory.empty() && environmentValue != nullptr && environmentValue[0] == '/') directory = environmentValue;
-    if (directory.empty() && home != nullptr && home[0] == '/') directory = std::string(home) + "/Pictures";
-    while (directory.size() > 1 && directory.back() == '/') directory.pop_back();
-    return directory;
-}
 
 std::string screenshotFileName(const std::tm &when, int copy)
 {

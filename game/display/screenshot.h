@@ -9,14 +9,6 @@
 
 struct BITMAP;
 
-// The pictures folder as xdg-user-dir reads it: XDG_PICTURES_DIR from the
-// text of user-dirs.dirs ("$HOME/..." or an absolute path), else from the
-// environment, else HOME/Pictures. Empty when nothing names one.
-std::string picturesDirectoryFrom(const std::string &userDirsText, const char *environmentValue, const char *home);
-
-// The pictures folder of the player running the game.
-std::string picturesDirectory();
-
 // "grog-sloop-YYYYMMDD-HHMMSS.png"; the second shot of the same second
 // (copy 2) ends "-2.png", and so on.
 std::string screenshotFileName(const std::tm &when, int copy);

@@ -56,15 +56,6 @@ std::string installedDataDirFor(const std::string &programPath)
     return prefix + "/share/games/" + GAME_NAME;
 }
 
-std::string scoreDirFor(const char *xdgDataHome, const char *home)
-{
-    // A relative XDG_DATA_HOME is invalid and ignored, as the XDG rule says.
-    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') return std::string(xdgDataHome) + "/" + GAME_NAME;
-    if (home != nullptr && home[0] == '/')
-        return std::string(std::strcmp(home, "/") == 0 ? "" : home) + "/.local/share/" + GAME_NAME;
-    return "";
-}
-
 bool makeDirectories(const std::string &directory, std::string &error)
 {
     if (directoryExists(directory)) return true;

@@ -15,11 +15,6 @@ std::string installedDataDirFor(const std::string &programPath);
 // The directory of `programPath` ("/a/b/prog" gives "/a/b", "prog" gives ".").
 std::string programDirOf(const std::string &programPath);
 
-// The player's score directory by the XDG rule: $XDG_DATA_HOME/grog-sloop
-// when that is set to an absolute path, else HOME/.local/share/grog-sloop.
-// Either value may be null. Empty when there is no usable (absolute) home.
-std::string scoreDirFor(const char *xdgDataHome, const char *home);
-
 // Creates `directory` and any missing parents, new ones with mode 0700 (a
 // player's scores are their own). True when it exists as a directory
 // afterwards; otherwise `error` tells which directory failed and why.

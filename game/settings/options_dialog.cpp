@@ -12,6 +12,7 @@
 #include "input/key_bindings.h"
 #include "input/key_wait.h"
 #include "display/desktop_keys.h"
+#include "platform/player_folders.h"
 #include "process/end_request.h"
 #include "display/fullscreen.h"
 #include "display/window_scale.h"

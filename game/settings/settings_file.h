@@ -8,11 +8,6 @@
 
 #include "settings/settings.h"
 
-// The settings file by the XDG rule: $XDG_CONFIG_HOME/grog-sloop/settings.cfg
-// when that is an absolute path (a relative one is ignored), else
-// HOME/.config/grog-sloop/settings.cfg. Empty when there is no usable home.
-std::string settingsPathFor(const char *xdgConfigHome, const char *home);
-
 // The settings read from `path`: a missing file gives the defaults quietly;
 // each problem found costs one line on standard error (at most five, then
 // how many more), and the defaults stand in for what could not be used.
@@ -31,8 +26,3 @@ Settings &currentSettings();
 // The settings as the file holds them (the defaults when there is none):
 // what the options save, without the command line's choices.
 Settings &savedSettings();
-
-// This player's settings file: settingsPathFor with the environment on
-// Linux, settings.cfg in the game's application-data folder on Windows
-// (platform/player_folders_xdg.cpp, platform/windows/player_folders.cpp).
-std::string playerSettingsPath();

@@ -9,9 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "process/data_dirs.h"
-#include "display/screenshot.h"
-#include "settings/settings_file.h"
+#include "platform/linux/xdg_folders.h"
 
 namespace {
 

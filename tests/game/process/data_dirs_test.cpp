@@ -1,7 +1,7 @@
 // Where the game looks for its data and keeps a player's scores: the
 // choice between the working directory, the program's own directory and an
-// installed tree, the XDG rule for the score directory, making that
-// directory, and the score file living there.
+// installed tree, making the score directory, and the score file living
+// there.
 #include "process/data_dirs.h"
 
 #include <gtest/gtest.h>
@@ -110,19 +110,6 @@ TEST_F(GamePlacesChoice, MissingOrUnreadableDataIsNamedWithItsPlace)
     EXPECT_NE(places.problem.find("cannot be read"), std::string::npos) << places.problem;
 
     EXPECT_NE(choose(false, "").problem, "");
-}
-
-TEST(ScoreDirectory, FollowsTheXdgRule)
-{
-    EXPECT_EQ(scoreDirFor("/data/ann", "/home/ann"), "/data/ann/grog-sloop");
-    // Unset, empty or relative XDG_DATA_HOME: the default under HOME.
-    EXPECT_EQ(scoreDirFor(nullptr, "/home/ann"), "/home/ann/.local/share/grog-sloop");
-    EXPECT_EQ(scoreDirFor("", "/home/ann"), "/home/ann/.local/share/grog-sloop");
-    EXPECT_EQ(scoreDirFor("data", "/home/ann"), "/home/ann/.local/share/grog-sloop");
-    EXPECT_EQ(scoreDirFor(nullptr, "/"), "/.local/share/grog-sloop");
-    // No usable home: no place at all, rather than the working directory.
-    EXPECT_EQ(scoreDirFor(nullptr, nullptr), "");
-    EXPECT_EQ(scoreDirFor("rel", "home"), "");
 }
 
 TEST(ScoreDirectory, MissingDirectoriesAreMadePrivateExistingOnesKeepTheirMode)
