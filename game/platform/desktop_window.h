@@ -1,15 +1,12 @@
-// What the game asks of its X window beyond what Allegro offers: the icon
-// property that desktops read, the window manager's fullscreen state, and
-// the desktop's corner when no window manager runs. It talks over an X
-// connection of its own, opened at the first call: Allegro's connection
-// belongs to Allegro's input thread.
+// What the game asks of the desktop about its window beyond what Allegro
+// offers: how the window goes fullscreen (through the library's own
+// fullscreen mode, or a window the window manager is asked to hold
+// fullscreen), where it stands, whether it has the focus, and the keyboard
+// and mouse after a new graphics mode. On Linux the X server and the
+// window manager are asked over an X connection of the game's own, opened
+// at the first call (Allegro's belongs to Allegro's input thread); Windows
+// has no window manager to ask.
 #pragma once
-
-#include <vector>
-
-// Sets _NET_WM_ICON on the game's window: width, height, then width *
-// height pixels as 0xAARRGGBB. False when there is no window to set it on.
-bool setWindowIconProperty(const std::vector<unsigned long> &icon);
 
 // Whether a window manager runs that says it knows the fullscreen state.
 bool windowManagerDoesFullscreen();
@@ -21,13 +18,15 @@ bool windowManagerDoesFullscreen();
 bool hasOwnFullscreenMode();
 
 // Asks the window manager to put the game's window into its fullscreen
-// state, or to take it out; false when there is no window to ask about.
+// state, or to take it out; false when nothing was asked (no window, or no
+// window manager to ask).
 bool askForFullscreenState(bool fullscreen);
 
 // Waits, at most `milliseconds`, until the game's window shows and the
 // window manager (if one runs) has taken it in hand: Allegro waits without
 // end for a window it sets a new mode on to show again, which it may never
 // do when the window manager is still busy with the window's last mode.
+// Returns at once where a window shows as soon as it is made.
 void waitUntilWindowSettled(int milliseconds);
 
 // Whether the input focus is on the game's window (or follows the pointer,

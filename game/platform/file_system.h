@@ -2,7 +2,7 @@
 // a private directory, putting a finished file in place of the old one so
 // that a crash or a power cut leaves one or the other whole, and opening a
 // file without waiting on whatever stands at its name. One side per
-// platform: file_system_posix.cpp, windows/file_system.cpp.
+// platform: linux/file_system.cpp, windows/file_system.cpp.
 #pragma once
 
 #include <string>

@@ -95,14 +95,14 @@ void startSound()
 
 void startLibraryOrExit()
 {
-    rememberSignalDispositions();
+    prepareForSessionEnd();
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0) {
         std::fprintf(stderr, "grog-sloop: cannot start the Allegro library: %s\n",
                      allegroReason("no usable system driver (is an X display available? check DISPLAY)"));
         std::exit(1);
     }
-    // The library's own handlers would shut it down inside the signal.
-    takeBackSignals();
+    // The library's own answer would shut it down inside the request.
+    watchForSessionEnd();
     installShutDownWatchdog();
     watchForLostDisplay();
 }

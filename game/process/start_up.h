@@ -21,7 +21,7 @@ void pointMidiAtOwnPatches();
 void startSound();
 
 // Allegro with the system driver autodetected and its exit handler given to
-// atexit; then the game's own answers to ending signals and to a lost
+// atexit; then the game's own answers to the session's end and to a lost
 // display, and the shut-down watchdog. Without a usable system (no X display, for one) it prints the
 // reason on standard error and ends the process with status 1: every
 // install call after a failed start would crash.

@@ -1,3 +1,6 @@
+// The Linux side of platform/desktop_window.h, with the icon property of
+// linux/icon_property.h: the X server and the window manager are asked
+// over a connection of the game's own.
 #include "platform/desktop_window.h"
 
 #include <X11/Xatom.h>
@@ -6,7 +9,8 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "platform/display_loss.h"
+#include "platform/linux/icon_property.h"
+#include "platform/linux/x_connection_loss.h"
 
 // Allegro keeps its X connection, screen and drawing window at the head of
 // its `_xwin` record; the header that describes it (xalleg.h) is not

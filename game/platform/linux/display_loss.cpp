@@ -1,3 +1,9 @@
+// The Linux side of platform/display_loss.h. Xlib's default answer to a
+// broken connection is exit() from inside whichever call met it, on
+// whichever thread, with Allegro's locks held there: the library's exit
+// handler then waits for those locks for ever. The game instead lets Xlib
+// mark the connection dead, after which every later call on it returns at
+// once.
 #include "platform/display_loss.h"
 
 #include <allegro.h>
@@ -7,8 +13,9 @@
 
 #include <unistd.h>
 
-#include "process/end_request.h"
+#include "platform/linux/x_connection_loss.h"
 #include "platform/shut_down_watchdog.h"
+#include "process/end_request.h"
 
 namespace {
 

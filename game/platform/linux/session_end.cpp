@@ -1,11 +1,20 @@
+// The Linux side of platform/session_end.h: the session ends its programs
+// with signals. Allegro's X11 system puts its own handler on SIGTERM,
+// SIGINT, SIGQUIT and the faults, which runs the whole library shut-down
+// inside the signal. Once the library has started, SIGTERM, SIGINT and
+// SIGHUP only set EndSignal (unless the program was started with them
+// ignored, as nohup and a shell's background jobs are: they stay ignored),
+// and SIGQUIT, SIGABRT, SIGSEGV, SIGBUS, SIGFPE and SIGILL do again what
+// they did before the library: by default end the process with a core
+// dump.
 #include "platform/session_end.h"
 
 #include <signal.h>
 
 #include <cstddef>
 
-#include "process/end_request.h"
 #include "platform/shut_down_watchdog.h"
+#include "process/end_request.h"
 
 namespace {
 
@@ -37,7 +46,7 @@ const struct sigaction *actionBefore(int signal)
 
 }  // namespace
 
-void rememberSignalDispositions()
+void prepareForSessionEnd()
 {
     std::size_t next = 0;
     for (int signal : ENDING_SIGNALS) {
@@ -50,7 +59,7 @@ void rememberSignalDispositions()
     }
 }
 
-void takeBackSignals()
+void watchForSessionEnd()
 {
     for (int signal : FAULT_SIGNALS) sigaction(signal, actionBefore(signal), nullptr);
 

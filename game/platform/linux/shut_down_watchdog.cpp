@@ -1,3 +1,5 @@
+// The Linux side of platform/shut_down_watchdog.h: the countdown is an
+// alarm(), and its SIGALRM ends the process.
 #include "platform/shut_down_watchdog.h"
 
 #include <unistd.h>

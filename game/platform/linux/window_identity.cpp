@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "platform/desktop_window.h"
+#include "platform/linux/icon_property.h"
 #include "platform/linux/xpm_pixels.h"
 
 // Allegro's X11 names that its installed headers leave out.

@@ -1,4 +1,4 @@
-// The Windows side of platform/end_signals.h. Windows ends a console
+// The Windows side of platform/session_end.h. Windows ends a console
 // program with console events (Ctrl+C, Ctrl+Break, the console closed, a
 // logoff, a shutdown) and a windowed one with WM_ENDSESSION. Each is taken
 // as Linux takes SIGINT or SIGTERM: EndSignal is set, every loop of the
@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "process/end_request.h"
 #include "platform/shut_down_watchdog.h"
+#include "process/end_request.h"
 
 namespace {
 
@@ -89,9 +89,10 @@ int onWindowMessage(HWND, UINT message, WPARAM wparam, LPARAM, int *result)
 
 }  // namespace
 
-void rememberSignalDispositions() {}
+// Windows starts a program with nothing of the session's end to keep.
+void prepareForSessionEnd() {}
 
-void takeBackSignals()
+void watchForSessionEnd()
 {
     // After the library's own exit handler, so run before it.
     std::atexit(leaveBeforeLibraryExitWhenEndRequested);
