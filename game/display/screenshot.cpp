@@ -4,7 +4,6 @@
 #include <loadpng.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -77,7 +76,7 @@ bool saveScreenshot(BITMAP *picture)
     std::tm when{};
     localtime_r(&now, &when);
     std::string path;
-    for (int copy = 1; path.empty() || access(path.c_str(), F_OK) == 0; ++copy) {
+    for (int copy = 1; path.empty() || fileExists(path); ++copy) {
         if (copy > 1000) {
             std::fprintf(stderr, "grog-sloop: no screenshot: too many taken this second in %s\n", directory.c_str());
             return false;

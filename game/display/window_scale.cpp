@@ -3,11 +3,11 @@
 #include <allegro.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <vector>
 
 #include "display/desktop_keys.h"
@@ -127,9 +127,7 @@ void showPictureAs(const PictureLayout &layout)
 
 double secondsNow()
 {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec + now.tv_nsec / 1e9;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // Shows the canvas with the mouse pointer drawn on it, as Allegro's own

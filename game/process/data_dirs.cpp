@@ -1,7 +1,6 @@
 #include "process/data_dirs.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -29,7 +28,7 @@ bool directoryExists(const std::string &path)
 // Gfx/Tile.bmp cannot be read is no use to the game.
 bool dataReadable(const std::string &dir)
 {
-    return access((dir + "/Gfx/Tile.bmp").c_str(), R_OK) == 0;
+    return fileReadable(dir + "/Gfx/Tile.bmp");
 }
 
 }  // namespace

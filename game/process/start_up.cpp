@@ -2,8 +2,6 @@
 
 #include <allegro.h>
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +13,7 @@
 #include "input/key_bindings.h"
 #include "process/data_dirs.h"
 #include "platform/display_loss.h"
+#include "platform/file_system.h"
 #include "platform/session_end.h"
 #include "process/exit_on_failure.h"
 #include "process/library_callbacks.h"
@@ -48,7 +47,7 @@ void pointMidiAtOwnPatches()
     const std::string patches = gameDataPath("default.cfg");
     // In the working directory the allegro.cfg made beside the program
     // already does this; only a data directory elsewhere needs the pointer.
-    if (patches[0] != '/' || access(patches.c_str(), R_OK) != 0) return;
+    if (patches[0] != '/' || !fileReadable(patches)) return;
     // An override lives in memory only: nothing is written into the
     // player's configuration file when Allegro saves it at exit.
     const std::string text = "[sound]\npatches = " + patches + "\n";

@@ -8,6 +8,16 @@
 #include <cstdio>
 #include <cstdlib>
 
+bool fileExists(const std::string &path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
+
+bool fileReadable(const std::string &path)
+{
+    return access(path.c_str(), R_OK) == 0;
+}
+
 bool makeOneDirectory(const std::string &path, unsigned int mode)
 {
     return mkdir(path.c_str(), static_cast<mode_t>(mode)) == 0;
