@@ -7,23 +7,26 @@
 #include <ctime>
 #include <string>
 
-#include "process/command_line.h"
-#include "process/shut_down.h"
-#include "process/start_up.h"
 #include "display/fullscreen.h"
 #include "display/window_scale.h"
 #include "input/key_bindings.h"
-#include "play/headless_run.h"
-#include "process/end_request.h"
 #include "platform/player_folders.h"
+#include "play/headless_run.h"
 #include "play/new_game.h"
+#include "process/command_line.h"
+#include "process/data_dirs.h"
+#include "process/end_request.h"
+#include "process/shut_down.h"
+#include "process/start_up.h"
 #include "recording/game_recorder.h"
 #include "recording/game_replay.h"
 #include "recording/run_summary.h"
+#include "scores/high_score_file.h"
+#include "scores/name_dialog.h"
 #include "settings/options_dialog.h"
 #include "settings/settings_file.h"
-#include "sound/music.h"
 #include "sound/effect_settings.h"
+#include "sound/music.h"
 
 namespace {
 
@@ -86,8 +89,14 @@ int main(int argc, char *argv[])
             std::fputs("grog-sloop: cannot start the Allegro library\n", stderr);
             return 1;
         }
-    } else if (startUp() != 0) {
-        return 1;
+    } else {
+        // Where an installed game keeps the scores is the score file's to
+        // say; start-up only finds the folder.
+        handScoreFolderCalls({setScoreDirectory, reportScoresCannotBeSaved});
+        if (startUp() != 0) return 1;
+        // The name dialog and the options show through the window at any
+        // scale, the window keys served while they run.
+        NameDialogRunner = runScaledDialog;
     }
     if (!options.verify) {
         applyDialogLook(settings.look);

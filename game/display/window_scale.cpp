@@ -13,7 +13,6 @@
 #include "display/desktop_keys.h"
 #include "process/exit_on_failure.h"
 #include "display/screen_size.h"
-#include "scores/name_dialog.h"
 
 int RequestedWindowScale = 1;
 int WindowScale = 1;
@@ -199,10 +198,9 @@ void openScaledWindowOrExit(int scale)
     showPictureAs(windowedLayout(scale));
 
     // The mouse moves over the real window; the dialogs think in canvas
-    // pixels. The name dialog's own loop also serves the window keys.
+    // pixels.
     gui_mouse_x = canvasMouseX;
     gui_mouse_y = canvasMouseY;
-    NameDialogRunner = runScaledDialog;
 }
 
 bool reopenWindow(int driver, int width, int height, const PictureLayout &layout)

@@ -46,8 +46,7 @@ int scaleToOpen(int requested);
 
 // Opens the game's window at `scale` (1..4) or ends the process as
 // openWindowOrExit does. Above 1, `screen` becomes the 800x600 canvas. The
-// dialog engine reads the mouse in canvas pixels and the name dialog runs
-// through runScaledDialog at any scale.
+// dialog engine reads the mouse in canvas pixels.
 void openScaledWindowOrExit(int scale);
 
 // Sets the graphics mode again through Allegro's `driver`

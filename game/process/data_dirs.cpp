@@ -10,13 +10,23 @@
 
 #include "platform/file_system.h"
 #include "platform/player_folders.h"
-#include "scores/high_score_file.h"
 
 namespace {
 
 const char GAME_NAME[] = "grog-sloop";
 
 std::string chosenDataDir;
+ScoreFolderCalls ScoreFolder;
+
+void moveScoresTo(const std::string &directory)
+{
+    if (ScoreFolder.moveScoresTo != nullptr) ScoreFolder.moveScoresTo(directory);
+}
+
+void tellScoresCannotBeSaved(const char *reason)
+{
+    if (ScoreFolder.reportCannotSave != nullptr) ScoreFolder.reportCannotSave(reason);
+}
 
 bool directoryExists(const std::string &path)
 {
@@ -98,6 +108,11 @@ GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
     return places;
 }
 
+void handScoreFolderCalls(const ScoreFolderCalls &calls)
+{
+    ScoreFolder = calls;
+}
+
 void locateGameFiles()
 {
     const GamePlaces places =
@@ -112,13 +127,13 @@ void locateGameFiles()
     std::string problem;
     const std::string scores = playerScoresFolder(problem);
     if (scores.empty()) {
-        setScoreDirectory("/nonexistent");
-        reportScoresCannotBeSaved(("has no place: " + problem).c_str());
+        moveScoresTo("/nonexistent");
+        tellScoresCannotBeSaved(("has no place: " + problem).c_str());
         return;
     }
-    setScoreDirectory(scores);
+    moveScoresTo(scores);
     std::string error;
-    if (!makeDirectories(scores, error)) reportScoresCannotBeSaved(("has no directory: " + error).c_str());
+    if (!makeDirectories(scores, error)) tellScoresCannotBeSaved(("has no directory: " + error).c_str());
 }
 
 std::string gameDataPath(const char *relative)

@@ -32,6 +32,15 @@ struct GamePlaces {
 GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
                             bool (*isDirectory)(const std::string &), bool (*isReadable)(const std::string &));
 
+// Where the score file is kept is the score file's own business
+// (scores/high_score_file.h): whoever starts the game hands locateGameFiles
+// the two calls it makes for an installed game. Unset, they are not made.
+struct ScoreFolderCalls {
+    void (*moveScoresTo)(const std::string &directory) = nullptr;  // the score file goes into `directory`
+    void (*reportCannotSave)(const char *reason) = nullptr;       // the one line: scores cannot be saved
+};
+void handScoreFolderCalls(const ScoreFolderCalls &calls);
+
 // Runs the choice above for this process (program from /proc/self/exe),
 // moves the score file into the player's directory for an installed game
 // (creating it), and prints on standard error what could not be done. The
