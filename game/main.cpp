@@ -8,6 +8,7 @@
 #include <string>
 
 #include "display/fullscreen.h"
+#include "display/scaled_dialog.h"
 #include "display/window_scale.h"
 #include "input/key_bindings.h"
 #include "platform/player_folders.h"

@@ -4,7 +4,7 @@
 
 #include "display/fullscreen.h"
 #include "display/screenshot.h"
-#include "display/window_scale.h"
+#include "display/window_canvas.h"
 #include "platform/desktop_window.h"
 #include "screens/status_message.h"
 

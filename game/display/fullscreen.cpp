@@ -9,6 +9,7 @@
 #include "display/picture_layout.h"
 #include "display/screen_size.h"
 #include "platform/window_identity.h"
+#include "display/window_canvas.h"
 #include "display/window_scale.h"
 #include "platform/desktop_window.h"
 

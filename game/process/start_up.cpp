@@ -23,6 +23,7 @@
 #include "display/fullscreen.h"
 #include "platform/shut_down_watchdog.h"
 #include "platform/window_identity.h"
+#include "display/window_canvas.h"
 #include "display/window_scale.h"
 #include "screens/status_bar.h"
 #include "sound/sound_effects.h"

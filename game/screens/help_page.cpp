@@ -10,7 +10,7 @@
 #include "input/key_wait.h"
 #include "process/end_request.h"
 #include "process/library_callbacks.h"
-#include "display/window_scale.h"
+#include "display/window_canvas.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/sprite_sheet.h"

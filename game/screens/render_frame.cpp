@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "display/screen_size.h"
-#include "display/window_scale.h"
+#include "display/window_canvas.h"
 #include "play/trap_rule.h"
 #include "screens/camera.h"
 #include "screens/status_bar.h"

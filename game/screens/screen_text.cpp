@@ -3,7 +3,7 @@
 #include <allegro.h>
 
 #include "display/screen_size.h"
-#include "display/window_scale.h"
+#include "display/window_canvas.h"
 #include "scores/high_scores.h"
 #include "world/game_state.h"
 

@@ -7,7 +7,7 @@
 
 #include "process/end_request.h"
 #include "display/screen_size.h"
-#include "display/window_scale.h"
+#include "display/window_canvas.h"
 #include "screens/camera.h"
 #include "screens/render_frame.h"
 #include "world/bottle.h"

@@ -15,6 +15,7 @@
 #include "platform/player_folders.h"
 #include "process/end_request.h"
 #include "display/fullscreen.h"
+#include "display/window_canvas.h"
 #include "display/window_scale.h"
 #include "scores/dialog_idle_rest.h"
 #include "scores/name_dialog.h"

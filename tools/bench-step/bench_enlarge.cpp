@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "display/picture_layout.h"
+#include "display/enlarge_rows.h"
 #include "display/window_scale.h"
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include "display/enlarge_rows.h"
+#include "display/picture_layout.h"
 #include "display/window_scale.h"
 #include "shell_fixture.h"
 
