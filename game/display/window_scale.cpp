@@ -9,6 +9,19 @@
 int RequestedWindowScale = 1;
 int WindowScale = 1;
 
+namespace {
+
+// The largest scale that fits the desktop the game runs on, or
+// `whenSizeUnknown` when its size cannot be had.
+int scaleFittingDesktopOr(int whenSizeUnknown)
+{
+    int width = 0, height = 0;
+    if (get_desktop_resolution(&width, &height) != 0) return whenSizeUnknown;
+    return largestFittingScale(width, height);
+}
+
+}  // namespace
+
 int largestFittingScale(int desktopWidth, int desktopHeight)
 {
     int scale = MAX_WINDOW_SCALE;
@@ -20,16 +33,12 @@ int largestFittingScale(int desktopWidth, int desktopHeight)
 
 int scaleFittingDesktop()
 {
-    int width = 0, height = 0;
-    if (get_desktop_resolution(&width, &height) != 0) return MIN_WINDOW_SCALE;
-    return largestFittingScale(width, height);
+    return scaleFittingDesktopOr(MIN_WINDOW_SCALE);
 }
 
 int largestOfferedScale()
 {
-    int width = 0, height = 0;
-    if (get_desktop_resolution(&width, &height) != 0) return MAX_WINDOW_SCALE;
-    return largestFittingScale(width, height);
+    return scaleFittingDesktopOr(MAX_WINDOW_SCALE);
 }
 
 int scaleToOpen(int requested)
