@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "input/focus_pause.h"
 #include "display/picture_layout.h"
 #include "display/screen_size.h"
-#include "platform/window_identity.h"
 #include "display/window_canvas.h"
 #include "display/window_scale.h"
+#include "input/focus_pause.h"
 #include "platform/desktop_window.h"
+#include "platform/window_identity.h"
 
 bool RequestedFullscreen = false;
 

@@ -10,9 +10,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "display/screen_size.h"
 #include "platform/file_system.h"
 #include "platform/player_folders.h"
-#include "display/screen_size.h"
 
 namespace {
 

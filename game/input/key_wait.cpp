@@ -2,9 +2,9 @@
 
 #include <allegro.h>
 
+#include "display/desktop_keys.h"
 #include "input/gamepad.h"
 #include "input/key_gate.h"
-#include "display/desktop_keys.h"
 #include "process/end_request.h"
 
 bool (*WaitingScreenKeys)(int scancode) = nullptr;

@@ -1,8 +1,9 @@
 // What the game does with files that the platforms do differently: asking
-// whether a file is there or may be read, making a private directory, putting a finished file in place of the old one so
-// that a crash or a power cut leaves one or the other whole, and opening a
-// file without waiting on whatever stands at its name. One side per
-// platform: linux/file_system.cpp, windows/file_system.cpp.
+// whether a file is there or may be read, making a private directory,
+// putting a finished file in place of the old one so that a crash or a
+// power cut leaves one or the other whole, and opening a file without
+// waiting on whatever stands at its name. One side per platform:
+// linux/file_system.cpp, windows/file_system.cpp.
 #pragma once
 
 #include <string>

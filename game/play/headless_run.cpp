@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "process/data_dirs.h"
 #include "display/screen_size.h"
 #include "play/play_loop.h"
+#include "process/data_dirs.h"
 #include "scores/high_score_file.h"
 #include "screens/status_bar.h"
 #include "sound/music.h"

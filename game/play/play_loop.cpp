@@ -21,8 +21,8 @@
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/tile.h"
-#include "world/world_step.h"
 #include "world/world_event.h"
+#include "world/world_step.h"
 
 unsigned char Paused = 0;
 bool PlayWaits = true;

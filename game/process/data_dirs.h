@@ -37,7 +37,7 @@ GamePlaces chooseGamePlaces(bool workingHasGfx, const std::string &programPath,
 // the two calls it makes for an installed game. Unset, they are not made.
 struct ScoreFolderCalls {
     void (*moveScoresTo)(const std::string &directory) = nullptr;  // the score file goes into `directory`
-    void (*reportCannotSave)(const char *reason) = nullptr;       // the one line: scores cannot be saved
+    void (*reportCannotSave)(const char *reason) = nullptr;        // the one line: scores cannot be saved
 };
 void handScoreFolderCalls(const ScoreFolderCalls &calls);
 

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "input/key_bindings.h"
-#include "input/key_wait.h"
 #include "display/desktop_keys.h"
-#include "platform/player_folders.h"
-#include "process/end_request.h"
 #include "display/fullscreen.h"
 #include "display/window_canvas.h"
 #include "display/window_scale.h"
+#include "input/key_bindings.h"
+#include "input/key_wait.h"
+#include "platform/player_folders.h"
+#include "process/end_request.h"
 #include "scores/dialog_idle_rest.h"
 #include "scores/name_dialog.h"
 #include "settings/settings.h"

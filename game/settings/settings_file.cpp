@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "process/data_dirs.h"
 #include "platform/file_system.h"
+#include "process/data_dirs.h"
 
 namespace {
 

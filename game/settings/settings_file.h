@@ -1,6 +1,7 @@
 // Where the settings live and how they are read and written:
 // $XDG_CONFIG_HOME/grog-sloop/settings.cfg, by default
-// ~/.config/grog-sloop/settings.cfg. Read once at start; written only when
+// ~/.config/grog-sloop/settings.cfg (playerSettingsPath in
+// platform/player_folders.h). Read once at start; written only when
 // the player presses OK in the options, whole or not at all.
 #pragma once
 
