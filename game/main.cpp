@@ -7,22 +7,27 @@
 #include <ctime>
 #include <string>
 
-#include "platform/command_line.h"
-#include "platform/shut_down.h"
-#include "platform/start_up.h"
-#include "platform/fullscreen.h"
-#include "platform/window_scale.h"
+#include "display/fullscreen.h"
+#include "display/scaled_dialog.h"
+#include "display/window_scale.h"
 #include "input/key_bindings.h"
+#include "platform/player_folders.h"
 #include "play/headless_run.h"
-#include "platform/end_request.h"
 #include "play/new_game.h"
+#include "process/command_line.h"
+#include "process/data_dirs.h"
+#include "process/end_request.h"
+#include "process/shut_down.h"
+#include "process/start_up.h"
 #include "recording/game_recorder.h"
 #include "recording/game_replay.h"
 #include "recording/run_summary.h"
+#include "scores/high_score_file.h"
+#include "scores/name_dialog.h"
 #include "settings/options_dialog.h"
 #include "settings/settings_file.h"
-#include "sound/music.h"
 #include "sound/effect_settings.h"
+#include "sound/music.h"
 
 namespace {
 
@@ -85,8 +90,14 @@ int main(int argc, char *argv[])
             std::fputs("grog-sloop: cannot start the Allegro library\n", stderr);
             return 1;
         }
-    } else if (startUp() != 0) {
-        return 1;
+    } else {
+        // Where an installed game keeps the scores is the score file's to
+        // say; start-up only finds the folder.
+        handScoreFolderCalls({setScoreDirectory, reportScoresCannotBeSaved});
+        if (startUp() != 0) return 1;
+        // The name dialog and the options show through the window at any
+        // scale, the window keys served while they run.
+        NameDialogRunner = runScaledDialog;
     }
     if (!options.verify) {
         applyDialogLook(settings.look);

@@ -2,10 +2,10 @@
 
 #include <allegro.h>
 
+#include "display/desktop_keys.h"
 #include "input/gamepad.h"
 #include "input/key_gate.h"
-#include "platform/desktop_keys.h"
-#include "platform/end_request.h"
+#include "process/end_request.h"
 
 bool (*WaitingScreenKeys)(int scancode) = nullptr;
 

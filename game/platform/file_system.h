@@ -1,11 +1,18 @@
-// What the game does with files that the platforms do differently: making
-// a private directory, putting a finished file in place of the old one so
-// that a crash or a power cut leaves one or the other whole, and opening a
-// file without waiting on whatever stands at its name. One side per
-// platform: file_system_posix.cpp, windows/file_system.cpp.
+// What the game does with files that the platforms do differently: asking
+// whether a file is there or may be read, making a private directory,
+// putting a finished file in place of the old one so that a crash or a
+// power cut leaves one or the other whole, and opening a file without
+// waiting on whatever stands at its name. One side per platform:
+// linux/file_system.cpp, windows/file_system.cpp.
 #pragma once
 
 #include <string>
+
+// Whether anything stands at `path`.
+bool fileExists(const std::string &path);
+
+// Whether this process may read the file at `path`.
+bool fileReadable(const std::string &path);
 
 // mkdir with the given permissions (Windows has none to give: the folders
 // of a user's profile are theirs). Sets errno on failure.

@@ -1,10 +1,8 @@
 // Where the player's own files go and where the running program lies, as
 // the platform names them: on Linux by the XDG rules (XDG_CONFIG_HOME,
-// XDG_DATA_HOME, user-dirs.dirs), on Windows by its known folders (the
-// roaming application data and the Pictures folder). One side per
-// platform: player_folders_xdg.cpp, windows/player_folders.cpp. The
-// settings file's and the pictures folder's getters are declared with
-// their users (settings_file.h, screenshot.h).
+// XDG_DATA_HOME, user-dirs.dirs; linux/xdg_folders.h), on Windows by its
+// known folders (the roaming application data and the Pictures folder).
+// Every folder the game keeps a player's files in is named here.
 #pragma once
 
 #include <string>
@@ -20,3 +18,13 @@ bool scoresAlwaysInPlayerFolder();
 // The running program's full path, with '/' between its parts; empty when
 // it cannot be known.
 std::string runningProgramPath();
+
+// This player's settings file: $XDG_CONFIG_HOME/grog-sloop/settings.cfg
+// (by default under ~/.config) on Linux, settings.cfg in the game's folder
+// of the roaming application data on Windows. Empty when there is no such
+// place.
+std::string playerSettingsPath();
+
+// The player's pictures folder, where screenshots go; empty when nothing
+// names one.
+std::string picturesDirectory();

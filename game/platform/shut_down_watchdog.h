@@ -7,11 +7,12 @@
 
 constexpr unsigned int SHUT_DOWN_LIMIT_SECONDS = 2;
 
-// Puts the watchdog on SIGALRM. Call once at start-up.
+// Makes the watchdog ready to be armed. Call once at start-up.
 void installShutDownWatchdog();
 
-// Starts the countdown; later calls leave it running as it is. Safe in a
-// signal handler and on any thread.
+// Starts the countdown; later calls leave it running as it is. Safe
+// wherever an end is requested: in the answer to the session's end or to a
+// lost display, on any thread.
 void armShutDownWatchdog();
 
 // The recording being written, synced before the watchdog ends the

@@ -2,9 +2,9 @@
 
 #include <allegro.h>
 
+#include "display/window_canvas.h"
 #include "input/key_gate.h"
 #include "input/key_wait.h"
-#include "platform/window_scale.h"
 #include "play/new_game.h"
 #include "scores/high_scores.h"
 #include "screens/screen_text.h"

@@ -5,9 +5,10 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "platform/data_dirs.h"
-#include "platform/screen_size.h"
+#include "display/screen_size.h"
 #include "play/play_loop.h"
+#include "process/data_dirs.h"
+#include "scores/high_score_file.h"
 #include "screens/status_bar.h"
 #include "sound/music.h"
 #include "world/game_state.h"
@@ -34,6 +35,7 @@ bool startHeadlessRun()
     clear_bitmap(WorldBitmap);
     StatusBitmap = create_bitmap(STATUS_BAR_WIDTH, STATUS_BAR_HEIGHT);
 
+    handScoreFolderCalls({setScoreDirectory, reportScoresCannotBeSaved});
     locateGameFiles();
     loadSpriteSheet(gameDataPath("Gfx/Tile.bmp").c_str());
     // Without a sheet every new cell would look for the art again, thousands

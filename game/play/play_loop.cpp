@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "input/step_input.h"
-#include "platform/end_request.h"
-#include "platform/library_callbacks.h"
+#include "process/end_request.h"
+#include "process/library_callbacks.h"
 #include "recording/run_summary.h"
 #include "screens/help_page.h"
 #include "screens/render_frame.h"
@@ -21,8 +21,8 @@
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/tile.h"
-#include "world/world_step.h"
 #include "world/world_event.h"
+#include "world/world_step.h"
 
 unsigned char Paused = 0;
 bool PlayWaits = true;

@@ -8,8 +8,8 @@
 
 #include "input/key_wait.h"
 #include "input/step_input.h"
-#include "platform/end_request.h"
-#include "platform/library_callbacks.h"
+#include "process/end_request.h"
+#include "process/library_callbacks.h"
 #include "recording/run_summary.h"
 #include "scores/high_scores.h"
 #include "scores/name_dialog.h"

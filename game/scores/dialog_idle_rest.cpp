@@ -1,6 +1,6 @@
 #include "scores/dialog_idle_rest.h"
 
-#include "platform/end_request.h"
+#include "process/end_request.h"
 
 int restWhileIdleProc(int msg, DIALOG *, int)
 {

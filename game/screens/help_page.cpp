@@ -4,13 +4,13 @@
 
 #include <string>
 
+#include "display/window_canvas.h"
 #include "input/gamepad.h"
 #include "input/key_bindings.h"
 #include "input/key_gate.h"
 #include "input/key_wait.h"
-#include "platform/end_request.h"
-#include "platform/library_callbacks.h"
-#include "platform/window_scale.h"
+#include "process/end_request.h"
+#include "process/library_callbacks.h"
 #include "world/monster.h"
 #include "world/player.h"
 #include "world/sprite_sheet.h"

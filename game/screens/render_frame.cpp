@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-#include "platform/screen_size.h"
-#include "platform/window_scale.h"
+#include "display/screen_size.h"
+#include "display/window_canvas.h"
 #include "play/trap_rule.h"
 #include "screens/camera.h"
 #include "screens/status_bar.h"

@@ -2,8 +2,8 @@
 
 #include <allegro.h>
 
-#include "platform/screen_size.h"
-#include "platform/window_scale.h"
+#include "display/screen_size.h"
+#include "display/window_canvas.h"
 #include "scores/high_scores.h"
 #include "world/game_state.h"
 

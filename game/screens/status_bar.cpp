@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "platform/screen_size.h"
+#include "display/screen_size.h"
 #include "play/play_loop.h"
 #include "screens/render_frame.h"
 #include "screens/status_message.h"

@@ -5,9 +5,9 @@
 #include <chrono>
 #include <cstddef>
 
-#include "platform/end_request.h"
-#include "platform/screen_size.h"
-#include "platform/window_scale.h"
+#include "display/screen_size.h"
+#include "display/window_canvas.h"
+#include "process/end_request.h"
 #include "screens/camera.h"
 #include "screens/render_frame.h"
 #include "world/bottle.h"

@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "display/desktop_keys.h"
+#include "display/fullscreen.h"
+#include "display/window_canvas.h"
+#include "display/window_scale.h"
 #include "input/key_bindings.h"
 #include "input/key_wait.h"
-#include "platform/desktop_keys.h"
-#include "platform/end_request.h"
-#include "platform/fullscreen.h"
-#include "platform/window_scale.h"
+#include "platform/player_folders.h"
+#include "process/end_request.h"
 #include "scores/dialog_idle_rest.h"
 #include "scores/name_dialog.h"
 #include "settings/settings.h"

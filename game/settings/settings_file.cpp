@@ -8,13 +8,10 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/data_dirs.h"
 #include "platform/file_system.h"
+#include "process/data_dirs.h"
 
 namespace {
-
-constexpr const char *SETTINGS_DIR = "/grog-sloop";
-constexpr const char *SETTINGS_FILE = "/settings.cfg";
 
 std::string directoryOf(const std::string &path)
 {
@@ -35,16 +32,6 @@ bool writeWhole(int fd, const std::string &text)
 }
 
 }  // namespace
-
-std::string settingsPathFor(const char *xdgConfigHome, const char *home)
-{
-    // A relative XDG_CONFIG_HOME is invalid and ignored, as the XDG rule says.
-    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/')
-        return std::string(xdgConfigHome) + SETTINGS_DIR + SETTINGS_FILE;
-    if (home != nullptr && home[0] == '/')
-        return std::string(std::strcmp(home, "/") == 0 ? "" : home) + "/.config" + SETTINGS_DIR + SETTINGS_FILE;
-    return "";
-}
 
 Settings loadSettings(const std::string &path)
 {

@@ -1,17 +1,13 @@
 // Where the settings live and how they are read and written:
 // $XDG_CONFIG_HOME/grog-sloop/settings.cfg, by default
-// ~/.config/grog-sloop/settings.cfg. Read once at start; written only when
+// ~/.config/grog-sloop/settings.cfg (playerSettingsPath in
+// platform/player_folders.h). Read once at start; written only when
 // the player presses OK in the options, whole or not at all.
 #pragma once
 
 #include <string>
 
 #include "settings/settings.h"
-
-// The settings file by the XDG rule: $XDG_CONFIG_HOME/grog-sloop/settings.cfg
-// when that is an absolute path (a relative one is ignored), else
-// HOME/.config/grog-sloop/settings.cfg. Empty when there is no usable home.
-std::string settingsPathFor(const char *xdgConfigHome, const char *home);
 
 // The settings read from `path`: a missing file gives the defaults quietly;
 // each problem found costs one line on standard error (at most five, then
@@ -31,8 +27,3 @@ Settings &currentSettings();
 // The settings as the file holds them (the defaults when there is none):
 // what the options save, without the command line's choices.
 Settings &savedSettings();
-
-// This player's settings file: settingsPathFor with the environment on
-// Linux, settings.cfg in the game's application-data folder on Windows
-// (platform/player_folders_xdg.cpp, platform/windows/player_folders.cpp).
-std::string playerSettingsPath();

@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "platform/data_dirs.h"
+#include "process/data_dirs.h"
 
 MIDI *Music = nullptr;
 unsigned char MusicPaused = 0;

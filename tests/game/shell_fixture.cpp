@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "platform/library_callbacks.h"
-#include "platform/start_up.h"
+#include "process/library_callbacks.h"
+#include "process/start_up.h"
 #include "play/play_loop.h"
 #include "screens/status_bar.h"
 #include "sound/music.h"

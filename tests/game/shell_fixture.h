@@ -7,7 +7,7 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
-#include "platform/library_callbacks.h"
+#include "process/library_callbacks.h"
 #include "play/play_loop.h"
 #include "screens/status_bar.h"
 #include "sound/music.h"

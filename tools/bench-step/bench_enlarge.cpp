@@ -10,8 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/picture_layout.h"
-#include "platform/window_scale.h"
+#include "display/picture_layout.h"
+#include "display/enlarge_rows.h"
+#include "display/window_scale.h"
 
 namespace {
 

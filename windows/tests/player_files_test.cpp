@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/data_dirs.h"
+#include "process/data_dirs.h"
 #include "platform/player_folders.h"
 #include "scores/high_score_file.h"
 #include "scores/high_score_table.h"

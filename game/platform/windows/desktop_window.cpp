@@ -1,7 +1,7 @@
-// The Windows side of platform/x11_window.h. Windows has no window manager
-// to ask: fullscreen is Allegro's own (DirectDraw), a new window shows at
-// once, and the focus is the foreground window.
-#include "platform/x11_window.h"
+// The Windows side of platform/desktop_window.h. Windows has no window
+// manager to ask: fullscreen is Allegro's own (DirectDraw), a new window
+// shows at once, and the focus is the foreground window.
+#include "platform/desktop_window.h"
 
 #include <allegro.h>
 // After allegro.h, as Allegro asks.
@@ -9,27 +9,28 @@
 // The window thread's calls that take the keyboard and mouse.
 #include <allegro/platform/aintwin.h>
 
-bool setWindowIconProperty(const std::vector<unsigned long> &)
-{
-    return false;
-}
-
 bool hasOwnFullscreenMode()
 {
+    // DirectDraw at the desktop's own resolution: no monitor changes mode.
     return true;
 }
 
 bool windowManagerDoesFullscreen()
 {
+    // No window manager runs: nobody is there to hold a window fullscreen.
     return false;
 }
 
 bool askForFullscreenState(bool)
 {
+    // Nobody to ask (see above): nothing was asked.
     return false;
 }
 
-void waitUntilWindowSettled(int) {}
+void waitUntilWindowSettled(int)
+{
+    // A window shows as soon as it is made, with nobody to take it in hand.
+}
 
 bool windowHasFocus()
 {

@@ -1,8 +1,6 @@
 // The Windows side of platform/display_loss.h: a Windows session ends with
-// its own events (platform/windows/end_events.cpp), the display cannot go
-// away under a running program.
+// its own events (session_end.cpp), the display cannot go away under a
+// running program.
 #include "platform/display_loss.h"
 
 void watchForLostDisplay() {}
-
-void watchForLostConnection(struct _XDisplay *) {}

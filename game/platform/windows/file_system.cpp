@@ -5,11 +5,23 @@
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <windows.h>
 
 #include <cerrno>
 
 #include "platform/windows/wide_text.h"
+
+// The C runtime's access() answers both.
+bool fileExists(const std::string &path)
+{
+    return access(path.c_str(), F_OK) == 0;
+}
+
+bool fileReadable(const std::string &path)
+{
+    return access(path.c_str(), R_OK) == 0;
+}
 
 bool makeOneDirectory(const std::string &path, unsigned int)
 {

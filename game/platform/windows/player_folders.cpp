@@ -1,8 +1,6 @@
 #include "platform/player_folders.h"
 
-#include "platform/screenshot.h"
 #include "platform/windows/known_folders.h"
-#include "settings/settings_file.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/end_request.h"
+#include "process/end_request.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/xpm_pixels.h"
+#include "platform/linux/xpm_pixels.h"
 
 TEST(XpmPixels, ColoursTransparencyAndRefusedData)
 {

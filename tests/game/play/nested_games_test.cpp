@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "platform/library_callbacks.h"
+#include "process/library_callbacks.h"
 #include "play/game_over.h"
 #include "play/new_game.h"
 #include "play/play_loop.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/library_callbacks.h"
+#include "process/library_callbacks.h"
 #include "play/play_loop.h"
 #include "scores/name_dialog.h"
 #include "screens/render_frame.h"

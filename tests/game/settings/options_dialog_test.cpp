@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/window_scale.h"
+#include "display/window_scale.h"
 #include "settings/options_dialog.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"

@@ -95,16 +95,6 @@ TEST(SettingsText, AFileWithoutItsVersionLineIsReadAsVersionOne)
     EXPECT_EQ(problems[0].rfind("line 5:", 0), 0u) << problems[0];
 }
 
-TEST(SettingsPath, FollowsTheXdgRule)
-{
-    EXPECT_EQ(settingsPathFor("/x/config", "/home/anne"), "/x/config/grog-sloop/settings.cfg");
-    EXPECT_EQ(settingsPathFor("relative/config", "/home/anne"), "/home/anne/.config/grog-sloop/settings.cfg");
-    EXPECT_EQ(settingsPathFor(nullptr, "/home/anne"), "/home/anne/.config/grog-sloop/settings.cfg");
-    EXPECT_EQ(settingsPathFor("", "/"), "/.config/grog-sloop/settings.cfg");
-    EXPECT_EQ(settingsPathFor(nullptr, "anne"), "");
-    EXPECT_EQ(settingsPathFor(nullptr, nullptr), "");
-}
-
 class SettingsFile : public ::testing::Test {
 protected:
     void SetUp() override
