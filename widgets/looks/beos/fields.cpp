@@ -1,0 +1,111 @@
+// The look's widgets with content: the edit field with its blinking caret,
+// the list and text list, and the text box. The text itself is laid out by
+// the layer's shared routines; this file gives them the look's colours and
+// draws the look's frames around them.
+#include "widgets/looks/shared/edit_field.h"
+#include "widgets/looks/shared/list_rows.h"
+#include "widgets/looks/shared/text_box.h"
+#include "widgets/theme.h"
+#include "widgets/looks/beos/look.h"
+#include "widgets/looks/beos/palette.h"
+
+namespace {
+
+const BeosPalette &pal = beos_colours;
+
+// The field that holds the focus is redrawn at each blink, so its caret
+// comes and goes. Only a focused field takes the change: with several
+// fields in a dialog, an unfocused one (which has no caret) seeing it first
+// would otherwise leave the focused one unblinking.
+void follow_blink(DIALOG *d)
+{
+    if (!(d->flags & D_GOTFOCUS)) return;
+    const int blink = beos_blink;
+    if (blink != beos_blink_seen) {
+        beos_blink_seen = blink;
+        d->flags |= D_DIRTY;
+    }
+}
+
+void draw_edit(DIALOG *d)
+{
+    edit_draw_unshift(d);
+    const int th = text_height(font);
+    const EditSpan span = edit_visible_span(d);
+    rectfill(gui_get_screen(), d->x + 2, d->y + 2, d->x + d->w - 3, d->y + th + 3, pal.white);
+
+    EditTextStyle style;
+    style.fg = (d->flags & D_DISABLED) ? pal.mg : pal.fg;
+    style.bg = -1;  // on the white just filled
+    style.show_caret = (d->flags & D_GOTFOCUS) && beos_blink == 1;
+    style.caret_colour = pal.fg;
+    style.caret_bottom = th + 3;
+    edit_draw_chars(d, span, style);
+
+    // The frame follows the font, not the row's height.
+    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, th + 8, d->flags, BEOS_EDIT, nullptr);
+    edit_draw_reshift(d);
+}
+
+void list_row_colours(DIALOG *d, int item, int *fg, int *bg)
+{
+    *fg = pal.fg;
+    *bg = list_item_selected(d, item) ? pal.list_selected : pal.white;
+}
+
+void draw_list(DIALOG *d)
+{
+    ListStyle style;
+    style.row_colours = list_row_colours;
+    style.empty_colour = pal.white;
+    style.right_inset_bar = 14;   // rows end at R - 13, left of the bar
+    style.right_inset_plain = 4;  // ... at R - 3 without one
+    style.limit_bar = 23;
+    style.limit_plain = 12;
+    const ListLayout layout = list_draw_rows(d, style);
+    const ScrollInfo scroll = {layout.count, layout.visible, d->d2};
+    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, d->h, d->flags, BEOS_LIST, &scroll);
+}
+
+}  // namespace
+
+int beos_edit_proc(int msg, DIALOG *d, int c)
+{
+    follow_blink(d);
+    if (msg == MSG_DRAW) {
+        draw_edit(d);
+        return D_O_K;
+    }
+    // The field keeps the focus when the mouse wanders off, as Allegro's own does.
+    if (msg == MSG_LOSTFOCUS || msg == MSG_LOSTMOUSE) return D_WANTFOCUS;
+    return shifted_edit_proc(msg, d, c);
+}
+
+int beos_list_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_list_proc(msg, d, c);
+    draw_list(d);
+    return D_O_K;
+}
+
+int beos_text_list_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_text_list_proc(msg, d, c);
+    draw_list(d);
+    return D_O_K;
+}
+
+int beos_textbox_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_textbox_proc(msg, d, c);
+    TextBoxStyle style;
+    style.fg = pal.fg;
+    style.bg = pal.white;
+    style.disabled = pal.mg;
+    style.bar_when_fits = 1;
+    style.bar_when_scrolls = 11;
+    const int rows = textbox_draw_text(d, style);
+    const ScrollInfo scroll = {d->d1, rows, d->d2};
+    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, d->h, d->flags, BEOS_LIST, &scroll);
+    return D_O_K;
+}
