@@ -15,17 +15,11 @@ void register_builtin_themes(void)
     if (registry_filled) return;
     registry_filled = true;
 
-    // clang-format off
     Theme *const builtin[] = {
-        &gtk_record,
-        &photon_record,
-        &win95_record,
-        &ase_record,
-        &beos_record,
-        &nextstep_record,
-        &stock_record,
+#define BUILTIN_LOOK(id) &id##_record,
+#include "widgets/looks/builtin_looks.def"
+#undef BUILTIN_LOOK
     };
-    // clang-format on
 
     for (Theme *theme : builtin) {
         if (ThemeRegistryCount >= THEME_REGISTRY_CAPACITY) break;

@@ -60,13 +60,10 @@ extern const LookParamDef focus_cues_param;
 // Whether the look in force (or the base it follows) wants them: 0 or 1.
 int look_wants_focus_cues(void);
 
-// The tables of the built-in looks (each in its look's folder).
-extern const LookParamTable gtk_param_table;
-extern const LookParamTable photon_param_table;
-extern const LookParamTable win95_param_table;
-extern const LookParamTable ase_param_table;
-extern const LookParamTable beos_param_table;
-extern const LookParamTable nextstep_param_table;
-extern const LookParamTable stock_param_table;
+// The tables of the built-in looks (each in its look's params.cpp):
+// gtk_param_table, ..., one per line of the list.
+#define BUILTIN_LOOK(id) extern const LookParamTable id##_param_table;
+#include "widgets/looks/builtin_looks.def"
+#undef BUILTIN_LOOK
 
 #endif

@@ -8,8 +8,9 @@ namespace {
 std::vector<std::unique_ptr<LookRecord>> records;
 
 const LookParamTable *const BUILTIN_TABLES[] = {
-    &gtk_param_table,  &photon_param_table,   &win95_param_table, &ase_param_table,
-    &beos_param_table, &nextstep_param_table, &stock_param_table,
+#define BUILTIN_LOOK(id) &id##_param_table,
+#include "widgets/looks/builtin_looks.def"
+#undef BUILTIN_LOOK
 };
 
 ThemeParam param_from(const LookParamDef &def, int own)

@@ -29,7 +29,7 @@ static void point_at_gui_colours(Theme *theme)
 
 static void stock_init(void)
 {
-    point_at_gui_colours(&stock_record);
+    point_at_gui_colours(&allegro_record);
     // A program's look copied from this record runs this init as its own:
     // its cells must be pointed too, or it would publish no colours at all.
     if (look_in_force && look_in_force->init == stock_init) point_at_gui_colours(look_in_force);
@@ -40,7 +40,7 @@ static void stock_init(void)
 static void stock_shutdown(void) {}
 
 // clang-format off
-Theme stock_record = {
+Theme allegro_record = {
     "Allegro",
     nullptr, nullptr, nullptr,  // pointed at Allegro's GUI colours by init
     stock_init,
@@ -67,8 +67,8 @@ Theme stock_record = {
 };
 // clang-format on
 
-Theme *theme_allegro = &stock_record;
+Theme *theme_allegro = &allegro_record;
 
 // Allegro's colours are the program's: the stock look has only the switch
 // every look has.
-const LookParamTable stock_param_table = {&stock_record, nullptr, 0};
+const LookParamTable allegro_param_table = {&allegro_record, nullptr, 0};
