@@ -1,9 +1,8 @@
-// The "GTK" look's edit field, text box and slider. Editing, scrolling and
-// dragging stay Allegro's; only the drawing follows the look.
+// The "GTK" look's edit field and slider. Editing and dragging stay
+// Allegro's; only the drawing follows the look.
 #include "widgets/looks/shared/edit_field.h"
 #include "widgets/looks/gtk/look.h"
 #include "widgets/style/slider_thumb.h"
-#include "widgets/looks/shared/text_box.h"
 
 // d: dp the text, d1 the length limit, d2 the caret (characters);
 // D_GOTFOCUS outlines the field and shows the caret, D_DISABLED greys the
@@ -20,17 +19,6 @@ int gtk_edit_proc(int msg, DIALOG *d, int c)
     rectfill(gui_get_screen(), d->x + 2, d->y + 2, d->x + d->w - 3, d->y + th + 3, gtk_white);
     edit_draw_chars(d, span, EditTextStyle{fg, gtk_white, (d->flags & D_GOTFOCUS) != 0, gtk_black, th + 3});
     edit_draw_reshift(d);
-    return D_O_K;
-}
-
-// d: dp the text, d1 the line count (written by drawing), d2 the first line
-// shown; D_SELECTED turns word wrap off, D_DISABLED greys the text.
-int gtk_textbox_proc(int msg, DIALOG *d, int c)
-{
-    if (msg != MSG_DRAW) return d_textbox_proc(msg, d, c);
-    const int fg = (d->flags & D_DISABLED) ? gtk_shadow : gtk_black;
-    const int visible = textbox_draw_text(d, TextBoxStyle{fg, gtk_white, gtk_shadow, 0, gtk_scrollbar_width - 1});
-    gtk_list_frame(d, d->d1, d->d2, visible);
     return D_O_K;
 }
 

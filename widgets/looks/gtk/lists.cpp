@@ -1,8 +1,9 @@
-// The "GTK" look's list and text list, and the sunken frame with its scroll
-// bar that the lists and the text box share.
+// The "GTK" look's list, text list and text box, and the sunken frame with
+// its scroll bar that they share.
 #include "widgets/looks/gtk/look.h"
 #include "widgets/looks/shared/list_rows.h"
 #include "widgets/looks/shared/list_well.h"
+#include "widgets/looks/shared/text_box.h"
 
 static void gtk_row_colours(DIALOG *d, int item, int *fg, int *bg)
 {
@@ -40,6 +41,17 @@ int gtk_text_list_proc(int msg, DIALOG *d, int c)
 {
     if (msg != MSG_DRAW) return d_text_list_proc(msg, d, c);
     return gtk_draw_list(d);
+}
+
+// d: dp the text, d1 the line count (written by drawing), d2 the first line
+// shown; D_SELECTED turns word wrap off, D_DISABLED greys the text.
+int gtk_textbox_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_textbox_proc(msg, d, c);
+    const int fg = (d->flags & D_DISABLED) ? gtk_shadow : gtk_black;
+    const int visible = textbox_draw_text(d, TextBoxStyle{fg, gtk_white, gtk_shadow, 0, gtk_scrollbar_width - 1});
+    gtk_list_frame(d, d->d1, d->d2, visible);
+    return D_O_K;
 }
 
 void gtk_list_frame(DIALOG *d, int total, int offset, int visible)

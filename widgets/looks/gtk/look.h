@@ -42,10 +42,15 @@ enum GtkParam {
     GTK_PARAM_COUNT
 };
 extern const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT];
+// Reads the palette and the metrics above from the parameters (params.cpp).
+void gtk_read_params(void);
 
 extern BITMAP *gtk_radio_raised;   // 11 x 11
 extern BITMAP *gtk_radio_sunken;   // 11 x 11
 extern BITMAP *gtk_submenu_arrow;  // 8 x 7
+// Builds and frees the images above (art.cpp).
+void gtk_build_bitmaps(void);
+void gtk_destroy_bitmaps(void);
 
 // Bevel and box kinds.
 enum GtkKind { GTK_RAISED = 0, GTK_PRELIGHT = 1, GTK_PRESSED = 2, GTK_FIELD = 3 };

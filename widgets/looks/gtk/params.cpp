@@ -1,6 +1,19 @@
 // The "GTK" look's parameters: its palette, and the metrics that grow with
-// the font.
+// the font; and the values its init reads from them.
 #include "widgets/looks/gtk/look.h"
+
+int gtk_white;
+int gtk_prelight;
+int gtk_face;
+int gtk_pressed;
+int gtk_shadow_light;
+int gtk_shadow;
+int gtk_black;
+int gtk_select;
+int gtk_check_size;
+int gtk_scrollbar_width;
+int gtk_bevel_width;
+int gtk_check_padding;
 
 // clang-format off
 const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT] = {
@@ -20,3 +33,19 @@ const LookParamDef GTK_PARAMS[GTK_PARAM_COUNT] = {
 // clang-format on
 
 const LookParamTable gtk_param_table = look_param_table(&gtk_record, GTK_PARAMS);
+
+void gtk_read_params(void)
+{
+    gtk_white = look_colour_value(GTK_PARAMS[GTK_P_WHITE]);
+    gtk_prelight = look_colour_value(GTK_PARAMS[GTK_P_PRELIGHT]);
+    gtk_face = look_colour_value(GTK_PARAMS[GTK_P_FACE]);
+    gtk_pressed = look_colour_value(GTK_PARAMS[GTK_P_PRESSED]);
+    gtk_shadow_light = look_colour_value(GTK_PARAMS[GTK_P_SHADOW_LIGHT]);
+    gtk_shadow = look_colour_value(GTK_PARAMS[GTK_P_SHADOW]);
+    gtk_black = look_colour_value(GTK_PARAMS[GTK_P_BLACK]);
+    gtk_select = look_colour_value(GTK_PARAMS[GTK_P_SELECT]);
+    gtk_check_size = look_size_value(GTK_PARAMS[GTK_P_CHECK_SIZE]);
+    gtk_scrollbar_width = look_value(GTK_PARAMS[GTK_P_SCROLLBAR_WIDTH]);
+    gtk_bevel_width = look_value(GTK_PARAMS[GTK_P_BEVEL_WIDTH]);
+    gtk_check_padding = look_value(GTK_PARAMS[GTK_P_CHECK_PADDING]);
+}
