@@ -1,6 +1,8 @@
-// The "Win95" edit field: the layer's edit text in a sunken white field,
-// with a caret that blinks while the dialog idles.
+// The "Win95" edit field, the layer's edit text in a sunken white field with
+// a caret that blinks while the dialog idles, and the slider, a sunken
+// trough over the whole row and a raised 28-pixel thumb whatever the focus.
 #include "widgets/looks/shared/edit_field.h"
+#include "widgets/style/slider_thumb.h"
 #include "widgets/theme.h"
 #include "widgets/looks/win95/look.h"
 
@@ -85,4 +87,13 @@ int w95_edit_proc(int msg, DIALOG *d, int c)
     d->y -= move;
     d->w += 2 * move;
     return result;
+}
+
+int w95_slider_proc(int msg, DIALOG *d, int c)
+{
+    if (msg != MSG_DRAW) return d_slider_proc(msg, d, c);
+    const SliderThumbRect thumb = slider_thumb_rect(d);
+    w95_button_bevel(d->x, d->y, d->w, d->h, 1);
+    w95_button_bevel(thumb.x, thumb.y, thumb.w, thumb.h, 0);
+    return D_O_K;
 }
