@@ -27,6 +27,8 @@ extern int ase_rgb[ASE_PARAM_COUNT];
 extern int ase_check_size;
 // The face bevel's width, from its parameter.
 extern int ase_bevel_width;
+// Reads the values above from the parameters (params.cpp).
+void ase_read_params(void);
 
 // The look's colour cells (foreground, background, middle), set by init.
 extern int ase_fg_color;
