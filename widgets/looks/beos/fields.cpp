@@ -1,13 +1,9 @@
-// The look's widgets with content: the edit field with its blinking caret,
-// the list and text list, and the text box. The text itself is laid out by
-// the layer's shared routines; this file gives them the look's colours and
-// draws the look's frames around them.
+// The "BeOS" look's edit field, with its blinking caret, and its slider. The
+// text itself is laid out by the layer's shared routines; this file gives it
+// the look's colours and draws the look's frame around it.
 #include "widgets/looks/shared/edit_field.h"
-#include "widgets/looks/shared/list_rows.h"
-#include "widgets/looks/shared/text_box.h"
 #include "widgets/theme.h"
 #include "widgets/looks/beos/look.h"
-#include "widgets/looks/beos/palette.h"
 
 namespace {
 
@@ -47,26 +43,6 @@ void draw_edit(DIALOG *d)
     edit_draw_reshift(d);
 }
 
-void list_row_colours(DIALOG *d, int item, int *fg, int *bg)
-{
-    *fg = pal.fg;
-    *bg = list_item_selected(d, item) ? pal.list_selected : pal.white;
-}
-
-void draw_list(DIALOG *d)
-{
-    ListStyle style;
-    style.row_colours = list_row_colours;
-    style.empty_colour = pal.white;
-    style.right_inset_bar = 14;   // rows end at R - 13, left of the bar
-    style.right_inset_plain = 4;  // ... at R - 3 without one
-    style.limit_bar = 23;
-    style.limit_plain = 12;
-    const ListLayout layout = list_draw_rows(d, style);
-    const ScrollInfo scroll = {layout.count, layout.visible, d->d2};
-    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, d->h, d->flags, BEOS_LIST, &scroll);
-}
-
 }  // namespace
 
 int beos_edit_proc(int msg, DIALOG *d, int c)
@@ -81,31 +57,10 @@ int beos_edit_proc(int msg, DIALOG *d, int c)
     return shifted_edit_proc(msg, d, c);
 }
 
-int beos_list_proc(int msg, DIALOG *d, int c)
+int beos_slider_proc(int msg, DIALOG *d, int c)
 {
-    if (msg != MSG_DRAW) return d_list_proc(msg, d, c);
-    draw_list(d);
-    return D_O_K;
-}
-
-int beos_text_list_proc(int msg, DIALOG *d, int c)
-{
-    if (msg != MSG_DRAW) return d_text_list_proc(msg, d, c);
-    draw_list(d);
-    return D_O_K;
-}
-
-int beos_textbox_proc(int msg, DIALOG *d, int c)
-{
-    if (msg != MSG_DRAW) return d_textbox_proc(msg, d, c);
-    TextBoxStyle style;
-    style.fg = pal.fg;
-    style.bg = pal.white;
-    style.disabled = pal.mg;
-    style.bar_when_fits = 1;
-    style.bar_when_scrolls = 11;
-    const int rows = textbox_draw_text(d, style);
-    const ScrollInfo scroll = {d->d1, rows, d->d2};
-    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, d->h, d->flags, BEOS_LIST, &scroll);
+    if (msg != MSG_DRAW) return d_slider_proc(msg, d, c);
+    const ScrollInfo knob = {d->d1, 1, d->d2};
+    beos_draw_widget(gui_get_screen(), d->x, d->y, d->w, d->h, d->flags, BEOS_SLIDER, &knob);
     return D_O_K;
 }

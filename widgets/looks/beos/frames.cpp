@@ -1,8 +1,7 @@
-// beos_draw_widget: every frame, face and image of the look, by kind. The
+// beos_draw_widget: every frame, face and image of the look, by kind (the
+// faces of buttons, check boxes and radio buttons are in buttons.cpp). The
 // slot procedures only choose the kind and the rectangle.
-#include "widgets/looks/shared/box_image.h"
 #include "widgets/looks/beos/look.h"
-#include "widgets/looks/beos/palette.h"
 
 namespace {
 
@@ -12,66 +11,6 @@ const BeosPalette &pal = beos_colours;
 void sprite_if_any(BITMAP *bmp, BITMAP *sprite, int x, int y)
 {
     if (sprite) draw_sprite(bmp, sprite, x, y);
-}
-
-void draw_button(BITMAP *bmp, int x, int y, int w, int h, int flags, const char *label)
-{
-    // Pressed wins over disabled, which wins over focus.
-    int set = BEOS_SET_NORMAL;
-    if (flags & D_GOTFOCUS) set = BEOS_SET_FOCUS;
-    if (flags & D_DISABLED) set = BEOS_SET_DISABLED;
-    if (flags & D_SELECTED) set = (flags & D_DISABLED) ? BEOS_SET_PRESSED_DISABLED : BEOS_SET_PRESSED;
-    const int *s = pal.button[set];
-    const int R = x + w - 1, B = y + h - 1;
-
-    // Inside the outline: a line of face, then the light and the inner
-    // light on the upper left, the shadow and the inner shadow on the lower
-    // right. A wider bevel repeats the inner lines inward; rings past the
-    // stock ones stop at the button's middle.
-    const int n = beos_bevel_width;
-    const int side = w < h ? w : h;
-    for (int i = 1; i <= n + 1 && (i <= 3 || 2 * i < side); ++i) {
-        const int colour = i == 1 ? s[2] : i == 2 ? s[0] : s[1];
-        hline(bmp, x + i, y + i, R - i, colour);
-        vline(bmp, x + i, y + i + 1, B - i, colour);
-    }
-    if (n <= 2 || (w > 2 * n + 3 && h > 2 * n + 3)) rectfill(bmp, x + n + 2, y + n + 2, R - n - 1, B - n - 1, s[2]);
-    for (int i = n; i >= 1; --i) {
-        if (i > 2 && 2 * i >= side) continue;
-        const int colour = i == 1 ? s[4] : s[3];
-        hline(bmp, x + i + 1, B - i, R - i, colour);
-        vline(bmp, R - i, y + i + 1, B - i - 1, colour);
-    }
-
-    // Dark outline with its corners knocked off.
-    hline(bmp, x + 1, y, R - 1, pal.outline);
-    vline(bmp, x, y + 1, B - 1, pal.outline);
-    hline(bmp, x + 1, B, R - 1, pal.outline);
-    vline(bmp, R, y + 1, B - 1, pal.outline);
-    putpixel(bmp, x, y, pal.button_corner);
-    putpixel(bmp, R, y, pal.button_corner);
-    putpixel(bmp, x, B, pal.button_corner);
-    putpixel(bmp, R, B, pal.button_corner);
-
-    if (label) {
-        const int th = text_height(font);
-        gui_textout_ex(bmp, label, x + w / 2, y + h / 2 - th / 2, pal.button_label[set], -1, 1);
-    }
-}
-
-// Check boxes and radio buttons: an image chosen by state, then the label.
-void draw_toggle(BITMAP *bmp, int x, int y, int w, int h, int flags, const char *label, BITMAP *const images[6])
-{
-    rectfill(bmp, x, y, x + w - 1, y + h - 1, pal.check_background);
-    int index = ((flags & D_SELECTED) ? 1 : 0) + ((flags & D_GOTFOCUS) ? 2 : 0);
-    if (flags & D_DISABLED) index = 4 + ((flags & D_SELECTED) ? 1 : 0);
-    const int th = text_height(font);
-    const int size = beos_check_size;
-    draw_box_image(bmp, images[index], x + 2, y + h / 2 - size / 2, size);
-    if (label) {
-        const int colour = (flags & D_DISABLED) ? pal.mg : pal.fg;
-        gui_textout_ex(bmp, label, x + size + 7, y + h / 2 - th / 2, colour, -1, 0);
-    }
 }
 
 void draw_scroll_thumb(BITMAP *bmp, int x, int y, int w, int h, int flags)
@@ -257,13 +196,13 @@ void beos_draw_widget(BITMAP *bmp, int x, int y, int w, int h, int flags, int ki
     const ScrollInfo *scroll = static_cast<const ScrollInfo *>(extra);
     switch (kind) {
     case BEOS_BUTTON:
-        draw_button(bmp, x, y, w, h, flags, label);
+        beos_draw_button(bmp, x, y, w, h, flags, label);
         break;
     case BEOS_CHECK:
-        draw_toggle(bmp, x, y, w, h, flags, label, beos_check_bitmaps);
+        beos_draw_toggle(bmp, x, y, w, h, flags, label, beos_check_bitmaps);
         break;
     case BEOS_RADIO:
-        draw_toggle(bmp, x, y, w, h, flags, label, beos_radio_bitmaps);
+        beos_draw_toggle(bmp, x, y, w, h, flags, label, beos_radio_bitmaps);
         break;
     case BEOS_LIST:
         draw_list(bmp, x, y, w, h, flags, scroll);

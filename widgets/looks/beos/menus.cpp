@@ -3,7 +3,6 @@
 #include "widgets/looks/shared/menu_item.h"
 #include "widgets/looks/shared/text_mode.h"
 #include "widgets/looks/beos/look.h"
-#include "widgets/looks/beos/palette.h"
 
 DeferredMenuFrame beos_menu_frame;
 

@@ -1,6 +1,5 @@
 // The "BeOS" look's colours in the current colour depth, from its
 // parameters: one per colour of the palette a widget kind reads.
-#include "widgets/looks/beos/palette.h"
 
 #include "widgets/style/look_params.h"
 #include "widgets/looks/beos/look.h"
