@@ -1,24 +1,6 @@
 // The stock look "Allegro": Allegro's own procedures behind the same record,
 // so a program can switch back to the library's look like to any other.
-#include "widgets/style/look_params.h"
-#include "widgets/looks/shared/push_button.h"
 #include "widgets/theme.h"
-#include "widgets/looks/shared/window_title.h"
-
-// d: dp caption, dp3 callback int (*)(DIALOG *) run when pressed.
-int stock_push_proc(int msg, DIALOG *d, int c)
-{
-    return push_button_rule(msg, d, c, d_button_proc, PUSH_REDRAW_LATER);
-}
-
-// d: dp the title (may be null). A shadow box with the title clipped to it.
-int stock_window_proc(int msg, DIALOG *d, int c)
-{
-    if (msg != MSG_DRAW) return D_O_K;
-    d_shadow_box_proc(MSG_DRAW, d, c);
-    draw_window_title(d, gui_fg_color, gui_bg_color);
-    return D_O_K;
-}
 
 static void point_at_gui_colours(Theme *theme)
 {
@@ -68,7 +50,3 @@ Theme allegro_record = {
 // clang-format on
 
 Theme *theme_allegro = &allegro_record;
-
-// Allegro's colours are the program's: the stock look has only the switch
-// every look has.
-const LookParamTable allegro_param_table = {&allegro_record, nullptr, 0};
