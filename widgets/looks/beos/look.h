@@ -146,16 +146,6 @@ struct BeosPalette {
     int body_shadow;
 };
 
-// The look's parameters, one per colour the palette reads.
-enum {
-    BEOS_COLOUR_PARAM_COUNT = 82,
-    BEOS_P_CHECK_SIZE = BEOS_COLOUR_PARAM_COUNT,
-    BEOS_P_BEVEL_WIDTH,
-    BEOS_PARAM_COUNT
-};
-struct LookParamDef;
-extern const LookParamDef BEOS_PARAMS[BEOS_PARAM_COUNT];
-
 // Valid between beos_make_colours (run by the look's init) and shutdown.
 extern BeosPalette beos_colours;
 // The check box's and radio button's side, grown with the font.
