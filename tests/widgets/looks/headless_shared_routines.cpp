@@ -7,9 +7,9 @@
 
 #include "pixel_helpers.h"
 #include "widgets/looks/shared/char_art.h"
-#include "widgets/looks/shared/edit_field.h"
-#include "widgets/looks/shared/list_rows.h"
-#include "widgets/looks/shared/menu_text.h"
+#include "widgets/looks/shared/fields.h"
+#include "widgets/looks/shared/lists.h"
+#include "widgets/looks/shared/menus.h"
 #include "widgets/style/slider_thumb.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "pixel_helpers.h"
-#include "widgets/looks/shared/scaled_font.h"
+#include "widgets/looks/shared/text.h"
 #include "widgets/theme.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // The stock look's push button and window, the two widgets Allegro has no
 // procedure for; everything else in the look is Allegro's own.
-#include "widgets/looks/shared/push_button.h"
-#include "widgets/theme.h"
-#include "widgets/looks/shared/window_title.h"
+#include "widgets/looks/building_blocks.h"
 
 // d: dp caption, dp3 callback int (*)(DIALOG *) run when pressed.
 int stock_push_proc(int msg, DIALOG *d, int c)

@@ -1,5 +1,5 @@
 // The stock look's parameters.
-#include "widgets/style/look_params.h"
+#include "widgets/looks/building_blocks.h"
 
 // Allegro's colours are the program's: the stock look has only the switch
 // every look has.

@@ -1,6 +1,6 @@
 // The stock look "Allegro": Allegro's own procedures behind the same record,
 // so a program can switch back to the library's look like to any other.
-#include "widgets/theme.h"
+#include "widgets/looks/building_blocks.h"
 
 static void point_at_gui_colours(Theme *theme)
 {

@@ -2,11 +2,6 @@
 // clear procedures. Icons keep Allegro's stock look.
 #include "widgets/looks/ase/look.h"
 
-#include "widgets/looks/shared/push_button.h"
-#include "widgets/theme.h"
-#include "widgets/looks/shared/centred_title.h"
-#include "widgets/looks/shared/transparent_label.h"
-
 static int ase_text_colour(int flags)
 {
     return ase_colour((flags & D_DISABLED) ? ASE_P_DIM : ASE_P_TEXT);

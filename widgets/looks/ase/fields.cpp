@@ -1,9 +1,6 @@
 // The "ASE" edit field: a sunken gradient well whose editing logic runs on
 // a field 6 pixels narrower than the row, and whose caret is a reversed
 // character cell.
-#include "widgets/looks/shared/edit_field.h"
-#include "widgets/looks/shared/text_mode.h"
-#include "widgets/theme.h"
 #include "widgets/looks/ase/look.h"
 
 // Allegro's editing logic sees the row narrowed by this much; D_INTERNAL on

@@ -3,9 +3,6 @@
 // widget it draws is made of.
 #include "widgets/looks/ase/look.h"
 
-#include "widgets/style/cached_colour.h"
-#include "widgets/core/dotted_rect.h"
-
 void ase_bevel_lines(int x1, int y1, int x2, int y2, int top_left, int bottom_right)
 {
     hline(gui_get_screen(), x1, y1, x2 - 1, top_left);

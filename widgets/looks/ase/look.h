@@ -6,7 +6,7 @@
 
 #include <allegro.h>
 
-#include "widgets/style/look_params.h"
+#include "widgets/looks/building_blocks.h"
 
 // The look's parameters: the colours of the fade and the bevel, as 0xRRGGBB.
 enum AseParam {

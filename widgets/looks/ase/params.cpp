@@ -2,8 +2,6 @@
 // metrics, and the values its init reads from them.
 #include "widgets/looks/ase/look.h"
 
-#include "widgets/style/cached_colour.h"
-
 // clang-format off
 const LookParamDef ASE_PARAMS[ASE_PARAM_COUNT] = {
     colour_param("text",    0x000000, "outlines, labels, the window title"),

@@ -3,8 +3,6 @@
 // text boxes, sliders and menus keep Allegro's stock look.
 #include "widgets/looks/ase/look.h"
 
-#include "widgets/theme.h"
-
 int ase_fg_color;
 int ase_bg_color;
 int ase_mg_color;

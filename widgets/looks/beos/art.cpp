@@ -4,7 +4,6 @@
 #include <array>
 
 #include "widgets/looks/beos/look.h"
-#include "widgets/looks/shared/char_art.h"
 
 // clang-format off
 // Check-box square.

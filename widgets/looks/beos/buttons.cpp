@@ -4,10 +4,6 @@
 // boxes and radio buttons.
 #include "widgets/looks/beos/look.h"
 
-#include "widgets/looks/shared/box_image.h"
-#include "widgets/looks/shared/push_button.h"
-#include "widgets/theme.h"
-
 namespace {
 
 const BeosPalette &pal = beos_colours;

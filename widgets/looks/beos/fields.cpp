@@ -1,8 +1,6 @@
 // The "BeOS" look's edit field, with its blinking caret, and its slider. The
 // text itself is laid out by the layer's shared routines; this file gives it
 // the look's colours and draws the look's frame around it.
-#include "widgets/looks/shared/edit_field.h"
-#include "widgets/theme.h"
 #include "widgets/looks/beos/look.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // The "BeOS" look's list, text list and text box. The rows and the text are
 // laid out by the layer's shared routines; this file gives them the look's
 // colours and draws the look's frame and scroll bar around them.
-#include "widgets/looks/shared/list_rows.h"
-#include "widgets/looks/shared/text_box.h"
 #include "widgets/looks/beos/look.h"
 
 namespace {

@@ -11,8 +11,7 @@
 
 #include <allegro.h>
 
-#include "widgets/looks/shared/char_art.h"
-#include "widgets/looks/shared/deferred_menu_frame.h"
+#include "widgets/looks/building_blocks.h"
 
 // What beos_draw_widget draws. Values are fixed: callers may pass plain ints.
 enum BeosKind {

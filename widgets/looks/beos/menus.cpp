@@ -1,7 +1,5 @@
 // The look's menu hooks. The frame is drawn by the first item after each
 // menu's announcement, lighter for the menu bar.
-#include "widgets/looks/shared/menu_item.h"
-#include "widgets/looks/shared/text_mode.h"
 #include "widgets/looks/beos/look.h"
 
 DeferredMenuFrame beos_menu_frame;

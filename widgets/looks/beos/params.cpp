@@ -2,7 +2,6 @@
 // reads and two metrics, and the palette, in the current colour depth, and
 // metrics its init computes from them.
 #include "widgets/looks/beos/look.h"
-#include "widgets/style/look_params.h"
 
 #include <array>
 

@@ -1,8 +1,6 @@
 // The "BeOS" record, its set-up and tear-down, and the caret-blink timer.
 #include "widgets/looks/beos/look.h"
 
-#include "widgets/theme.h"
-
 volatile int beos_blink = 0;
 int beos_blink_seen = 0;
 

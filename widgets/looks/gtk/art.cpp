@@ -1,6 +1,5 @@
 // The "GTK" look's images: the two radio buttons and the sub-menu arrow,
 // painted at init from character art in the palette's colours.
-#include "widgets/looks/shared/param_art.h"
 #include "widgets/looks/gtk/look.h"
 
 BITMAP *gtk_radio_raised = nullptr;

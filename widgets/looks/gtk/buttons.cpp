@@ -2,10 +2,6 @@
 // check box, radio button, icon, window and clear. Each draws on MSG_DRAW
 // and leaves every other message to Allegro's stock procedure.
 #include "widgets/looks/gtk/look.h"
-#include "widgets/looks/shared/box_image.h"
-#include "widgets/looks/shared/push_button.h"
-#include "widgets/looks/shared/transparent_label.h"
-#include "widgets/looks/shared/window_title.h"
 
 // The row's label over whatever the widget drew; grey when the row is
 // disabled.

@@ -1,8 +1,6 @@
 // The "GTK" look's edit field and slider. Editing and dragging stay
 // Allegro's; only the drawing follows the look.
-#include "widgets/looks/shared/edit_field.h"
 #include "widgets/looks/gtk/look.h"
-#include "widgets/style/slider_thumb.h"
 
 // d: dp the text, d1 the length limit, d2 the caret (characters);
 // D_GOTFOCUS outlines the field and shows the caret, D_DISABLED greys the

@@ -1,9 +1,6 @@
 // The "GTK" look's list, text list and text box, and the sunken frame with
 // its scroll bar that they share.
 #include "widgets/looks/gtk/look.h"
-#include "widgets/looks/shared/list_rows.h"
-#include "widgets/looks/shared/list_well.h"
-#include "widgets/looks/shared/text_box.h"
 
 static void gtk_row_colours(DIALOG *d, int item, int *fg, int *bg)
 {

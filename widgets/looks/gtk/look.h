@@ -4,8 +4,7 @@
 #ifndef WIDGETS_GTK_LOOK_H
 #define WIDGETS_GTK_LOOK_H
 
-#include "widgets/style/look_params.h"
-#include "widgets/theme.h"
+#include "widgets/looks/building_blocks.h"
 
 extern int gtk_white;         // highlights, field and list background
 extern int gtk_prelight;      // focused button face, lit rows, menu highlight

@@ -2,8 +2,6 @@
 // drawn through the two hooks the look installs at init (a raised framed
 // background and lit items).
 #include "widgets/looks/gtk/look.h"
-#include "widgets/looks/shared/menu_item.h"
-#include "widgets/looks/shared/text_mode.h"
 
 void gtk_draw_menu(int x, int y, int w, int h)
 {

@@ -1,7 +1,6 @@
 // The "NeXTStep" look's images: the radio buttons, the scroll-knob dimple
 // and the sub-menu arrows, painted at init from character templates kept in
 // the program, in the look's shades.
-#include "widgets/looks/shared/param_art.h"
 #include "widgets/looks/nextstep/look.h"
 
 namespace {

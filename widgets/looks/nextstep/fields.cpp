@@ -1,8 +1,5 @@
 // The "NeXTStep" look's edit field and slider. They draw on MSG_DRAW and
 // leave editing and dragging to Allegro's stock procedures.
-#include "widgets/looks/shared/edit_field.h"
-#include "widgets/style/slider_thumb.h"
-#include "widgets/theme.h"
 #include "widgets/looks/nextstep/look.h"
 
 int nextstep_edit_proc(int msg, DIALOG *d, int c)

@@ -1,7 +1,6 @@
 // The "NeXTStep" look's drawing routines: the bevel every raised, white or
 // pressed shape is made of, the check mark, and the sunken list frame with
 // its scroll bar.
-#include "widgets/looks/shared/list_rows.h"
 #include "widgets/looks/nextstep/look.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 
 #include <allegro.h>
 
-#include "widgets/style/look_params.h"
+#include "widgets/looks/building_blocks.h"
 
 // The look's colours, computed with makecol at init.
 enum NextstepColour { NX_WHITE, NX_GREY, NX_DARK, NX_BLACK, NX_DISABLED, NX_COLOUR_COUNT };

@@ -1,7 +1,5 @@
 // The "NeXTStep" look's menus: the menu is a raised bevel and every item is
 // a raised bevel of its own; the highlighted item turns white.
-#include "widgets/looks/shared/menu_item.h"
-#include "widgets/looks/shared/text_mode.h"
 #include "widgets/looks/nextstep/look.h"
 
 void nextstep_draw_menu(int x, int y, int w, int h)

@@ -1,6 +1,5 @@
 // The "NeXTStep" record: its colour cells, set-up and tear-down, and the
 // procedures in its slots.
-#include "widgets/theme.h"
 #include "widgets/looks/nextstep/look.h"
 
 namespace {

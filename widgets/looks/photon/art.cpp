@@ -2,8 +2,6 @@
 // painted at init from grey-level tables kept in the program.
 #include "widgets/looks/photon/look.h"
 
-#include "widgets/looks/shared/char_art.h"
-
 #include <cstring>
 
 namespace {

@@ -1,7 +1,5 @@
 // The "Photon" look's frames and buttons: boxes, buttons, push buttons,
 // check boxes, radio buttons, icons, windows and the clear procedure.
-#include "widgets/looks/shared/push_button.h"
-#include "widgets/looks/shared/centred_title.h"
 #include "widgets/looks/photon/look.h"
 
 namespace {

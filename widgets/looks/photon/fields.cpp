@@ -1,8 +1,5 @@
 // The "Photon" look's edit field and slider. They draw on MSG_DRAW and
 // leave editing and dragging to Allegro's stock procedures.
-#include "widgets/looks/shared/edit_field.h"
-#include "widgets/style/slider_thumb.h"
-#include "widgets/theme.h"
 #include "widgets/looks/photon/look.h"
 
 namespace {

@@ -1,8 +1,6 @@
 // The "Photon" look's drawing routines, from which every widget is built:
 // gradients, the etched frame, panels, labels, the scroll handle, the list
 // frame, tick dots and the slider knob.
-#include "widgets/style/cached_colour.h"
-#include "widgets/looks/shared/list_rows.h"
 #include "widgets/looks/photon/look.h"
 
 #include <algorithm>

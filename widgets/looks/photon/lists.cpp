@@ -1,7 +1,5 @@
 // The "Photon" look's list, text list and text box. They draw on MSG_DRAW
 // and leave selection and scrolling to Allegro's stock procedures.
-#include "widgets/looks/shared/list_rows.h"
-#include "widgets/looks/shared/text_box.h"
 #include "widgets/looks/photon/look.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include <allegro.h>
 
-#include "widgets/style/look_params.h"
+#include "widgets/looks/building_blocks.h"
 
 // Every colour the look draws with, computed with makecol at init.
 enum PhotonColour {

@@ -1,7 +1,5 @@
 // The "Photon" look's menus. The frame is drawn by the first item after the
 // menu's announcement, under that item's bar flag.
-#include "widgets/looks/shared/menu_text.h"
-#include "widgets/looks/shared/deferred_menu_frame.h"
 #include "widgets/looks/photon/look.h"
 
 namespace {

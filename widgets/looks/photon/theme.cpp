@@ -1,6 +1,5 @@
 // The "Photon" record: its colour cells, set-up and tear-down, and the
 // procedures in its slots.
-#include "widgets/theme.h"
 #include "widgets/looks/photon/look.h"
 
 namespace {

@@ -1,6 +1,5 @@
 // The "Win95" look's small images, built at init from character art in
 // the palette's colours.
-#include "widgets/looks/shared/param_art.h"
 #include "widgets/looks/win95/look.h"
 
 BITMAP *w95_radio_off;

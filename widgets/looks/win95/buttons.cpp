@@ -1,10 +1,5 @@
 // The "Win95" box, buttons, check boxes, radio buttons, icons, window and
 // clear procedures.
-#include "widgets/looks/shared/box_image.h"
-#include "widgets/looks/shared/push_button.h"
-#include "widgets/looks/shared/text_mode.h"
-#include "widgets/theme.h"
-#include "widgets/looks/shared/transparent_label.h"
 #include "widgets/looks/win95/look.h"
 
 #include <algorithm>

@@ -1,9 +1,6 @@
 // The "Win95" edit field, the layer's edit text in a sunken white field with
 // a caret that blinks while the dialog idles, and the slider, a sunken
 // trough over the whole row and a raised 28-pixel thumb whatever the focus.
-#include "widgets/looks/shared/edit_field.h"
-#include "widgets/style/slider_thumb.h"
-#include "widgets/theme.h"
 #include "widgets/looks/win95/look.h"
 
 #include <algorithm>

@@ -1,9 +1,6 @@
 // The "Win95" drawing primitives: the button bevel (two pixels unless its
 // parameter says otherwise), the sunken field frame, the flat one-pixel
 // frame, the dotted focus rectangle and the clipped title text.
-#include "widgets/core/clip_within.h"
-#include "widgets/core/dotted_rect.h"
-#include "widgets/looks/shared/text_mode.h"
 #include "widgets/looks/win95/look.h"
 
 #include <algorithm>

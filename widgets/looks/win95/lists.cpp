@@ -1,8 +1,5 @@
 // The "Win95" list, text list and text box: the layer's rows and text in a
 // sunken frame with a light trough and a raised thumb.
-#include "widgets/looks/shared/list_rows.h"
-#include "widgets/looks/shared/list_well.h"
-#include "widgets/looks/shared/text_box.h"
 #include "widgets/looks/win95/look.h"
 
 void w95_list_frame(DIALOG *d, int total, int offset, int visible)

@@ -6,7 +6,7 @@
 
 #include <allegro.h>
 
-#include "widgets/style/look_params.h"
+#include "widgets/looks/building_blocks.h"
 
 // The parameters, one per palette colour below, then the metrics, in this
 // order.

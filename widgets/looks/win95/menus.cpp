@@ -1,7 +1,5 @@
 // The "Win95" menu hooks: a raised grey menu, pop-up items highlighted in
 // blue, and the open item of a menu bar drawn raised.
-#include "widgets/looks/shared/menu_item.h"
-#include "widgets/looks/shared/text_mode.h"
 #include "widgets/looks/win95/look.h"
 
 void w95_draw_menu(int x, int y, int w, int h)

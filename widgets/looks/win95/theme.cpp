@@ -1,5 +1,4 @@
 // The "Win95" record, its set-up and tear-down, and the caret-blink timer.
-#include "widgets/theme.h"
 #include "widgets/looks/win95/look.h"
 
 volatile int w95_blink;

@@ -1,3 +1,10 @@
+// What the looks' lists and text boxes share: the rows, the scroll-bar
+// arithmetic, the sunken well of "GTK" and "Win95", and the text box's text.
+#ifndef WIDGETS_LOOKS_SHARED_LISTS_H
+#define WIDGETS_LOOKS_SHARED_LISTS_H
+
+#include <allegro.h>
+
 // The rows of a list (d_list_proc / d_text_list_proc), shared by every drawn
 // look: which items show, which are selected, each item's text cut to the
 // row, and the empty rows below the last item. Also the scroll bar's thumb
@@ -10,10 +17,6 @@
 // The look supplies each row's colours, where rows end and how narrow the
 // text must stay (with and without a scroll bar), the colour of empty rows,
 // and draws its own frame and scroll bar afterwards.
-#ifndef WIDGETS_LIST_ROWS_H
-#define WIDGETS_LIST_ROWS_H
-
-#include <allegro.h>
 
 typedef char *(*ListGetter)(int index, int *list_size);
 
@@ -52,5 +55,42 @@ ListLayout list_draw_rows(DIALOG *d, const ListStyle &style);
 bool scroll_bar_needed(int total, int visible);
 int scroll_thumb_length(int total, int visible, int travel);
 int scroll_thumb_offset(int total, int offset, int travel);
+
+// The two-pixel sunken well that "GTK" and "Win95" draw round their lists
+// and text boxes: on the upper left a dark outer line over a black inner
+// one, on the lower right a face-coloured inner line inside a light outer
+// one. Each look draws its own scroll bar over the right side afterwards.
+
+struct ListWellColours {
+    int outer_dark;   // top and left edge
+    int inner_dark;   // one pixel inside it
+    int inner_light;  // bottom and right, one pixel inside the edge
+    int outer_light;  // bottom and right edge
+};
+
+// Draws the well on screen round the w x h area at (x, y), corners inclusive.
+void draw_list_well(int x, int y, int w, int h, const ListWellColours &colours);
+
+// The text of a text box (d_textbox_proc), shared by every drawn look: the
+// lines are counted first, the scroll bar's room is kept only when not all
+// lines fit (a text that fits is always shown from its first line), then
+// the text is drawn by Allegro's own text-box routine.
+//
+// d: dp the text; d1 the line count (written here); d2 the first visible
+//    line; D_SELECTED turns word wrapping off; D_DISABLED greys the text.
+//
+// The look supplies the colours and the bar widths, and draws its frame
+// (with the returned visible count) afterwards.
+
+struct TextBoxStyle {
+    int fg;             // text colour
+    int bg;             // background
+    int disabled;       // colour of disabled text
+    int bar_when_fits;  // width kept free on the right when every line fits
+    int bar_when_scrolls;
+};
+
+// Draws the text and returns how many lines fit: (h - 8) / th.
+int textbox_draw_text(DIALOG *d, const TextBoxStyle &style);
 
 #endif

@@ -1,6 +1,7 @@
-#include "widgets/looks/shared/menu_item.h"
+#include "widgets/looks/shared/menus.h"
 
-#include "widgets/looks/shared/menu_text.h"
+#include <allegro.h>
+#include <cstring>
 
 void draw_menu_item_content(MENU *m, int x, int y, int w, int h, int bar, const MenuItemStyle &style)
 {
@@ -26,5 +27,32 @@ void draw_menu_item_content(MENU *m, int x, int y, int w, int h, int bar, const 
     if (m->flags & D_SELECTED) {
         line(gui_get_screen(), x + 1, y + th / 2 + 1, x + 3, y + th + 1, style.text_colour);
         line(gui_get_screen(), x + 3, y + th + 1, x + 6, y + 2, style.text_colour);
+    }
+}
+
+const char *menu_text_split(const char *text, char *buf, int size)
+{
+    const int terminator = ucwidth(0);
+    if (size < terminator) return nullptr;  // no room even for an empty label
+    int used = 0;
+    bool full = false;
+    usetc(buf, 0);
+    if (!text) return nullptr;
+
+    for (const char *p = text;;) {
+        const int ch = ugetc(p);
+        if (ch == 0) return nullptr;
+        const int bytes = uwidth(p);
+        if (ch == '\t') return p + bytes;
+        // Once a character does not fit, later (smaller) ones are not taken
+        // either: the label is cut, not thinned out.
+        if (!full && used + bytes + terminator <= size) {
+            std::memcpy(buf + used, p, bytes);
+            used += bytes;
+            usetc(buf + used, 0);
+        } else {
+            full = true;
+        }
+        p += bytes;
     }
 }

@@ -1,4 +1,21 @@
-#include "widgets/looks/shared/scaled_font.h"
+#include "widgets/looks/shared/text.h"
+
+#include <allegro.h>
+
+int theme_text_mode(int mode)
+{
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    return text_mode(mode);
+#pragma GCC diagnostic pop
+}
+
+void draw_transparent_label(const char *text, int x, int y, int colour, int centre)
+{
+    const int old_mode = theme_text_mode(-1);
+    gui_textout_ex(gui_get_screen(), text, x, y, colour, _textmode, centre);
+    theme_text_mode(old_mode);
+}
 
 // Allegro's grab_font_from_bitmap reads glyphs from an 8-bit picture: cells
 // framed by lines of the colour of its top-left pixel, one after the other

@@ -1,7 +1,7 @@
-#include "widgets/looks/shared/window_title.h"
+#include "widgets/looks/shared/frames.h"
 
 #include "widgets/core/clip_within.h"
-#include "widgets/looks/shared/text_mode.h"
+#include "widgets/looks/shared/text.h"
 
 void draw_window_title(DIALOG *d, int fg, int bg)
 {
@@ -12,4 +12,11 @@ void draw_window_title(DIALOG *d, int fg, int bg)
         textout_ex(gui_get_screen(), font, static_cast<const char *>(d->dp), d->x + 6, d->y + 6, fg, _textmode);
     }
     theme_text_mode(old_mode);
+}
+
+void draw_centred_title(DIALOG *d, int y, int colour)
+{
+    if (!d->dp) return;
+    const ClipWithin row(gui_get_screen(), d->x, d->y, d->x + d->w - 1, d->y + d->h - 1);
+    textout_centre_ex(gui_get_screen(), font, static_cast<const char *>(d->dp), d->x + d->w / 2, y, colour, -1);
 }

@@ -1,3 +1,10 @@
+// What the looks' edit fields share: the visible span of the text and its
+// characters and caret.
+#ifndef WIDGETS_LOOKS_SHARED_FIELDS_H
+#define WIDGETS_LOOKS_SHARED_FIELDS_H
+
+#include <allegro.h>
+
 // The edit field's text, shared by every drawn look: which part of the text
 // is visible (measured backwards from the caret so the caret always shows),
 // and the characters drawn one by one from 4 pixels in, with the caret as a
@@ -7,10 +14,6 @@
 // how far down the caret reaches, and draws its own frame; it calls these
 // between edit_draw_unshift and edit_draw_reshift so the row is at its true
 // position.
-#ifndef WIDGETS_EDIT_FIELD_H
-#define WIDGETS_EDIT_FIELD_H
-
-#include <allegro.h>
 
 // Character positions first..last (inclusive; last may be the terminator,
 // drawn as a blank cell that the caret can sit before).

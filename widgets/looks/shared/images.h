@@ -1,12 +1,25 @@
+// The looks' small images: a check box's or radio button's image at the
+// metrics' size, and character art in a look's own colour parameters.
+#ifndef WIDGETS_LOOKS_SHARED_IMAGES_H
+#define WIDGETS_LOOKS_SHARED_IMAGES_H
+
+#include <allegro.h>
+
+#include "widgets/looks/shared/char_art.h"
+#include "widgets/style/look_params.h"
+
+// A check box's or radio button's image at the size the look's metrics ask
+// for: drawn as it is at its own size, stretched when the font (or the
+// look's parameters) make the box bigger or smaller.
+
+// Draws `image` (may be null) as a sprite on `dst` at (x, y), `size`
+// pixels square.
+void draw_box_image(BITMAP *dst, BITMAP *image, int x, int y, int size);
+
 // Character art painted in a look's own colour parameters: the look keeps a
 // table saying which character takes which parameter's colour, and builds
 // its art's colour key from the parameters' values at init, so a changed
 // colour reaches the art as it reaches everything else the look draws.
-#ifndef WIDGETS_SHARED_PARAM_ART_H
-#define WIDGETS_SHARED_PARAM_ART_H
-
-#include "widgets/style/look_params.h"
-#include "widgets/looks/shared/char_art.h"
 
 struct ParamArtColour {
     char ch;

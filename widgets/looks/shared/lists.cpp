@@ -1,6 +1,8 @@
-#include "widgets/looks/shared/list_rows.h"
+#include "widgets/looks/shared/lists.h"
 
-#include "widgets/looks/shared/text_mode.h"
+#include <allegro/internal/aintern.h>
+
+#include "widgets/looks/shared/text.h"
 
 enum { LIST_TEXT_BUFFER = 1024 };
 
@@ -77,4 +79,38 @@ int scroll_thumb_offset(int total, int offset, int travel)
 {
     if (total <= 0 || offset <= 0) return 0;
     return (total / 2 + travel * offset) / total;
+}
+
+void draw_list_well(int x, int y, int w, int h, const ListWellColours &colours)
+{
+    const int x2 = x + w - 1, y2 = y + h - 1;
+    hline(gui_get_screen(), x, y, x2, colours.outer_dark);
+    vline(gui_get_screen(), x, y, y2, colours.outer_dark);
+    hline(gui_get_screen(), x + 1, y + 1, x + w - 2, colours.inner_dark);
+    vline(gui_get_screen(), x + 1, y + 1, y + h - 2, colours.inner_dark);
+    hline(gui_get_screen(), x + 2, y + h - 2, x + w - 2, colours.inner_light);
+    vline(gui_get_screen(), x + w - 2, y + 2, y + h - 3, colours.inner_light);
+    hline(gui_get_screen(), x + 1, y2, x2, colours.outer_light);
+    vline(gui_get_screen(), x2, y + 1, y + h - 2, colours.outer_light);
+}
+
+int textbox_draw_text(DIALOG *d, const TextBoxStyle &style)
+{
+    char empty[] = "";
+    char *text = d->dp ? static_cast<char *>(d->dp) : empty;
+    const int visible = (d->h - 8) / text_height(font);
+    const int wrap = (d->flags & D_SELECTED) ? 0 : 1;
+    const int disabled = d->flags & D_DISABLED;
+
+    _draw_textbox(text, &d->d1, 0, d->d2, wrap, 8, d->x, d->y, d->w, d->h, disabled, 0, 0, 0);
+    int bar;
+    if (d->d1 <= visible) {
+        bar = style.bar_when_fits;
+        d->d2 = 0;
+    } else {
+        bar = style.bar_when_scrolls;
+    }
+    _draw_textbox(text, &d->d1, 1, d->d2, wrap, 8, d->x, d->y, d->w - bar, d->h, disabled, style.fg, style.bg,
+                  style.disabled);
+    return visible;
 }

@@ -1,6 +1,6 @@
-#include "widgets/looks/shared/edit_field.h"
+#include "widgets/looks/shared/fields.h"
 
-#include "widgets/looks/shared/text_mode.h"
+#include "widgets/looks/shared/text.h"
 
 static const char *edit_text(const DIALOG *d)
 {

@@ -1,4 +1,4 @@
-#include "widgets/looks/shared/push_button.h"
+#include "widgets/looks/shared/buttons.h"
 
 int push_button_rule(int msg, DIALOG *d, int c, ThemeDialogProc button_proc, PushRedraw redraw)
 {

@@ -1,4 +1,4 @@
-#include "widgets/looks/shared/box_image.h"
+#include "widgets/looks/shared/images.h"
 
 void draw_box_image(BITMAP *dst, BITMAP *image, int x, int y, int size)
 {

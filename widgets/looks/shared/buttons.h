@@ -1,3 +1,9 @@
+// What the looks' buttons share: the push-button rule.
+#ifndef WIDGETS_LOOKS_SHARED_BUTTONS_H
+#define WIDGETS_LOOKS_SHARED_BUTTONS_H
+
+#include "widgets/theme.h"
+
 // The push-button rule every look shares: a push button is the look's own
 // button with D_EXIT forced on, and pressing it never closes the dialog by
 // itself; its dp3 callback (int (*)(DIALOG *)) decides, and its result bits
@@ -9,10 +15,6 @@
 //                     over it (every drawn look), before the callback runs;
 //   PUSH_REDRAW_LATER answer D_REDRAWME and let the dialog engine redraw it
 //                     (the stock "Allegro" look).
-#ifndef WIDGETS_PUSH_BUTTON_H
-#define WIDGETS_PUSH_BUTTON_H
-
-#include "widgets/theme.h"
 
 enum PushRedraw { PUSH_REDRAW_NOW, PUSH_REDRAW_LATER };
 
