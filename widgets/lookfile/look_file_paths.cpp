@@ -26,6 +26,11 @@ bool is_separator(char c)
 
 }  // namespace
 
+bool is_absolute_path(const std::string &path)
+{
+    return !path.empty() && (is_separator(path[0]) || (path.size() > 1 && path[1] == ':'));
+}
+
 std::string real_path(const std::string &path)
 {
 #ifdef _WIN32
@@ -57,12 +62,39 @@ std::string image_name_from(const char *look_path, const std::string &image)
 {
     // Only a name that reads from elsewhere than the look file's directory
     // needs a new one; a relative name is kept as the program gave it.
-    const bool absolute =
-        !image.empty() && (image[0] == '/' || image[0] == '\\' || (image.size() > 1 && image[1] == ':'));
-    if (!absolute) return image;
+    if (!is_absolute_path(image)) return image;
     const std::string dir = directory_of(look_path);
     const std::string base = real_path(dir.empty() ? "." : dir);
     const std::string full = real_path(image);
     if (!path_within(base, full)) return image;
     return full.substr(is_separator(base.back()) ? base.size() : base.size() + 1);
+}
+
+bool written_inside(const std::string &name)
+{
+    if (name.empty() || is_absolute_path(name)) return false;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        std::size_t end = name.find_first_of("/\\", start);
+        if (end == std::string::npos) end = name.size();
+        if (name.compare(start, end - start, "..") == 0 && end - start == 2) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+// dir + name, appended rather than with std::operator+, whose copy the
+// compiler would emit as a weak global of the library's interface.
+std::string joined(const std::string &dir, const std::string &name)
+{
+    std::string path = dir;
+    path += name;
+    return path;
+}
+
+bool resolved_inside(const std::string &dir, const std::string &name)
+{
+    const std::string base = real_path(dir.empty() ? "." : dir);
+    const std::string full = real_path(joined(dir, name));
+    return path_within(base, full);
 }

@@ -1,27 +1,21 @@
 // Reading a look file into a look. The file is untrusted: it is read only up
-// to THEME_FILE_MAX_BYTES, every line that cannot be applied is reported
+// to LOOK_FILE_MAX_BYTES, every line that cannot be applied is reported
 // with its line and key and skipped, and images are read only from the
-// file's own directory (unless the program says otherwise) and only when
-// their headers promise a modest size.
-#include "widgets/style/derived_looks.h"
+// file's own directory (unless the program says otherwise, look_file_paths.h)
+// and only when their headers promise a modest size (image_files.h).
+#include "widgets/lookfile/image_files.h"
 #include "widgets/lookfile/look_file_paths.h"
 #include "widgets/lookfile/look_file_text.h"
+#include "widgets/style/derived_looks.h"
 #include "widgets/style/look_records.h"
 
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
-namespace {
+static_assert(LOOK_FILE_MAX_BYTES == THEME_FILE_MAX_BYTES, "the reader's limit is the one the interface promises");
 
-enum {
-    IMAGE_MAX_SIDE = 1024,  // pixels, either way
-    IMAGE_MAX_BYTES = 4 * 1024 * 1024,
-    IMAGE_MAX_FRAMES = 8
-};
+namespace {
 
 struct Reader {
     Theme *theme;
@@ -49,7 +43,7 @@ bool read_file(const char *path, std::string &text, Reader &reader)
     }
     char block[4096];
     std::size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0 && text.size() <= THEME_FILE_MAX_BYTES)
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0 && text.size() <= LOOK_FILE_MAX_BYTES)
         text.append(block, got);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
@@ -57,146 +51,12 @@ bool read_file(const char *path, std::string &text, Reader &reader)
         reader.problem(0, "", THEME_ERR_FILE, std::string("cannot read ") + path);
         return false;
     }
-    if (text.size() > THEME_FILE_MAX_BYTES) {
-        reader.problem(0, "", THEME_ERR_FILE, "the file is larger than 65536 bytes");
+    if (text.size() > LOOK_FILE_MAX_BYTES) {
+        reader.problem(0, "", THEME_ERR_FILE,
+                       "the file is larger than " + look_number_text(LOOK_FILE_MAX_BYTES) + " bytes");
         return false;
     }
     return true;
-}
-
-// A name that stays within the directory as written: not absolute, no ".."
-// part.
-bool written_inside(const std::string &name)
-{
-    if (name.empty() || name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':')) return false;
-    std::size_t start = 0;
-    while (start <= name.size()) {
-        std::size_t end = name.find_first_of("/\\", start);
-        if (end == std::string::npos) end = name.size();
-        if (name.compare(start, end - start, "..") == 0 && end - start == 2) return false;
-        start = end + 1;
-    }
-    return true;
-}
-
-// dir + name, appended rather than with std::operator+, whose copy the
-// compiler would emit as a weak global of the library's interface.
-std::string joined(const std::string &dir, const std::string &name)
-{
-    std::string path = dir;
-    path += name;
-    return path;
-}
-
-// An existing file within the directory once links are followed.
-bool resolved_inside(const std::string &dir, const std::string &name)
-{
-    const std::string base = real_path(dir.empty() ? "." : dir);
-    const std::string full = real_path(joined(dir, name));
-    return path_within(base, full);
-}
-
-unsigned little16(const unsigned char *p)
-{
-    return p[0] | (p[1] << 8);
-}
-
-long little32(const unsigned char *p)
-{
-    return static_cast<long>(
-        static_cast<std::int32_t>(p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<unsigned>(p[3]) << 24)));
-}
-
-unsigned long big32(const unsigned char *p)
-{
-    return (static_cast<unsigned long>(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
-}
-
-// Checks the size an image's header announces before Allegro's loader
-// allocates it; "" when it may be loaded, else the reason.
-std::string image_refusal(const std::string &path)
-{
-    const std::size_t dot = path.find_last_of('.');
-    std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-    for (char &c : ext) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file) return "cannot open the image";
-    unsigned char head[32] = {};
-    const std::size_t got = std::fread(head, 1, sizeof head, file);
-    std::fseek(file, 0, SEEK_END);
-    const long bytes = std::ftell(file);
-    std::fclose(file);
-    if (bytes < 0 || bytes > IMAGE_MAX_BYTES) return "the image file is larger than 4 MiB";
-    long w = 0, h = 0;
-    if (ext == "bmp" && got >= 26) {
-        w = little32(head + 18);
-        h = std::labs(little32(head + 22));
-    } else if (ext == "pcx" && got >= 12) {
-        w = static_cast<long>(little16(head + 8)) - static_cast<long>(little16(head + 4)) + 1;
-        h = static_cast<long>(little16(head + 10)) - static_cast<long>(little16(head + 6)) + 1;
-    } else if (ext == "tga" && got >= 16) {
-        w = little16(head + 12);
-        h = little16(head + 14);
-    } else if (ext == "png" && got >= 24) {
-        w = static_cast<long>(big32(head + 16));
-        h = static_cast<long>(big32(head + 20));
-    } else {
-        return "images are BMP, PCX, TGA or PNG files";
-    }
-    if (w < 1 || h < 1 || w > IMAGE_MAX_SIDE || h > IMAGE_MAX_SIDE) return "the image is not 1 to 1024 pixels each way";
-    return "";
-}
-
-// Loads the image at `path` for `part` of `theme` (margins left, top,
-// right, bottom and the frame count in `numbers`), naming it `name` when
-// saved; THEME_OK or a code with the reason in `why`.
-int load_part_image(Theme *theme, int part, const std::string &path, const std::string &name, const int numbers[5],
-                    std::string &why)
-{
-    why = image_refusal(path);
-    if (!why.empty()) return THEME_ERR_IMAGE;
-    LookImage image;
-    image.left = numbers[0];
-    image.top = numbers[1];
-    image.right = numbers[2];
-    image.bottom = numbers[3];
-    image.frames = numbers[4];
-    image.file = name;
-    if (image.left < 0 || image.top < 0 || image.right < 0 || image.bottom < 0) {
-        why = "margins are not negative";
-        return THEME_ERR_IMAGE;
-    }
-    if (image.frames < 1 || image.frames > IMAGE_MAX_FRAMES) {
-        why = "an image holds 1 to 8 frames";
-        return THEME_ERR_IMAGE;
-    }
-    PALETTE palette;
-    image.bitmap = load_bitmap(path.c_str(), palette);
-    if (!image.bitmap) {
-        why = "the image cannot be loaded";
-        return THEME_ERR_IMAGE;
-    }
-    const int frame_w = image.bitmap->w / image.frames;
-    if (frame_w < 1 || image.left + image.right >= frame_w || image.top + image.bottom >= image.bitmap->h) {
-        destroy_bitmap(image.bitmap);
-        why = "the margins leave no middle in each frame";
-        return THEME_ERR_IMAGE;
-    }
-    LookRecord *record = look_record(theme);
-    if (!record) {
-        destroy_bitmap(image.bitmap);
-        why = "out of memory";
-        return THEME_ERR_MEMORY;
-    }
-    set_look_image(record, static_cast<LookPart>(part), image);
-    return THEME_OK;
-}
-
-int part_named(const char *name)
-{
-    for (int p = 0; name && p < PART_COUNT; ++p)
-        if (std::strcmp(name, LOOK_PART_NAMES[p]) == 0) return p;
-    return -1;
 }
 
 void read_image(Reader &reader, const LookFileEntry &entry)
@@ -241,7 +101,7 @@ void read_image(Reader &reader, const LookFileEntry &entry)
         reader.problem(entry.line, entry.key, THEME_ERR_PATH, "the image is not inside the look file's directory");
         return;
     }
-    const bool absolute = !name.empty() && (name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':'));
+    const bool absolute = is_absolute_path(name);
     if (real_path(absolute ? name : joined(reader.dir, name)).empty()) {
         reader.problem(entry.line, entry.key, THEME_ERR_IMAGE, "cannot open the image");
         return;
@@ -375,21 +235,4 @@ Theme *load_theme(const char *path, int flags, ThemeFileReport report, void *use
     }
     if (error) *error = code;
     return look;
-}
-
-int theme_set_image(Theme *theme, const char *part, const char *path, int left, int top, int right, int bottom,
-                    int frames)
-{
-    if (!theme || !part) return THEME_ERR_NULL;
-    const int index = part_named(part);
-    if (index < 0) return THEME_ERR_KEY;
-    if (!path) {
-        LookRecord *record = look_record(theme);
-        if (!record) return THEME_ERR_MEMORY;
-        set_look_image(record, static_cast<LookPart>(index), LookImage());
-        return THEME_OK;
-    }
-    const int numbers[5] = {left, top, right, bottom, frames};
-    std::string why;
-    return load_part_image(theme, index, path, path, numbers, why);
 }
