@@ -2,8 +2,8 @@
 // (and the forwarder, which keeps a widget within its row) allowed: the
 // rectangle is intersected with the bitmap's clipping, never put in its
 // place, and the clipping comes back as it was when the scope ends.
-#ifndef WIDGETS_SHARED_CLIP_WITHIN_H
-#define WIDGETS_SHARED_CLIP_WITHIN_H
+#ifndef WIDGETS_CORE_CLIP_WITHIN_H
+#define WIDGETS_CORE_CLIP_WITHIN_H
 
 #include <allegro.h>
 

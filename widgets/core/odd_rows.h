@@ -4,8 +4,8 @@
 // its getter or a label, icon or edit field without its dp reads through
 // null, a text box narrower than one character loops for ever. Each guard hands the look a row it can take
 // and keeps what the widget changed in the program's row.
-#ifndef WIDGETS_ODD_ROWS_H
-#define WIDGETS_ODD_ROWS_H
+#ifndef WIDGETS_CORE_ODD_ROWS_H
+#define WIDGETS_CORE_ODD_ROWS_H
 
 #include <allegro.h>
 

@@ -1,7 +1,7 @@
 // Writing the exported variables programs read: current_theme and
 // theme_fg_color, theme_bg_color, theme_mg_color.
-#ifndef WIDGETS_PUBLISHED_STATE_H
-#define WIDGETS_PUBLISHED_STATE_H
+#ifndef WIDGETS_CORE_PUBLISHED_STATE_H
+#define WIDGETS_CORE_PUBLISHED_STATE_H
 
 #include "sloopgui/theme.h"
 

@@ -1,6 +1,6 @@
 // Drawing a row within its own rectangle.
-#ifndef WIDGETS_ROW_CLIP_H
-#define WIDGETS_ROW_CLIP_H
+#ifndef WIDGETS_CORE_ROW_CLIP_H
+#define WIDGETS_CORE_ROW_CLIP_H
 
 #include <allegro.h>
 

@@ -2,8 +2,8 @@
 // dotted outline inside a focused row, a checkerboard of the look's face
 // colour over a disabled one. Off unless the program (set_theme_cues) or the
 // look in force asks for them.
-#ifndef WIDGETS_THEME_CUES_H
-#define WIDGETS_THEME_CUES_H
+#ifndef WIDGETS_CORE_THEME_CUES_H
+#define WIDGETS_CORE_THEME_CUES_H
 
 #include <allegro.h>
 

@@ -1,8 +1,8 @@
 // Where a look file's images are: the file's own directory, and the names
 // that lead from it to an image, for the reader that resolves them (and
 // refuses those that lead out of it) and the writer that names them.
-#ifndef WIDGETS_LOOK_FILE_PATHS_H
-#define WIDGETS_LOOK_FILE_PATHS_H
+#ifndef WIDGETS_LOOKFILE_LOOK_FILE_PATHS_H
+#define WIDGETS_LOOKFILE_LOOK_FILE_PATHS_H
 
 #include <string>
 

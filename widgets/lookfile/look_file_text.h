@@ -3,8 +3,8 @@
 // entries written back as such lines. The reader that applies a file to a
 // look (look_file_reader.cpp) and the writer build on this; the fuzzer runs
 // it alone.
-#ifndef WIDGETS_LOOK_FILE_TEXT_H
-#define WIDGETS_LOOK_FILE_TEXT_H
+#ifndef WIDGETS_LOOKFILE_LOOK_FILE_TEXT_H
+#define WIDGETS_LOOKFILE_LOOK_FILE_TEXT_H
 
 #include <cstddef>
 #include <string>

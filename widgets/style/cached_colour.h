@@ -4,8 +4,8 @@
 // a dialog would draw three times slower than Allegro's own procedures. The
 // answers are kept until the next look is built (forget_cached_colours),
 // which is when a new palette or depth must be taken up anyway.
-#ifndef WIDGETS_SHARED_CACHED_COLOUR_H
-#define WIDGETS_SHARED_CACHED_COLOUR_H
+#ifndef WIDGETS_STYLE_CACHED_COLOUR_H
+#define WIDGETS_STYLE_CACHED_COLOUR_H
 
 // makecol(r, g, b), the same value, found once per palette at 8 bits.
 int cached_makecol(int r, int g, int b);

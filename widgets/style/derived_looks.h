@@ -1,6 +1,6 @@
 // Looks made by the library (derive_theme, load_theme).
-#ifndef WIDGETS_DERIVED_LOOKS_H
-#define WIDGETS_DERIVED_LOOKS_H
+#ifndef WIDGETS_STYLE_DERIVED_LOOKS_H
+#define WIDGETS_STYLE_DERIVED_LOOKS_H
 
 #include "widgets/theme.h"
 

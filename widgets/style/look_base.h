@@ -2,8 +2,8 @@
 // cell, init and shutdown. The look in force is drawn through a resolved
 // copy, its record with each empty member taken from the first look along
 // its bases that has one.
-#ifndef WIDGETS_LOOK_BASE_H
-#define WIDGETS_LOOK_BASE_H
+#ifndef WIDGETS_STYLE_LOOK_BASE_H
+#define WIDGETS_STYLE_LOOK_BASE_H
 
 #include "widgets/theme.h"
 

@@ -1,7 +1,7 @@
 // Widget parts drawn from the images a look file gave the look in force
 // (or one of its bases).
-#ifndef WIDGETS_LOOK_IMAGES_H
-#define WIDGETS_LOOK_IMAGES_H
+#ifndef WIDGETS_STYLE_LOOK_IMAGES_H
+#define WIDGETS_STYLE_LOOK_IMAGES_H
 
 #include "widgets/theme.h"
 

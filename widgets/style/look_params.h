@@ -3,8 +3,8 @@
 // init reads every value through look_value, which asks the look in force
 // first: a look of the program's that falls back on this one, and sets some
 // parameters itself, is drawn by this look's procedures in its own colours.
-#ifndef WIDGETS_LOOK_PARAMS_H
-#define WIDGETS_LOOK_PARAMS_H
+#ifndef WIDGETS_STYLE_LOOK_PARAMS_H
+#define WIDGETS_STYLE_LOOK_PARAMS_H
 
 #include "widgets/theme.h"
 

@@ -2,8 +2,8 @@
 // room for it: the base look it falls back on, its parameters, and, for the
 // looks derive_theme and load_theme make, the record and name themselves.
 // Kept by the look's address; a built-in look's entry is made on first use.
-#ifndef WIDGETS_LOOK_RECORDS_H
-#define WIDGETS_LOOK_RECORDS_H
+#ifndef WIDGETS_STYLE_LOOK_RECORDS_H
+#define WIDGETS_STYLE_LOOK_RECORDS_H
 
 #include "widgets/style/look_params.h"
 

@@ -5,8 +5,8 @@
 //
 // A slider whose maximum is not positive has nowhere to go: its thumb sits
 // at the start (offset 0) instead of dividing by zero.
-#ifndef WIDGETS_SLIDER_THUMB_H
-#define WIDGETS_SLIDER_THUMB_H
+#ifndef WIDGETS_STYLE_SLIDER_THUMB_H
+#define WIDGETS_STYLE_SLIDER_THUMB_H
 
 #include <allegro.h>
 

@@ -1,8 +1,8 @@
 // The "ASE" look: black-outlined boxes with a one-pixel bevel and a face
 // that fades from white at the top to grey at the bottom. Pressed widgets
 // turn bevel and fade upside down; focus is a dotted rectangle inside.
-#ifndef WIDGETS_THEMES_ASE_H
-#define WIDGETS_THEMES_ASE_H
+#ifndef WIDGETS_LOOKS_ASE_LOOK_H
+#define WIDGETS_LOOKS_ASE_LOOK_H
 
 #include <allegro.h>
 

@@ -6,8 +6,8 @@
 // rectangle. The slot procedures are thin: they answer MSG_DRAW through it
 // (the edit field, lists, text box and menus also draw their content) and
 // hand every other message to Allegro's stock procedure for that widget.
-#ifndef GROG_WIDGETS_THEMES_BEOS_H
-#define GROG_WIDGETS_THEMES_BEOS_H
+#ifndef WIDGETS_LOOKS_BEOS_LOOK_H
+#define WIDGETS_LOOKS_BEOS_LOOK_H
 
 #include <allegro.h>
 

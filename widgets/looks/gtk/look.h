@@ -1,8 +1,8 @@
 // The "GTK" look's palette, images and drawing primitives, shared by its
 // procedure files. Everything here is valid between gtk_init and
 // gtk_shutdown (the colours are makecol values of the screen's depth).
-#ifndef WIDGETS_GTK_LOOK_H
-#define WIDGETS_GTK_LOOK_H
+#ifndef WIDGETS_LOOKS_GTK_LOOK_H
+#define WIDGETS_LOOKS_GTK_LOOK_H
 
 #include "widgets/looks/building_blocks.h"
 

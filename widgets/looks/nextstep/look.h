@@ -3,8 +3,8 @@
 // bottom-right edge and a black outline; pressed buttons turn white with a
 // black top-left edge; fields and sliders are sunken; windows have a black
 // title bar with a white centred title. Focus shows only as the text caret.
-#ifndef GROG_WIDGETS_THEMES_NEXTSTEP_H
-#define GROG_WIDGETS_THEMES_NEXTSTEP_H
+#ifndef WIDGETS_LOOKS_NEXTSTEP_LOOK_H
+#define WIDGETS_LOOKS_NEXTSTEP_LOOK_H
 
 #include <allegro.h>
 

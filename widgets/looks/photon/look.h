@@ -6,8 +6,8 @@
 // The slot procedures build every widget from the handful of drawing
 // routines declared here; they answer MSG_DRAW and leave all behaviour to
 // Allegro's stock procedures.
-#ifndef GROG_WIDGETS_THEMES_PHOTON_H
-#define GROG_WIDGETS_THEMES_PHOTON_H
+#ifndef WIDGETS_LOOKS_PHOTON_LOOK_H
+#define WIDGETS_LOOKS_PHOTON_LOOK_H
 
 #include <allegro.h>
 

@@ -18,8 +18,8 @@
 // painted over an existing picture); a row that ends early (NUL) leaves the
 // rest of its pixels untouched too, rather than reading past the string.
 // Colours go through makecol, so call these after the colour depth is set.
-#ifndef WIDGETS_CHAR_ART_H
-#define WIDGETS_CHAR_ART_H
+#ifndef WIDGETS_LOOKS_SHARED_CHAR_ART_H
+#define WIDGETS_LOOKS_SHARED_CHAR_ART_H
 
 #include <allegro.h>
 

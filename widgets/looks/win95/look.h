@@ -1,8 +1,8 @@
 // The "Win95" look: a grey desktop with two-pixel bevels, sunken white
 // fields and lists, a blue title bar, blue highlights, dotted focus
 // rectangles and a caret that blinks every 500 ms.
-#ifndef WIDGETS_THEMES_WIN95_H
-#define WIDGETS_THEMES_WIN95_H
+#ifndef WIDGETS_LOOKS_WIN95_LOOK_H
+#define WIDGETS_LOOKS_WIN95_LOOK_H
 
 #include <allegro.h>
 
