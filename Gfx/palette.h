@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "widgets/shared/char_art.h"
+#include "widgets/looks/shared/char_art.h"
 
 // Edge of one sprite-sheet cell in pixels.
 constexpr int ART_CELL = 32;

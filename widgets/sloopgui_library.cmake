@@ -135,7 +135,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/examples/custom-look/jolly_roger.cpp
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/theme-gallery/screenshots
   DESTINATION ${SLOOPGUI_DEV_DOC}/examples/theme-gallery COMPONENT dev FILES_MATCHING PATTERN "*.png")
 # The looks shipped as look files, for load_theme.
-install(FILES looks/high-contrast.look DESTINATION ${CMAKE_INSTALL_DATADIR}/sloopgui/looks COMPONENT dev)
+install(FILES data/high-contrast.look DESTINATION ${CMAKE_INSTALL_DATADIR}/sloopgui/looks COMPONENT dev)
 find_program(DOXYGEN_EXECUTABLE doxygen)
 set(SLOOPGUI_REFERENCE_DIR ${CMAKE_CURRENT_BINARY_DIR}/reference)
 set(SLOOPGUI_REFERENCE_DIR ${SLOOPGUI_REFERENCE_DIR} PARENT_SCOPE)

@@ -7,8 +7,8 @@
 
 #include "sloopgui/theme.h"
 
-// The registry: the seven built-in looks first, filled on the first lookup
-// or registration, then the program's own looks.
+// The registry: the built-in looks first (looks/builtin_looks.def), filled
+// on the first lookup or registration, then the program's own looks.
 enum { THEME_REGISTRY_CAPACITY = SLOOPGUI_REGISTRY_CAPACITY };
 extern Theme *ThemeRegistry[THEME_REGISTRY_CAPACITY];
 extern int ThemeRegistryCount;
@@ -23,13 +23,10 @@ extern int edit_shift_depth;
 extern Theme *look_in_force;
 
 // The built-in records themselves, for the same reason reached directly
-// rather than through the exported theme_gtk, theme_photon, ... pointers.
-extern Theme gtk_record;
-extern Theme photon_record;
-extern Theme win95_record;
-extern Theme ase_record;
-extern Theme beos_record;
-extern Theme nextstep_record;
-extern Theme stock_record;
+// rather than through the exported theme_gtk, theme_photon, ... pointers:
+// gtk_record, photon_record, ..., one per line of the list.
+#define BUILTIN_LOOK(id) extern Theme id##_record;
+#include "widgets/looks/builtin_looks.def"
+#undef BUILTIN_LOOK
 
 #endif

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
-#include "widgets/look_file_paths.h"
-#include "widgets/look_file_text.h"
+#include "widgets/lookfile/look_file_paths.h"
+#include "widgets/lookfile/look_file_text.h"
 
 const char *const EDITOR_PARTS[EDITOR_PART_COUNT] = {"frame", "face", "check", "radio", "thumb", "title", "menu"};
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "gallery_looks.h"
-#include "widgets/shared/char_art.h"
+#include "widgets/looks/shared/char_art.h"
 #include "widgets/theme.h"
 
 // ---------------------------------------------------------------- looks ---

@@ -26,7 +26,7 @@
 #include "gallery_screenshots.h"
 #include "jolly_roger.h"
 #include "widgets/theme.h"
-#include "widgets/shared/scaled_font.h"
+#include "widgets/looks/shared/text.h"
 
 static const int GALLERY_W = 640;
 static const int GALLERY_H = 480;
