@@ -48,7 +48,7 @@ bool RestLog::waitForRests(int rests) const
         if (count_ != seen) {
             seen = count_;
             lastNew = Clock::now();
-        } else if (Clock::now() - lastNew > std::chrono::minutes(1)) {
+        } else if (Clock::now() - lastNew > std::chrono::seconds(30)) {
             return false;
         }
     }

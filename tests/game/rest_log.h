@@ -24,7 +24,7 @@ public:
     // the thread that rests is done.
     const std::vector<unsigned int> &lengths() const { return lengths_; }
 
-    // Waits until `rests` rests have begun, or until a minute has gone by
+    // Waits until `rests` rests have begun, or until half a minute has gone by
     // without one (a wait that never sleeps); false then.
     bool waitForRests(int rests) const;
 
