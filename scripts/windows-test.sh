@@ -42,7 +42,7 @@ xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
     rm -f build/windows/test-results.xml
     choice+=(--output-junit "$PWD/build/windows/test-results.xml")
   fi
-  GROG_WINE_TIMEOUT=300 windows/wine-run.sh wineboot --init >/dev/null 2>&1 || exit 1
+  GROG_WINE_TIMEOUT=900 windows/wine-run.sh wineboot --init >/dev/null 2>&1 || exit 1
   status=0
   ctest --test-dir build/windows --output-on-failure -j "$(nproc)" "${choice[@]}" "$@" || status=1
   if [ "${GROG_WINDOWS_VERDICTS:-0}" = 1 ]; then
