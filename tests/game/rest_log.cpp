@@ -33,7 +33,9 @@ void RestLog::logged(unsigned int ms, void (*callback)())
 {
     if (Current != nullptr) {
         Current->lengths_.push_back(ms);
+        if (Current->onRest) Current->onRest();
         ++Current->count_;
+        if (!Current->sleeps) return;
     }
     DriversRest(ms, callback);
 }

@@ -7,6 +7,7 @@
 #include <allegro.h>
 
 #include <atomic>
+#include <functional>
 #include <vector>
 
 class RestLog {
@@ -21,8 +22,16 @@ public:
     // Rests begun so far; safe on any thread.
     int count() const { return count_; }
     // Milliseconds asked for by each rest so far, in order. Read it once
-    // the thread that rests is done.
+    // the thread that rests is done (or, on it, in onRest).
     const std::vector<unsigned int> &lengths() const { return lengths_; }
+
+    // Called on the resting thread as each rest begins, before it sleeps:
+    // a look at what the program left on the screen for that rest.
+    std::function<void()> onRest;
+    // False: each rest returns at once, so the clock stands still while the
+    // program rests, and a schedule it keeps by the clock is read without
+    // the machine's pace in it.
+    bool sleeps = true;
 
     // Waits until `rests` rests have begun, or until half a minute has gone by
     // without one (a wait that never sleeps); false then.
