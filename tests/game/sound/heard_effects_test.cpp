@@ -40,12 +40,13 @@ namespace {
 
 constexpr int RATE = 44100;
 constexpr std::size_t CAPTURE_FRAME_BYTES = 4;  // 16-bit stereo
-// Likeness is the normalised correlation: 1 for an exact copy at any
-// loudness, near 0.05 for an effect where it is not. The game's start
-// shares its first tenth of a second with the music, before F2.
-// A replay held at step s has played the effects of the title's key and
-// of play steps 1 to s; held at step 0 it stands on the title, before the
-// key. So the step of each effect's event is the first hold that has it.
+// A replay held at step s has played the effects of the title's key and of
+// play steps 1 to s; held at step 0 it stands on the title, before the key.
+// So each effect's step is the first hold that has it (for the game's
+// start, which comes with the title's key, step 1). Likeness is the
+// normalised correlation: 1 for an exact copy at any loudness, near 0.05
+// for an effect where it is not. The game's start shares its first tenth
+// of a second with the music, before F2.
 struct Heard {
     const char *effect;
     int step;
