@@ -40,15 +40,20 @@ export ALSA_CONFIG_PATH=$scratch/asound.conf
 cp -r "$data/Gfx" "$data/Snd" "$scratch/"
 cd "$scratch" || exit 1
 
+# A Wine run's timeout only stops a hung run: a game's run spans the waits
+# below, each with a deadline of its own, so its timeout is as long as the
+# whole test may take (its CTest TIMEOUT).
+WHOLE_TEST_SECONDS=1200
 # start_game ARGS...: the Windows game in the scratch folder, recording to
 # game.rec; $window is its window once it shows.
 start_game() {
   rm -f game.rec
-  GROG_WINE_TIMEOUT=300 "$source/windows/wine-run.sh" --dll-dir "$dlls" "$game_exe" --record game.rec "$@" \
+  GROG_WINE_TIMEOUT=$WHOLE_TEST_SECONDS "$source/windows/wine-run.sh" --dll-dir "$dlls" "$game_exe" --record game.rec "$@" \
     >out.txt 2>err.txt &
   game_pid=$!
   window=""
-  wait_until 120 game_window_or_end && ! is_ended || { echo "FAILED: no window: $(head -3 err.txt)"; exit 1; }
+  # Wine starts a program in seconds, and in minutes on a busy machine.
+  wait_until 600 game_window_or_end && ! is_ended || { echo "FAILED: no window: $(head -3 err.txt)"; exit 1; }
 }
 
 # window_is SIZE: the game's window (found afresh: a new mode may bring a
@@ -143,7 +148,7 @@ wait_until 60 window_is 1024x768 && wait_until 60 screen_shows fs-again title.bm
 xdotool mousemove 10 10 mousemove 400 300
 tap Return 60 has_steps game.rec 1 || fail "Return in fullscreen did not start play"
 before=$(steps_in game.rec)
-GROG_WINE_TIMEOUT=300 "$source/windows/wine-run.sh" notepad >/dev/null 2>&1 &
+GROG_WINE_TIMEOUT=$WHOLE_TEST_SECONDS "$source/windows/wine-run.sh" notepad >/dev/null 2>&1 &
 other_pid=$!
 if wait_until 60 has_key_after game.rec "$before" P; then pass "another program taking the screen pauses play"
 else fail "no pause after another program took the screen"; fi

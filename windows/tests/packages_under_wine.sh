@@ -16,7 +16,8 @@ source=$1 build=$2 recording=$3
 failures=0
 pass() { echo "ok: $*"; }
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
-wine_run() { GROG_WINE_TIMEOUT=120 "$source/windows/wine-run.sh" "$@"; }
+# Hang guards only: Wine takes seconds for each, minutes on a busy machine.
+wine_run() { GROG_WINE_TIMEOUT=600 "$source/windows/wine-run.sh" "$@"; }
 # shellcheck source=wine_prefix.sh
 source "$(dirname "$0")/wine_prefix.sh" "$source"
 scratch=$(mktemp -d /tmp/grog-windows-packages-XXXXXX)
@@ -67,8 +68,9 @@ if [ -x "$installed/grog-sloop.exe" ] || [ -f "$installed/grog-sloop.exe" ]; the
   echo kept >"$user_dir/AppData/Roaming/grog-sloop/High.txt"
   echo mine >"$installed/my-notes.txt"
   wine_run "$installed/Uninstall.exe" /S
-  # The uninstaller runs on from a copy of itself in the temporary folder.
-  for _ in $(seq 1 300); do [ -e "$installed/grog-sloop.exe" ] || [ -e "$installed/Uninstall.exe" ] || break; sleep 0.2; done
+  # The uninstaller runs on from a copy of itself in the temporary folder:
+  # its files going is the state waited for (a hang guard of ten minutes).
+  for _ in $(seq 1 3000); do [ -e "$installed/grog-sloop.exe" ] || [ -e "$installed/Uninstall.exe" ] || break; sleep 0.2; done
   left=$(cd "$installed" 2>/dev/null && find . -type f | sort)
   [ "$left" = ./my-notes.txt ] && pass "the uninstaller removed every file it installed and left the player's own" ||
     fail "after uninstalling, the game's folder holds: $left"

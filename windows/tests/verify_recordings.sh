@@ -24,7 +24,7 @@ failures=0
 rm -f "$table"
 first="$recordings/walk_pause_and_quit.rec"
 expected=$(sed -n 's/^end /game /p' "$first")
-printed=$(GROG_WINE_TIMEOUT=120 "$source/windows/wine-run.sh" --dll-dir "$dlls" "$game" --verify "$first" 2>err.txt |
+printed=$(GROG_WINE_TIMEOUT=600 "$source/windows/wine-run.sh" --dll-dir "$dlls" "$game" --verify "$first" 2>err.txt |
   tr -d '\r')
 if [ "$printed" = "$expected" ] && [ -f "$table" ]; then
   echo "ok: --verify with no score table yet: $expected"
@@ -38,7 +38,7 @@ for file in "$recordings"/*.rec; do
   expected=$(sed -n 's/^end /game /p' "$file")
   [ -n "$expected" ] || expected=$(sed -n 's/^#.*its replay ends with: //p' "$file")
   for _ in 1 2 3 4 5 6 7 8 9 10; do printf 'Nobody\n-1\n1\n'; done >"$table"
-  GROG_WINE_TIMEOUT=120 "$source/windows/wine-run.sh" --dll-dir "$dlls" \
+  GROG_WINE_TIMEOUT=600 "$source/windows/wine-run.sh" --dll-dir "$dlls" \
     "$game" --verify "$file" >out.txt 2>err.txt
   rc=$?
   printed=$(tr -d '\r' <out.txt)

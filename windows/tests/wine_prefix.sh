@@ -16,6 +16,6 @@ if [ -z "${GROG_WINE_SCRATCH:-}" ]; then
   trap end_own_wine EXIT
 fi
 wine_prefix=$GROG_WINE_SCRATCH/prefix
-[ -d "$wine_prefix/drive_c/users" ] || GROG_WINE_TIMEOUT=300 "$1/windows/wine-run.sh" wineboot --init >/dev/null 2>&1
+[ -d "$wine_prefix/drive_c/users" ] || GROG_WINE_TIMEOUT=900 "$1/windows/wine-run.sh" wineboot --init >/dev/null 2>&1
 wine_user_dir=$(ls -d "$wine_prefix"/drive_c/users/*/AppData 2>/dev/null | grep -v /Public/ | head -n1)
 wine_user_dir=${wine_user_dir%/AppData}

@@ -2,8 +2,10 @@
 
 #include "play/game_over.h"
 #include "play/trap_rule.h"
+#include "rest_log.h"
 #include "screens/camera.h"
 #include "screens/render_frame.h"
+#include "screens/trap_blink.h"
 #include "shell_fixture.h"
 
 #include <string>
@@ -21,18 +23,6 @@ const Side DIAGONALS[] = {{"north-east", 1, -1}, {"north-west", -1, -1}, {"south
 void floorAround(int x, int y)
 {
     for (const Side &side : SIDES) putCell<Floor>(x + side.dx, y + side.dy);
-}
-
-// The screen at the trapped pirate's cell, sampled by the timer every 10 ms.
-constexpr int MOST_SAMPLES = 100;
-volatile int BlinkSamples[MOST_SAMPLES];
-volatile int BlinkSampleCount = 0;
-int BlinkX = 0;
-int BlinkY = 0;
-
-void sampleBlink()
-{
-    if (BlinkSampleCount < MOST_SAMPLES) BlinkSamples[BlinkSampleCount++] = getpixel(screen, BlinkX, BlinkY);
 }
 
 }  // namespace
@@ -182,42 +172,46 @@ TEST_F(TrapRule, LevelWithoutStairsUpLeavesThePlayerOnTheGrid)
     EXPECT_EQ(PlayerY, 0);
 }
 
+// The pirate shown for a half of the hold, then the cell beneath it, and so
+// on, read at each of the hold's rests (the game draws a half, then rests
+// until it is over, in slices). The rests return at once: the game keeps
+// its halves by the clock, which then stands still, so each half's rests
+// add up to the time left until the half's end from the hold's start,
+// however busy the machine.
 TEST_F(TrapRule, TheTrappedPirateBlinksThroughTheHoldThenGoesBesideTheStairs)
 {
     putCell<Stairs_up>(20, 20);
     putCell<Floor>(20, 21);
     drawFrame();
-    BlinkX = (PlayerX - cameraX(PlayerX)) * 32 + 16;
-    BlinkY = (PlayerY - cameraY(PlayerY)) * 32 + 16;
-    const int pirate = getpixel(screen, BlinkX, BlinkY);
-    BlinkSampleCount = 0;
-    install_int(sampleBlink, 10);
-    checkTrapped();
-    remove_int(sampleBlink);
-
-    // Runs of one colour: the pirate, the cell beneath, the pirate, the cell,
-    // some 100 ms each. A busy machine's timer may miss the last half, so
-    // three runs will do; it must never show a run of twice the half.
-    std::vector<int> colours, lengths;
-    for (int i = 0; i < BlinkSampleCount; ++i) {
-        const int colour = BlinkSamples[i];
-        if (colours.empty() || colours.back() != colour) {
-            colours.push_back(colour);
-            lengths.push_back(0);
-        }
-        ++lengths.back();
+    const int x = (PlayerX - cameraX(PlayerX)) * 32 + 16, y = (PlayerY - cameraY(PlayerY)) * 32 + 16;
+    const int pirate = getpixel(screen, x, y);
+    // The halves as the rests saw them: what each showed, and how long its
+    // rests asked for.
+    std::vector<int> shown;
+    std::vector<unsigned int> asked;
+    {
+        RestLog rests;
+        ASSERT_TRUE(rests.watching());
+        rests.sleeps = false;
+        rests.onRest = [&] {
+            const int colour = getpixel(screen, x, y);
+            if (shown.empty() || shown.back() != colour) {
+                shown.push_back(colour);
+                asked.push_back(0);
+            }
+            asked.back() += rests.lengths().back();
+        };
+        checkTrapped();
     }
-    std::string runs;
-    for (std::size_t i = 0; i < colours.size(); ++i)
-        runs += (colours[i] == pirate ? " pirate x" : " other x") + std::to_string(lengths[i]);
-    SCOPED_TRACE(std::to_string(BlinkSampleCount) + " samples:" + runs);
-    ASSERT_GE(colours.size(), 3u);
-    ASSERT_LE(colours.size(), 4u);
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        EXPECT_EQ(colours[i], i % 2 == 0 ? pirate : colours[1]);
-        EXPECT_LT(lengths[i], 18);
+    ASSERT_EQ(shown.size(), static_cast<std::size_t>(TRAPPED_HOLD_MS / TRAP_BLINK_HALF_MS)) << "halves in the hold";
+    for (std::size_t half = 0; half < shown.size(); ++half) {
+        SCOPED_TRACE("half " + std::to_string(half + 1));
+        EXPECT_EQ(shown[half], half % 2 == 0 ? pirate : shown[1]);
+        // Until the half's end, less what drawing took since the start.
+        EXPECT_LE(asked[half], (half + 1) * TRAP_BLINK_HALF_MS);
+        EXPECT_GT(asked[half], half * TRAP_BLINK_HALF_MS);
     }
-    EXPECT_NE(colours[1], pirate);
+    EXPECT_NE(shown[1], pirate);
     // The rule's outcome is as ever.
     EXPECT_EQ(Lives, 2);
     EXPECT_EQ(PlayerX, 20);

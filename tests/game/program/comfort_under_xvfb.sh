@@ -191,8 +191,10 @@ play_to_dialog() {  # SCALE
   at "$s" 139 81
   xdotool key --delay 30 End
   xdotool key --delay 30 $(for _ in $(seq 20); do printf 'BackSpace '; done)
+  local typed_at=$(($(date +%s%N) / 1000000)) typing_ms
   xdotool type --delay 60 "Sam Scale"
   wait_until 30 screen_shows typing "$s" "Sam Scale" 21 81 0 0 0 || { fail "scale $s: the name was not typed"; return 1; }
+  typing_ms=$(($(date +%s%N) / 1000000 - typed_at))
   settled "typed$s" "$s"
   # YARRR: the pointer over it lights it; held down until it shows pressed
   # (the dialog reads the button's state, not its events), then let go.
@@ -203,11 +205,14 @@ play_to_dialog() {  # SCALE
   if [ "$s" -eq 1 ]; then
     wait_until 30 button_changed pressed "$s" lit || fail "scale $s: YARRR does not show pressed"
   else
-    # The one guessed wait here: the enlarged window is brought up to date
-    # only between two rounds of the dialog, not while it follows a held
-    # button, so nothing on the screen says the press was seen. A second
-    # is some sixty rounds of the dialog's polling.
-    sleep 1
+    # The one wait here for a time, not a state: the enlarged window is
+    # brought up to date only between two rounds of the dialog, not while
+    # it follows a held button, so nothing on the screen says the press was
+    # seen. The time is the machine's own: twice as long as the dialog and
+    # the screenshots just took to show the typed name (itself nine keys
+    # and many rounds of the dialog's polling), and at least a second.
+    local hold_ms=$((2 * typing_ms > 1000 ? 2 * typing_ms : 1000))
+    sleep "$((hold_ms / 1000)).$(printf '%03d' $((hold_ms % 1000)))"
   fi
   xdotool mouseup 1
   if wait_until 30 high_begins_with "Sam Scale"; then pass "scale $s: YARRR clicked at its place records the name"

@@ -195,9 +195,8 @@ else fail "Alt+Enter back: window $(window_size), $(xprop -id "$window" _NET_WM_
 # Play in fullscreen: F12 saves the 800x600 picture, not the screen.
 xdotool key F11
 wait_until 60 fullscreen_state || fail "F11 a second time: not fullscreen"
-hold Return 0.1
 play_fs() { f12 play-fs && shows play-fs "Lives: 3" 100 555 left 0 0 0; }
-if wait_until 60 play_fs; then
+if press_until Return 60 play_fs; then
   pass "F12 in fullscreen play saves the 800x600 picture"
 else fail "F12 in fullscreen play: '$shot_path'"; fi
 
@@ -246,7 +245,7 @@ if wait_until 60 window_shows title2 title 2 && f12 title2-f12 && same title tit
 else fail "F12 at scale 2: $(cat result.txt)"; fi
 # Switching during play does not pause it (the switch takes the focus
 # from the window for a moment); the second shot comes after a step.
-hold Return 0.1
+press_until Return 60 play_shot in-play "Lives: 3" 100 555 || fail "Return at scale 2: no play"
 xdotool key F11
 wait_until 60 fullscreen_state || fail "F11 in play: not fullscreen"
 if f12 switched && f12 switched && "$text_check" switched.bmp PAUSE 380 545 left 0 0 0 absent >/dev/null; then

@@ -37,7 +37,7 @@ export ALSA_CONFIG_PATH="$scratch/asound.conf"
 SEED=3598
 # Only a hung run is still there after this long: the watchdog ends any
 # shut-down within two seconds, and a busy machine may add to that.
-LIMIT_MS=10000
+LIMIT_MS=60000
 
 runs=0 hangs=0
 ns_now() { date +%s%N; }
@@ -70,14 +70,12 @@ title_covered() {
 stepped_past() { [ "$(steps)" -gt "$1" ]; }
 paused_step() { grep -q '^P$' "$run/game.rec"; }
 # The first trap comes in step FIRST_TRAP_STEP of a pirate standing still;
-# it holds the frame for 400 ms, while steps otherwise come every 67 ms.
+# the step's line is in the recording as the step begins, and the next
+# only once its 400 ms hold of the frame is over: the recording at that
+# step is the game in the trap's step, mostly in its hold (a look that
+# comes late on a busy machine ends the game a few steps on, in play).
 FIRST_TRAP_STEP=222
-in_trap_hold() {
-  local before=$(steps)
-  [ "$before" -ge $FIRST_TRAP_STEP ] || return 1
-  sleep 0.15
-  [ "$(steps)" = "$before" ]
-}
+in_trap_hold() { [ "$(steps)" -ge $FIRST_TRAP_STEP ]; }
 
 # reach SCREEN: starts the game and brings it there; false if it never got there.
 reach() {

@@ -85,7 +85,7 @@ before=$(steps_in play.rec)
 press_until space 30 has_key_after play.rec "$before" P || fail "no step saw SPACE"
 paused=$(step_after play.rec "$before" P)
 
-if end_with_escape 30; then pass "ESC ends the program with status 0 in $elapsed_ms ms"
+if end_with_escape 120; then pass "ESC ends the program with status 0 in $elapsed_ms ms"
 else fail "ESC: status $? after $elapsed_ms ms"; fi
 if grep -q "ERROR!" out.txt && [ -f Gfx/Status.bmp ]; then fail "ERROR! printed although Gfx/Status.bmp exists"; fi
 
@@ -120,7 +120,7 @@ start_game --seed 7 --scale 2
 size=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
 if [ "$size" = 800x600 ] && [ "$(grep -c "does not fit" err.txt)" -eq 1 ]; then pass "--scale 2 on 1024x768 opens 800x600 and says so"
 else fail "--scale 2 on 1024x768: a $size window, stderr: $(grep -v ALSA err.txt | head -3)"; fi
-end_with_escape 30 || fail "ESC did not end the game opened at a smaller scale"
+end_with_escape 120 || fail "ESC did not end the game opened at a smaller scale"
 
 # --- Second run: the window's close button, in play ---
 start_game --seed 7 --record close.rec
@@ -143,7 +143,7 @@ export ALSA_CONFIG_PATH=$scratch/nosound.conf ASAN_OPTIONS="${ASAN_OPTIONS:-}:fa
 start_game --seed 7
 unset ALSA_CONFIG_PATH
 export ASAN_OPTIONS=$saved_asan_options
-end_with_escape 30; rc=$?
+end_with_escape 120; rc=$?
 if [ $rc -eq 0 ] && [ "$(cat err.txt)" = "grog-sloop: no sound device found: playing without music and effects" ]; then
   pass "no sound device: one line says so"
 else fail "no sound device: status $rc, standard error: $(head -c 600 err.txt)"; fi
@@ -162,7 +162,7 @@ xdotool key Return
 if wait_until 60 eval 'shoot && "$text_check" "$scratch/shot.bmp" "Lives: 3" 100 555 left 0 0 0 present >/dev/null'; then
   pass "without art the status bar still shows Lives: 3"
 else fail "without art no Lives: 3 on the status bar"; fi
-end_with_escape 30; rc=$?
+end_with_escape 120; rc=$?
 if [ $rc -eq 0 ] && [ "$(head -n1 out.txt)" = "ERROR!" ] && grep -q "Spritesheet not loaded" out.txt; then
   pass "without art: ERROR! and the missing sheet reported, status 0 at ESC"
 else fail "without art: status $rc, output begins: $(head -n2 out.txt | tr '\n' ' ')"; fi

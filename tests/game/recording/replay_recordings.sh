@@ -29,9 +29,9 @@ failures=0
 replay() {
   for _ in 1 2 3 4 5 6 7 8 9 10; do printf 'Nobody\n-1\n1\n'; done >High.txt
   if [ "$mode" = --verify ]; then
-    env -u DISPLAY timeout 120 "$game" --verify "$1" >out.txt 2>err.txt
+    env -u DISPLAY timeout 600 "$game" --verify "$1" >out.txt 2>err.txt
   else
-    timeout 120 "$game" "$mode" "$1" >out.txt 2>err.txt
+    timeout 600 "$game" "$mode" "$1" >out.txt 2>err.txt
   fi
   rc=$?
 }

@@ -207,7 +207,7 @@ protected:
         std::string number;
         pollfd ready = {fds[0], POLLIN, 0};
         char c;
-        while (poll(&ready, 1, 15000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        while (poll(&ready, 1, 120000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
         close(fds[0]);
         ASSERT_FALSE(number.empty()) << "Xvfb did not start";
         setenv("DISPLAY", (":" + number).c_str(), 1);
@@ -236,7 +236,8 @@ protected:
             dup2(out, 2);
             setenv("ALSA_CONFIG_PATH", alsa.c_str(), 1);
             setenv("ASAN_OPTIONS", asan.c_str(), 1);
-            execl(GROG_PROGRAM, GROG_PROGRAM, "--seed", QUICK_TRAPS_SEED, static_cast<char *>(nullptr));
+            execl(GROG_PROGRAM, GROG_PROGRAM, "--seed", QUICK_TRAPS_SEED, "--record", "game.rec",
+                  static_cast<char *>(nullptr));
             _exit(127);
         }
     }
@@ -273,11 +274,11 @@ protected:
     }
 
     // Polls the screen until `wanted` holds, the game ends, or time runs out.
-    bool waitForScreen(const std::function<bool(const Shot &)> &wanted, double seconds)
+    // A long wait (the monsters' half minute) looks once a second: each look
+    // is a screenshot and its conversion.
+    bool waitForScreen(const std::function<bool(const Shot &)> &wanted, double seconds, bool longWait = false)
     {
-        // A long wait (the monsters' half minute) looks once a second: each
-        // look is a screenshot and its conversion.
-        const double between = seconds > 60 ? 1.0 : 0.25;
+        const double between = longWait || seconds > 60 ? 1.0 : 0.25;
         auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
         while (Clock::now() < deadline) {
             last = takeShot();
@@ -289,6 +290,22 @@ protected:
             pause(between);
         }
         return false;
+    }
+
+    // As waitForScreen, for as long as the game goes on stepping and has
+    // taken fewer than `mostSteps`: only a game that took no step for
+    // `quietSeconds` has stopped (its recording has a line for each step).
+    // A sanitizer build among busy tests plays slower than the clock, but
+    // it plays.
+    bool waitWhilePlaying(const std::function<bool(const Shot &)> &wanted, double quietSeconds, long mostSteps)
+    {
+        for (long steps = -1;;) {
+            if (waitForScreen(wanted, quietSeconds, true)) return true;
+            const std::string recording = readWholeFile("game.rec");
+            const long now = std::count(recording.begin(), recording.end(), '\n');
+            if (game <= 0 || now == steps || now > mostSteps) return false;
+            steps = now;
+        }
     }
 
     bool gameEndsWithin(double seconds)
@@ -331,7 +348,7 @@ TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
         [](const Shot &s) {
             return showsText(s, 350, 300, "GROG SLOOP") && showsText(s, 100, 20, "1) Nobody - Lvl.1 - -1pts.");
         },
-        20))
+        120))
         << "no title screen with the table\n"
         << gameLog();
 
@@ -344,12 +361,13 @@ TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
     xdotool("key Return");
 
     // Hands off: the monsters come by themselves.
-    ASSERT_TRUE(waitForScreen([](const Shot &s) { return showsText(s, 350, 300, "GAME OVER"); }, 300))
+    // Some 480 steps (half a minute at the normal pace).
+    ASSERT_TRUE(waitWhilePlaying([](const Shot &s) { return showsText(s, 350, 300, "GAME OVER"); }, 60, 2000))
         << "no game over: if the levels or the monsters changed, tools/trap-seeds finds a seed that ends soon again\n"
         << gameLog();
     // The edit field and the button over the banner, near the top-left.
     ASSERT_TRUE(
-        waitForScreen([](const Shot &s) { return !s.blackIn(17, 77, 141, 84) && !s.blackIn(92, 117, 191, 134); }, 10))
+        waitForScreen([](const Shot &s) { return !s.blackIn(17, 77, 141, 84) && !s.blackIn(92, 117, 191, 134); }, 60))
         << "no name dialog";
     EXPECT_TRUE(last.blackIn(0, 0, 799, 60)) << "something drawn above the dialog";
 
@@ -374,7 +392,7 @@ TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
             return showsText(s, 100, 20, "1) Anne Bonny - Lvl.1 - 0pts.") &&
                    showsText(s, 100, 40, "2) Nobody - Lvl.1 - -1pts.") && showsText(s, 350, 300, "GAME OVER");
         },
-        10))
+        60))
         << "the new entry is not at the top of the table";
     std::string expected = "Anne Bonny\n0\n1\n";
     for (int i = 0; i < 9; ++i) expected += "Nobody\n-1\n1\n";
@@ -386,7 +404,7 @@ TEST_F(GameEndToEnd, TrappedThreeTimesNameEnteredAndBackToTheTitle)
         [](const Shot &s) {
             return showsText(s, 350, 300, "GROG SLOOP") && showsText(s, 100, 20, "1) Anne Bonny - Lvl.1 - 0pts.");
         },
-        10))
+        60))
         << "no title screen after the game over";
 
     // ESC held leaves the title, ends the new game at its first step and the

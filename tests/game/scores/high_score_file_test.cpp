@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/ptrace.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <random>
 #include <vector>
 #include <string>
 
@@ -195,43 +195,85 @@ TEST_F(ScoreFile, UnreadableFileIsNotReplacedByDefaults)
     });
 }
 
+namespace {
+
+// The writer of `table`, in a child stopped by ptrace at the entry of each
+// of its system calls, killed at the entry of call `stop` (calls before it
+// done, that one not begun). Kills land on the writer's own moments, not
+// the clock's: between two system calls the files stay as they are, so
+// killing it before each call in turn reaches every state it can leave.
+enum class KilledWriter { Killed, Finished, NotTraceable };
+
+KilledWriter killWriterBeforeSystemCall(const ScoreTable &table, int stop)
+{
+    std::fflush(nullptr);
+    const pid_t writer = fork();
+    if (writer < 0) return KilledWriter::NotTraceable;
+    if (writer == 0) {
+        if (ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) std::_Exit(3);
+        raise(SIGSTOP);
+        writeScoreTable(table);
+        // No exit handlers: a sanitizer's leak check would ptrace too.
+        std::_Exit(0);
+    }
+    int status = 0;
+    if (waitpid(writer, &status, 0) != writer || !WIFSTOPPED(status)) return KilledWriter::NotTraceable;
+    // EXITKILL: a test that dies takes its writer with it.
+    ptrace(PTRACE_SETOPTIONS, writer, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+    int calls = 0, signal = 0;
+    bool entering = true;
+    for (;;) {
+        ptrace(PTRACE_SYSCALL, writer, nullptr, signal);
+        signal = 0;
+        if (waitpid(writer, &status, 0) != writer) return KilledWriter::NotTraceable;
+        if (WIFEXITED(status) || WIFSIGNALED(status)) return KilledWriter::Finished;
+        if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
+            signal = WSTOPSIG(status);  // the writer's own signal, passed on
+            continue;
+        }
+        if (entering && calls++ == stop) {
+            kill(writer, SIGKILL);
+            waitpid(writer, &status, 0);
+            return KilledWriter::Killed;
+        }
+        entering = !entering;
+    }
+}
+
+}  // namespace
+
 // A writer killed at any moment leaves "High.txt" holding either the whole
 // old content or the whole new one, never a mixture, a short file or none.
-TEST_F(ScoreFile, WriterKilledAtRandomMomentsLeavesOldOrNewWhole)
+TEST_F(ScoreFile, WriterKilledBeforeEachOfItsSystemCallsLeavesOldOrNewWhole)
 {
     const std::string tail = repeat("older text beyond the table\n", 200);
-    const ScoreTable first = tableWithFirst("Anne", 999);
     const ScoreTable second = tableWithFirst("Mary", 888);
-    const std::string firstContent = formatScoreTable(first) + tail;
-    const std::string secondContent = formatScoreTable(second) + tail;
-    writeWholeFile("High.txt", firstContent);
+    const std::string oldContent = formatScoreTable(tableWithFirst("Anne", 999)) + tail;
+    const std::string newContent = formatScoreTable(second) + tail;
 
-    std::mt19937 random(20261207);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 6000);
-    int sawFirst = 0, sawSecond = 0;
-    const int rounds = 250;
-    for (int round = 0; round < rounds; ++round) {
-        pid_t writer = fork();
-        ASSERT_GE(writer, 0);
-        if (writer == 0) {
-            alarm(20);  // never outlive a parent that failed to kill it
-            for (unsigned i = 0;; ++i) writeScoreTable(i % 2 ? first : second);
+    int sawOld = 0, sawNew = 0, leftTemporary = 0, stop = 0;
+    for (KilledWriter end = KilledWriter::Killed; end == KilledWriter::Killed; ++stop) {
+        writeWholeFile("High.txt", oldContent);
+        end = killWriterBeforeSystemCall(second, stop);
+        if (end == KilledWriter::NotTraceable)
+            GTEST_SKIP() << "ptrace is not permitted here, so no writer can be stopped";
+        const std::string content = readWholeFile("High.txt");
+        ASSERT_TRUE(content == oldContent || content == newContent)
+            << "killed before system call " << stop << ": " << content.size() << " bytes";
+        (content == oldContent ? sawOld : sawNew)++;
+        // A kill in the middle of a write leaves its temporary file behind.
+        for (const std::string &name : directoryEntries()) {
+            if (name == "High.txt") continue;
+            ++leftTemporary;
+            std::remove(name.c_str());
         }
-        usleep(static_cast<useconds_t>(delayMicroseconds(random)));
-        kill(writer, SIGKILL);
-        int status = 0;
-        waitpid(writer, &status, 0);
-        std::string content = readWholeFile("High.txt");
-        bool whole = content == firstContent || content == secondContent;
-        ASSERT_TRUE(whole) << "round " << round << ": " << content.size() << " bytes";
-        (content == firstContent ? sawFirst : sawSecond)++;
+        ASSERT_LT(stop, 100000) << "the writer never finishes";
     }
-    // The writers got far enough to change the file, and kills landed in
-    // the middle of writes: each of those leaves its temporary file behind.
-    EXPECT_GT(sawSecond, 0);
-    EXPECT_EQ(sawFirst + sawSecond, rounds);
-    std::size_t killedMidWrite = directoryEntries().size() - 1;
-    EXPECT_GT(killedMidWrite, 0u);
-    std::printf("%d kills: %zu in the middle of a write; old table %d times, new %d times\n", rounds, killedMidWrite,
-                sawFirst, sawSecond);
+    // Kills before the rename find the old table, after it the new one, and
+    // those in between the writing of the temporary file.
+    EXPECT_GT(sawOld, 0);
+    EXPECT_GT(sawNew, 0);
+    EXPECT_GT(leftTemporary, 0);
+    std::printf("%d system calls: old table after %d kills, new after %d; %d in the middle of a write\n", stop - 1,
+                sawOld, sawNew - 1, leftTemporary);
 }
