@@ -33,6 +33,8 @@ no_status_verdict() {
   echo "no verdict: $*"
   undecided="$undecided; $*"
 }
+# asked_to_end ERR_FILE: the game said it took Windows' request to end.
+asked_to_end() { tr -d '\r' <"$1" | grep -q '^grog-sloop: Windows asks the game to end$'; }
 # left_with ERR_FILE: the status the game said it left with at Windows'
 # request, just before it left (empty when it never got there).
 left_with() { tr -d '\r' <"$1" | sed -n 's/^grog-sloop: leaving with status \([0-9]*\)$/\1/p' | tail -n1; }

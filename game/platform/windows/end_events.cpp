@@ -47,7 +47,8 @@ void leaveBeforeLibraryExitWhenEndRequested()
     }
     remove_timer();
     // Wine may kill a process whose ending it finds slow, and the status
-    // goes with it: this line tells a test what the game left with.
+    // goes with it: this line tells a test what the game left with (the
+    // game's stderr is no one's but a test's).
     std::fprintf(stderr, "grog-sloop: leaving with status %d\n", endStatus());
     std::fflush(nullptr);
     _exit(endStatus());
@@ -56,7 +57,11 @@ void leaveBeforeLibraryExitWhenEndRequested()
 void requestEnd(int signal)
 {
     // A second request does not change the status the first one set.
-    if (EndSignal == 0) EndSignal = signal;
+    if (EndSignal == 0) {
+        EndSignal = signal;
+        // With "leaving with status" below, a test's account of the ending.
+        std::fprintf(stderr, "grog-sloop: Windows asks the game to end\n");
+    }
     armShutDownWatchdog();
 }
 
