@@ -104,14 +104,15 @@ for entry in session-end:play session-end:name c:play break:play close:play logo
   summary=$(grep '^game steps' "$run/out.txt" | tr -d '\r')
   ending=$(tr -d '\r' <"$run/game.rec" | tail -n1)
   # A status Wine took away: the game's own word, just before it left,
-  # stands for it. A game that took Windows' request (its word on that)
-  # but said neither that it left nor that its watchdog ended it was ended
-  # by Windows after the seconds Windows gives, before it had a moment of
-  # its own: on a machine this busy that decides nothing.
+  # stands for it. A game that waited the whole of its wait for its own
+  # end (its word on that) yet said neither that it left nor that its
+  # watchdog ended it had no moment of its own in those seconds, and
+  # Windows ended it after them: on a machine this busy that decides
+  # nothing.
   left=$(left_with "$run/err.txt")
   if status_lost_to_wine $rc && [ -n "$left" ]; then
     rc=$left
-  elif status_lost_to_wine $rc && asked_to_end "$run/err.txt" && ! grep -q "shut-down hung" "$run/err.txt"; then
+  elif status_lost_to_wine $rc && waited_in_full "$run/err.txt" && ! grep -q "shut-down hung" "$run/err.txt"; then
     case $way in
       c | break) ;;  # no end of Windows' own follows these
       *)

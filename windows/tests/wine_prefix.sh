@@ -33,8 +33,12 @@ no_status_verdict() {
   echo "no verdict: $*"
   undecided="$undecided; $*"
 }
-# asked_to_end ERR_FILE: the game said it took Windows' request to end.
-asked_to_end() { tr -d '\r' <"$1" | grep -q '^grog-sloop: Windows asks the game to end$'; }
+# waited_in_full ERR_FILE: the game said it waited the whole of its wait
+# for its own end (WAIT_FOR_GAME_END_MS) before Windows could end it.
+waited_in_full() {
+  tr -d '\r' <"$1" | sed -n 's/^grog-sloop: waited \([0-9]*\) ms for the game to end$/\1/p' |
+    awk '$1 >= 3000 { found = 1 } END { exit !found }'
+}
 # left_with ERR_FILE: the status the game said it left with at Windows'
 # request, just before it left (empty when it never got there).
 left_with() { tr -d '\r' <"$1" | sed -n 's/^grog-sloop: leaving with status \([0-9]*\)$/\1/p' | tail -n1; }
