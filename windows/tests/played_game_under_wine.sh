@@ -69,15 +69,15 @@ window=""
 # Wine starts a program in seconds, and in minutes on a busy machine.
 wait_until 600 game_window_or_end && ! is_ended || fail "no window: $(errors)"
 pointer_at 780 580
-wait_until 60 on_screen "GROG SLOOP" 350 300 175 175 175 || fail "no title screen: $(errors)"
-press_until Return 60 has_steps "$rec" 1 || fail "Return did not start the game"
+wait_until 300 on_screen "GROG SLOOP" 350 300 175 175 175 || fail "no title screen: $(errors)"
+press_until Return 300 has_steps "$rec" 1 || fail "Return did not start the game"
 near_game_over "$rec" 300 || fail "the game never came near its game over: $(steps_in "$rec") steps recorded"
-wait_until 60 on_screen "GAME OVER" 350 300 175 175 175 ||
+wait_until 300 on_screen "GAME OVER" 350 300 175 175 175 ||
   fail "no game over: $(steps_in "$rec") steps recorded, $(tail -n 3 "$rec" | tr '\n' ' ')"
 # The name box has the keys from the start, the pointer out of the way,
 # once the dialog shows the name it offers (the end of it: the field
 # leaves room for the cursor).
-wait_until 30 on_screen "appy Bilgewig" 21 81 0 0 0 || fail "no name dialog"
+wait_until 300 on_screen "appy Bilgewig" 21 81 0 0 0 || fail "no name dialog"
 xdotool key --delay 30 End
 for _ in $(seq 20); do xdotool key --delay 30 BackSpace; done
 # The name is typed a key at a time, each shown before the next, each let
@@ -92,21 +92,22 @@ for ((i = 0; i < ${#name}; i++)); do
   key=${name:i:1}
   [ "$key" = " " ] && key=space
   xdotool key --delay 0 "$key"
-  wait_until 30 on_screen "${name:0:i+1}" 21 81 0 0 0 || fail "the name was not typed: no \"${name:0:i+1}\""
+  wait_until 300 on_screen "${name:0:i+1}" 21 81 0 0 0 || fail "the name was not typed: no \"${name:0:i+1}\""
 done
 why=$(click_yarrr pointer_at 140 126) || fail "$why"
-wait_until 30 grep -q "^name saved $name\$" "$rec" || fail "no saved name in the recording"
+wait_until 300 grep -q "^name saved $name\$" "$rec" || fail "no saved name in the recording"
 pointer_at 780 580
-wait_until 30 on_screen "1) $name - Lvl.1 - 0pts." 100 20 255 255 255 || fail "no score screen with the new name"
+wait_until 300 on_screen "1) $name - Lvl.1 - 0pts." 100 20 255 255 255 || fail "no score screen with the new name"
 pass "the saved name shows on the score screen"
-press_until Return 30 grep -q '^gameover ' "$rec" || fail "no game-over key in the recording"
-wait_until 30 on_screen "GROG SLOOP" 350 300 175 175 175 || fail "no title screen after the game over"
-press_until Escape 30 is_ended || fail "ESC on the title did not end the game"
+press_until Return 300 grep -q '^gameover ' "$rec" || fail "no game-over key in the recording"
+wait_until 300 on_screen "GROG SLOOP" 350 300 175 175 175 || fail "no title screen after the game over"
+press_until Escape 300 is_ended || fail "ESC on the title did not end the game"
 wait "$game_pid"
 rc=$?
 game_pid=""
-[ $rc -eq 0 ] || fail "the game ended with status $rc: $(errors)"
-pass "ESC on the title ends the game with status 0"
+if [ $rc -eq 0 ]; then pass "ESC on the title ends the game with status 0"
+elif status_lost_to_wine $rc; then no_status_verdict "Wine killed the game as it ended at ESC on the title"
+else fail "the game ended with status $rc: $(errors)"; fi
 
 # The table, as the game saved it (its lines may end in CR LF).
 [ "$(head -n 3 "$table" | tr -d '\r' | paste -sd' ')" = "$name 0 1" ] ||
@@ -136,4 +137,6 @@ verified=$(cd "$linux_dir" && HOME=$linux_dir XDG_DATA_HOME=$linux_dir/data XDG_
   "$linux/grog-sloop" --verify "$rec" 2>/dev/null)
 [ "$verified" = "$expected" ] || fail "the Linux game's --verify printed \"$verified\", the recording ends \"$expected\""
 pass "the recording verifies on Linux: $verified"
+# (fail ends the run at once: here every check has passed.)
+[ -z "$undecided" ] || { echo "skipped: the checks passed but for a status Wine took away (${undecided#; })"; exit 77; }
 echo "all checks passed"
