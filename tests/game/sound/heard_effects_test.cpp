@@ -361,6 +361,7 @@ std::vector<std::vector<double>> heldCaptures(const std::vector<int> &steps, con
 {
     OwnDisplay display;
     std::vector<std::unique_ptr<HeldReplay>> runs;
+    runs.reserve(steps.size());
     for (const int step : steps) runs.push_back(std::make_unique<HeldReplay>(step, options));
     const auto giveUpAt = std::chrono::steady_clock::now() + HUNG_AFTER;
     for (;;) {
