@@ -109,9 +109,9 @@ for entry in session-end:play session-end:name c:play break:play close:play logo
   # watchdog ended it had no moment of its own in those seconds, and
   # Windows ended it after them: on a machine this busy that decides
   # nothing.
-  left=$(left_with "$run/err.txt")
+  left=$(left_with "$run/err.txt") word=""
   if status_lost_to_wine $rc && [ -n "$left" ]; then
-    rc=$left
+    rc=$left word=" (its own word: Wine killed it as it left)"
   elif status_lost_to_wine $rc && waited_in_full "$run/err.txt" && ! grep -q "shut-down hung" "$run/err.txt"; then
     case $way in
       c | break) ;;  # no end of Windows' own follows these
@@ -134,7 +134,7 @@ for entry in session-end:play session-end:name c:play break:play close:play logo
   else
     verified=$(cd "$run" && wine_game --verify game.rec 2>/dev/null | tr -d '\r')
     if [ "$verified" = "$summary" ]; then
-      pass "$what: ended with status $expected, the recording verifies to \"$summary\""
+      pass "$what: ended with status $expected$word, the recording verifies to \"$summary\""
     else
       fail "$what: --verify printed \"$verified\", not \"$summary\""
     fi
