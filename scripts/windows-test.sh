@@ -43,12 +43,6 @@ xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
     choice+=(--output-junit "$PWD/build/windows/test-results.xml")
   fi
   GROG_WINE_TIMEOUT=900 windows/wine-run.sh wineboot --init >/dev/null 2>&1 || exit 1
-  # Wine draws DirectDraw through OpenGL by default, on Xvfb a software
-  # renderer that costs a whole core while a game runs; its GDI renderer
-  # puts the same pixels on the screen for a third of that. A setting of
-  # this test prefix, not of the game.
-  GROG_WINE_TIMEOUT=600 windows/wine-run.sh reg add "HKCU\\Software\\Wine\\Direct3D" /v renderer /t REG_SZ /d gdi /f \
-    >/dev/null 2>&1 || exit 1
   status=0
   ctest --test-dir build/windows --output-on-failure -j "$(nproc)" "${choice[@]}" "$@" || status=1
   if [ "${GROG_WINDOWS_VERDICTS:-0}" = 1 ]; then
